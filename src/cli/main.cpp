@@ -1,0 +1,37 @@
+// tessera-cli: the editor's operations from the command line.
+#include <QCoreApplication>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/cli_args.h"
+#include "cli/command_group.h"
+
+namespace {
+
+void printHelp() {
+  std::cout << "Usage: tessera-cli GROUP COMMAND [ARGUMENTS]\n\n"
+               "Exit status: 0 on success, 1 on failure (with a message on standard error), 2 on wrong usage.\n\n";
+  for (const auto& group : tessera::cli::commandGroups()) std::cout << group.help << '\n';
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);  // image codecs and standard paths need the application object
+  std::vector<std::string> words(argv + 1, argv + argc);
+  if (words.empty()) {
+    printHelp();
+    return tessera::cli::kUsage;
+  }
+  if (words.front() == "--help" || words.front() == "-h" || words.front() == "help") {
+    printHelp();
+    return tessera::cli::kOk;
+  }
+  for (const auto& group : tessera::cli::commandGroups()) {
+    if (words.front() == group.name) {
+      return group.run(std::vector<std::string>(words.begin() + 1, words.end()));
+    }
+  }
+  return tessera::cli::usage("unknown command group '" + words.front() + "'");
+}

@@ -1,0 +1,171 @@
+#include "core/engine/engine_libraries.h"
+
+namespace tessera {
+
+VlSurface SurfaceFor(QImage& image) {
+  if (image.format() != QImage::Format_ARGB32_Premultiplied) {
+    image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  }
+  return VlSurface{image.bits(), image.width(), image.height(), static_cast<int>(image.bytesPerLine())};
+}
+
+void PreviewLibrary::bind(const DynamicLibrary& library) {
+  unbind();
+  if (!library.isLoaded()) return;
+  setSkinDir_ = library.bind<VlSetSkinDirFn>("SetSkinDir");
+  loadUISFile_ = library.bind<VlLoadUISFileFn>("LoadUISFile");
+  destroyBitmaps_ = library.bind<VlDestroyBitmapsFn>("DestroyBitmaps_and_Masks");
+  drawWindowFrameOwn_ = library.bind<VlDrawWindowFrameFn>("DrawWindowFrameOwn");
+  drawWindowFrameOwn2_ = library.bind<VlDrawWindowFrameFn>("DrawWindowFrameOwn2");
+  drawTaskBar_ = library.bind<VlDrawTaskBarFn>("DrawTaskBar");
+  drawPreview_ = library.bind<VlDrawPreviewFn>("DrawPreview");
+  drawSkinnedItem_ = library.bind<VlDrawSkinnedItemFn>("DrawSkinnedItem");
+  getColourVal_ = library.bind<VlGetColourValFn>("GetColourVal");
+  loadUpSection_ = library.bind<VlLoadUpSectionFn>("LoadUpSection");
+  closeSection_ = library.bind<VlCloseSectionFn>("CloseSection");
+  renderSection_ = library.bind<VlRenderSectionFn>("RenderSection");
+  renderSectionHwnd_ = library.bind<VlRenderSectionHwndFn>("RenderSectionHwnd");
+  renderSectionText_ = library.bind<VlRenderSectionTextFn>("RenderSectionText");
+  renderTextObject_ = library.bind<VlRenderTextObjectFn>("RenderTextObject");
+  renderSection2_ = library.bind<VlRenderSection2Fn>("RenderSection2");
+  applyColour3a_ = library.bind<VlApplyColour3aFn>("ApplyColour3a");
+  loadUpSection2_ = library.bind<VlLoadUpSection2Fn>("LoadUpSection2");
+  setPointer_ = library.bind<VlSetPointerFn>("SetPointer");
+  bound_ = true;
+}
+
+void PreviewLibrary::unbind() { *this = PreviewLibrary{}; }
+
+void PreviewLibrary::SetSkinDir(const std::string& folder) const {
+  if (setSkinDir_) setSkinDir_(folder.c_str());
+}
+
+void PreviewLibrary::LoadUISFile(const std::string& uisPath, int forSkinList) const {
+  if (loadUISFile_) loadUISFile_(uisPath.c_str(), forSkinList);
+}
+
+void PreviewLibrary::DestroyBitmaps_and_Masks() const {
+  if (destroyBitmaps_) destroyBitmaps_(0);
+}
+
+void PreviewLibrary::DrawWindowFrameOwn(QImage& target, const VlRect& rect, int style, const std::string& title) const {
+  if (!drawWindowFrameOwn_) return;
+  VlSurface s = SurfaceFor(target);
+  drawWindowFrameOwn_(&s, &rect, style, title.c_str());
+}
+
+void PreviewLibrary::DrawWindowFrameOwn2(QImage& target, const VlRect& rect, int style, const std::string& title) const {
+  if (!drawWindowFrameOwn2_) return;
+  VlSurface s = SurfaceFor(target);
+  drawWindowFrameOwn2_(&s, &rect, style, title.c_str());
+}
+
+void PreviewLibrary::DrawTaskBar(QImage& target, int left, int top, int right, int bottom) const {
+  if (!drawTaskBar_) return;
+  VlSurface s = SurfaceFor(target);
+  drawTaskBar_(&s, left, top, right, bottom);
+}
+
+void PreviewLibrary::DrawPreview(QImage& target, const VlRect& rect, int kind, int state,
+                                 const std::string& section) const {
+  if (!drawPreview_) return;
+  VlSurface s = SurfaceFor(target);
+  drawPreview_(&s, &rect, kind, state, section.empty() ? nullptr : section.c_str());
+}
+
+void PreviewLibrary::DrawSkinnedItem(QImage& target, const VlRect& rect, int element, int state) const {
+  if (!drawSkinnedItem_) return;
+  VlSurface s = SurfaceFor(target);
+  drawSkinnedItem_(&s, &rect, element, state);
+}
+
+VlColour PreviewLibrary::GetColourVal(int index, VlColour fallback) const {
+  return getColourVal_ ? getColourVal_(index) : fallback;
+}
+
+bool PreviewLibrary::LoadUpSection(const std::string& file, const std::string& section, int imageCount) const {
+  return loadUpSection_ && loadUpSection_(file.c_str(), section.c_str(), imageCount) != 0;
+}
+
+void PreviewLibrary::CloseSection() const {
+  if (closeSection_) closeSection_();
+}
+
+void PreviewLibrary::RenderSection(QImage& target, const VlRect& rect, int state, int flags) const {
+  if (!renderSection_) return;
+  VlSurface s = SurfaceFor(target);
+  renderSection_(&s, &rect, state, flags);
+}
+
+void PreviewLibrary::RenderSectionHwnd(QImage& target, int state) const {
+  if (!renderSectionHwnd_) return;
+  VlSurface s = SurfaceFor(target);
+  renderSectionHwnd_(&s, state);
+}
+
+void PreviewLibrary::RenderSectionText(QImage& target, const VlRect& rect, int state, const std::string& text) const {
+  if (!renderSectionText_) return;
+  VlSurface s = SurfaceFor(target);
+  renderSectionText_(&s, &rect, state, text.c_str());
+}
+
+void PreviewLibrary::RenderTextObject(QImage& target, const VlRect& rect, int preset, const std::string& fontKey,
+                                      const std::string& text, VlColour colour) const {
+  if (!renderTextObject_) return;
+  VlSurface s = SurfaceFor(target);
+  renderTextObject_(&s, &rect, preset, fontKey.c_str(), text.c_str(), colour);
+}
+
+void PreviewLibrary::RenderSection2(QImage& target, const VlRect& rect, int state) const {
+  if (!renderSection2_) return;
+  VlSurface s = SurfaceFor(target);
+  renderSection2_(&s, &rect, state);
+}
+
+void PreviewLibrary::ApplyColour3a(QImage& target, const VlRect& rect, VlColour colour, int amount) const {
+  if (!applyColour3a_) return;
+  VlSurface s = SurfaceFor(target);
+  applyColour3a_(&s, &rect, colour, amount);
+}
+
+bool PreviewLibrary::LoadUpSection2(const std::string& file, const std::string& file2, const std::string& section,
+                                    int imageCount) const {
+  return loadUpSection2_ && loadUpSection2_(file.c_str(), file2.c_str(), section.c_str(), imageCount) != 0;
+}
+
+void PreviewLibrary::SetPointer(VlImageLoader loader) const {
+  if (setPointer_) setPointer_(loader);
+}
+
+void SkinDatabase::CreateSkinList() const {
+  if (auto fn = library_.bind<VlCreateSkinListFn>("CreateSkinList")) fn();
+}
+
+std::vector<std::string> SkinDatabase::PopulateSkinList() const {
+  std::vector<std::string> names;
+  auto fn = library_.bind<VlPopulateSkinListFn>("PopulateSkinList");
+  if (!fn) return names;
+  const VlListSink collect = [](void* context, const char* text) {
+    static_cast<std::vector<std::string>*>(context)->emplace_back(text ? text : "");
+  };
+  fn(nullptr, nullptr, collect, &names, 0);
+  return names;
+}
+
+void SkinDatabase::InsertNewSkin(const std::string& name) const {
+  if (auto fn = library_.bind<VlInsertNewSkinFn>("InsertNewSkin")) fn(name.c_str());
+}
+
+void SkinDatabase::DeleteSkin(const std::string& name) const {
+  if (auto fn = library_.bind<VlDeleteSkinFn>("DeleteSkin")) fn(name.c_str());
+}
+
+void HandSkinToRenderer(const std::string& rendererPath, const std::string& uisPath) {
+  DynamicLibrary renderer;
+  if (!renderer.load(rendererPath)) return;
+  if (auto load = renderer.bind<VlLoadUISFileFn>("LoadUISFile")) load(uisPath.c_str(), 0);
+  if (auto destroy = renderer.bind<VlDestroyBitmapsFn>("DestroyBitmaps_and_Masks")) destroy(0);
+  renderer.unload();
+}
+
+}  // namespace tessera

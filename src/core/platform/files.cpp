@@ -1,0 +1,236 @@
+#include "core/platform/files.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+
+#include "core/platform/paths.h"
+
+namespace tessera::files {
+
+namespace {
+
+bool statPath(const std::string& path, struct stat& st, bool followLinks = true) {
+  return (followLinks ? ::stat(path.c_str(), &st) : ::lstat(path.c_str(), &st)) == 0;
+}
+
+bool writeFully(int fd, std::string_view data) {
+  const char* p = data.data();
+  std::size_t left = data.size();
+  while (left > 0) {
+    const ssize_t n = ::write(fd, p, left);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    p += n;
+    left -= static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+std::string temporarySibling(const std::string& target) {
+  static std::atomic<unsigned> counter{0};
+  const std::string folder(paths::parentFolder(target));
+  const std::string name = "." + std::string(paths::fileName(target)) + ".tmp" +
+                           std::to_string(::getpid()) + "_" + std::to_string(counter++);
+  return folder.empty() ? name : folder + "/" + name;
+}
+
+template <typename Pred>
+std::vector<std::string> listEntries(std::string_view folder, Pred keep) {
+  std::vector<std::string> names;
+  const std::string dirPath = paths::resolve(folder);
+  DIR* dir = ::opendir(dirPath.c_str());
+  if (!dir) return names;
+  while (const dirent* entry = ::readdir(dir)) {
+    const std::string name = entry->d_name;
+    if (name == "." || name == "..") continue;
+    struct stat st{};
+    if (!statPath(dirPath + "/" + name, st, false)) continue;
+    if (keep(name, st)) names.push_back(name);
+  }
+  ::closedir(dir);
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+}  // namespace
+
+bool exists(std::string_view path) {
+  struct stat st{};
+  return statPath(paths::resolve(path), st);
+}
+
+bool isFile(std::string_view path) {
+  struct stat st{};
+  return statPath(paths::resolve(path), st) && S_ISREG(st.st_mode);
+}
+
+bool isFolder(std::string_view path) {
+  struct stat st{};
+  return statPath(paths::resolve(path), st) && S_ISDIR(st.st_mode);
+}
+
+std::optional<std::string> readAll(std::string_view path) {
+  const std::string resolved = paths::resolve(path);
+  const int fd = ::open(resolved.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
+  std::string data;
+  struct stat st{};
+  if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0) data.reserve(static_cast<std::size_t>(st.st_size));
+  char chunk[65536];
+  for (;;) {
+    const ssize_t n = ::read(fd, chunk, sizeof chunk);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      ::close(fd);
+      return std::nullopt;
+    }
+    if (n == 0) break;
+    data.append(chunk, static_cast<std::size_t>(n));
+  }
+  ::close(fd);
+  return data;
+}
+
+bool writeAllAtomic(std::string_view path, std::string_view data) {
+  const std::string target = paths::resolve(path);
+  mode_t mode = 0644;
+  struct stat existing{};
+  if (statPath(target, existing)) {
+    if (S_ISDIR(existing.st_mode)) return false;
+    mode = existing.st_mode & 07777;
+  }
+  const std::string temp = temporarySibling(target);
+  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+  if (fd < 0) return false;
+  const bool written = writeFully(fd, data) && ::fdatasync(fd) == 0;
+  if (::close(fd) != 0 || !written) {
+    ::unlink(temp.c_str());
+    return false;
+  }
+  ::fchmodat(AT_FDCWD, temp.c_str(), mode, 0);
+  if (::rename(temp.c_str(), target.c_str()) != 0) {
+    ::unlink(temp.c_str());
+    return false;
+  }
+  return true;
+}
+
+bool copyFile(std::string_view from, std::string_view to, bool overwrite) {
+  const std::string source = paths::resolve(from);
+  const std::string target = paths::resolve(to);
+  struct stat st{};
+  if (!statPath(source, st) || !S_ISREG(st.st_mode)) return false;
+  if (!overwrite && statPath(target, st)) return false;
+  if (source == target) return true;
+  const auto data = readAll(source);
+  return data && writeAllAtomic(target, *data);
+}
+
+bool moveFile(std::string_view from, std::string_view to) {
+  const std::string source = paths::resolve(from);
+  const std::string target = paths::resolve(to);
+  struct stat st{};
+  if (!statPath(source, st, false)) return false;
+  if (statPath(target, st, false)) return false;  // moving never replaces
+  if (::rename(source.c_str(), target.c_str()) == 0) return true;
+  if (errno != EXDEV) return false;
+  return copyFile(source, target, false) && deleteFile(source);
+}
+
+bool deleteFile(std::string_view path) {
+  const std::string resolved = paths::resolve(path);
+  struct stat st{};
+  if (!statPath(resolved, st, false) || S_ISDIR(st.st_mode)) return false;
+  return ::unlink(resolved.c_str()) == 0;
+}
+
+bool createFolder(std::string_view path) {
+  const std::string resolved = paths::resolve(path);
+  if (::mkdir(resolved.c_str(), 0755) == 0) return true;
+  struct stat st{};
+  return errno == EEXIST && statPath(resolved, st) && S_ISDIR(st.st_mode);
+}
+
+bool createFolders(std::string_view path) {
+  if (isFolder(path)) return true;
+  const std::string_view parent = paths::parentFolder(path);
+  if (!parent.empty() && parent != path && !createFolders(parent)) return false;
+  return createFolder(path);
+}
+
+namespace {
+
+bool removeTree(const std::string& folder) {
+  DIR* dir = ::opendir(folder.c_str());
+  if (!dir) return false;
+  bool ok = true;
+  std::vector<std::string> names;
+  while (const dirent* entry = ::readdir(dir)) {
+    const std::string name = entry->d_name;
+    if (name != "." && name != "..") names.push_back(name);
+  }
+  ::closedir(dir);
+  for (const auto& name : names) {
+    const std::string child = folder + "/" + name;
+    struct stat st{};
+    if (!statPath(child, st, false)) continue;
+    // A link is removed itself; what it points to is never entered.
+    if (S_ISDIR(st.st_mode)) {
+      ok = removeTree(child) && ok;
+    } else {
+      ok = (::unlink(child.c_str()) == 0) && ok;
+    }
+  }
+  return (::rmdir(folder.c_str()) == 0) && ok;
+}
+
+}  // namespace
+
+bool removeFolderRecursive(std::string_view path) {
+  if (path.size() <= 9) return false;
+  std::string resolved = paths::resolve(path);
+  while (resolved.size() > 1 && resolved.back() == '/') resolved.pop_back();
+  struct stat st{};
+  if (!statPath(resolved, st, false)) return false;
+  if (S_ISLNK(st.st_mode)) return ::unlink(resolved.c_str()) == 0;
+  if (!S_ISDIR(st.st_mode)) return false;
+  return removeTree(resolved);
+}
+
+std::vector<std::string> listFiles(std::string_view folder) {
+  return listEntries(folder, [](const std::string&, const struct stat& st) { return S_ISREG(st.st_mode); });
+}
+
+std::vector<std::string> listFilesWithExtension(std::string_view folder, std::string_view upperExtension) {
+  const std::string wanted = paths::upper(upperExtension);
+  return listEntries(folder, [&](const std::string& name, const struct stat& st) {
+    if (!S_ISREG(st.st_mode)) return false;
+    const auto dot = name.rfind('.');
+    return dot != std::string::npos && paths::upper(std::string_view(name).substr(dot + 1)) == wanted;
+  });
+}
+
+std::vector<std::string> listFolders(std::string_view folder) {
+  return listEntries(folder, [](const std::string&, const struct stat& st) { return S_ISDIR(st.st_mode); });
+}
+
+std::optional<FileTime> lastWriteTime(std::string_view path) {
+  struct stat st{};
+  if (!statPath(paths::resolve(path), st)) return std::nullopt;
+  // Seconds between 1601-01-01 and 1970-01-01.
+  constexpr std::uint64_t kEpochDifference = 11644473600ULL;
+  const std::uint64_t ticks = (static_cast<std::uint64_t>(st.st_mtim.tv_sec) + kEpochDifference) * 10000000ULL +
+                              static_cast<std::uint64_t>(st.st_mtim.tv_nsec) / 100;
+  return FileTime::fromValue(ticks);
+}
+
+}  // namespace tessera::files

@@ -1,0 +1,53 @@
+#pragma once
+// File and folder operations. Every path is resolved case-insensitively before the disk is
+// touched, so a write to a name that exists in another letter case updates that file.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tessera::files {
+
+bool exists(std::string_view path);
+bool isFile(std::string_view path);
+bool isFolder(std::string_view path);
+
+std::optional<std::string> readAll(std::string_view path);
+// Writes through a temporary file in the same folder and a rename, so readers see either the
+// old or the new content, never a part. Keeps the permissions of a file it replaces.
+bool writeAllAtomic(std::string_view path, std::string_view data);
+
+// Copies a file; with overwrite false an existing target makes the copy fail. The target is
+// replaced atomically.
+bool copyFile(std::string_view from, std::string_view to, bool overwrite);
+bool moveFile(std::string_view from, std::string_view to);
+bool deleteFile(std::string_view path);
+// Creates one folder (its parent must exist); true when it exists afterwards.
+bool createFolder(std::string_view path);
+// Creates the folder and every missing parent.
+bool createFolders(std::string_view path);
+// Deletes a folder and everything in it. Refuses paths of 9 characters or fewer; links inside
+// are removed, never followed.
+bool removeFolderRecursive(std::string_view path);
+
+// Names (not paths) of the plain files in `folder`, in name order.
+std::vector<std::string> listFiles(std::string_view folder);
+// Names of the plain files whose upper-cased extension equals `upperExtension` ("TGA").
+std::vector<std::string> listFilesWithExtension(std::string_view folder, std::string_view upperExtension);
+// Names of the sub-folders of `folder`, in name order (links are not followed).
+std::vector<std::string> listFolders(std::string_view folder);
+
+// Last-write time as the 64-bit count of 100-nanosecond intervals since 1 January 1601 UTC.
+struct FileTime {
+  std::uint32_t high = 0;
+  std::uint32_t low = 0;
+  std::uint64_t value() const { return (std::uint64_t{high} << 32) | low; }
+  static FileTime fromValue(std::uint64_t v) {
+    return {static_cast<std::uint32_t>(v >> 32), static_cast<std::uint32_t>(v & 0xffffffffu)};
+  }
+  friend bool operator==(const FileTime&, const FileTime&) = default;
+};
+std::optional<FileTime> lastWriteTime(std::string_view path);
+
+}  // namespace tessera::files

@@ -1,0 +1,58 @@
+#pragma once
+// The INI profile engine: the read and write calls of the Windows profile API over files on disk.
+// Every read sees the file as it is on disk now; parsed files are cached behind a change check
+// (device, inode, size, modification and change times). Every write reaches the disk atomically.
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tessera::profile {
+
+using OptionalText = std::optional<std::string_view>;
+
+// Read-string with buffer semantics. `section` nullopt lists the section names, `key` nullopt
+// lists the keys of the section, both as NUL-separated lists ending in an extra NUL (cut to
+// size - 2 characters plus two NULs when they do not fit). A value has one pair of matching
+// surrounding quotes removed; a missing key gives `def` with its trailing blanks cut. At most
+// size - 1 characters are copied and the buffer is always terminated (when size > 0). Returns
+// the number of characters copied, not counting the terminating NUL.
+std::size_t GetString(OptionalText section, OptionalText key, OptionalText def, char* buffer, std::size_t size,
+                      const std::string& file);
+
+// Convenience form with the same semantics, returning the text read into a `size`-byte buffer.
+std::string ReadString(std::string_view section, std::string_view key, std::string_view def,
+                       const std::string& file, std::size_t size = 255);
+
+// The value of a key with its quotes removed, or nullopt when the key does not exist.
+std::optional<std::string> FindValue(std::string_view section, std::string_view key, const std::string& file);
+
+// Read-integer: an optional sign and the leading digits, wrapping modulo 2^32; a value without
+// digits gives 0, a missing or empty key gives `def`.
+unsigned int GetInt(std::string_view section, std::string_view key, int def, const std::string& file);
+
+// Write-string: a nullopt key deletes the section, a nullopt value deletes the key, otherwise the
+// key is created or updated (creating the file and section as needed). A nullopt section does
+// nothing. Returns false when the file could not be written.
+bool WriteString(OptionalText section, OptionalText key, OptionalText value, const std::string& file);
+
+// Section-name list into a buffer (NUL-separated, extra NUL at the end; see GetString).
+std::size_t GetSectionNames(char* buffer, std::size_t size, const std::string& file);
+std::vector<std::string> SectionNames(const std::string& file);
+
+// Whole-section read: "key=value" entries and bare lines into a NUL-separated list.
+std::size_t GetSection(std::string_view section, char* buffer, std::size_t size, const std::string& file);
+std::vector<std::string> ReadSection(std::string_view section, const std::string& file);
+
+// Whole-section write from a NUL-separated list ending in an extra NUL, or from entries.
+bool WriteSection(std::string_view section, const char* list, const std::string& file);
+bool WriteSection(std::string_view section, const std::vector<std::string>& entries, const std::string& file);
+
+// Drops the parsed-file cache (tests and benchmarks use it to measure a fresh parse).
+void ClearCache();
+
+// Splits a NUL-separated list ending in an empty string into its items.
+std::vector<std::string> SplitList(const char* list, std::size_t length);
+
+}  // namespace tessera::profile

@@ -1,0 +1,162 @@
+#include "core/skin/skin_files.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "core/platform/environment.h"
+#include "core/platform/files.h"
+#include "core/platform/ini_document.h"
+#include "core/platform/paths.h"
+#include "core/platform/profile.h"
+#include "core/platform/prompt.h"
+#include "core/platform/settings.h"
+#include "core/skin/section_store.h"
+#include "core/skin/skin_path_safety.h"
+#include "core/skin/skin_session.h"
+
+namespace tessera {
+
+std::string SkinNameFromPath(std::string_view path) { return std::string(paths::stem(path)); }
+
+bool ParseColourValue(std::string_view text, ColorRef& colour) {
+  int parts[3] = {0, 0, 0};
+  std::size_t pos = 0;
+  for (int i = 0; i < 3; ++i) {
+    while (pos < text.size() && text[pos] == ' ') ++pos;
+    const char* begin = text.data() + pos;
+    const char* end = text.data() + text.size();
+    const auto [next, ec] = std::from_chars(begin, end, parts[i]);
+    if (ec != std::errc{} || next == begin) return false;
+    pos = static_cast<std::size_t>(next - text.data());
+  }
+  colour = MakeColorRef(std::clamp(parts[0], 0, 255), std::clamp(parts[1], 0, 255), std::clamp(parts[2], 0, 255));
+  return true;
+}
+
+ColorRef ReadDesktopColour(const std::string& file) {
+  ColorRef colour = PlatformSystemColour(kDesktopColourIndex);
+  const std::string text = profile::ReadString("Colours", "Background", "", file);
+  ParseColourValue(text, colour);
+  return colour;
+}
+
+bool IsFramelessSkin(const std::string& file) {
+  // The default "ZZ" is two characters, so a missing key and a value of one or two characters
+  // both count as no frame.
+  if (profile::ReadString("Personality", "Top", "ZZ", file).size() >= 3) return false;
+  if (profile::ReadString("TitlebarSkin", "ActiveTitle", "ZZ", file).size() >= 3) return false;
+  if (profile::ReadString("Borders", "HorzFrame", "ZZ", file).size() >= 3) return false;
+  return profile::GetInt("DWM", "UseDWMFrames", 0, file) == 1;
+}
+
+void RefreshDesktopColour() {
+  SkinSession& s = Session();
+  if (s.isOpen()) s.desktopColour = ReadDesktopColour(s.mainFile);
+}
+
+namespace {
+
+constexpr std::array<std::size_t, 3> kCopyOrder = {1, 2, 0};  // shell, toolbar icons, taskbar
+constexpr std::array<std::size_t, 3> kRewriteOrder = {0, 2, 1};  // XPTaskbar, ToolbarIcons, XPShell
+
+std::string withWorkingMark(const std::string& path) { return path + "~"; }
+
+}  // namespace
+
+void OpenSkinFiles(const std::string& path, const std::string& chosenSubStyle) {
+  SkinSession& s = Session();
+  s.mainFile.clear();
+  s.skinName = SkinNameFromPath(path);
+  s.openedPath = path;
+  s.chosenSubStyle = chosenSubStyle;
+
+  const std::string skinsFolder = GetSkinsFolder();
+  const std::string skinFolder = paths::join(skinsFolder, s.skinName);
+  std::string main = chosenSubStyle.empty() ? path : paths::join(skinFolder, chosenSubStyle);
+  const std::string base = chosenSubStyle.empty() ? s.skinName : std::string(paths::stem(chosenSubStyle));
+
+  s.framelessSkin = IsFramelessSkin(main) ? 1 : 0;
+
+  // Companion files: a missing File key gets its default name in the permanent main file.
+  for (std::size_t i = 0; i < kCompanionRoles.size(); ++i) {
+    const CompanionRole& role = kCompanionRoles[i];
+    const std::string defaultValue = s.skinName + "\\" + base + role.extension;
+    std::string value = profile::ReadString(role.section, "File", "", main);
+    if (value.empty()) {
+      profile::WriteString(role.section, "File", defaultValue, main);
+      value = profile::ReadString(role.section, "File", "", main);
+    }
+    // A value that would lead out of the skins folder is not followed.
+    if (!IsSafeRelativePath(value)) value = defaultValue;
+    s.companionFiles[i] = paths::join(skinsFolder, value);
+  }
+
+  // Working copies: main, then shell, toolbar icons, taskbar.
+  files::copyFile(main, withWorkingMark(main), true);
+  s.mainFile = withWorkingMark(main);
+  for (const std::size_t i : kCopyOrder) {
+    std::string& companion = s.companionFiles[i];
+    const std::string working = withWorkingMark(companion);
+    if (files::isFile(companion)) {
+      files::copyFile(companion, working, true);
+    } else {
+      // No permanent file: a working copy left from an earlier session must not pose as it.
+      files::deleteFile(working);
+    }
+    companion = working;
+  }
+
+  // The working main file points at the working companions.
+  for (const std::size_t i : kRewriteOrder) {
+    const CompanionRole& role = kCompanionRoles[i];
+    std::string value = profile::ReadString(role.section, "File", "", s.mainFile);
+    if (!IsSafeRelativePath(value) || value.empty()) value = s.skinName + "\\" + base + role.extension;
+    profile::WriteString(role.section, "File", value + "~", s.mainFile);
+  }
+
+  s.desktopColour = ReadDesktopColour(s.mainFile);
+  s.hasButtonCount = static_cast<int>(profile::GetInt("Personality", "ButtonCount", -1, s.mainFile)) != -1 ? 1 : 0;
+  s.hasNoButtonCount = s.hasButtonCount ? 0 : 1;
+}
+
+void CommitSkinFiles() {
+  SkinSession& s = Session();
+  if (s.skinName.empty() || s.modified == 0 || s.mainFile.empty()) return;
+  if (ReadSettingInt(settings::AutoSave) != 1 &&
+      CurrentPrompt().askYesNo("Do you want to save any skin changes?", "Save changes?") != PromptAnswer::Yes) {
+    return;
+  }
+
+  // The permanent main file is written once, with its File values already pointing at the
+  // permanent companions, so no moment exists in which it names the working copies.
+  const std::string permanentMain = s.mainFile.substr(0, s.mainFile.size() - 1);
+  const auto working = files::readAll(s.mainFile);
+  bool saved = working.has_value();
+  if (saved) {
+    IniDocument document(*working);
+    for (const std::size_t i : kRewriteOrder) {
+      const char* section = kCompanionRoles[i].section;
+      const auto value = document.value(section, "File");
+      if (!value) continue;
+      std::string text(*value);
+      if (text.size() > 1 && (text.front() == '"' || text.front() == '\'') && text.back() == text.front()) {
+        text = text.substr(1, text.size() - 2);
+      }
+      if (!text.empty() && text.back() == '~') document.setValue(section, "File", text.substr(0, text.size() - 1));
+    }
+    saved = files::writeAllAtomic(permanentMain, document.bytes());
+  }
+  for (const std::size_t i : kCopyOrder) {
+    const std::string& companion = s.companionFiles[i];
+    if (companion.size() < 2 || !files::isFile(companion)) continue;
+    if (!files::copyFile(companion, companion.substr(0, companion.size() - 1), true)) saved = false;
+  }
+  if (!saved) {
+    CurrentPrompt().inform("The skin could not be saved. Your changes are kept in the working copies (files ending in \"~\").",
+                           "Save failed");
+    return;
+  }
+  s.modified = 0;
+}
+
+}  // namespace tessera

@@ -1,0 +1,31 @@
+#pragma once
+// Opening a skin into "~" working copies and committing them back.
+#include <string>
+#include <string_view>
+
+#include "core/platform/system_colours.h"
+
+namespace tessera {
+
+// Makes the working copies of the skin at `path` (a .uis file) and fills the session. With a
+// non-empty `chosenSubStyle` the main file is that sub-style file of the skin folder.
+void OpenSkinFiles(const std::string& path, const std::string& chosenSubStyle);
+
+// Copies the working files back over the permanent ones, asking first unless AutoSave is 1.
+// Does nothing when no skin is open or nothing was modified.
+void CommitSkinFiles();
+
+// Skin name of a .uis path: the file name without its folder and last extension.
+std::string SkinNameFromPath(std::string_view path);
+
+// Frameless test of a skin file: no classic frame key and UseDWMFrames = 1.
+bool IsFramelessSkin(const std::string& file);
+// Desktop colour of a skin file: Colours/Background, else the platform desktop colour.
+ColorRef ReadDesktopColour(const std::string& file);
+// Parses "r g b"; nullopt-like false when the text is not three numbers.
+bool ParseColourValue(std::string_view text, ColorRef& colour);
+
+// Re-reads the session's desktop colour from the main working file.
+void RefreshDesktopColour();
+
+}  // namespace tessera

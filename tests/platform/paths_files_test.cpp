@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "core/platform/files.h"
+#include "core/platform/paths.h"
+#include "core/platform/profile.h"
+#include "support/temp_dir.h"
+
+namespace tessera {
+namespace {
+
+TEST(Paths, StringHelpersAcceptBothSeparators) {
+  EXPECT_EQ(paths::fileName("skins\\My Skin/My Skin.uis"), "My Skin.uis");
+  EXPECT_EQ(paths::parentFolder("a/b\\c.tga"), "a/b");
+  EXPECT_EQ(paths::stem("C:\\x\\name.v2.uis"), "name.v2");
+  EXPECT_EQ(paths::extension("dir.d/file"), "");
+  EXPECT_EQ(paths::withoutExtension("a/b.c/d.tga"), "a/b.c/d");
+  EXPECT_EQ(paths::join("/skins/", "\\Tessera7\\x.ini"), "/skins/Tessera7/x.ini");
+  EXPECT_EQ(paths::toStored("skin/b.tga"), "skin\\b.tga");
+}
+
+TEST(Paths, ResolveFindsEveryComponentInAnyLetterCase) {
+  testing::TempDir temp;
+  temp.write("mYsKiN/TITLE.TGA", "x");
+  EXPECT_EQ(paths::resolve(temp.path() + "/MySkin\\Title.tga"), temp.path() + "/mYsKiN/TITLE.TGA");
+  // A missing last component keeps the name given, below the resolved folder.
+  EXPECT_EQ(paths::resolve(temp.path() + "/myskin/New.tga"), temp.path() + "/mYsKiN/New.tga");
+  EXPECT_EQ(paths::resolve(temp.path() + "/none/a/b"), temp.path() + "/none/a/b");
+}
+
+TEST(Files, WritesReachTheFileThatExistsInAnotherCase) {
+  testing::TempDir temp;
+  temp.write("Skin/Skin.UIS", "[A]\r\nk=1\r\n");
+  EXPECT_TRUE(profile::WriteString("A", "k", "2", temp.path() + "/skin/skin.uis"));
+  EXPECT_EQ(files::listFiles(temp.file("Skin")), (std::vector<std::string>{"Skin.UIS"}));
+  EXPECT_EQ(temp.read("Skin/Skin.UIS"), "[A]\r\nk=2\r\n");
+}
+
+TEST(Files, CopyMoveAndDelete) {
+  testing::TempDir temp;
+  const std::string a = temp.write("a.txt", "one");
+  const std::string b = temp.write("b.txt", "two");
+  EXPECT_FALSE(files::copyFile(a, b, false));
+  EXPECT_EQ(temp.read("b.txt"), "two");
+  EXPECT_TRUE(files::copyFile(a, b, true));
+  EXPECT_EQ(temp.read("b.txt"), "one");
+  EXPECT_FALSE(files::copyFile(temp.file("missing"), b, true));
+  EXPECT_TRUE(files::moveFile(a, temp.file("c.txt")));
+  EXPECT_FALSE(files::exists(a));
+  EXPECT_FALSE(files::moveFile(temp.file("c.txt"), b));  // never replaces
+  EXPECT_TRUE(files::deleteFile(b));
+  EXPECT_FALSE(files::deleteFile(b));
+}
+
+TEST(Files, ListsPlainFilesByUpperCasedExtension) {
+  testing::TempDir temp;
+  temp.write("one.tga", "");
+  temp.write("Two.TGA", "");
+  temp.write("three.bmp", "");
+  temp.write("folder.tga/inner.tga", "");
+  EXPECT_EQ(files::listFilesWithExtension(temp.path(), "TGA"), (std::vector<std::string>{"Two.TGA", "one.tga"}));
+}
+
+TEST(Files, RecursiveDeleteRefusesShortPathsAndNeverFollowsLinks) {
+  EXPECT_FALSE(files::removeFolderRecursive("/tmp/abcd"));  // 9 characters
+  testing::TempDir outside;
+  const std::string keep = outside.write("keep.txt", "precious");
+  testing::TempDir temp;
+  temp.write("victim/sub/file.txt", "x");
+  ASSERT_EQ(::symlink(outside.path().c_str(), temp.file("victim/link").c_str()), 0);
+  EXPECT_TRUE(files::removeFolderRecursive(temp.file("victim")));
+  EXPECT_FALSE(files::exists(temp.file("victim")));
+  EXPECT_EQ(outside.read("keep.txt"), "precious");
+}
+
+TEST(Files, LastWriteTimeCountsFrom1601) {
+  testing::TempDir temp;
+  const std::string f = temp.write("t.txt", "x");
+  struct timespec times[2] = {{0, 0}, {1700000000, 123456700}};
+  ASSERT_EQ(::utimensat(AT_FDCWD, f.c_str(), times, 0), 0);
+  const auto t = files::lastWriteTime(f);
+  ASSERT_TRUE(t.has_value());
+  const std::uint64_t expected = (1700000000ULL + 11644473600ULL) * 10000000ULL + 1234567ULL;
+  EXPECT_EQ(t->value(), expected);
+  EXPECT_EQ(t->high, static_cast<std::uint32_t>(expected >> 32));
+  EXPECT_EQ(t->low, static_cast<std::uint32_t>(expected));
+  EXPECT_FALSE(files::lastWriteTime(temp.file("missing")).has_value());
+}
+
+TEST(Files, AtomicWriteKeepsPermissions) {
+  testing::TempDir temp;
+  const std::string f = temp.write("p.ini", "a");
+  ASSERT_EQ(::chmod(f.c_str(), 0600), 0);
+  ASSERT_TRUE(files::writeAllAtomic(f, "b"));
+  struct stat st{};
+  ASSERT_EQ(::stat(f.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0600u);
+}
+
+}  // namespace
+}  // namespace tessera

@@ -1,0 +1,162 @@
+#include "core/skin/skin_files.h"
+
+#include <gtest/gtest.h>
+
+#include "core/platform/files.h"
+#include "core/platform/profile.h"
+#include "core/platform/prompt.h"
+#include "core/platform/settings.h"
+#include "core/skin/section_store.h"
+#include "core/skin/skin_session.h"
+#include "support/temp_dir.h"
+
+namespace tessera {
+namespace {
+
+class ScriptedPrompt : public Prompt {
+ public:
+  PromptAnswer answer = PromptAnswer::Yes;
+  int questions = 0;
+  std::string lastText, lastCaption;
+  PromptAnswer askYesNo(std::string_view text, std::string_view caption) override {
+    ++questions;
+    lastText = text;
+    lastCaption = caption;
+    return answer;
+  }
+  void inform(std::string_view, std::string_view) override {}
+};
+
+class SkinFilesTest : public testing::EnvironmentTest {
+ protected:
+  void SetUp() override {
+    EnvironmentTest::SetUp();
+    InstallPrompt(&prompt);
+    temp.write("skins/Tessera7/subsections.ini", "[Taskbar]\r\nAlternativeFile=1\r\n");
+  }
+  ScriptedPrompt prompt;
+};
+
+TEST_F(SkinFilesTest, OpenMakesWorkingCopiesPointingAtEachOther) {
+  const std::string path = writeSkin("Cool", "[XPTaskbar]\r\nFile=cool\\cool.xp\r\n[Colours]\r\nBackground=10 20 30\r\n"
+                                             "[Personality]\r\nButtonCount=3\r\n");
+  temp.write("skins/Cool/cool.xp", "[Taskbar]\r\nHeight=30\r\n");
+  OpenSkinFiles(path, "");
+  const SkinSession& s = Session();
+  EXPECT_EQ(s.skinName, "Cool");
+  EXPECT_EQ(s.mainFile, path + "~");
+  EXPECT_EQ(s.companionFiles[0], skinsFolder() + "/cool/cool.xp~");
+  EXPECT_TRUE(files::isFile(s.companionFiles[0]));
+  EXPECT_EQ(profile::ReadString("XPTaskbar", "File", "", s.mainFile), "cool\\cool.xp~");
+  EXPECT_EQ(profile::ReadString("XPShell", "File", "", s.mainFile), "Cool\\Cool.xps~");
+  EXPECT_EQ(s.desktopColour, MakeColorRef(10, 20, 30));
+  EXPECT_EQ(s.hasButtonCount, 1);
+  EXPECT_EQ(ReadSkinInt("Taskbar", "Height", 0, s.mainFile), 30u);
+}
+
+TEST_F(SkinFilesTest, OpenAddsMissingFileKeysToThePermanentMainFile) {
+  const std::string path = writeSkin("Plain", "[TitlebarSkin]\r\nSkinName=Plain\r\n");
+  OpenSkinFiles(path, "");
+  EXPECT_EQ(profile::ReadString("XPTaskbar", "File", "", path), "Plain\\Plain.xp");
+  EXPECT_EQ(profile::ReadString("XPShell", "File", "", path), "Plain\\Plain.xps");
+  EXPECT_EQ(profile::ReadString("ToolbarIcons", "File", "", path), "Plain\\Plain.toolbarIcons");
+  EXPECT_EQ(Session().hasButtonCount, 0);
+  EXPECT_EQ(Session().desktopColour, PlatformSystemColour(kDesktopColourIndex));
+}
+
+TEST_F(SkinFilesTest, SubStyleIsEditedAsTheMainFileWithItsOwnCompanions) {
+  const std::string path = writeSkin("Multi", "[TitlebarSkin]\r\nSkinName=Multi\r\n");
+  temp.write("skins/Multi/Blue.sss", "[TitlebarSkin]\r\nSkinName=Blue\r\n");
+  OpenSkinFiles(path, "Blue.sss");
+  EXPECT_EQ(Session().mainFile, skinsFolder() + "/Multi/Blue.sss~");
+  EXPECT_EQ(Session().openedPath, path);
+  EXPECT_EQ(profile::ReadString("XPTaskbar", "File", "", skinsFolder() + "/Multi/Blue.sss"), "Multi\\Blue.xp");
+}
+
+TEST_F(SkinFilesTest, CompanionPathsLeadingOutOfTheSkinsFolderAreNotFollowed) {
+  temp.write("secret.ini", "[Taskbar]\r\nHeight=1\r\n");
+  const std::string path = writeSkin("Bad", "[XPTaskbar]\r\nFile=..\\secret.ini\r\n");
+  OpenSkinFiles(path, "");
+  EXPECT_EQ(Session().companionFiles[0], skinsFolder() + "/Bad/Bad.xp~");
+  WriteSkinString("Taskbar", "Height", "99", Session().mainFile);
+  EXPECT_EQ(temp.read("secret.ini"), "[Taskbar]\r\nHeight=1\r\n");
+}
+
+TEST_F(SkinFilesTest, FramelessTestNeedsAllFrameKeysShortAndDwmFrames) {
+  const std::string frameless = writeSkin("F", "[Personality]\r\nTop=ab\r\n[DWM]\r\nUseDWMFrames=1\r\n");
+  EXPECT_TRUE(IsFramelessSkin(frameless));
+  const std::string framed = writeSkin("G", "[Borders]\r\nHorzFrame=g\\h.tga\r\n[DWM]\r\nUseDWMFrames=1\r\n");
+  EXPECT_FALSE(IsFramelessSkin(framed));
+  const std::string noDwm = writeSkin("H", "[Personality]\r\nTop=\r\n");
+  EXPECT_FALSE(IsFramelessSkin(noDwm));
+}
+
+TEST_F(SkinFilesTest, CommitCopiesBackWithoutTheWorkingMarks) {
+  const std::string path = writeSkin("Cool", "[Button]\r\nImage=old\r\n");
+  OpenSkinFiles(path, "");
+  WriteSkinString("Button", "Image", "new", Session().mainFile);
+  WriteSkinString("Taskbar", "Height", "40", Session().mainFile);
+  CommitSkinFiles();
+  EXPECT_EQ(prompt.questions, 1);
+  EXPECT_EQ(prompt.lastText, "Do you want to save any skin changes?");
+  EXPECT_EQ(prompt.lastCaption, "Save changes?");
+  EXPECT_EQ(profile::ReadString("Button", "Image", "", path), "new");
+  for (const char* section : {"XPTaskbar", "XPShell", "ToolbarIcons"}) {
+    EXPECT_NE(profile::ReadString(section, "File", "", path).back(), '~');
+    EXPECT_EQ(profile::ReadString(section, "File", "", Session().mainFile).back(), '~');
+  }
+  EXPECT_EQ(profile::GetInt("Taskbar", "Height", 0, skinsFolder() + "/Cool/Cool.xp"), 40u);
+  EXPECT_EQ(Session().modified, 0);
+}
+
+TEST_F(SkinFilesTest, DeclinedQuestionKeepsWorkingCopiesAndModifiedFlag) {
+  const std::string path = writeSkin("Cool", "[Button]\r\nImage=old\r\n");
+  OpenSkinFiles(path, "");
+  WriteSkinString("Button", "Image", "new", Session().mainFile);
+  prompt.answer = PromptAnswer::No;
+  CommitSkinFiles();
+  EXPECT_EQ(profile::ReadString("Button", "Image", "", path), "old");
+  EXPECT_EQ(profile::ReadString("Button", "Image", "", Session().mainFile), "new");
+  EXPECT_EQ(Session().modified, 1);
+}
+
+TEST_F(SkinFilesTest, AutoSaveCommitsWithoutAsking) {
+  WriteSetting(settings::AutoSave, "1");
+  const std::string path = writeSkin("Cool", "[Button]\r\nImage=old\r\n");
+  OpenSkinFiles(path, "");
+  WriteSkinString("Button", "Image", "new", Session().mainFile);
+  CommitSkinFiles();
+  EXPECT_EQ(prompt.questions, 0);
+  EXPECT_EQ(profile::ReadString("Button", "Image", "", path), "new");
+}
+
+TEST_F(SkinFilesTest, NothingToCommitAsksNothing) {
+  const std::string path = writeSkin("Cool", "[Button]\r\nImage=old\r\n");
+  OpenSkinFiles(path, "");
+  CommitSkinFiles();
+  EXPECT_EQ(prompt.questions, 0);
+  Session() = SkinSession{};
+  Session().modified = 1;
+  CommitSkinFiles();
+  EXPECT_EQ(prompt.questions, 0);
+}
+
+TEST_F(SkinFilesTest, StaleWorkingCompanionIsNotTakenForTheSkinsOwn) {
+  const std::string path = writeSkin("Cool", "[Button]\r\nImage=old\r\n");
+  temp.write("skins/Cool/Cool.xp~", "[Taskbar]\r\nHeight=77\r\n");
+  OpenSkinFiles(path, "");
+  EXPECT_EQ(ReadSkinInt("Taskbar", "Height", 0, Session().mainFile), 0u);
+}
+
+TEST(ColourValue, ParsesThreeNumbers) {
+  ColorRef c = 0;
+  EXPECT_TRUE(ParseColourValue("1 2 3", c));
+  EXPECT_EQ(c, MakeColorRef(1, 2, 3));
+  EXPECT_FALSE(ParseColourValue("1 2", c));
+  EXPECT_FALSE(ParseColourValue("red", c));
+  EXPECT_TRUE(ParseColourValue("300 0 0", c));
+  EXPECT_EQ(c, MakeColorRef(255, 0, 0));
+}
+
+}  // namespace
+}  // namespace tessera
