@@ -74,6 +74,6 @@ int run(const std::vector<std::string>& words) {
 
 }  // namespace
 
-CommandGroup demoCommands() { return {"demo", kHelp, &run}; }
+const CommandRegistration registration({"demo", kHelp, &run, 90});
 
 }  // namespace tessera::cli

@@ -91,6 +91,6 @@ int run(const std::vector<std::string>& words) {
 
 }  // namespace
 
-CommandGroup iniCommands() { return {"ini", kHelp, &run}; }
+const CommandRegistration registration({"ini", kHelp, &run, 10});
 
 }  // namespace tessera::cli

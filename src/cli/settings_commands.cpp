@@ -33,6 +33,6 @@ int run(const std::vector<std::string>& words) {
 
 }  // namespace
 
-CommandGroup settingsCommands() { return {"settings", kHelp, &run}; }
+const CommandRegistration registration({"settings", kHelp, &run, 20});
 
 }  // namespace tessera::cli
