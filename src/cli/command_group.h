@@ -6,6 +6,10 @@
 
 namespace tessera::cli {
 
+// Returned by a group's runner for a command it does not know, so that another group registered
+// under the same name (several files may add commands to "skin") can take it.
+inline constexpr int kNotThisGroup = -1;
+
 struct CommandGroup {
   const char* name;
   const char* help;  // usage lines, one command a line

@@ -28,10 +28,13 @@ int main(int argc, char** argv) {
     printHelp();
     return tessera::cli::kOk;
   }
+  bool knownGroup = false;
   for (const auto& group : tessera::cli::commandGroups()) {
-    if (words.front() == group.name) {
-      return group.run(std::vector<std::string>(words.begin() + 1, words.end()));
-    }
+    if (words.front() != group.name) continue;
+    knownGroup = true;
+    const int status = group.run(std::vector<std::string>(words.begin() + 1, words.end()));
+    if (status != tessera::cli::kNotThisGroup) return status;
   }
+  if (knownGroup) return tessera::cli::usage("unknown " + words.front() + " command");
   return tessera::cli::usage("unknown command group '" + words.front() + "'");
 }
