@@ -129,3 +129,25 @@ TEST_F(ProfileTest, WriteLeavesNoTemporaryFilesBehind) {
 
 }  // namespace
 }  // namespace tessera::profile
+
+namespace tessera::profile {
+namespace {
+
+TEST(ReadBatchTest, ReadsOneStateOfAFileAndSeesItsOwnWrites) {
+  tessera::testing::TempDir temp;
+  const std::string f = temp.write("b.ini", "[S]\nk=1\n");
+  {
+    ReadBatch batch;
+    EXPECT_EQ(ReadString("S", "k", "", f), "1");
+    ASSERT_TRUE(files::writeAllAtomic(f, "[S]\nk=2\n"));  // another program
+    EXPECT_EQ(ReadString("S", "k", "", f), "1");
+    WriteString("S", "own", "x", f);  // this thread's write starts from the disk's state
+    EXPECT_EQ(ReadString("S", "own", "", f), "x");
+    EXPECT_EQ(ReadString("S", "k", "", f), "2");
+  }
+  ASSERT_TRUE(files::writeAllAtomic(f, "[S]\nk=3\n"));
+  EXPECT_EQ(ReadString("S", "k", "", f), "3");
+}
+
+}  // namespace
+}  // namespace tessera::profile

@@ -17,6 +17,19 @@ std::string_view singleLine(std::string_view text) {
   return cut == std::string_view::npos ? text : text.substr(0, cut);
 }
 
+std::size_t IniDocument::CaseInsensitiveHash::operator()(std::string_view text) const {
+  std::size_t hash = 14695981039346656037ull;  // FNV-1a over the upper-cased bytes
+  for (const char c : text) {
+    hash ^= static_cast<unsigned char>(paths::upperChar(c));
+    hash *= 1099511628211ull;
+  }
+  return hash;
+}
+
+bool IniDocument::CaseInsensitiveEqual::operator()(std::string_view a, std::string_view b) const {
+  return paths::equalsIgnoreCase(a, b);
+}
+
 IniDocument::IniDocument(std::string bytes) : bytes_(std::move(bytes)) { index(); }
 
 void IniDocument::index() {
@@ -81,8 +94,7 @@ void IniDocument::index() {
     if (line.kind == Kind::Header) {
       if (!sections_.empty()) sections_.back().lineEnd = lines_.size();
       sections_.push_back({lines_.size(), 0});
-      firstSection_.try_emplace(paths::upper(std::string_view(data + line.nameBegin, line.nameEnd - line.nameBegin)),
-                                sections_.size() - 1);
+      firstSection_.try_emplace(std::string(data + line.nameBegin, line.nameEnd - line.nameBegin), sections_.size() - 1);
     }
     lines_.push_back(line);
     pos = next;
@@ -95,7 +107,7 @@ std::string_view IniDocument::name(const Line& line) const {
 }
 
 const IniDocument::Section* IniDocument::findSection(std::string_view section) const {
-  const auto it = firstSection_.find(paths::upper(section));
+  const auto it = firstSection_.find(section);
   return it == firstSection_.end() ? nullptr : &sections_[it->second];
 }
 

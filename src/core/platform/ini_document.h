@@ -71,7 +71,16 @@ class IniDocument {
   std::string bytes_;
   std::vector<Line> lines_;
   std::vector<Section> sections_;
-  std::unordered_map<std::string, std::size_t> firstSection_;  // upper-cased name -> sections_ index
+  struct CaseInsensitiveHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const;
+  };
+  struct CaseInsensitiveEqual {
+    using is_transparent = void;
+    bool operator()(std::string_view a, std::string_view b) const;
+  };
+  // Name -> index into sections_ of its first section.
+  std::unordered_map<std::string, std::size_t, CaseInsensitiveHash, CaseInsensitiveEqual> firstSection_;
 };
 
 // Sanitises a key or value before it is written: a line break would split the entry, so the text

@@ -68,8 +68,6 @@ std::string join(std::string_view head, std::string_view tail) {
   return out;
 }
 
-char upperChar(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-
 static char lowerChar(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 std::string upper(std::string_view text) {

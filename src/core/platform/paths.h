@@ -36,7 +36,7 @@ std::string toStored(std::string_view path);
 std::string upper(std::string_view text);
 std::string lower(std::string_view text);
 bool equalsIgnoreCase(std::string_view a, std::string_view b);
-char upperChar(char c);
+inline char upperChar(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
 // Resolves an existing path case-insensitively, component by component, as Windows would:
 // every component that exists in another letter case takes its on-disk name; the first missing

@@ -40,8 +40,7 @@ using DocumentPtr = std::shared_ptr<const IniDocument>;
 // without holding the lock.
 class DocumentCache {
  public:
-  DocumentPtr load(const std::string& path) {
-    const auto stamp = stampOf(path);
+  DocumentPtr load(const std::string& path, const std::optional<Stamp>& stamp) {
     if (!stamp) return empty();
     {
       std::lock_guard lock(mutex_);
@@ -91,7 +90,31 @@ DocumentCache& cache() {
   return instance;
 }
 
-DocumentPtr documentFor(const std::string& file) { return cache().load(paths::resolve(file)); }
+struct BatchState {
+  int depth = 0;
+  std::unordered_map<std::string, DocumentPtr> seen;
+};
+thread_local BatchState batch;
+
+DocumentPtr checkedDocumentFor(const std::string& file);
+
+DocumentPtr documentFor(const std::string& file) {
+  if (batch.depth == 0) return checkedDocumentFor(file);
+  const auto it = batch.seen.find(file);
+  if (it != batch.seen.end()) return it->second;
+  DocumentPtr doc = checkedDocumentFor(file);
+  batch.seen.emplace(file, doc);
+  return doc;
+}
+
+DocumentPtr checkedDocumentFor(const std::string& file) {
+  // The common case is a path that exists as written: its stamp check is then the only system
+  // call of a cached read. Otherwise the path is resolved case-insensitively first.
+  if (auto stamp = stampOf(file)) return cache().load(file, *stamp);
+  const std::string resolved = paths::resolve(file);
+  if (resolved == file) return cache().load(file, std::nullopt);
+  return cache().load(resolved, stampOf(resolved));
+}
 
 std::string_view stripQuotes(std::string_view value) {
   if (value.size() > 1 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
@@ -139,8 +162,9 @@ template <typename Edit>
 bool modify(const std::string& file, Edit edit) {
   std::lock_guard lock(cache().writeMutex());
   const std::string path = paths::resolve(file);
-  IniDocument document(*documentFor(path));
+  IniDocument document(*cache().load(path, stampOf(path)));
   if (!edit(document)) return true;  // nothing to change is a success, as the profile API reports it
+  batch.seen.clear();  // this thread's later reads in a batch see its own write
   if (!files::writeAllAtomic(path, document.bytes())) return false;
   if (const auto stamp = stampOf(path)) {
     cache().store(path, *stamp, std::make_shared<const IniDocument>(std::move(document)));
@@ -229,7 +253,16 @@ bool WriteSection(std::string_view section, const char* list, const std::string&
   return WriteSection(section, entries, file);
 }
 
-void ClearCache() { cache().clear(); }
+void ClearCache() {
+  cache().clear();
+  batch.seen.clear();
+}
+
+ReadBatch::ReadBatch() { ++batch.depth; }
+
+ReadBatch::~ReadBatch() {
+  if (--batch.depth == 0) batch.seen.clear();
+}
 
 std::vector<std::string> SplitList(const char* list, std::size_t length) {
   std::vector<std::string> items;

@@ -49,6 +49,19 @@ std::vector<std::string> ReadSection(std::string_view section, const std::string
 bool WriteSection(std::string_view section, const char* list, const std::string& file);
 bool WriteSection(std::string_view section, const std::vector<std::string>& entries, const std::string& file);
 
+// Within a read batch every file is checked for changes once, at its first read in the batch;
+// later reads of the batch see that same state of the file. A scan over many keys (a used-by
+// list, a catalogue listing) opens one so that it reads one consistent state of the skin, and
+// does not pay a change check per key. Batches nest; writes are not affected (and a write made
+// by this thread during a batch is seen by its later reads). Per thread.
+class ReadBatch {
+ public:
+  ReadBatch();
+  ~ReadBatch();
+  ReadBatch(const ReadBatch&) = delete;
+  ReadBatch& operator=(const ReadBatch&) = delete;
+};
+
 // Drops the parsed-file cache (tests and benchmarks use it to measure a fresh parse).
 void ClearCache();
 
