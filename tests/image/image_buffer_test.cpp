@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include "core/image/image_buffer.h"
+
+namespace tessera {
+namespace {
+
+TEST(ImageBuffer, CreationChecksTheSize) {
+  EXPECT_FALSE(CreateImage(0, 10));
+  EXPECT_FALSE(CreateImage(10, -1));
+  EXPECT_FALSE(CreateImage(65535, 65535));
+  auto image = CreateImage(3, 2);
+  ASSERT_TRUE(image);
+  EXPECT_EQ(image->pixelCount(), 6u);
+  EXPECT_FALSE(HasAlpha(*image));
+  image->setPixelAt(2, 0, MakePixel(0, 0, 0, 1));
+  EXPECT_TRUE(HasAlpha(*image));
+  // Bottom-up: the top row is the last row in memory.
+  EXPECT_EQ(image->pixels()[5], MakePixel(0, 0, 0, 1));
+  auto topDown = CreateImageTopDown(3, 2);
+  topDown->setPixelAt(2, 0, 7);
+  EXPECT_EQ(topDown->pixels()[2], 7u);
+}
+
+TEST(ImageBuffer, PremultiplyAndUnpremultiplyTruncateExactly) {
+  for (int a = 0; a < 256; ++a) {
+    for (int x = 0; x < 256; ++x) {
+      const std::uint32_t pre = PremultiplyPixel(MakePixel(x, x, 255 - x, a));
+      ASSERT_EQ(BlueOfPixel(pre), x * a / 255) << x << " " << a;
+      ASSERT_EQ(RedOfPixel(pre), (255 - x) * a / 255) << x << " " << a;
+      ASSERT_EQ(AlphaOfPixel(pre), a);
+      if (x <= a) {
+        const std::uint32_t straight = UnpremultiplyPixel(MakePixel(x, 0, 0, a));
+        ASSERT_EQ(BlueOfPixel(straight), a == 0 ? 0 : x * 255 / a);
+      }
+    }
+  }
+  // Invalid pre-multiplied input is held to 255 instead of wrapping.
+  EXPECT_EQ(BlueOfPixel(UnpremultiplyPixel(MakePixel(200, 0, 0, 100))), 255);
+  EXPECT_EQ(UnpremultiplyPixel(MakePixel(12, 34, 56, 0)), 0u);
+}
+
+TEST(ImageBuffer, KeyedConversionsUseMagenta) {
+  auto image = CreateImage(5, 1);
+  image->setPixelAt(0, 0, MakePixel(0, 0, 0, 79));   // black, faint: becomes the key
+  image->setPixelAt(1, 0, MakePixel(10, 0, 0, 79));  // coloured: kept
+  image->setPixelAt(2, 0, MakePixel(0, 0, 0, 80));   // black at 80: kept
+  image->setPixelAt(3, 0, MakePixel(0, 0, 0, 0));
+  image->setPixelAt(4, 0, MakePixel(100, 50, 25, 255));
+  UnpremultiplyKeyed(*image);
+  EXPECT_EQ(image->pixelAt(0, 0), kMagentaKey);
+  EXPECT_EQ(image->pixelAt(1, 0), MakePixel(10 * 255 / 79, 0, 0, 79));
+  EXPECT_EQ(image->pixelAt(2, 0), MakePixel(0, 0, 0, 80));
+  EXPECT_EQ(image->pixelAt(3, 0), kMagentaKey);
+  EXPECT_EQ(image->pixelAt(4, 0), MakePixel(100, 50, 25, 255));
+
+  image->setPixelAt(1, 0, MakePixel(255, 0, 255, 0));
+  KeyToTransparent(*image);
+  EXPECT_EQ(image->pixelAt(0, 0), 0u);
+  EXPECT_EQ(image->pixelAt(1, 0), 0u);
+  EXPECT_EQ(image->pixelAt(4, 0), MakePixel(100, 50, 25, 255));
+}
+
+TEST(ImageBuffer, CopyRectClipsToBothPictures) {
+  auto source = CreateImageTopDown(4, 4);
+  for (int y = 0; y < 4; ++y)
+    for (int x = 0; x < 4; ++x) source->setPixelAt(x, y, MakePixel(x, y, 0, 255));
+  auto target = CreateImage(3, 3);
+  CopyRect(*source, -1, 1, 10, 10, *target, 0, 0);
+  // Source column -1 is outside: target column 0 stays empty, column 1 gets source column 0.
+  EXPECT_EQ(target->pixelAt(0, 0), 0u);
+  EXPECT_EQ(target->pixelAt(1, 0), MakePixel(0, 1, 0, 255));
+  EXPECT_EQ(target->pixelAt(2, 2), MakePixel(1, 3, 0, 255));
+  CopyRect(*source, 0, 0, 2, 2, *target, -1, 2);
+  EXPECT_EQ(target->pixelAt(0, 2), MakePixel(1, 0, 0, 255));
+  CopyRect(*source, 0, 0, 0x7fffffff, 0x7fffffff, *target, 0x7ffffff0, 0);  // far outside: nothing
+  EXPECT_EQ(target->pixelAt(0, 2), MakePixel(1, 0, 0, 255));
+}
+
+}  // namespace
+}  // namespace tessera
