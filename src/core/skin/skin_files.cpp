@@ -77,12 +77,15 @@ void OpenSkinFiles(const std::string& path, const std::string& chosenSubStyle) {
 
   s.framelessSkin = IsFramelessSkin(main) ? 1 : 0;
 
-  // Companion files: a missing File key gets its default name in the permanent main file.
+  // Companion files: a missing File key gets its default name in the permanent main file. A
+  // missing or empty file gets nothing, so that it stays a file without sections (no skin) and
+  // opening a wrong path never creates a skin file.
+  const bool mainHasSections = !profile::SectionNames(main).empty();
   for (std::size_t i = 0; i < kCompanionRoles.size(); ++i) {
     const CompanionRole& role = kCompanionRoles[i];
     const std::string defaultValue = s.skinName + "\\" + base + role.extension;
     std::string value = profile::ReadString(role.section, "File", "", main);
-    if (value.empty()) {
+    if (value.empty() && mainHasSections) {
       profile::WriteString(role.section, "File", defaultValue, main);
       value = profile::ReadString(role.section, "File", "", main);
     }
@@ -108,6 +111,7 @@ void OpenSkinFiles(const std::string& path, const std::string& chosenSubStyle) {
 
   // The working main file points at the working companions.
   for (const std::size_t i : kRewriteOrder) {
+    if (!mainHasSections) break;
     const CompanionRole& role = kCompanionRoles[i];
     std::string value = profile::ReadString(role.section, "File", "", s.mainFile);
     if (!IsSafeRelativePath(value) || value.empty()) value = s.skinName + "\\" + base + role.extension;

@@ -1,0 +1,145 @@
+#include "core/app/skin_actions.h"
+
+#include <QImage>
+#include <QPainter>
+#include <chrono>
+#include <thread>
+
+#include "core/app/preview_engine.h"
+#include "core/app/qimage_bridge.h"
+#include "core/app/reimport_hook.h"
+#include "core/engine/engine_startup.h"
+#include "core/image/image_file.h"
+#include "core/platform/environment.h"
+#include "core/platform/files.h"
+#include "core/platform/paths.h"
+#include "core/platform/profile.h"
+#include "core/platform/settings.h"
+#include "core/platform/shell.h"
+#include "core/skin/section_store.h"
+#include "core/skin/skin_files.h"
+#include "core/skin/skin_session.h"
+
+namespace tessera {
+
+std::string SkinMainFilePath(const std::string& skinName) {
+  return paths::join(paths::join(GetSkinsFolder(), skinName), skinName + ".uis");
+}
+
+void ResetSkin() {
+  SkinSession& s = Session();
+  s.mainFile.clear();
+  s.skinName.clear();
+  s.chosenSubStyle.clear();
+  for (auto& companion : s.companionFiles) companion.clear();
+}
+
+void CloseSkin() {
+  CommitSkinFiles();
+  Session().modified = 0;
+  ResetSkin();
+}
+
+OpenResult OpenSkin(const std::string& path, BeforeOpen before, const SubStyleChooser& chooseSubStyle) {
+  if (before == BeforeOpen::CommitThenReset) CommitSkinFiles();
+  if (before != BeforeOpen::Nothing) ResetSkin();
+
+  Preview().DestroyBitmaps_and_Masks();
+  const std::string skinName = SkinNameFromPath(path);
+  AddToSkinHistory(path, skinName);
+  const std::string chosen = chooseSubStyle ? chooseSubStyle(skinName) : std::string();
+  OpenSkinFiles(path, chosen);
+  RunReimportPassForSession();
+  Preview().LoadUISFile(Session().mainFile, 0);
+
+  OpenResult result;
+  if (profile::SectionNames(Session().mainFile).empty()) {
+    Session().mainFile.clear();
+    return result;
+  }
+  result.opened = true;
+  const std::string shownName = chosen.empty() ? skinName : std::string(paths::stem(chosen));
+  result.title = "[" + shownName + "] - " + kPlainTitle;
+  return result;
+}
+
+const std::vector<const char*>& CachedRenderingExtensions() {
+  static const std::vector<const char*> extensions = {"VL4",          "VL64",         "VL5",
+                                                      "TSR",          "PREVIEW7",     "PREVIEW7_150",
+                                                      "PREVIEW7_120", "PREVIEW7_133", "PREVIEW7_200"};
+  return extensions;
+}
+
+void DeleteCachedRenderings(const std::string& skinFolder) {
+  if (skinFolder.size() <= 9) return;
+  for (const char* extension : CachedRenderingExtensions()) {
+    for (const auto& name : files::listFilesWithExtension(skinFolder, extension)) {
+      files::deleteFile(paths::join(skinFolder, name));
+    }
+  }
+}
+
+void RefreshPreview() {
+  Preview().DestroyBitmaps_and_Masks();
+  RefreshDesktopColour();
+  const SkinSession& s = Session();
+  if (!s.skinName.empty()) DeleteCachedRenderings(paths::join(GetSkinsFolder(), s.skinName));
+  RunReimportPassForSession();
+  Preview().LoadUISFile(s.mainFile, 0);
+}
+
+void ApplySkin() {
+  SkinSession& s = Session();
+  if (!s.isOpen()) return;
+  CommitSkinFiles();
+  const std::string name = ReadSkinString("TitlebarSkin", "SkinName", "Unknown", s.mainFile);
+  std::string permanent = s.mainFile;
+  if (!permanent.empty() && permanent.back() == '~') permanent.pop_back();
+  WriteSetting(settings::SkinSet, permanent);
+  WriteSetting(settings::SkinSet2, name);
+  HandSkinToRenderer(RendererPath(), s.mainFile);
+  std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  CurrentShell().start(LoaderProgramPath(), {});
+}
+
+std::string AppliedSkinPath() {
+  const std::string skinSet = ReadSetting(settings::SkinSet);
+  const std::string skinSet2 = ReadSetting(settings::SkinSet2);
+  if (skinSet.empty()) return {};
+  // A sub-style file (".sss") opens through its skin's main file.
+  std::string path = skinSet;
+  if (skinSet.size() >= 2 && skinSet[skinSet.size() - 2] == 's') {
+    if (skinSet2.empty()) return {};
+    path = SkinMainFilePath(skinSet2);
+  }
+  char buffer[1000];
+  if (profile::GetSectionNames(buffer, sizeof buffer, path) == 0) return {};
+  return path;
+}
+
+bool WriteThumbnail(int previewLeft, int previewTop, int previewRight, int previewBottom) {
+  const SkinSession& s = Session();
+  if (!s.isOpen()) return false;
+  QImage canvas(800, 600, QImage::Format_ARGB32_Premultiplied);
+  canvas.fill(Qt::white);
+  const int down = s.hasButtonCount ? 0 : 20;
+  const PreviewLibrary& preview = Preview();
+  preview.DrawWindowFrameOwn2(canvas, VlRect{300, 18 + down, 750, 500 + down}, 0,
+                              ReadSkinString("TitlebarSkin", "SkinName", s.skinName, s.mainFile));
+  preview.DrawPreview(canvas,
+                      VlRect{previewLeft + 300, previewTop + 18 + down, previewRight + 300, previewBottom + 18 + down},
+                      1, 1);
+  preview.DrawTaskBar(canvas, 0, 0, 800, 600);
+  QImage thumbnail = canvas.scaled(240, 180, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                         .convertToFormat(QImage::Format_ARGB32);
+  for (int y = 0; y < thumbnail.height(); ++y) {
+    auto* row = reinterpret_cast<QRgb*>(thumbnail.scanLine(y));
+    for (int x = 0; x < thumbnail.width(); ++x) row[x] |= 0xff000000u;
+  }
+  const auto image = FromQImage(thumbnail);
+  if (!image) return false;
+  const std::string target = paths::join(paths::join(GetSkinsFolder(), s.skinName), "TSRPreview.png");
+  return SaveImagePng(*image, target) == 0;
+}
+
+}  // namespace tessera

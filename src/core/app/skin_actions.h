@@ -1,0 +1,60 @@
+#pragma once
+// What the main window does with the open skin: open, close, apply, refresh the engine's
+// preview, write the thumbnail. Questions go through the Prompt interface, the sub-style choice
+// through a callback, so the main window only wires these to its menus.
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace tessera {
+
+// Asks the user for a sub-style of the skin (by skin name); returns the chosen sub-style file
+// name, or "" for the main file.
+using SubStyleChooser = std::function<std::string(const std::string& skinName)>;
+
+// What the skin open before an open is done with.
+enum class BeforeOpen {
+  Reset,            // open-skin dialog, new skin, the applied skin: reset without committing
+  CommitThenReset,  // recent skins: commit (asking), then reset
+  Nothing,          // command line, save-as (already committed and reset), switch sub-style
+};
+
+struct OpenResult {
+  bool opened = false;      // the main file has sections and is now the open skin
+  std::string title;        // "[" + sub-style or skin name + "] - Quillmont Tessera"
+};
+
+inline constexpr const char* kPlainTitle = "Quillmont Tessera";
+
+// <skins folder>/<name>/<name>.uis
+std::string SkinMainFilePath(const std::string& skinName);
+
+// Opens a skin's main .uis file (any letter case); see BeforeOpen for the skin open before.
+OpenResult OpenSkin(const std::string& path, BeforeOpen before, const SubStyleChooser& chooseSubStyle);
+
+// Commits (asking unless AutoSave is 1), clears the modified flag whatever the answer, and
+// resets the session to no skin.
+void CloseSkin();
+// Forgets the open skin without committing.
+void ResetSkin();
+
+// Drops the engine's pictures, re-reads the desktop colour, deletes the cached renderings, runs
+// the re-import pass and reloads the working main file into the preview library.
+void RefreshPreview();
+
+// Deletes the engine's cached renderings (*.VL4, *.VL64, *.VL5, *.TSR, *.PREVIEW7*) among the
+// plain files of a skin folder; sub-folders are left alone, as are paths of 9 characters or fewer.
+void DeleteCachedRenderings(const std::string& skinFolder);
+const std::vector<const char*>& CachedRenderingExtensions();
+
+// Commit, record SkinSet/SkinSet2, hand the skin to the engine's renderer and start the loader.
+void ApplySkin();
+
+// The .uis path of the skin last applied (SkinSet / SkinSet2), or "" when there is none.
+std::string AppliedSkinPath();
+
+// Writes <skin folder>/TSRPreview.png: a sample window, the preview window and the task bar on
+// an 800 x 600 white canvas, scaled to 240 x 180, opaque. Returns false when it cannot be saved.
+bool WriteThumbnail(int previewLeft, int previewTop, int previewRight, int previewBottom);
+
+}  // namespace tessera
