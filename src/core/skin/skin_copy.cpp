@@ -1,0 +1,212 @@
+#include "core/skin/skin_copy.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <vector>
+
+#include "core/engine/engine_libraries.h"
+#include "core/platform/files.h"
+#include "core/platform/paths.h"
+#include "core/platform/profile.h"
+#include "core/skin/cached_renderings.h"
+#include "core/skin/section_store.h"
+#include "core/skin/skin_names.h"
+#include "core/skin/skin_path_safety.h"
+#include "core/skin/substyles.h"
+
+namespace tessera {
+
+namespace {
+
+constexpr std::array<const char*, 66> kSkinPathKeys = {
+    "Image",          "ImageMask",        "Bitmap",           "BitmapMask",       "GlyphImage",
+    "GlyphImageMask", "GlyphBitmap",      "GlyphBitmapMask",  "MenuBar",          "MenuBarMask",
+    "ButtonImage",    "ButtonImageMask",  "OutSound",         "InSound",          "CheckBox",
+    "CheckBoxMask",   "RadioButton",      "RadioButtonMask",  "Wallpaper",        "Top",
+    "Left",           "Right",            "Bottom",           "TopMask",          "LeftMask",
+    "RightMask",      "BottomMask",       "File",             "Font1",            "Font2",
+    "Font3",          "Font4",            "Font5",            "Font6",            "Font7",
+    "Font8",          "Font9",            "MenuBorders",      "MenuBordersMask",  "MoveFiles",
+    "Copy",           "EmptyBin",         "DeleteFinal",      "ChangeAttributes", "IEDownload",
+    "OverlayImage",   "OverlayImageMask", "ScriptMouseLeave", "ScriptMouseEnter", "ScriptMousePress",
+    "ScriptMouseRelease", "DllName",      "Command",          "VertFrame",        "HorzFrame",
+    "VertFrameMask",  "HorzFrameMask",    "ShapeLeftImage",   "ShapeRightImage",  "MDIBmp",
+    "MDIBmpMask",     "DialogBmp",        "DialogBmpMask",    "ActiveTitle",      "Border",
+    "BorderMask"};
+
+// Sub-style loops stop here whatever "Number" claims.
+constexpr int kMaxCopiedSubStyles = 10000;
+
+struct CompanionInfo {
+  const char* section;
+  const char* infoSection;  // gets SkinName = the new name, when not null
+};
+constexpr std::array<CompanionInfo, 4> kRenamedCompanions = {{
+    {"XPTaskbar", nullptr},
+    {"XPShell", nullptr},
+    {"Animations", "Animations.Info"},
+    {"ToolbarIcons", "ToolbarIcons.Info"},
+}};
+
+// The value's first folder, when it has one after its first character.
+std::optional<std::size_t> firstSeparatorAfterStart(std::string_view value) {
+  for (std::size_t i = 1; i < value.size(); ++i) {
+    if (paths::isSeparator(value[i])) return i;
+  }
+  return std::nullopt;
+}
+
+// A companion path stays inside the folder of skin `skinName`.
+bool isInsideSkin(std::string_view value, std::string_view skinName) {
+  const auto sep = firstSeparatorAfterStart(value);
+  return sep && IsSafeRelativePath(value) && paths::equalsIgnoreCase(value.substr(0, *sep), skinName) &&
+         *sep + 1 < value.size();
+}
+
+std::string withoutTrailingSeparators(std::string path) {
+  while (path.size() > 1 && paths::isSeparator(path.back())) path.pop_back();
+  return path;
+}
+
+// Sub-style i (from 1) of the copy is renamed <newName><i>.sss. The files first move to
+// temporary names, so that one sub-style's new name can never replace another's file.
+void renameSubStyleFiles(std::string_view skinsFolder, const std::string& destination, std::string_view sourceName,
+                         const std::string& name) {
+  const std::string ssd = paths::join(destination, name + ".SSD");
+  const int n = std::min(static_cast<int>(profile::GetInt(kSubStylesSection, "Number", 0, ssd)), kMaxCopiedSubStyles);
+  struct Pending {
+    int index;
+    std::string temporary;
+    std::string renamed;
+  };
+  std::vector<Pending> pending;
+  for (int i = 1; i < n; ++i) {
+    const std::string skin = profile::ReadString(SubStyleSection(i), "Skin", "", ssd);
+    if (skin.empty() || !IsSubStyleFileName(skin)) continue;
+    // An entry naming the main file keeps it where it is.
+    if (paths::equalsIgnoreCase(skin, name + ".uis") || paths::equalsIgnoreCase(skin, std::string(sourceName) + ".uis")) {
+      continue;
+    }
+    const std::string renamed = name + std::to_string(i) + ".sss";
+    const std::string temporary = renamed + ".moving";
+    const std::string current = paths::join(destination, skin);
+    if (files::isFile(current)) {
+      WriteSkinString("TitlebarSkin", "SkinName", name, current);
+      files::moveFile(current, paths::join(destination, temporary));
+    }
+    pending.push_back({i, temporary, renamed});
+  }
+  for (const auto& p : pending) {
+    const std::string renamedPath = paths::join(destination, p.renamed);
+    if (files::isFile(paths::join(destination, p.temporary))) {
+      files::deleteFile(renamedPath);
+      files::moveFile(paths::join(destination, p.temporary), renamedPath);
+    }
+    WriteSkinString(SubStyleSection(p.index), "Skin", p.renamed, ssd);
+    RenameSkinFileReferences(skinsFolder, renamedPath, sourceName, name);
+  }
+}
+
+}  // namespace
+
+std::span<const char* const> SkinPathKeys() { return kSkinPathKeys; }
+
+std::string TemplatesFolder(std::string_view skinsFolder) {
+  return paths::join(paths::join(skinsFolder, kDataFolderName), "TesseraTemplates");
+}
+
+void RenameSkinReferences(const std::string& file, std::string_view oldName, std::string_view newName) {
+  const profile::ReadBatch batch;
+  for (const auto& section : profile::SectionNames(file)) {
+    for (const char* key : kSkinPathKeys) {
+      // The whole value is read, so that a long value is never written back cut short.
+      const auto value = profile::FindValue(section, key, file);
+      if (!value || value->empty()) continue;
+      const auto sep = firstSeparatorAfterStart(*value);
+      if (!sep || !paths::equalsIgnoreCase(std::string_view(*value).substr(0, *sep), oldName)) continue;
+      const std::string renamed = std::string(newName) + value->substr(*sep);
+      if (renamed != *value) WriteSkinString(section, key, renamed, file);
+    }
+  }
+}
+
+void RenameSkinFileReferences(std::string_view skinsFolder, const std::string& file, std::string_view oldName,
+                              std::string_view newName) {
+  RenameSkinReferences(file, oldName, newName);
+  for (const auto& companion : kRenamedCompanions) {
+    const std::string value = profile::ReadString(companion.section, "File", "", file);
+    if (value.empty() || !isInsideSkin(value, newName)) continue;
+    const std::string path = paths::join(skinsFolder, value);
+    RenameSkinReferences(path, oldName, newName);
+    if (companion.infoSection) WriteSkinString(companion.infoSection, "SkinName", newName, path);
+  }
+}
+
+bool CopySkinFolder(const std::string& source, const std::string& destination, std::string_view sourceName,
+                    std::string_view newName) {
+  if (source.size() <= 9) return false;
+  // Names are compared as the file system resolves them, so "Aqua" and "AQUA" are one folder.
+  if (paths::equalsIgnoreCase(withoutTrailingSeparators(paths::resolve(source)),
+                              withoutTrailingSeparators(paths::resolve(destination)))) {
+    return false;
+  }
+  if (!files::createFolder(destination)) return false;
+  const std::string mainName = std::string(sourceName) + ".UIS";
+  const std::string ssdName = std::string(sourceName) + ".SSD";
+  for (const auto& name : files::listFiles(source)) {
+    if (name.ends_with('~')) continue;
+    files::copyFile(paths::join(source, name), paths::join(destination, name), true);
+    if (paths::equalsIgnoreCase(name, mainName)) {
+      const std::string target = paths::join(destination, std::string(newName) + ".uis");
+      files::deleteFile(target);  // an older main file of that name must not win over the copy
+      files::moveFile(paths::join(destination, name), target);
+    } else if (paths::equalsIgnoreCase(name, ssdName)) {
+      const std::string target = paths::join(destination, std::string(newName) + ".SSD");
+      files::deleteFile(target);
+      files::moveFile(paths::join(destination, name), target);
+      WriteSkinString(SubStyleSection(0), "Skin", std::string(newName) + ".uis", target);
+    }
+  }
+  return true;
+}
+
+CopySkinResult CopySkin(std::string_view skinsFolder, std::string_view newName, std::string_view sourceName,
+                        bool fromTemplate, const SkinDatabase* database) {
+  if (const std::string problem = SkinNameProblem(newName); !problem.empty()) return {false, problem};
+  if (paths::equalsIgnoreCase(newName, kDataFolderName)) return {false, "That name is used by Tessera's own folder."};
+  if (!IsSafeSkinName(sourceName)) return {false, "The skin to copy has no valid name."};
+  if (!fromTemplate && paths::equalsIgnoreCase(newName, sourceName)) {
+    return {false, "A skin cannot be copied onto itself."};
+  }
+  const std::string destination = paths::join(skinsFolder, newName);
+  const std::string source =
+      fromTemplate ? paths::join(TemplatesFolder(skinsFolder), sourceName) : paths::join(skinsFolder, sourceName);
+  if (!files::isFolder(source)) return {false, "The skin \"" + std::string(sourceName) + "\" was not found."};
+
+  files::createFolder(destination);
+  const bool copied = CopySkinFolder(source, destination, sourceName, newName);
+  DeleteCachedRenderings(destination, CachedRenderingExtensionsForCopy());
+  if (!copied) return {false, "The skin folder could not be copied."};
+
+  const std::string name(newName);
+  // A main file left under the source name (by an earlier copy into the same folder) would be a
+  // second main file; a template may share the new name, and then that file is the new one.
+  if (!paths::equalsIgnoreCase(sourceName, newName)) {
+    files::deleteFile(paths::join(destination, std::string(sourceName) + ".uis"));
+    files::deleteFile(paths::join(destination, std::string(sourceName) + ".uis~"));
+  }
+  const std::string mainFile = paths::join(destination, name + ".uis");
+  WriteSkinString("TitlebarSkin", "SkinName", name, mainFile);
+  RenameSkinFileReferences(skinsFolder, mainFile, sourceName, newName);
+
+  renameSubStyleFiles(skinsFolder, destination, sourceName, name);
+
+  if (database) {
+    database->DeleteSkin(name);
+    database->InsertNewSkin(name);
+  }
+  return {true, {}};
+}
+
+}  // namespace tessera

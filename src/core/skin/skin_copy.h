@@ -1,0 +1,48 @@
+#pragma once
+// Copying a skin folder under a new name with every path reference changed: used by new skin
+// (from a template of the data folder) and by save-as (from an installed skin).
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace tessera {
+
+class SkinDatabase;
+
+// Keys whose values are paths relative to the skins folder, beginning with the skin's folder name.
+std::span<const char* const> SkinPathKeys();
+
+// In every section of `file`, each SkinPathKeys value whose first folder is `oldName` (in any
+// letter case) gets `newName` in its place; other values stay as they are.
+void RenameSkinReferences(const std::string& file, std::string_view oldName, std::string_view newName);
+
+// RenameSkinReferences on a skin file and on the companion files it names (taskbar, shell,
+// animations, toolbar icons), whose ".Info" sections of the latter two get the new SkinName.
+// Companions are followed only inside the folder of skin `newName`.
+void RenameSkinFileReferences(std::string_view skinsFolder, const std::string& file, std::string_view oldName,
+                              std::string_view newName);
+
+// Copies the plain files of `source` into `destination` (created when missing), except working
+// copies ending in "~"; the main file and the .SSD are renamed after `newName`. False when
+// nothing was copied because the two folders are the same or the source path is too short.
+bool CopySkinFolder(const std::string& source, const std::string& destination, std::string_view sourceName,
+                    std::string_view newName);
+
+struct CopySkinResult {
+  bool copied = false;
+  std::string message;  // why the copy was refused, when it was
+};
+
+// Copies skin `sourceName` (a template folder of the data folder's "TesseraTemplates" when
+// `fromTemplate`, else a skin of the skins folder) to <skins folder>/<newName>, renames every
+// reference, the sub-style files and the SkinName, drops cached renderings and tells the skin
+// database (when `database` is given).
+CopySkinResult CopySkin(std::string_view skinsFolder, std::string_view newName, std::string_view sourceName,
+                        bool fromTemplate, const SkinDatabase* database);
+
+// <skins folder>/Tessera7/TesseraTemplates
+std::string TemplatesFolder(std::string_view skinsFolder);
+// The data folder's name: no skin may take it.
+inline constexpr const char* kDataFolderName = "Tessera7";
+
+}  // namespace tessera

@@ -1,0 +1,113 @@
+#include "core/skin/skin_package.h"
+
+#include <zip.h>
+
+#include <unordered_set>
+#include <vector>
+
+#include "core/platform/files.h"
+#include "core/platform/paths.h"
+#include "core/platform/shell.h"
+#include "core/skin/cached_renderings.h"
+#include "core/skin/skin_copy.h"
+#include "core/skin/skin_path_safety.h"
+
+namespace tessera {
+
+namespace {
+
+// Sub-folders deeper than this are not packed (a skin has at most a few levels).
+constexpr int kMaxFolderDepth = 16;
+
+struct PackedFile {
+  std::string path;
+  std::string name;  // stored name: the file name alone
+};
+
+// Files of `folder` before those of its sub-folders, each folder in name order; links are never
+// followed. A name already taken (in any letter case) is skipped.
+void collectFiles(const std::string& folder, int depth, const std::string& exclude, std::vector<PackedFile>& out,
+                  std::unordered_set<std::string>& taken) {
+  for (const auto& name : files::listFiles(folder)) {
+    const std::string path = paths::join(folder, name);
+    if (path == exclude) continue;
+    if (!taken.insert(paths::upper(name)).second) continue;
+    out.push_back({path, name});
+  }
+  if (depth >= kMaxFolderDepth) return;
+  for (const auto& sub : files::listFolders(folder)) collectFiles(paths::join(folder, sub), depth + 1, exclude, out, taken);
+}
+
+struct ProgressState {
+  const PackageProgress* progress;
+};
+
+void reportProgress(zip_t*, double done, void* state) {
+  const auto* s = static_cast<ProgressState*>(state);
+  if (s && s->progress && *s->progress) (*s->progress)(done);
+}
+
+PackageResult failed(std::string path, std::string message) { return {false, std::move(path), 0, std::move(message)}; }
+
+}  // namespace
+
+std::string PackageOutputFolder(std::string_view skinsFolder) {
+  return paths::join(paths::join(skinsFolder, kDataFolderName), "VLA");
+}
+
+std::string PackagePath(std::string_view skinsFolder, std::string_view skinName) {
+  return paths::join(PackageOutputFolder(skinsFolder), std::string(skinName) + ".vla");
+}
+
+PackageResult MakeSkinPackage(std::string_view skinsFolder, std::string_view skinName, std::string_view packagePath,
+                              const PackageProgress& progress) {
+  if (!IsSafeSkinName(skinName)) return failed({}, "\"" + std::string(skinName) + "\" is not a skin name.");
+  const std::string skinFolder = paths::resolve(paths::join(skinsFolder, skinName));
+  if (!files::isFolder(skinFolder)) return failed({}, "There is no skin folder \"" + std::string(skinName) + "\".");
+  std::string target = packagePath.empty() ? PackagePath(skinsFolder, skinName) : std::string(packagePath);
+  if (packagePath.empty()) files::createFolders(PackageOutputFolder(skinsFolder));
+  target = paths::resolve(target);
+
+  DeleteCachedRenderings(skinFolder, CachedRenderingExtensions());
+  files::deleteFile(target);
+
+  std::vector<PackedFile> packed;
+  std::unordered_set<std::string> taken;
+  collectFiles(skinFolder, 0, target, packed, taken);
+  if (packed.empty()) return failed(target, "The skin folder holds no files.");
+
+  int error = 0;
+  zip_t* archive = zip_open(target.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+  if (!archive) return failed(target, "The package \"" + target + "\" cannot be written.");
+  for (const auto& file : packed) {
+    zip_source_t* source = zip_source_file(archive, file.path.c_str(), 0, -1);
+    if (!source) continue;
+    const zip_int64_t index = zip_file_add(archive, file.name.c_str(), source, ZIP_FL_ENC_GUESS);
+    if (index < 0) {
+      zip_source_free(source);
+      continue;
+    }
+    const auto entry = static_cast<zip_uint64_t>(index);
+    zip_set_file_compression(archive, entry, ZIP_CM_DEFLATE, 9);
+    zip_file_extra_field_delete(archive, entry, ZIP_EXTRA_FIELD_ALL, ZIP_FL_CENTRAL | ZIP_FL_LOCAL);
+  }
+  const zip_int64_t count = zip_get_num_entries(archive, 0);
+  ProgressState state{&progress};
+  zip_register_progress_callback_with_state(archive, 0.01, reportProgress, nullptr, &state);
+  if (zip_close(archive) != 0) {
+    const std::string reason = zip_strerror(archive);
+    zip_discard(archive);
+    return failed(target, "The package could not be written: " + reason);
+  }
+  if (progress) progress(1.0);
+  return {true, target, static_cast<int>(count), {}};
+}
+
+PackageResult MakePackageAndShowFolder(std::string_view skinsFolder, std::string_view skinName,
+                                       const PackageProgress& progress) {
+  PackageResult result = MakeSkinPackage(skinsFolder, skinName, {}, progress);
+  CurrentShell().open(PackageOutputFolder(skinsFolder));
+  return result;
+}
+
+}  // namespace tessera
