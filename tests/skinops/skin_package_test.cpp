@@ -1,0 +1,125 @@
+#include "core/skin/skin_package.h"
+
+#include <gtest/gtest.h>
+#include <zip.h>
+
+#include <cstdlib>
+#include <set>
+
+#include "core/platform/files.h"
+#include "core/platform/shell.h"
+#include "support/temp_dir.h"
+
+namespace tessera {
+namespace {
+
+struct ArchiveEntry {
+  std::string name;
+  std::uint16_t method = 0;
+  std::string data;
+  int extraFields = 0;
+};
+
+std::vector<ArchiveEntry> readArchive(const std::string& path) {
+  std::vector<ArchiveEntry> entries;
+  int error = 0;
+  zip_t* archive = zip_open(path.c_str(), ZIP_RDONLY | ZIP_CHECKCONS, &error);
+  if (!archive) return entries;
+  const zip_int64_t n = zip_get_num_entries(archive, 0);
+  for (zip_int64_t i = 0; i < n; ++i) {
+    const auto index = static_cast<zip_uint64_t>(i);
+    zip_stat_t st;
+    zip_stat_index(archive, index, 0, &st);
+    ArchiveEntry entry{st.name, st.comp_method, std::string(st.size, '\0'), 0};
+    entry.extraFields = zip_file_extra_fields_count(archive, index, ZIP_FL_CENTRAL) +
+                        zip_file_extra_fields_count(archive, index, ZIP_FL_LOCAL);
+    zip_file_t* file = zip_fopen_index(archive, index, 0);
+    if (file) {
+      zip_fread(file, entry.data.data(), st.size);
+      zip_fclose(file);
+    }
+    entries.push_back(std::move(entry));
+  }
+  zip_close(archive);
+  return entries;
+}
+
+class SkinPackageTest : public testing::EnvironmentTest {
+ protected:
+  void SetUp() override {
+    EnvironmentTest::SetUp();
+    writeSkin("Pack", "[TitlebarSkin]\r\nSkinName=Pack\r\n");
+    temp.write("skins/Pack/Pack.uis~", "working copy");
+    temp.write("skins/Pack/button.tga", std::string(5000, 'b'));
+    temp.write("skins/Pack/Pack.VL4", "cached");
+    temp.write("skins/Pack/Pack.preview7_150", "cached");
+    temp.write("skins/Pack/fonts/face.ttf", "font");
+    temp.write("skins/Pack/fonts/BUTTON.TGA", "a second file of a name already packed");
+  }
+};
+
+TEST_F(SkinPackageTest, ArchiveHoldsEveryFileWithoutFolderNames) {
+  std::vector<double> steps;
+  const PackageResult r = MakeSkinPackage(skinsFolder(), "Pack", {}, [&](double done) { steps.push_back(done); });
+  ASSERT_TRUE(r.ok) << r.message;
+  EXPECT_EQ(r.packagePath, temp.file("skins/Tessera7/VLA/Pack.vla"));
+  const auto entries = readArchive(r.packagePath);
+  std::set<std::string> names;
+  for (const auto& e : entries) {
+    names.insert(e.name);
+    EXPECT_EQ(e.name.find('/'), std::string::npos) << e.name;
+    EXPECT_EQ(e.method, ZIP_CM_DEFLATE) << e.name;
+    EXPECT_EQ(e.extraFields, 0) << e.name;
+  }
+  EXPECT_EQ(names, (std::set<std::string>{"Pack.uis", "Pack.uis~", "button.tga", "face.ttf"}));
+  for (const auto& e : entries) {
+    if (e.name == "button.tga") {
+      EXPECT_EQ(e.data, std::string(5000, 'b'));
+    }
+  }
+  EXPECT_FALSE(files::exists(temp.file("skins/Pack/Pack.VL4"))) << "cached renderings are removed first";
+  EXPECT_FALSE(files::exists(temp.file("skins/Pack/Pack.preview7_150")));
+  ASSERT_FALSE(steps.empty());
+  EXPECT_DOUBLE_EQ(steps.back(), 1.0);
+  EXPECT_TRUE(std::is_sorted(steps.begin(), steps.end()));
+}
+
+TEST_F(SkinPackageTest, ASecondPackReplacesTheFirst) {
+  ASSERT_TRUE(MakeSkinPackage(skinsFolder(), "Pack").ok);
+  files::deleteFile(temp.file("skins/Pack/button.tga"));
+  temp.write("skins/Pack/new.bmp", "bmp");
+  const PackageResult r = MakeSkinPackage(skinsFolder(), "Pack");
+  ASSERT_TRUE(r.ok);
+  std::set<std::string> names;
+  for (const auto& e : readArchive(r.packagePath)) names.insert(e.name);
+  EXPECT_EQ(names.count("button.tga"), 0u);
+  EXPECT_EQ(names.count("new.bmp"), 1u);
+}
+
+TEST_F(SkinPackageTest, ArchivePassesUnzipTest) {
+  const PackageResult r = MakeSkinPackage(skinsFolder(), "Pack", temp.file("out.vla"));
+  ASSERT_TRUE(r.ok);
+  if (std::system("command -v unzip >/dev/null 2>&1") != 0) GTEST_SKIP() << "unzip is not installed";
+  EXPECT_EQ(std::system(("unzip -tq '" + r.packagePath + "' >/dev/null").c_str()), 0);
+}
+
+TEST_F(SkinPackageTest, RefusesBadNamesAndOpensTheOutputFolder) {
+  EXPECT_FALSE(MakeSkinPackage(skinsFolder(), "../Pack").ok);
+  EXPECT_FALSE(MakeSkinPackage(skinsFolder(), "Missing").ok);
+  RecordingShell shell;
+  InstallShell(&shell);
+  EXPECT_TRUE(MakePackageAndShowFolder(skinsFolder(), "Pack").ok);
+  ASSERT_EQ(shell.calls.size(), 1u);
+  EXPECT_EQ(shell.calls[0].verb, "open");
+  EXPECT_EQ(shell.calls[0].target, temp.file("skins/Tessera7/VLA"));
+  InstallShell(nullptr);
+}
+
+TEST_F(SkinPackageTest, APackageInsideTheSkinFolderDoesNotPackItself) {
+  const PackageResult r = MakeSkinPackage(skinsFolder(), "Pack", temp.file("skins/Pack/self.vla"));
+  ASSERT_TRUE(r.ok);
+  for (const auto& e : readArchive(r.packagePath)) EXPECT_NE(e.name, "self.vla");
+}
+
+}  // namespace
+}  // namespace tessera
