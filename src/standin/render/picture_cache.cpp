@@ -1,0 +1,26 @@
+#include "standin/render/picture_cache.h"
+
+#include <sys/stat.h>
+
+namespace tessera::render {
+
+const QImage& PictureCache::picture(const std::string& path, Transparency transparency) {
+  static const QImage none;
+  if (path.empty()) return none;
+  struct stat st{};
+  if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return none;
+  const long long modified = static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec;
+  const auto key = std::make_pair(path, static_cast<int>(transparency));
+  auto it = entries_.find(key);
+  if (it != entries_.end() && it->second.modified == modified && it->second.bytes == st.st_size) {
+    return it->second.image;
+  }
+  if (it == entries_.end() && entries_.size() >= kMaxEntries) entries_.clear();
+  Entry& entry = entries_[key];
+  entry.modified = modified;
+  entry.bytes = st.st_size;
+  entry.image = PrepareForDrawing(DecodePictureFile(path), transparency);
+  return entry.image;
+}
+
+}  // namespace tessera::render

@@ -1,0 +1,71 @@
+#include "standin/render/preview_scene.h"
+
+#include <algorithm>
+
+#include "standin/render/classic_look.h"
+#include "standin/render/section_style.h"
+#include "standin/render/skin_colours.h"
+#include "standin/render/skin_text.h"
+#include "standin/render/window_frame.h"
+
+namespace tessera::render {
+
+PreviewScene::PreviewScene(QPainter& painter, RenderContext& context, const PreviewRequest& request)
+    : painter_(painter), context_(context), request_(request) {}
+
+QRect PreviewScene::windowClient() const {
+  const QRect client = request_.rect.marginsRemoved(FrameThickness(context_));
+  return client.isValid() ? client : request_.rect;
+}
+
+QRect PreviewScene::inset() const {
+  const QRect r = request_.rect.adjusted(8, 8, -8, -8);
+  return r.isValid() ? r : request_.rect;
+}
+
+bool PreviewScene::section(std::string_view name, const QRect& rect, int state) {
+  return PaintSection(painter_, context_, name, rect, state);
+}
+
+void PreviewScene::control(std::string_view name, const QRect& rect, int state, bool sunkenFallback) {
+  if (section(name, rect, state)) return;
+  if (sunkenFallback) {
+    PaintClassicSunken(painter_, skin(), rect, 5);
+  } else {
+    PaintClassicButton(painter_, skin(), rect, state == 2 || state == 3);
+  }
+}
+
+void PreviewScene::controlText(std::string_view name, const QRect& rect, int state, const QString& text,
+                               int defaultAlign) {
+  if (!CanDrawText()) return;
+  const SectionStyle style = ReadSectionStyle(skin(), name);
+  const bool disabled = state == 4;
+  TextStyle textStyle = SectionTextStyle(skin(), name, state, SkinSystemQColor(skin(), disabled ? 17 : 18));
+  if (skin().integer(name, std::string("TextHorzAlign") + "Normal", 0) == 0) textStyle.horzAlign = defaultAlign;
+  const QRect content = rect.marginsRemoved(style.content);
+  DrawSkinText(painter_, content.isValid() ? content : rect, text, textStyle);
+}
+
+void PreviewScene::labelledControl(std::string_view name, const QRect& rect, int state, const QString& text) {
+  control(name, rect, state);
+  controlText(name, rect, state, text);
+}
+
+void PreviewScene::label(const QRect& rect, const QString& text, int align, int colourIndex, bool bold) {
+  DrawLabel(painter_, skin(), rect, text, align, SkinSystemQColor(skin(), colourIndex), bold);
+}
+
+void PreviewScene::fillSystem(const QRect& rect, int colourIndex) {
+  if (!rect.isEmpty()) painter_.fillRect(rect, SkinSystemQColor(skin(), colourIndex));
+}
+
+QSize PreviewScene::naturalSize(std::string_view name, QSize fallback) {
+  const QSize size = SectionFrameSize(context_, name);
+  if (size.isEmpty()) return fallback;
+  return size.boundedTo(QSize(400, 300));
+}
+
+int BlockState(int state, int perBlock, int block) { return std::clamp(state, 1, perBlock) + perBlock * block; }
+
+}  // namespace tessera::render

@@ -1,0 +1,66 @@
+#pragma once
+// Shared pieces of the preview kinds: the area a kind lays itself out in, skinned controls with
+// their text, and the classic look where the skin leaves an element out.
+#include <QPainter>
+#include <QRect>
+#include <QString>
+#include <string>
+#include <string_view>
+
+#include "standin/render/section_painter.h"
+
+namespace tessera::render {
+
+struct PreviewRequest {
+  QRect rect;
+  int state = 1;
+  std::string section;  // the section being edited, or empty
+  int group = 0;        // its catalogue group ("Section"), 0 when unknown
+};
+
+class PreviewScene {
+ public:
+  PreviewScene(QPainter& painter, RenderContext& context, const PreviewRequest& request);
+
+  QPainter& painter() { return painter_; }
+  RenderContext& context() { return context_; }
+  const SkinModel& skin() const { return context_.skin; }
+  const PreviewRequest& request() const { return request_; }
+  int state() const { return request_.state; }
+  // The client area of the sample window a kind 20 draws into the same rectangle.
+  QRect windowClient() const;
+  // The rectangle less a small border.
+  QRect inset() const;
+
+  // Draws a section; true when it had a picture.
+  bool section(std::string_view name, const QRect& rect, int state);
+  // Draws a section or, without a picture, a classic raised (or sunken) box.
+  void control(std::string_view name, const QRect& rect, int state, bool sunkenFallback = false);
+  // Text of a control section in its state, inside its content area.
+  void controlText(std::string_view name, const QRect& rect, int state, const QString& text, int defaultAlign = 2);
+  // A control with its text.
+  void labelledControl(std::string_view name, const QRect& rect, int state, const QString& text);
+  // A plain label in the skin's message font and a system colour.
+  void label(const QRect& rect, const QString& text, int align = 1, int colourIndex = 8, bool bold = false);
+  void fillSystem(const QRect& rect, int colourIndex);
+  // A size for a section: its frame size, or `fallback` without a picture.
+  QSize naturalSize(std::string_view name, QSize fallback);
+
+ private:
+  QPainter& painter_;
+  RenderContext& context_;
+  PreviewRequest request_;
+};
+
+// Frame of a state in a strip that repeats a block of `perBlock` states `block` times over
+// (check boxes: four unchecked states, then four checked ones).
+int BlockState(int state, int perBlock, int block);
+
+// The kinds, each in its own file.
+void DrawControlKind(PreviewScene& scene, int kind);
+void DrawBarKind(PreviewScene& scene, int kind);
+void DrawShellKind(PreviewScene& scene, int kind);
+bool IsControlKind(int kind);
+bool IsBarKind(int kind);
+
+}  // namespace tessera::render

@@ -1,0 +1,170 @@
+#include "standin/render/renderer.h"
+
+#include <QPainter>
+#include <algorithm>
+
+#include "core/platform/files.h"
+#include "core/platform/paths.h"
+#include "core/platform/profile.h"
+#include "core/platform/settings.h"
+#include "standin/render/catalogue_lookup.h"
+#include "standin/render/preview_scene.h"
+#include "standin/render/section_painter.h"
+#include "standin/render/section_style.h"
+#include "standin/render/skin_colours.h"
+#include "standin/render/skin_text.h"
+#include "standin/render/taskbar_painter.h"
+#include "standin/render/window_frame.h"
+
+namespace tessera::render {
+
+namespace {
+
+constexpr int kMarginsFlags = 96;
+
+// Painting is clipped to the target, so a rectangle far outside it costs nothing.
+bool prepare(QImage& target, const QRect& rect) {
+  return !target.isNull() && !rect.isEmpty() && rect.intersects(target.rect());
+}
+
+int groupOf(const SkinModel& skin, const std::string& section) {
+  if (section.empty() || skin.skinsFolder().empty()) return 0;
+  const std::size_t colon = section.find(':', 1);
+  const std::string topLevel = colon == std::string::npos ? section : section.substr(0, colon);
+  const std::string catalogue = paths::join(paths::join(skin.skinsFolder(), "Tessera7"), "subsections.ini");
+  const auto value = profile::FindValue(topLevel, "Section", catalogue);
+  return value ? ParseLeadingInt(*value) : 0;
+}
+
+}  // namespace
+
+bool Renderer::loadSkin(const std::string& uisPath) {
+  if (uisPath.empty() || !files::isFile(uisPath)) {
+    skin_ = SkinModel();
+    return false;
+  }
+  skin_ = SkinModel(uisPath);
+  return !profile::SectionNames(skin_.mainFile()).empty();
+}
+
+void Renderer::drawWindow(QImage& target, const QRect& rect, int style, const std::string& title, bool withClient) {
+  if (!prepare(target, rect) || !skin_.isLoaded()) return;
+  QPainter painter(&target);
+  RenderContext context{skin_, pictures_};
+  WindowLook look;
+  look.active = (style & 1) == 0;
+  look.buttonState = std::clamp((style >> 8) & 0xff, 1, 3);
+  look.title = FromSkinText(title);
+  const QRect client = PaintWindowFrame(painter, context, rect, look);
+  if (withClient) PaintClientArea(painter, context, client, look.active);
+}
+
+void Renderer::drawTaskBar(QImage& target, const QRect& rect) {
+  if (!prepare(target, rect) || !skin_.isLoaded()) return;
+  QPainter painter(&target);
+  RenderContext context{skin_, pictures_};
+  PaintTaskBar(painter, context, rect, TaskBarLook{});
+}
+
+void Renderer::drawPreview(QImage& target, const QRect& rect, int kind, int state, const char* section) {
+  if (!prepare(target, rect) || !skin_.isLoaded()) return;
+  QPainter painter(&target);
+  painter.setClipRect(rect);
+  RenderContext context{skin_, pictures_};
+  PreviewRequest request;
+  request.rect = rect;
+  request.state = state;
+  request.section = section ? section : "";
+  request.group = groupOf(skin_, request.section);
+  PreviewScene scene(painter, context, request);
+  if (IsControlKind(kind)) {
+    DrawControlKind(scene, kind);
+  } else if (IsBarKind(kind)) {
+    DrawBarKind(scene, kind);
+  } else {
+    DrawShellKind(scene, kind);
+  }
+}
+
+void Renderer::drawSkinnedItem(QImage& target, const QRect& rect, int element, int state) {
+  // An element is a preview kind drawn on its own.
+  drawPreview(target, rect, element, state, nullptr);
+}
+
+ColorRef Renderer::colourValue(int index) const {
+  return skin_.isLoaded() ? SkinSystemColour(skin_, index) : PlatformSystemColour(index);
+}
+
+bool Renderer::loadSection(const std::string& file, const std::string& section, int imageCount) {
+  section_.reset();
+  if (file.empty() || section.empty() || !files::isFile(file)) return false;
+  section_ = LoadedSection{SkinModel(file), section, std::clamp(imageCount, 1, 255)};
+  return true;
+}
+
+void Renderer::renderSection(QImage& target, const QRect& rect, int state, int flags) {
+  if (!section_ || !prepare(target, rect)) return;
+  QPainter painter(&target);
+  painter.setClipRect(rect);
+  RenderContext context{section_->skin, pictures_};
+  PaintSection(painter, context, section_->section, rect, state);
+  if ((flags & kMarginsFlags) != 0) PaintMarginMarks(painter, context, section_->section, rect);
+}
+
+void Renderer::renderSectionWhole(QImage& target, int state) { renderSection(target, target.rect(), state, 0); }
+
+void Renderer::renderSectionText(QImage& target, const QRect& rect, int state, const std::string& text) {
+  if (!section_ || !prepare(target, rect)) return;
+  QPainter painter(&target);
+  painter.setClipRect(rect);
+  RenderContext context{section_->skin, pictures_};
+  PaintSection(painter, context, section_->section, rect, state);
+  const SectionStyle style = ReadSectionStyle(section_->skin, section_->section);
+  const TextStyle textStyle = SectionTextStyle(section_->skin, section_->section, state,
+                                               SkinSystemQColor(section_->skin, state == 4 ? 17 : 18));
+  const QRect content = rect.marginsRemoved(style.content);
+  DrawSkinText(painter, content.isValid() ? content : rect, FromSkinText(text), textStyle);
+}
+
+void Renderer::renderTextObject(QImage& target, const QRect& rect, int preset, const std::string& fontKey,
+                                const std::string& text, ColorRef colour) {
+  if (!prepare(target, rect)) return;
+  QPainter painter(&target);
+  painter.setClipRect(rect);
+  // A preset of 100 and up names a system font, as the font lists number them.
+  TextStyle style = preset >= 100 ? FontSectionStyle(skin_, "SystemFont" + std::to_string(preset - 100))
+                    : preset >= 0 ? PresetTextStyle(skin_, preset)
+                                  : SystemTextStyle(skin_, fontKey);
+  style.colour = ToQColor(colour);
+  style.horzAlign = 2;
+  style.vertAlign = 2;
+  DrawSkinText(painter, rect, FromSkinText(text), style);
+}
+
+bool Renderer::loadSideSection(const std::string& file, const std::string& file2, const std::string& section,
+                               int imageCount) {
+  side_.reset();
+  const std::string& path = files::isFile(file) ? file : file2;
+  if (path.empty() || section.empty() || !files::isFile(path)) return false;
+  side_ = LoadedSection{SkinModel(path), section, std::clamp(imageCount, 1, 255)};
+  return true;
+}
+
+void Renderer::renderSideSection(QImage& target, const QRect& rect, int state) {
+  if (!side_ || !prepare(target, rect)) return;
+  QPainter painter(&target);
+  painter.setClipRect(rect);
+  RenderContext context{side_->skin, pictures_};
+  PaintSection(painter, context, side_->section, rect, state);
+}
+
+void Renderer::applyColour(QImage& target, const QRect& rect, ColorRef colour, int amount) {
+  if (!prepare(target, rect)) return;
+  QPainter painter(&target);
+  painter.setCompositionMode(QPainter::CompositionMode_SourceAtop);
+  QColor tint = ToQColor(colour);
+  tint.setAlpha(std::clamp(amount, 0, 255));
+  painter.fillRect(rect, tint);
+}
+
+}  // namespace tessera::render

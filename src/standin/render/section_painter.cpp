@@ -1,0 +1,155 @@
+#include "standin/render/section_painter.h"
+
+#include <QImage>
+#include <algorithm>
+
+#include "core/platform/paths.h"
+#include "standin/render/blend_modes.h"
+#include "standin/render/frame_selection.h"
+#include "standin/render/nine_slice_painter.h"
+#include "standin/render/section_style.h"
+
+namespace tessera::render {
+
+namespace {
+
+constexpr std::size_t kMaxSectionName = 255;
+
+struct Frame {
+  const QImage* picture = nullptr;
+  QRect source;
+};
+
+Frame frameOf(RenderContext& context, const std::string& path, Transparency transparency, int frameCount,
+              bool vertical, int state) {
+  const QImage& picture = context.pictures.picture(path, transparency);
+  if (picture.isNull()) return {};
+  const int count = UsableFrameCount(picture.size(), frameCount, vertical);
+  return {&picture, FrameRect(picture.size(), count, vertical, FrameForState(state, count))};
+}
+
+Transparency glyphTransparency(int mode) {
+  switch (mode) {
+    case 1: return Transparency::MagentaKey;
+    case 2:
+    case 3: return Transparency::PerPixel;
+    default: return Transparency::Opaque;
+  }
+}
+
+int alignedOffset(int mode, int shift, int space) {
+  switch (mode) {
+    case 1: return shift;                       // left or top, shifted inwards
+    case 2: return space - shift;               // right or bottom
+    case 3: return space * shift / 100;         // percent from the left or top
+    case 4: return space - space * shift / 100; // percent from the right or bottom
+    default: return space / 2;                  // centred
+  }
+}
+
+void paintGlyph(QPainter& painter, RenderContext& context, const SectionStyle& style, const QRect& rect, int state) {
+  const GlyphKeys& g = style.glyph;
+  if (g.path.empty() || rect.width() < g.minWidth || rect.height() < g.minHeight) return;
+  const Frame frame = frameOf(context, g.path, glyphTransparency(g.transMode), style.frameCount, g.vertical, state);
+  if (!frame.picture || frame.source.isEmpty()) return;
+  const QSize size = frame.source.size();
+  const int x = rect.left() + alignedOffset(g.horzAlign, g.xShift, rect.width() - size.width());
+  const int y = rect.top() + alignedOffset(g.vertAlign, g.yShift, rect.height() - size.height());
+  painter.save();
+  painter.setClipRect(rect, Qt::IntersectClip);
+  painter.drawImage(QPoint(x, y), *frame.picture, frame.source);
+  painter.restore();
+}
+
+// Base picture and glyph of one section (no layers).
+bool paintOwn(QPainter& painter, RenderContext& context, const SectionStyle& style, const QRect& rect, int state) {
+  const Frame frame = frameOf(context, style.imagePath, style.transparency, style.frameCount, style.vertical, state);
+  const bool drawn = frame.picture && !frame.source.isEmpty();
+  if (drawn) PaintNineSlice(painter, *frame.picture, frame.source, rect, style.painting);
+  paintGlyph(painter, context, style, rect, state);
+  return drawn;
+}
+
+}  // namespace
+
+std::vector<std::string> LayerChain(const SkinModel& skin, std::string_view section) {
+  std::vector<std::string> chain;
+  std::string name(section);
+  while (static_cast<int>(chain.size()) < kMaxLayers) {
+    const std::string next = skin.text(name, "NextLayerName");
+    if (next.empty() || name.size() + 1 + next.size() > kMaxSectionName) break;
+    name += ':';
+    name += next;
+    // Section names compare without case; a chain that comes back to a name already seen
+    // would only repeat itself.
+    const bool seen = std::any_of(chain.begin(), chain.end(),
+                                  [&](const std::string& n) { return paths::equalsIgnoreCase(n, name); });
+    if (seen || paths::equalsIgnoreCase(name, section)) break;
+    chain.push_back(name);
+  }
+  return chain;
+}
+
+bool PaintSection(QPainter& painter, RenderContext& context, std::string_view section, const QRect& rect, int state) {
+  if (rect.isEmpty() || section.empty()) return false;
+  const SectionStyle style = ReadSectionStyle(context.skin, section);
+  const std::vector<std::string> layers = LayerChain(context.skin, section);
+  if (layers.empty()) return paintOwn(painter, context, style, rect, state);
+
+  // Layers blend with the section's own picture, so the section is composed off-screen first.
+  QImage composed(rect.size(), QImage::Format_ARGB32_Premultiplied);
+  composed.fill(Qt::transparent);
+  const QRect local(QPoint(0, 0), rect.size());
+  bool drawn = false;
+  {
+    QPainter p(&composed);
+    drawn = paintOwn(p, context, style, local, state);
+  }
+  for (const auto& layerName : layers) {
+    const SectionStyle layer = ReadSectionStyle(context.skin, layerName);
+    QImage layerImage(rect.size(), QImage::Format_ARGB32_Premultiplied);
+    layerImage.fill(Qt::transparent);
+    bool layerDrawn = false;
+    {
+      QPainter p(&layerImage);
+      const QRect content = local.marginsRemoved(QMargins(
+          context.skin.integer(layerName, "ContentLeft3", 0), context.skin.integer(layerName, "ContentTop3", 0),
+          context.skin.integer(layerName, "ContentRight3", 0), context.skin.integer(layerName, "ContentBottom3", 0)));
+      layerDrawn = paintOwn(p, context, layer, content.isValid() ? content : local, state);
+    }
+    if (!layerDrawn) continue;
+    BlendLayer(composed, layerImage, BlendModeOf(layer.alphaMode));
+    drawn = true;
+  }
+  painter.drawImage(rect.topLeft(), composed);
+  return drawn;
+}
+
+QSize SectionFrameSize(RenderContext& context, std::string_view section) {
+  const SectionStyle style = ReadSectionStyle(context.skin, section);
+  const Frame frame = frameOf(context, style.imagePath, style.transparency, style.frameCount, style.vertical, 1);
+  return frame.picture ? frame.source.size() : QSize();
+}
+
+void PaintMarginMarks(QPainter& painter, RenderContext& context, std::string_view section, const QRect& rect) {
+  const SectionStyle style = ReadSectionStyle(context.skin, section);
+  if (style.painting.simpleMode != 0 || rect.isEmpty()) return;
+  QSize source = SectionFrameSize(context, section);
+  if (source.isEmpty()) source = rect.size();
+  const QMargins m = TargetMargins(source, rect.size(), style.painting);
+  painter.save();
+  painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  auto line = [&](QColor colour, QPoint a, QPoint b) {
+    painter.setPen(QPen(colour, 1, Qt::SolidLine));
+    painter.drawLine(a, b);
+  };
+  line(QColor(200, 50, 50), QPoint(rect.left(), rect.top() + m.top()), QPoint(rect.right(), rect.top() + m.top()));
+  line(QColor(50, 50, 200), QPoint(rect.left(), rect.bottom() - m.bottom()),
+       QPoint(rect.right(), rect.bottom() - m.bottom()));
+  line(QColor(50, 200, 50), QPoint(rect.left() + m.left(), rect.top()), QPoint(rect.left() + m.left(), rect.bottom()));
+  line(QColor(165, 165, 40), QPoint(rect.right() - m.right(), rect.top()),
+       QPoint(rect.right() - m.right(), rect.bottom()));
+  painter.restore();
+}
+
+}  // namespace tessera::render

@@ -1,0 +1,35 @@
+#pragma once
+// Drawing one skin section: the frame of its picture for the state, painted by its painting
+// keys, its glyph, and the layers chained to it blended in by their modes.
+#include <QPainter>
+#include <QRect>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "standin/render/picture_cache.h"
+#include "standin/render/skin_model.h"
+
+namespace tessera::render {
+
+struct RenderContext {
+  const SkinModel& skin;
+  PictureCache& pictures;
+};
+
+// The layer sections chained to `section` by "NextLayerName", in order. The chain is cut after
+// kMaxLayers layers or when a name would exceed what a section name can hold.
+inline constexpr int kMaxLayers = 32;
+std::vector<std::string> LayerChain(const SkinModel& skin, std::string_view section);
+
+// Draws the section into `rect`; returns false when it has no picture to draw.
+bool PaintSection(QPainter& painter, RenderContext& context, std::string_view section, const QRect& rect, int state);
+
+// The size of one frame of the section's picture (empty when it has none).
+QSize SectionFrameSize(RenderContext& context, std::string_view section);
+
+// Marks the four sizing margins of the section as they land on `rect`, in the colours of the
+// margin swatches (top red, bottom blue, left green, right olive).
+void PaintMarginMarks(QPainter& painter, RenderContext& context, std::string_view section, const QRect& rect);
+
+}  // namespace tessera::render

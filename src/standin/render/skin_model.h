@@ -1,0 +1,50 @@
+#pragma once
+// The skin the renderer draws: its main file, the companion files it names, and key reads that
+// look a section up in whichever of those files holds it. Every read goes through the profile
+// engine, so an edit on disk shows at the next drawing.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tessera::render {
+
+class SkinModel {
+ public:
+  SkinModel() = default;
+  // `mainFile` is a full path to a .uis file (a working copy ending in "~" is fine); the skins
+  // folder is the parent of the skin's own folder.
+  explicit SkinModel(std::string mainFile);
+
+  bool isLoaded() const { return !mainFile_.empty(); }
+  const std::string& mainFile() const { return mainFile_; }
+  const std::string& skinsFolder() const { return skinsFolder_; }
+  const std::string& skinFolder() const { return skinFolder_; }
+  // Main file first, then the taskbar, shell and toolbar-icon companions that exist.
+  const std::vector<std::string>& files() const { return files_; }
+
+  // The first file that holds `section`, or the main file when none does.
+  const std::string& fileFor(std::string_view section) const;
+  bool hasSection(std::string_view section) const;
+
+  std::optional<std::string> value(std::string_view section, std::string_view key) const;
+  std::string text(std::string_view section, std::string_view key, std::string_view def = {}) const;
+  // Leading-decimal integer as the profile engine reads it; missing or empty gives `def`.
+  int integer(std::string_view section, std::string_view key, int def) const;
+  bool flag(std::string_view section, std::string_view key) const { return integer(section, key, 0) == 1; }
+
+  // A full path for a slot value (relative to the skins folder, either separator), resolved
+  // case-insensitively; empty for an empty or unsafe value (one that would leave the folder).
+  std::string resolveSlot(std::string_view slotValue) const;
+
+  // Names of the sections of every file, main file first.
+  std::vector<std::string> sectionNames() const;
+
+ private:
+  std::string mainFile_;
+  std::string skinsFolder_;
+  std::string skinFolder_;
+  std::vector<std::string> files_;
+};
+
+}  // namespace tessera::render

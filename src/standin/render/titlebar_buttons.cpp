@@ -1,0 +1,106 @@
+#include "standin/render/titlebar_buttons.h"
+
+#include <algorithm>
+#include <string>
+#include <string_view>
+
+#include "standin/render/frame_selection.h"
+#include "standin/render/section_style.h"
+
+namespace tessera::render {
+
+namespace {
+constexpr int kMaxButtons = 99;
+}  // namespace
+
+bool UsesPersonalityButtonLayout(const SkinModel& skin) {
+  return skin.integer("Personality", "ButtonCount", -1) != -1;
+}
+
+int TitleBarButtonCount(const SkinModel& skin) {
+  const int count = UsesPersonalityButtonLayout(skin) ? skin.integer("Personality", "ButtonCount", 0)
+                                                      : skin.integer("Caption", "ButtonCount", 0);
+  return std::clamp(count, 0, kMaxButtons);
+}
+
+void PaintTitleBarButtons(QPainter& painter, RenderContext& context, const QRect& window, const QRect& caption,
+                          bool active, int hoverState) {
+  const SkinModel& skin = context.skin;
+  const bool personality = UsesPersonalityButtonLayout(skin);
+  const int defaultFrames = personality && skin.integer("Personality", "TripleImages", 0) != 0 ? 6 : 3;
+  const int count = TitleBarButtonCount(skin);
+  for (int i = 0; i < count; ++i) {
+    const std::string section = "Button" + std::to_string(i);
+    const std::string path = skin.resolveSlot(skin.text(section, "ButtonImage"));
+    if (path.empty()) continue;
+    const Transparency transparency = TransparencyOf(skin.integer(section, "UseTrans", 0) != 0,
+                                                     skin.integer(section, "PerPixel", 0) != 0, false);
+    const QImage& picture = context.pictures.picture(path, transparency);
+    if (picture.isNull()) continue;
+    const int frames = UsableFrameCount(picture.size(), skin.integer(section, "FrameCount", defaultFrames), false);
+    // Frames: normal, mouse over, pressed; a six-frame strip repeats them for inactive windows.
+    int frame = std::clamp(hoverState, 1, 3) - 1;
+    if (!active && frames >= 6) frame += 3;
+    if (frame >= frames) frame = 0;
+    const QRect source = FrameRect(picture.size(), frames, false, frame);
+    const int w = std::clamp(skin.integer(section, "Width", 0), 0, 1000);
+    const int h = std::clamp(skin.integer(section, "Height", 0), 0, 1000);
+    const QSize size(w > 0 ? w : source.width(), h > 0 ? h : source.height());
+    const int x = std::clamp(skin.integer(section, "XCoord", 0), -2000, 2000);
+    const int y = std::clamp(skin.integer(section, "YCoord", 0), -2000, 2000);
+    const int align = skin.integer(section, "Align", 0);
+    QPoint at;
+    switch (personality ? align : (align == 1 ? 1 : 0)) {
+      case 1: at = QPoint(window.right() + 1 - x - size.width(), window.top() + y); break;
+      case 2: at = QPoint(window.left() + x, window.bottom() + 1 - y - size.height()); break;
+      case 3: at = QPoint(window.right() + 1 - x - size.width(), window.bottom() + 1 - y - size.height()); break;
+      case 4: at = QPoint(window.center().x() - size.width() / 2 + x, window.top() + y); break;
+      case 5: at = QPoint(window.center().x() - size.width() / 2 + x, window.bottom() + 1 - y - size.height()); break;
+      case 6: at = QPoint(window.left() + x, window.center().y() - size.height() / 2 + y); break;
+      case 7: at = QPoint(window.right() + 1 - x - size.width(), window.center().y() - size.height() / 2 + y); break;
+      case 8: at = QPoint(caption.left() - x - size.width(), window.top() + y); break;
+      case 9: at = QPoint(caption.right() + 1 + x, window.top() + y); break;
+      default: at = QPoint(window.left() + x, window.top() + y); break;
+    }
+    painter.drawImage(QRect(at, size), picture, source);
+  }
+}
+
+void PaintStandardFrameButtons(QPainter& painter, RenderContext& context, const QRect& window,
+                               const QRect& captionBand, bool active, int hoverState) {
+  const SkinModel& skin = context.skin;
+  const int spacing = std::clamp(skin.integer("Personality", "ButtonSpacing", 0), 0, 50) + 2;
+  int right = captionBand.right() - 4;
+  for (const char* section : {"WindowFrame.CloseButton", "WindowFrame.MaxButton", "WindowFrame.MinButton"}) {
+    const SectionStyle style = ReadSectionStyle(skin, section);
+    const QImage& picture = context.pictures.picture(style.imagePath, style.transparency);
+    if (picture.isNull()) continue;
+    const int frames = UsableFrameCount(picture.size(), style.frameCount, style.vertical);
+    // Frames: normal, mouse over, pressed, disabled, inactive.
+    const bool isClose = std::string_view(section) == "WindowFrame.CloseButton";
+    int frame = !active ? 4 : isClose ? std::clamp(hoverState, 1, 3) - 1 : 0;
+    if (frame >= frames) frame = 0;
+    const QRect source = FrameRect(picture.size(), frames, style.vertical, frame);
+    const QSize size = source.size().boundedTo(QSize(200, std::max(1, captionBand.height())));
+    const QRect target(right + 1 - size.width(), captionBand.top() + (captionBand.height() - size.height()) / 2,
+                       size.width(), size.height());
+    painter.drawImage(target, picture, source);
+    right = target.left() - spacing;
+  }
+  for (const char* section : {"WindowFrame.SystemIconPerPixel", "WindowFrame.Button1PerPixel",
+                              "WindowFrame.Button2PerPixel", "WindowFrame.Button3PerPixel"}) {
+    const SectionStyle style = ReadSectionStyle(skin, section);
+    const QImage& picture = context.pictures.picture(style.imagePath, style.transparency);
+    if (picture.isNull()) continue;
+    const int frames = UsableFrameCount(picture.size(), style.frameCount, style.vertical);
+    const QRect source = FrameRect(picture.size(), frames, style.vertical, 0);
+    const bool isIcon = std::string_view(section) == "WindowFrame.SystemIconPerPixel";
+    const int align = skin.integer(section, "Align", isIcon ? 0 : 1);
+    const int x = std::clamp(skin.integer(section, "LeftCoord", 0), -40, 500);
+    const int y = std::clamp(skin.integer(section, "TopCoord", 0), -40, 500);
+    const QPoint at(align == 1 ? window.right() + 1 - x - source.width() : window.left() + x, window.top() + y);
+    painter.drawImage(at, picture, source);
+  }
+}
+
+}  // namespace tessera::render

@@ -1,0 +1,328 @@
+#include "standin/render/window_frame.h"
+
+#include <algorithm>
+#include <string>
+
+#include "standin/render/catalogue_lookup.h"
+#include "standin/render/frame_selection.h"
+#include "standin/render/nine_slice_painter.h"
+#include "standin/render/skin_colours.h"
+#include "standin/render/skin_text.h"
+#include "standin/render/titlebar_buttons.h"
+
+namespace tessera::render {
+
+namespace {
+
+enum class FrameLayout { BorderPictures, FramePictures, Texture, SystemColours };
+
+// One border picture of the "Personality" layout.
+struct Border {
+  const QImage* picture = nullptr;
+  QRect source;
+  int marginA = 0;  // top (left/right borders) or left (top/bottom borders) margin
+  int marginB = 0;
+  bool stretch = false;
+};
+
+FrameLayout layoutOf(const SkinModel& skin) {
+  if (!skin.text("Personality", "Top").empty()) return FrameLayout::BorderPictures;
+  if (!skin.text("Borders", "HorzFrame").empty()) return FrameLayout::FramePictures;
+  if (!skin.text("Frames.Texture", "Image").empty()) return FrameLayout::Texture;
+  return FrameLayout::SystemColours;
+}
+
+Border borderOf(RenderContext& context, const char* name, bool active) {
+  const SkinModel& skin = context.skin;
+  Border border;
+  const std::string path = skin.resolveSlot(skin.text("Personality", name));
+  const Transparency transparency = TransparencyOf(skin.integer("Personality", "Trans", 0) != 0,
+                                                   skin.integer("Personality", "PerPixel", 0) != 0,
+                                                   skin.integer("Personality", "PreMultipliedAlpha", 0) != 0);
+  const QImage& picture = context.pictures.picture(path, transparency);
+  if (picture.isNull()) return border;
+  const std::string key(name);
+  const int frames = UsableFrameCount(picture.size(),
+                                      skin.integer("Personality", key + "Frame", CatalogueImageCount(skin, "Personality")),
+                                      key == "Top" || key == "Bottom");
+  // Top and bottom borders stack their frames; the side borders lie them side by side.
+  const bool stacked = key == "Top" || key == "Bottom";
+  border.picture = &picture;
+  border.source = FrameRect(picture.size(), frames, stacked, active ? 0 : 1);
+  border.marginA = std::clamp(skin.integer("Personality", key + "TopHeight", 0), 0, 1000);
+  border.marginB = std::clamp(skin.integer("Personality", key + "BotHeight", 0), 0, 1000);
+  border.stretch = skin.integer("Personality", key + "Stretch", 0) == 1;
+  return border;
+}
+
+void paintBorder(QPainter& painter, const Border& border, const QRect& target, bool horizontal) {
+  if (!border.picture || target.isEmpty()) return;
+  PaintingKeys keys;
+  if (horizontal) {
+    keys.left = border.marginA;
+    keys.right = border.marginB;
+    keys.middle = border.stretch ? 0 : 2;
+  } else {
+    keys.top = border.marginA;
+    keys.bottom = border.marginB;
+    keys.middle = border.stretch ? 0 : 3;
+  }
+  keys.tileTop = keys.tileBottom = !border.stretch;
+  keys.tileLeft = keys.tileRight = !border.stretch;
+  PaintNineSlice(painter, *border.picture, border.source, target, keys);
+}
+
+// "Borders": VertFrame holds its frames side by side, each the left border beside the right
+// border (thickness t = half the frame width); HorzFrame holds its frames stacked, each the top
+// border above the bottom border, whose height is t.
+struct FramePictures {
+  const QImage* horizontal = nullptr;
+  const QImage* vertical = nullptr;
+  QRect top, bottom, left, right;
+};
+
+FramePictures framePicturesOf(RenderContext& context, bool active) {
+  const SkinModel& skin = context.skin;
+  FramePictures f;
+  const Transparency transparency = TransparencyOf(skin.integer("Borders", "Trans", 0) != 0,
+                                                   skin.integer("Borders", "PerPixel", 0) != 0,
+                                                   skin.integer("Borders", "PreMultipliedAlpha", 0) != 0);
+  const int inactiveIndex = skin.integer("Borders", "NormalInactiveFrame", 1);
+  const int index = active ? skin.integer("Borders", "NormalActiveFrame", 0) : inactiveIndex;
+  const int count = skin.integer("Borders", "FrameCount", 2);
+  int thickness = 0;
+  const QImage& v = context.pictures.picture(skin.resolveSlot(skin.text("Borders", "VertFrame")), transparency);
+  if (!v.isNull()) {
+    const QRect frame = FrameRect(v.size(), UsableFrameCount(v.size(), count, false), false, index);
+    f.vertical = &v;
+    thickness = frame.width() / 2;
+    f.left = QRect(frame.left(), frame.top(), thickness, frame.height());
+    f.right = QRect(frame.left() + thickness, frame.top(), frame.width() - thickness, frame.height());
+  }
+  const QImage& h = context.pictures.picture(skin.resolveSlot(skin.text("Borders", "HorzFrame")), transparency);
+  if (!h.isNull()) {
+    const QRect frame = FrameRect(h.size(), UsableFrameCount(h.size(), count, true), true, index);
+    const int bottom = std::min(thickness, frame.height());
+    f.horizontal = &h;
+    f.top = QRect(frame.left(), frame.top(), frame.width(), frame.height() - bottom);
+    f.bottom = QRect(frame.left(), frame.bottom() + 1 - bottom, frame.width(), bottom);
+  }
+  return f;
+}
+
+Border framePart(const SkinModel& skin, const QImage* picture, const QRect& source, const char* name) {
+  Border b;
+  if (!picture || source.isEmpty()) return b;
+  b.picture = picture;
+  b.source = source;
+  const std::string key(name);
+  b.marginA = std::clamp(skin.integer("Borders", key + "TopHeight", 0), 0, 1000);
+  b.marginB = std::clamp(skin.integer("Borders", key + "BotHeight", 0), 0, 1000);
+  b.stretch = skin.integer("Borders", key + "MiddleStretch", 0) == 1;
+  return b;
+}
+
+constexpr int kTextureCaption = 30;
+constexpr int kTextureBorder = 8;
+constexpr int kClassicCaption = 22;
+constexpr int kClassicBorder = 4;
+
+QRect captionTextRect(const SkinModel& skin, const QRect& window, const QMargins& thickness, bool hasIcon) {
+  const int shift = skin.integer("Personality", "TextShift", skin.integer("Caption", "TextLeftShift", 0));
+  const int clip = skin.integer("Personality", "TextRightClip", skin.integer("Caption", "TextRightShift", 0));
+  const int left = hasIcon ? shift : skin.integer("Personality", "TextShiftNoIcon", shift);
+  const int right = hasIcon ? clip : skin.integer("Personality", "TextRightClipNoIcon", clip);
+  const int vertical = skin.integer("Personality", "TextShiftVert", skin.integer("Caption", "TextTopShift", 0));
+  const int band = std::max(thickness.top(), 1);
+  const bool onBottom = skin.integer("Personality", "TextOnBottom", 0) == 1;
+  const int top = onBottom ? window.bottom() + 1 - std::max(thickness.bottom(), 1) : window.top();
+  const int bandHeight = onBottom ? std::max(thickness.bottom(), 1) : band;
+  const int leftEdge = window.left() + std::clamp(left, -200, 2000) + (left == 0 ? 8 : 0);
+  const int rightEdge = window.right() - std::clamp(right, -200, 2000) - (right == 0 ? 8 : 0);
+  return QRect(QPoint(leftEdge, top + std::clamp(vertical, -200, 200)),
+               QPoint(std::max(leftEdge, rightEdge), top + std::clamp(vertical, -200, 200) + bandHeight - 1));
+}
+
+void paintCaptionText(QPainter& painter, RenderContext& context, const QRect& textRect, const WindowLook& look) {
+  const SkinModel& skin = context.skin;
+  if (look.title.isEmpty() || !CanDrawText()) return;
+  const QString title = FromSkinText(skin.text("Personality", "FrontString")) + look.title +
+                        FromSkinText(skin.text("Personality", "EndString"));
+  // Presets are counted from 1 here; 255 or less than 1 means no preset.
+  const int preset = skin.integer("Caption", look.active ? "TitlebarFontObject" : "TitlebarFontObjectInActive", 255);
+  TextStyle style = preset >= 1 && preset <= 50 ? PresetTextStyle(skin, preset - 1)
+                    : !skin.text("Fonts", "FontName").empty()   ? FontSectionStyle(skin, "Fonts")
+                    : !skin.text("Caption", "FontName").empty() ? FontSectionStyle(skin, "Caption")
+                                                                : SystemTextStyle(skin, "SystemCaption");
+  style.font.setBold(style.font.weight() >= QFont::DemiBold || skin.text("Fonts", "FontWeight").empty());
+  const char* prefix = look.active ? "ActiveText" : "InactiveText";
+  const QColor fallback = SkinSystemQColor(skin, look.active ? 9 : 19);
+  style.colour = ColourFromKeys(skin, "Personality", std::string(prefix) + "R", std::string(prefix) + "G",
+                                std::string(prefix) + "B")
+                     .value_or(fallback);
+  const int alignment = skin.value("Personality", "TextAlignment") ? skin.integer("Personality", "TextAlignment", 0)
+                                                                  : skin.integer("Caption", "TextAlignMode", 0);
+  style.horzAlign = alignment == 1 ? 2 : alignment == 2 ? 3 : 1;
+  style.vertAlign = 2;
+  const int shadowMode = skin.integer("Text", "Use3DText", 0);
+  if (shadowMode != 0 && (look.active || skin.integer("Text", "NoShadowInactiveText", 0) != 1)) {
+    style.effect = shadowMode == 2 ? 2 : 1;
+    style.shadow = ColourFromKeys(skin, "Text", "ShadowTextR", "ShadowTextG", "ShadowTextB").value_or(Qt::black);
+    const int dx = std::clamp(skin.integer("Text", "ShadowOffset", 1), -20, 20);
+    style.shadowOffset = QPoint(dx, std::clamp(skin.integer("Text", "ShadowOffsetY", dx), -20, 20));
+  }
+  DrawSkinText(painter, textRect, title, style);
+}
+
+void paintClassicFrame(QPainter& painter, const SkinModel& skin, const QRect& window, bool active) {
+  painter.fillRect(window, SkinSystemQColor(skin, active ? 10 : 11));
+  painter.setPen(SkinSystemQColor(skin, 20));
+  painter.drawLine(window.topLeft(), window.topRight());
+  painter.drawLine(window.topLeft(), window.bottomLeft());
+  painter.setPen(SkinSystemQColor(skin, 21));
+  painter.drawLine(window.bottomLeft(), window.bottomRight());
+  painter.drawLine(window.topRight(), window.bottomRight());
+  const QRect caption(window.left() + kClassicBorder, window.top() + kClassicBorder,
+                      window.width() - 2 * kClassicBorder, kClassicCaption - kClassicBorder);
+  QLinearGradient gradient(caption.topLeft(), caption.topRight());
+  gradient.setColorAt(0, SkinSystemQColor(skin, active ? 2 : 3));
+  gradient.setColorAt(1, SkinSystemQColor(skin, active ? 27 : 28));
+  painter.fillRect(caption, gradient);
+}
+
+void paintTextureFrame(QPainter& painter, RenderContext& context, const QRect& window, bool active) {
+  const SkinModel& skin = context.skin;
+  const QImage& texture = context.pictures.picture(skin.resolveSlot(skin.text("Frames.Texture", "Image")),
+                                                   Transparency::PerPixel);
+  if (texture.isNull()) {
+    paintClassicFrame(painter, skin, window, active);
+    return;
+  }
+  // The texture tiles; unless "NoFlip" is set it is mirrored along each axis so edges meet.
+  QImage tile = texture;
+  if (skin.integer("DWM", "NoFlip", 0) != 1) {
+    tile = QImage(texture.width() * 2, texture.height() * 2, QImage::Format_ARGB32_Premultiplied);
+    tile.fill(Qt::transparent);
+    QPainter p(&tile);
+    p.drawImage(0, 0, texture);
+    p.drawImage(texture.width(), 0, texture.mirrored(true, false));
+    p.drawImage(0, texture.height(), texture.mirrored(false, true));
+    p.drawImage(texture.width(), texture.height(), texture.mirrored(true, true));
+  }
+  painter.save();
+  painter.setOpacity(std::clamp(skin.integer("DWM", "BorderAlpha", 255), 0, 255) / 255.0 * (active ? 1.0 : 0.8));
+  QRegion frame(window);
+  frame -= QRegion(window.adjusted(kTextureBorder, kTextureCaption, -kTextureBorder, -kTextureBorder));
+  painter.setClipRegion(frame, Qt::IntersectClip);
+  TileImage(painter, tile, tile.rect(), window, true, true);
+  painter.restore();
+  // The shine: a soft highlight over the caption.
+  QLinearGradient shine(window.topLeft(), QPoint(window.left(), window.top() + kTextureCaption));
+  const int shineAlpha = std::clamp(skin.integer("DWM", "ShineAlpha", 220), 0, 255);
+  shine.setColorAt(0, QColor(255, 255, 255, shineAlpha / 3));
+  shine.setColorAt(1, QColor(255, 255, 255, 0));
+  painter.fillRect(QRect(window.left(), window.top(), window.width(), kTextureCaption), shine);
+}
+
+}  // namespace
+
+QMargins FrameThickness(RenderContext& context) {
+  switch (layoutOf(context.skin)) {
+    case FrameLayout::BorderPictures: {
+      const Border top = borderOf(context, "Top", true), bottom = borderOf(context, "Bottom", true);
+      const Border left = borderOf(context, "Left", true), right = borderOf(context, "Right", true);
+      return QMargins(left.source.width(), top.source.height(), right.source.width(), bottom.source.height());
+    }
+    case FrameLayout::FramePictures: {
+      const FramePictures f = framePicturesOf(context, true);
+      return QMargins(f.left.width(), f.top.height(), f.right.width(), f.bottom.height());
+    }
+    case FrameLayout::Texture:
+      return QMargins(kTextureBorder, kTextureCaption, kTextureBorder, kTextureBorder);
+    case FrameLayout::SystemColours:
+      break;
+  }
+  return QMargins(kClassicBorder, kClassicCaption, kClassicBorder, kClassicBorder);
+}
+
+QRect PaintWindowFrame(QPainter& painter, RenderContext& context, const QRect& window, const WindowLook& look) {
+  if (window.isEmpty()) return {};
+  const SkinModel& skin = context.skin;
+  QMargins t = FrameThickness(context);
+  // A frame thicker than the window is drawn as far as it fits.
+  t.setTop(std::min(t.top(), window.height()));
+  t.setBottom(std::min(t.bottom(), window.height() - t.top()));
+  t.setLeft(std::min(t.left(), window.width()));
+  t.setRight(std::min(t.right(), window.width() - t.left()));
+  const int middleTop = window.top() + t.top();
+  const int middleHeight = window.height() - t.top() - t.bottom();
+
+  switch (layoutOf(skin)) {
+    case FrameLayout::BorderPictures: {
+      paintBorder(painter, borderOf(context, "Top", look.active), QRect(window.left(), window.top(), window.width(), t.top()),
+                  true);
+      paintBorder(painter, borderOf(context, "Bottom", look.active),
+                  QRect(window.left(), window.bottom() + 1 - t.bottom(), window.width(), t.bottom()), true);
+      paintBorder(painter, borderOf(context, "Left", look.active), QRect(window.left(), middleTop, t.left(), middleHeight),
+                  false);
+      paintBorder(painter, borderOf(context, "Right", look.active),
+                  QRect(window.right() + 1 - t.right(), middleTop, t.right(), middleHeight), false);
+      break;
+    }
+    case FrameLayout::FramePictures: {
+      const FramePictures f = framePicturesOf(context, look.active);
+      paintBorder(painter, framePart(skin, f.horizontal, f.top, "Top"),
+                  QRect(window.left(), window.top(), window.width(), t.top()), true);
+      paintBorder(painter, framePart(skin, f.horizontal, f.bottom, "Bottom"),
+                  QRect(window.left(), window.bottom() + 1 - t.bottom(), window.width(), t.bottom()), true);
+      paintBorder(painter, framePart(skin, f.vertical, f.left, "Left"),
+                  QRect(window.left(), middleTop, t.left(), middleHeight), false);
+      paintBorder(painter, framePart(skin, f.vertical, f.right, "Right"),
+                  QRect(window.right() + 1 - t.right(), middleTop, t.right(), middleHeight), false);
+      break;
+    }
+    case FrameLayout::Texture:
+      paintTextureFrame(painter, context, window, look.active);
+      break;
+    case FrameLayout::SystemColours:
+      paintClassicFrame(painter, skin, window, look.active);
+      break;
+  }
+
+  const QRect captionBand(window.left(), window.top(), window.width(), t.top());
+  PaintSection(painter, context, "WindowFrame.Caption", captionBand.adjusted(t.left(), 0, -t.right(), 0),
+               look.active ? 1 : 2);
+  const QRect textRect = captionTextRect(skin, window, t, true);
+  paintCaptionText(painter, context, textRect, look);
+  if (TitleBarButtonCount(skin) > 0) {
+    PaintTitleBarButtons(painter, context, window, textRect, look.active, look.buttonState);
+  } else {
+    PaintStandardFrameButtons(painter, context, window, captionBand, look.active, look.buttonState);
+  }
+  return window.marginsRemoved(t);
+}
+
+void PaintClientArea(QPainter& painter, RenderContext& context, const QRect& client, bool active) {
+  (void)active;
+  if (client.isEmpty()) return;
+  const SkinModel& skin = context.skin;
+  painter.fillRect(client, SkinSystemQColor(skin, 15));
+  const int menuHeight = std::min(20, client.height());
+  const QRect menuBar(client.left(), client.top(), client.width(), menuHeight);
+  painter.fillRect(menuBar, SkinSystemQColor(skin, 4));
+  if (CanDrawText()) {
+    TextStyle menuStyle = SystemTextStyle(skin, "SystemMenu");
+    menuStyle.colour = SkinSystemQColor(skin, 7);
+    menuStyle.horzAlign = 1;
+    int x = menuBar.left() + 6;
+    for (const char* item : {"File", "Edit", "View", "Help"}) {
+      DrawSkinText(painter, QRect(x, menuBar.top(), 44, menuBar.height()), QString::fromLatin1(item), menuStyle);
+      x += 44;
+    }
+  }
+  const QRect inner = client.adjusted(8, menuHeight + 8, -8, -8);
+  if (inner.isEmpty()) return;
+  painter.fillRect(inner, SkinSystemQColor(skin, 5));
+}
+
+}  // namespace tessera::render
