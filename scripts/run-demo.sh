@@ -7,6 +7,6 @@ registry=$("$build/src/cli/tessera-cli" demo "$demo")
 export TESSERA_REGISTRY="$registry"
 if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
   echo "No display found: starting the editor under Xvfb." >&2
-  exec xvfb-run -a "$build/src/ui/app/tessera" "$@"
+  exec xvfb-run -a "$build/src/ui/tessera" "$@"
 fi
-exec "$build/src/ui/app/tessera" "$@"
+exec "$build/src/ui/tessera" "$@"

@@ -99,7 +99,9 @@ TEST_F(SkinActionsTest, CachedRenderingsGoButSubFoldersStay) {
   temp.write("skins/S/b.preview7_150", "");
   temp.write("skins/S/keep.tga", "");
   temp.write("skins/S/folder.VL5/inner.txt", "");
-  DeleteCachedRenderings(temp.file("skins/S"));
+  Session().mainFile = temp.file("skins/S/S.uis~");
+  Session().skinName = "S";
+  RefreshPreview();
   EXPECT_EQ(files::listFiles(temp.file("skins/S")), (std::vector<std::string>{"S.uis", "keep.tga"}));
   EXPECT_TRUE(files::isFile(temp.file("skins/S/folder.VL5/inner.txt")));
 }

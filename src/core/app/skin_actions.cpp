@@ -16,6 +16,7 @@
 #include "core/platform/profile.h"
 #include "core/platform/settings.h"
 #include "core/platform/shell.h"
+#include "core/skin/cached_renderings.h"
 #include "core/skin/section_store.h"
 #include "core/skin/skin_files.h"
 #include "core/skin/skin_session.h"
@@ -63,27 +64,13 @@ OpenResult OpenSkin(const std::string& path, BeforeOpen before, const SubStyleCh
   return result;
 }
 
-const std::vector<const char*>& CachedRenderingExtensions() {
-  static const std::vector<const char*> extensions = {"VL4",          "VL64",         "VL5",
-                                                      "TSR",          "PREVIEW7",     "PREVIEW7_150",
-                                                      "PREVIEW7_120", "PREVIEW7_133", "PREVIEW7_200"};
-  return extensions;
-}
-
-void DeleteCachedRenderings(const std::string& skinFolder) {
-  if (skinFolder.size() <= 9) return;
-  for (const char* extension : CachedRenderingExtensions()) {
-    for (const auto& name : files::listFilesWithExtension(skinFolder, extension)) {
-      files::deleteFile(paths::join(skinFolder, name));
-    }
-  }
-}
-
 void RefreshPreview() {
   Preview().DestroyBitmaps_and_Masks();
   RefreshDesktopColour();
   const SkinSession& s = Session();
-  if (!s.skinName.empty()) DeleteCachedRenderings(paths::join(GetSkinsFolder(), s.skinName));
+  if (!s.skinName.empty()) {
+    DeleteCachedRenderings(paths::join(GetSkinsFolder(), s.skinName), CachedRenderingExtensions());
+  }
   RunReimportPassForSession();
   Preview().LoadUISFile(s.mainFile, 0);
 }

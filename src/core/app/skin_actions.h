@@ -42,11 +42,6 @@ void ResetSkin();
 // the re-import pass and reloads the working main file into the preview library.
 void RefreshPreview();
 
-// Deletes the engine's cached renderings (*.VL4, *.VL64, *.VL5, *.TSR, *.PREVIEW7*) among the
-// plain files of a skin folder; sub-folders are left alone, as are paths of 9 characters or fewer.
-void DeleteCachedRenderings(const std::string& skinFolder);
-const std::vector<const char*>& CachedRenderingExtensions();
-
 // Commit, record SkinSet/SkinSet2, hand the skin to the engine's renderer and start the loader.
 void ApplySkin();
 

@@ -1,17 +1,19 @@
 // Start-up: find the engine, load its two libraries, then run the main window until it ends.
 #include <QApplication>
 #include <QMessageBox>
+#include <QTimer>
 
 #include "core/engine/engine_startup.h"
 #include "core/platform/environment.h"
 #include "core/platform/prompt.h"
 #include "ui/app/message_prompt.h"
-#include "ui/app/placeholder_main_window.h"
+#include "ui/app/tessera_dlg.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tessera"));
   QApplication::setOrganizationName(QStringLiteral("Quillmont"));
+  QApplication::setDesktopFileName(QStringLiteral("tessera"));
 
   const tessera::EngineStartup startup = tessera::LoadEngineModules();
   if (startup != tessera::EngineStartup::Ready) {
@@ -22,9 +24,9 @@ int main(int argc, char** argv) {
 
   tessera::ui::MessageBoxPrompt prompt;
   tessera::InstallPrompt(&prompt);
-  const std::string commandLinePath = tessera::CommandLinePath(argc, argv);
-  tessera::ui::PlaceholderMainWindow window(commandLinePath);
+  tessera::ui::CTesseraDlg window(tessera::CommandLinePath(argc, argv));
   prompt.setOwner(&window);
+  QTimer::singleShot(0, &window, [&window] { window.finishStartup(); });
   window.exec();
   tessera::InstallPrompt(nullptr);
   return 0;

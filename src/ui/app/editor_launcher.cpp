@@ -1,0 +1,86 @@
+#include "ui/app/editor_launcher.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QProgressDialog>
+
+#include "core/platform/environment.h"
+#include "core/skin/skin_package.h"
+#include "core/skin/skin_session.h"
+#include "ui/app/edit_uis_dialog.h"
+#include "ui/app/message_prompt.h"
+
+namespace tessera::ui {
+
+namespace {
+
+void announce(QWidget* parent, const QString& editor, const QString& subject = {}) {
+  const QString text = subject.isEmpty() ? QStringLiteral("The %1 editor opens here.").arg(editor)
+                                         : QStringLiteral("The %1 editor opens here for \"%2\".").arg(editor, subject);
+  QMessageBox::information(parent, QStringLiteral("Quillmont Tessera"), text);
+}
+
+// The catalogue name of an entry: the text before its first "=".
+std::string entryName(const std::string& entryText) { return entryText.substr(0, entryText.find('=')); }
+
+}  // namespace
+
+const char* EditorClassForEntry(const std::string& entryText) {
+  switch (entryText.empty() ? '\0' : entryText.back()) {
+    case '4': return "CEditUIS";
+    case '3': return "CFindPart";
+    case '2': return "CAnimChange";
+    case '6': return "CTextures";
+    case '7': return "CUIS0";
+    default: return "CEditGeneric";
+  }
+}
+
+void OpenEntryEditor(QWidget* parent, int category, const std::string& entryText) {
+  const std::string editor = EditorClassForEntry(entryText);
+  if (editor == "CEditUIS") {
+    CEditUIS dialog(parent);
+    dialog.exec();
+  } else if (editor == "CEditGeneric") {
+    OpenSectionEditor(parent, category, entryName(entryText));
+  } else {
+    announce(parent, QString::fromStdString(editor), FromSkinText(entryText));
+  }
+}
+
+void OpenSectionEditor(QWidget* parent, int, const std::string& section) {
+  announce(parent, QStringLiteral("section (CEditGeneric)"), FromSkinText(section));
+}
+
+void OpenHowDoI(QWidget* parent) { announce(parent, QStringLiteral("\"How do I\"")); }
+void OpenColoursEditor(QWidget* parent) { announce(parent, QStringLiteral("system colours (CEditColours)")); }
+void OpenFontsEditor(QWidget* parent) { announce(parent, QStringLiteral("fonts")); }
+void OpenFrameBuilder(QWidget* parent) { announce(parent, QStringLiteral("frame builder (CFrameBuilder)")); }
+void OpenCutTool(QWidget* parent) { announce(parent, QStringLiteral("cut tool (CCutFrom)")); }
+void OpenZorBuilder(QWidget* parent) { announce(parent, QStringLiteral("\"ZOR file builder\"")); }
+
+void MakePackageWithProgress(QWidget* parent) {
+  const SkinSession& session = Session();
+  if (!session.isOpen()) return;
+  QProgressDialog progress(QStringLiteral("Making the VLA package..."), QString(), 0, 1000, parent);
+  progress.setWindowTitle(QStringLiteral("Make VLA package"));
+  progress.setWindowModality(Qt::WindowModal);
+  progress.setMinimumDuration(0);
+  progress.setValue(0);
+  const PackageResult result = MakePackageAndShowFolder(GetSkinsFolder(), session.skinName, [&](double share) {
+    progress.setValue(static_cast<int>(share * 1000));
+    QApplication::processEvents();
+  });
+  progress.setValue(1000);
+  if (result.ok) {
+    QMessageBox::information(parent, QStringLiteral("Make VLA package"),
+                             QStringLiteral("The package %1 was written with %2 files.")
+                                 .arg(QString::fromStdString(result.packagePath))
+                                 .arg(result.fileCount));
+  } else {
+    QMessageBox::warning(parent, QStringLiteral("Make VLA package"),
+                         QStringLiteral("The package could not be made: %1").arg(FromSkinText(result.message)));
+  }
+}
+
+}  // namespace tessera::ui

@@ -1,0 +1,25 @@
+#pragma once
+// Starting the editors and tools from the main window. Entries dispatch on their type code (the
+// last character of the entry's text); editors that are not built yet say which one would open.
+#include <QWidget>
+#include <string>
+
+namespace tessera::ui {
+
+// Opens the editor for an entry of the entry list.
+void OpenEntryEditor(QWidget* parent, int category, const std::string& entryText);
+// The section editor (CEditGeneric) on a section.
+void OpenSectionEditor(QWidget* parent, int category, const std::string& section);
+void OpenHowDoI(QWidget* parent);
+void OpenColoursEditor(QWidget* parent);
+void OpenFontsEditor(QWidget* parent);
+void OpenFrameBuilder(QWidget* parent);
+void OpenCutTool(QWidget* parent);
+void OpenZorBuilder(QWidget* parent);
+// "Make VLA package" with a progress bar and a message when it finishes or fails.
+void MakePackageWithProgress(QWidget* parent);
+
+// The dialog class an entry's type code opens ("CEditGeneric", "CEditUIS", ...).
+const char* EditorClassForEntry(const std::string& entryText);
+
+}  // namespace tessera::ui

@@ -1,0 +1,414 @@
+#include "ui/app/tessera_dlg.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+#include "core/app/preview_engine.h"
+#include "core/app/skin_actions.h"
+#include "core/engine/engine_startup.h"
+#include "core/platform/environment.h"
+#include "core/platform/files.h"
+#include "core/platform/paths.h"
+#include "core/platform/profile.h"
+#include "core/platform/settings.h"
+#include "core/platform/shell.h"
+#include "core/skin/category_catalogue.h"
+#include "core/skin/section_catalogue.h"
+#include "core/skin/section_store.h"
+#include "core/skin/skin_files.h"
+#include "core/skin/skin_session.h"
+#include "ui/app/category_kind.h"
+#include "ui/app/category_pane.h"
+#include "ui/app/editor_launcher.h"
+#include "ui/app/message_prompt.h"
+#include "ui/app/preview_view.h"
+#include "ui/skin/skin_dialogs.h"
+
+namespace tessera::ui {
+
+namespace {
+constexpr int kEntryRole = Qt::UserRole + 1;
+const char* const kStartHint =
+    "To edit a skin please open the open skin dialog by clicking 'Open skin' or double click a recent skin below";
+}  // namespace
+
+CTesseraDlg::CTesseraDlg(const std::string& commandLinePath, QWidget* parent)
+    : QDialog(parent), commandLinePath_(commandLinePath) {
+  EnableSkinWrites();
+  pictures_.load();
+  if (ReadSetting("Tessera", "EditVerb", "", "Tessera.ini").empty()) WriteSetting(settings::EditVerb, "Edit");
+  BindPreviewLibrary(Engine().previewLibrary);
+
+  setWindowTitle(QString::fromLatin1(kPlainTitle));
+  setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+  setWindowIcon(pictures_.picture(QStringLiteral("tsrlogo.png")));
+  setSizeGripEnabled(true);
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, InterfacePictures::interfaceColour());
+  setPalette(pal);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  auto* menuBar = new QMenuBar(this);
+  buildMenus(menuBar);
+  layout->setMenuBar(menuBar);
+
+  auto* splitter = new QSplitter(Qt::Horizontal, this);
+  layout->addWidget(splitter);
+  categoryPane_ = new CategoryPane(pictures_, splitter);
+  categoryPane_->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('M')) * 16);
+  connect(categoryPane_, &CategoryPane::taskPaneClick, this, &CTesseraDlg::taskPaneClick);
+
+  pages_ = new QStackedWidget(splitter);
+  // Start page: logo, hint and the recent skins.
+  auto* start = new QWidget(pages_);
+  auto* startLayout = new QVBoxLayout(start);
+  auto* logo = new QLabel(start);
+  logo->setPixmap(pictures_.picture(QStringLiteral("logo.png")));
+  startLayout->addWidget(logo);
+  auto* hint = new QLabel(QString::fromLatin1(kStartHint), start);
+  hint->setWordWrap(true);
+  startLayout->addWidget(hint);
+  recentList_ = new QListWidget(start);
+  recentList_->setObjectName(QStringLiteral("recentSkins"));
+  startLayout->addWidget(recentList_, 1);
+  connect(recentList_, &QListWidget::itemDoubleClicked, this,
+          [this](QListWidgetItem* item) { openRecentSkin(item->data(kEntryRole).toInt()); });
+  pages_->addWidget(start);
+
+  // Skin page: headings, entries or preview pictures, animation control, large preview.
+  auto* skinPage = new QWidget(pages_);
+  auto* skinLayout = new QVBoxLayout(skinPage);
+  heading2_ = new QLabel(skinPage);
+  QFont headingFont = heading2_->font();
+  headingFont.setPointSizeF(headingFont.pointSizeF() * 1.4);
+  heading2_->setFont(headingFont);
+  heading2_->setWordWrap(true);
+  heading3_ = new QLabel(skinPage);
+  heading3_->setWordWrap(true);
+  skinLayout->addWidget(heading2_);
+  skinLayout->addWidget(heading3_);
+  auto* body = new QSplitter(Qt::Horizontal, skinPage);
+  entryList_ = new QListWidget(body);
+  entryList_->setObjectName(QStringLiteral("entries"));
+  previewPictures_ = new QListWidget(body);
+  previewPictures_->setViewMode(QListView::IconMode);
+  previewPictures_->setIconSize(QSize(160, 120));
+  previewPictures_->setResizeMode(QListView::Adjust);
+  previewPictures_->hide();
+  auto* right = new QWidget(body);
+  auto* rightLayout = new QVBoxLayout(right);
+  rightLayout->setContentsMargins(0, 0, 0, 0);
+  animation_ = new QLabel(right);
+  animation_->setAlignment(Qt::AlignCenter);
+  animation_->hide();
+  preview_ = new PreviewView(right);
+  rightLayout->addWidget(animation_);
+  rightLayout->addWidget(preview_, 1);
+  body->setStretchFactor(2, 1);
+  skinLayout->addWidget(body, 1);
+  pages_->addWidget(skinPage);
+  splitter->setStretchFactor(1, 1);
+
+  connect(entryList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+    if (ReadSettingInt(settings::SingleClickUI) == 1) openEntry(item->data(kEntryRole).toString());
+  });
+  connect(entryList_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+    if (ReadSettingInt(settings::SingleClickUI) != 1) openEntry(item->data(kEntryRole).toString());
+  });
+  connect(previewPictures_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+    OpenSectionEditor(this, currentCategory_, item->data(kEntryRole).toString().toStdString());
+    preview_->update();
+  });
+
+  restorePlacement();
+  resetToStartPage();
+}
+
+CTesseraDlg::~CTesseraDlg() { storePlacement(); }
+
+void CTesseraDlg::finishStartup() {
+  if (ReadSettingInt(settings::FirstRun) == 1) {
+    WriteSetting(settings::FirstRun, "0");
+    showPreferences();
+  }
+  if (!commandLinePath_.empty()) openPath(SkinPathForCommandLine(commandLinePath_), Before::Nothing);
+}
+
+QString CTesseraDlg::currentTitle() const { return windowTitle(); }
+
+bool CTesseraDlg::requireSkin(const char* message) {
+  if (Session().isOpen()) return true;
+  CurrentPrompt().inform(message, kPlainTitle);
+  return false;
+}
+
+void CTesseraDlg::openPath(const std::string& path, Before before) {
+  const BeforeOpen mode = before == Before::Reset            ? BeforeOpen::Reset
+                          : before == Before::CommitThenReset ? BeforeOpen::CommitThenReset
+                                                              : BeforeOpen::Nothing;
+  if (before != Before::Nothing) animation_->hide();
+  const OpenResult result =
+      OpenSkin(path, mode, [this](const std::string& skinName) { return PickSubStyle(this, skinName); });
+  if (!result.opened) {
+    resetToStartPage();
+    return;
+  }
+  pages_->setCurrentIndex(1);
+  rebuildCategoryPane();
+  heading2_->clear();
+  heading3_->clear();
+  writeThumbnail();
+  setWindowTitle(FromSkinText(result.title));
+  skinLoaded_ = true;
+  updateMenus();
+  preview_->update();
+}
+
+void CTesseraDlg::writeThumbnail() {
+  const QRect r = preview_->previewWindowRect();
+  WriteThumbnail(r.left(), r.top(), r.right(), r.bottom());
+}
+
+void CTesseraDlg::resetToStartPage() {
+  ResetSkin();
+  heading2_->clear();
+  heading3_->clear();
+  animation_->hide();
+  pages_->setCurrentIndex(0);
+  setWindowTitle(QString::fromLatin1(kPlainTitle));
+  categoryPane_->clearItems();
+  categoryPane_->addItem(kNewSkinItem, QStringLiteral("New skin"), pictures_.categoryIcon(1));
+  categoryPane_->addItem(kOpenSkinItem, QStringLiteral("Open skin"), pictures_.categoryIcon(2));
+  rebuildRecentSkins();
+  updateMenus();
+  preview_->update();
+}
+
+void CTesseraDlg::rebuildRecentSkins() {
+  recentList_->clear();
+  for (int k = 0; k < settings::kHistoryLength; ++k) {
+    const std::string name = ReadSetting(settings::kHistorySection, "Name" + std::to_string(k + 1), "", settings::kHistoryFile);
+    if (name.empty()) continue;
+    auto* item = new QListWidgetItem(FromSkinText(name), recentList_);
+    item->setData(kEntryRole, k);
+  }
+}
+
+void CTesseraDlg::rebuildCategoryPane() {
+  categoryPane_->clearItems();
+  const CategoryCatalogue catalogue(DataFolder());
+  for (const Category& category :
+       catalogue.visibleCategories(ReadSettingInt(settings::TargetOS), Session().framelessSkin == 1)) {
+    categoryPane_->addItem(category.number, FromSkinText(category.description), pictures_.categoryIcon(category.icon),
+                           BadgeFor(category.os));
+  }
+  categoryPane_->addItem(kOpenSkinItem, QStringLiteral("Open skin"), pictures_.categoryIcon(2));
+}
+
+void CTesseraDlg::taskPaneClick(int number) {
+  switch (number) {
+    case kOpenSkinItem: openSkinForEditing(); return;
+    case kNewSkinItem: newSkin(); return;
+    case kHowDoICategory: OpenHowDoI(this); return;
+    case kColoursCategory:
+      OpenColoursEditor(this);
+      rebuildCategoryPane();
+      return;
+    case kFontsCategory:
+      OpenFontsEditor(this);
+      rebuildCategoryPane();
+      return;
+    default: break;
+  }
+  if (!Session().isOpen()) return;
+  currentKind_ = CategoryKind(number);
+  selectCategory(number);
+}
+
+void CTesseraDlg::selectCategory(int number) {
+  currentCategory_ = number;
+  const CategoryCatalogue catalogue(DataFolder());
+  const SectionCatalogue sections(DataFolder());
+  entryList_->clear();
+  for (const CategoryEntry& entry : catalogue.visibleEntries(number, SkinTraits::Of(Session().mainFile))) {
+    const std::string description = sections.description(entry.name);
+    auto* item = new QListWidgetItem(FromSkinText(description.empty() ? entry.name : description), entryList_);
+    item->setData(kEntryRole, FromSkinText(entry.line));
+  }
+  const Category category = catalogue.category(number);
+  heading2_->setText(FromSkinText(category.description2));
+  heading3_->setText(FromSkinText(category.description3));
+
+  preview_->setAlternative(currentKind_ == 2);
+  animation_->setVisible(currentKind_ == 4);
+  if (currentKind_ == 4) {
+    const std::string animationFile = ReadSkinString("Animations", "File", "", Session().mainFile);
+    std::string clip;
+    if (!animationFile.empty()) {
+      clip = profile::ReadString("Animations.Avis", "Copy", "", paths::join(GetSkinsFolder(), animationFile));
+    }
+    animation_->setText(clip.empty()
+                            ? QStringLiteral("Standard copy animation (clip %1)")
+                                  .arg(static_cast<int>(profile::GetInt("Copy", "ID", 0, DataFile("subsections.ini"))))
+                            : QStringLiteral("Animation: %1").arg(FromSkinText(clip)));
+  }
+  const bool pictures = currentKind_ == 7;
+  entryList_->setVisible(!pictures);
+  previewPictures_->setVisible(pictures);
+  if (pictures) showPreviewPictures();
+  preview_->update();
+}
+
+void CTesseraDlg::showPreviewPictures() {
+  previewPictures_->clear();
+  const std::string folder = DataFile("previews");
+  const std::string previewsIni = DataFile("previews.ini");
+  for (const auto& name : files::listFilesWithExtension(folder, "PNG")) {
+    // Sections of previews.ini are named by the picture's path relative to the skins folder.
+    const std::string relative = paths::lower("Tessera7\\previews\\" + name);
+    if (profile::GetInt(relative, "NoShow", 0, previewsIni) == 1) continue;
+    const std::string section = profile::ReadString(relative, "SectionName", std::string(paths::stem(name)), previewsIni);
+    auto* item = new QListWidgetItem(QIcon(QString::fromStdString(paths::join(folder, name))), FromSkinText(section),
+                                     previewPictures_);
+    item->setData(kEntryRole, FromSkinText(section));
+  }
+}
+
+void CTesseraDlg::openEntry(const QString& entryText) {
+  if (!Session().isOpen()) return;
+  Session().modified = 1;
+  OpenEntryEditor(this, currentCategory_, entryText.toStdString());
+  preview_->update();
+}
+
+void CTesseraDlg::openSkinForEditing() {
+  const std::string name = RunOpenSkinDialog(this);
+  if (!name.empty()) openPath(SkinMainFilePath(name), Before::Reset);
+}
+
+void CTesseraDlg::newSkin() {
+  const std::string name = RunNewSkinDialog(this);
+  if (!name.empty()) openPath(SkinMainFilePath(name), Before::Reset);
+}
+
+void CTesseraDlg::openAppliedSkin() {
+  const std::string path = AppliedSkinPath();
+  if (!path.empty()) openPath(path, Before::Reset);
+}
+
+void CTesseraDlg::openRecentSkin(int index) {
+  const std::string path =
+      ReadSetting(settings::kHistorySection, "Skin" + std::to_string(index + 1), "", settings::kHistoryFile);
+  if (!path.empty()) openPath(path, Before::CommitThenReset);
+}
+
+void CTesseraDlg::saveSkin() {
+  if (Session().isOpen()) CommitSkinFiles();
+}
+
+void CTesseraDlg::saveSkinAs() {
+  if (!Session().isOpen()) return;
+  CommitSkinFiles();
+  const std::string name = RunSaveAsDialog(this);
+  ResetSkin();
+  if (!name.empty()) {
+    openPath(SkinMainFilePath(name), Before::Nothing);
+  } else {
+    resetToStartPage();
+  }
+}
+
+void CTesseraDlg::closeSkin() {
+  animation_->hide();
+  CloseSkin();
+  resetToStartPage();
+}
+
+void CTesseraDlg::applySkin() {
+  if (!Session().isOpen()) return;
+  ApplySkin();
+  updateMenus();
+}
+
+void CTesseraDlg::openSkinFolder() {
+  if (Session().isOpen()) CurrentShell().open(paths::join(GetSkinsFolder(), Session().skinName));
+}
+
+void CTesseraDlg::manageSubStyles() {
+  if (!requireSkin("No skin is currently open")) return;
+  RunSubStyleManager(this, Session().skinName);
+}
+
+void CTesseraDlg::switchSubStyle() {
+  if (!Session().isOpen()) return;
+  if (skinLoaded_) CommitSkinFiles();
+  openPath(Session().openedPath, Before::Nothing);
+}
+
+void CTesseraDlg::cleanSkin() {
+  if (Session().isOpen()) RunCleanSkinDialog(this, Session().skinName);
+}
+
+void CTesseraDlg::manageSkins() { RunSkinManager(this); }
+
+void CTesseraDlg::exitProgram() {
+  storePlacement();
+  done(QDialog::Accepted);
+}
+
+void CTesseraDlg::closeEvent(QCloseEvent* event) {
+  if (Session().isOpen()) CommitSkinFiles();
+  storePlacement();
+  event->accept();
+  QDialog::closeEvent(event);
+}
+
+void CTesseraDlg::keyPressEvent(QKeyEvent* event) {
+  // Escape does not end the program; the close box and "E&xit" do.
+  if (event->key() == Qt::Key_Escape) {
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+void CTesseraDlg::restorePlacement() {
+  const QRect want(ReadSettingInt(settings::MainX), ReadSettingInt(settings::MainY), ReadSettingInt(settings::MainWidth),
+                   ReadSettingInt(settings::MainHeight));
+  // A placement from another screen layout is pulled back onto a screen.
+  QRect placed = want;
+  if (QScreen* screen = QGuiApplication::screenAt(want.center()); !screen) {
+    if (QScreen* primary = QGuiApplication::primaryScreen()) placed.moveTopLeft(primary->availableGeometry().topLeft());
+  }
+  resize(placed.size().expandedTo(QSize(640, 480)));
+  move(placed.topLeft());
+  if (ReadSettingInt(settings::MainZoom) == 1) setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void CTesseraDlg::storePlacement() {
+  if (placementStored_) return;
+  placementStored_ = true;
+  const QRect frame = geometry();
+  WriteSetting(settings::MainX, frame.x());
+  WriteSetting(settings::MainY, frame.y());
+  if (isMaximized()) {
+    WriteSetting(settings::MainZoom, "1");
+  } else {
+    WriteSetting(settings::MainZoom, "0");
+    WriteSetting(settings::MainWidth, frame.width());
+    WriteSetting(settings::MainHeight, frame.height());
+  }
+}
+
+}  // namespace tessera::ui

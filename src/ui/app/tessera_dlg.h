@@ -1,0 +1,104 @@
+#pragma once
+// The main window: owns the open skin, opens, saves, closes, applies and reopens skins, keeps
+// the recent skins, shows the catalogue's categories and their entries, and starts every editor.
+#include <QDialog>
+#include <string>
+
+#include "ui/app/interface_pictures.h"
+
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
+class QMenu;
+class QMenuBar;
+class QStackedWidget;
+class QAction;
+
+namespace tessera::ui {
+
+class CategoryPane;
+class PreviewView;
+
+class CTesseraDlg : public QDialog {
+  Q_OBJECT
+ public:
+  explicit CTesseraDlg(const std::string& commandLinePath, QWidget* parent = nullptr);
+  ~CTesseraDlg() override;
+
+  // Runs the initialisation steps that need the window on screen (first-run preferences, the
+  // command-line skin). Called once after show().
+  void finishStartup();
+
+  // Menu commands.
+  void openSkinForEditing();
+  void openAppliedSkin();
+  void openRecentSkin(int index);  // 0..4
+  void saveSkin();
+  void saveSkinAs();
+  void closeSkin();
+  void applySkin();
+  void makePackage();
+  void openSkinFolder();
+  void manageSubStyles();
+  void switchSubStyle();
+  void editSkinProperties();
+  void exitProgram();
+  void cleanSkin();
+  void manageSkins();
+  void showPreferences();
+  void showAbout();
+  void newSkin();
+
+  // Handles a click of the category pane ("TASKPANE_CLICK").
+  void taskPaneClick(int number);
+  // Opens an entry of the entry list by its text.
+  void openEntry(const QString& entryText);
+
+  QString currentTitle() const;
+  int currentCategory() const { return currentCategory_; }
+  CategoryPane* categoryPane() const { return categoryPane_; }
+  QListWidget* entryList() const { return entryList_; }
+  QListWidget* recentSkinsList() const { return recentList_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  enum class Before { Reset, CommitThenReset, Nothing };
+  void openPath(const std::string& path, Before before);
+  void resetToStartPage();
+  void rebuildCategoryPane();
+  void rebuildRecentSkins();
+  void selectCategory(int number);
+  void showPreviewPictures();
+  void updateMenus();
+  void storePlacement();
+  void restorePlacement();
+  void buildMenus(QMenuBar* bar);
+  void fillRecentMenu();
+  void writeThumbnail();
+  bool requireSkin(const char* message);
+
+  std::string commandLinePath_;
+  InterfacePictures pictures_;
+  bool skinLoaded_ = false;
+  bool placementStored_ = false;
+  int currentCategory_ = -1;
+  int currentKind_ = 1;
+
+  CategoryPane* categoryPane_ = nullptr;
+  QStackedWidget* pages_ = nullptr;
+  QListWidget* recentList_ = nullptr;
+  QLabel* heading2_ = nullptr;
+  QLabel* heading3_ = nullptr;
+  QListWidget* entryList_ = nullptr;
+  QListWidget* previewPictures_ = nullptr;
+  QLabel* animation_ = nullptr;
+  PreviewView* preview_ = nullptr;
+  QMenu* recentMenu_ = nullptr;
+  QList<QAction*> skinActions_;
+  QAction* appliedSkinAction_ = nullptr;
+};
+
+}  // namespace tessera::ui

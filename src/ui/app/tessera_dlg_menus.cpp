@@ -1,0 +1,111 @@
+// The main window's menus: every command, the skin-only enabling and the recent-skins submenu.
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "core/app/skin_actions.h"
+#include "core/platform/settings.h"
+#include "core/skin/skin_session.h"
+#include "ui/app/about_box.h"
+#include "ui/app/editor_launcher.h"
+#include "ui/app/message_prompt.h"
+#include "ui/app/preferences_sheet.h"
+#include "ui/app/preview_view.h"
+#include "ui/app/skin_properties_dialog.h"
+#include "ui/app/tessera_dlg.h"
+
+namespace tessera::ui {
+
+namespace {
+constexpr int kFirstRecentCommand = 2000;
+}
+
+void CTesseraDlg::buildMenus(QMenuBar* bar) {
+  auto add = [this](QMenu* menu, const QString& text, auto slot, bool needsSkin, const QKeySequence& keys = {}) {
+    QAction* action = menu->addAction(text, this, slot);
+    if (!keys.isEmpty()) action->setShortcut(keys);
+    if (needsSkin) skinActions_.append(action);
+    return action;
+  };
+
+  QMenu* file = bar->addMenu(QStringLiteral("&File"));
+  add(file, QStringLiteral("&Open skin for editing..."), &CTesseraDlg::openSkinForEditing, false, QKeySequence::Open);
+  appliedSkinAction_ = add(file, QStringLiteral("Open current &Velarium skin"), &CTesseraDlg::openAppliedSkin, false);
+  recentMenu_ = file->addMenu(QStringLiteral("Recent skins..."));
+  connect(recentMenu_, &QMenu::aboutToShow, this, &CTesseraDlg::fillRecentMenu);
+  file->addSeparator();
+  add(file, QStringLiteral("&Save skin"), &CTesseraDlg::saveSkin, true, QKeySequence::Save);
+  add(file, QStringLiteral("Save As..."), &CTesseraDlg::saveSkinAs, true, QKeySequence::SaveAs);
+  add(file, QStringLiteral("Close &skin"), &CTesseraDlg::closeSkin, true, QKeySequence(Qt::CTRL | Qt::Key_W));
+  file->addSeparator();
+  add(file, QStringLiteral("&Apply skin"), &CTesseraDlg::applySkin, true);
+  add(file, QStringLiteral("Make VLA package"), &CTesseraDlg::makePackage, true);
+  add(file, QStringLiteral("Open skin folder"), &CTesseraDlg::openSkinFolder, true);
+  file->addSeparator();
+  add(file, QStringLiteral("E&xit"), &CTesseraDlg::exitProgram, false, QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+  QMenu* skin = bar->addMenu(QStringLiteral("S&kin"));
+  add(skin, QStringLiteral("SubStyle &Management"), &CTesseraDlg::manageSubStyles, true);
+  add(skin, QStringLiteral("Switch substyle"), &CTesseraDlg::switchSubStyle, true);
+  add(skin, QStringLiteral("Skin &Properties"), &CTesseraDlg::editSkinProperties, true);
+  add(skin, QStringLiteral("&Clean skin"), &CTesseraDlg::cleanSkin, true);
+  skin->addSeparator();
+  add(skin, QStringLiteral("Manage skins"), &CTesseraDlg::manageSkins, false);
+  QAction* refresh = skin->addAction(QStringLiteral("Refresh preview"), this, [this] {
+    RefreshPreview();
+    preview_->update();
+  });
+  refresh->setShortcut(QKeySequence(Qt::Key_F5));
+  skinActions_.append(refresh);
+
+  QMenu* tools = bar->addMenu(QStringLiteral("&Tools"));
+  tools->addAction(QStringLiteral("Sub frame builder"), this, [this] { OpenFrameBuilder(this); });
+  skinActions_.append(tools->addAction(QStringLiteral("Cut from larger graphic..."), this, [this] { OpenCutTool(this); }));
+  tools->addAction(QStringLiteral("Build ZOR File for animation..."), this, [this] { OpenZorBuilder(this); });
+  skinActions_.append(tools->addAction(QStringLiteral("How do I?"), this, [this] { OpenHowDoI(this); }));
+  tools->addSeparator();
+  add(tools, QStringLiteral("&Preferences"), &CTesseraDlg::showPreferences, false, QKeySequence::Preferences);
+
+  QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+  add(help, QStringLiteral("&About Tessera"), &CTesseraDlg::showAbout, false);
+  updateMenus();
+}
+
+void CTesseraDlg::updateMenus() {
+  const bool open = Session().isOpen();
+  for (QAction* action : skinActions_) action->setEnabled(open);
+  if (appliedSkinAction_) appliedSkinAction_->setEnabled(!ReadSetting(settings::SkinSet2).empty());
+}
+
+void CTesseraDlg::fillRecentMenu() {
+  recentMenu_->clear();
+  bool any = false;
+  for (int k = 0; k < settings::kHistoryLength; ++k) {
+    const std::string name = ReadSetting(settings::kHistorySection, "Name" + std::to_string(k + 1), "", settings::kHistoryFile);
+    if (name.empty()) continue;
+    any = true;
+    QAction* action = recentMenu_->addAction(FromSkinText(name), this, [this, k] { openRecentSkin(k); });
+    action->setData(kFirstRecentCommand + k);
+  }
+  if (!any) recentMenu_->addAction(QStringLiteral("No skin history"))->setEnabled(false);
+}
+
+void CTesseraDlg::showPreferences() {
+  CPreferencesSheet sheet(this);
+  sheet.exec();
+  if (Session().isOpen()) rebuildCategoryPane();
+}
+
+void CTesseraDlg::editSkinProperties() {
+  if (!requireSkin("No skin opened")) return;
+  CSkinProperties dialog(this);
+  dialog.exec();
+}
+
+void CTesseraDlg::showAbout() { ShowAboutBox(this); }
+
+void CTesseraDlg::makePackage() {
+  if (Session().isOpen()) MakePackageWithProgress(this);
+}
+
+}  // namespace tessera::ui

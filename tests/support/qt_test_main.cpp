@@ -1,0 +1,13 @@
+// main() of the interface tests: widgets need a QApplication, on the offscreen platform unless
+// the environment says otherwise.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

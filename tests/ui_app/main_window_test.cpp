@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include "core/app/preview_engine.h"
+#include "core/engine/engine_startup.h"
+#include "core/platform/files.h"
+#include "core/platform/paths.h"
+#include "core/platform/profile.h"
+#include "core/platform/registry.h"
+#include "core/platform/settings.h"
+#include "core/skin/skin_session.h"
+#include "support/temp_dir.h"
+#include "ui/app/category_kind.h"
+#include "ui/app/category_pane.h"
+#include "ui/app/editor_launcher.h"
+#include "ui/app/skin_properties_dialog.h"
+#include "ui/app/tessera_dlg.h"
+
+namespace tessera::ui {
+namespace {
+
+class MainWindowTest : public testing::EnvironmentTest {
+ protected:
+  void SetUp() override {
+    EnvironmentTest::SetUp();
+    WriteSetting(settings::FirstRun, "0");
+    temp.write("skins/Tessera7/sections.ini",
+               "[Count]\r\nSectionCount=3\r\n[0]\r\nDescription=Window frames\r\nIcon=1\r\n"
+               "[1]\r\nDescription=XP only things\r\nNotXP=1\r\n[2]\r\nDescription=Buttons\r\nDescription2=Push buttons\r\n");
+    temp.write("skins/Tessera7/subsections2.ini", "[2]\r\nButton=1\r\nCloseButton=8\r\nFramelessOnly=6\r\n");
+    temp.write("skins/Tessera7/subsections.ini", "[Button]\r\nDescription=Push button\r\n");
+  }
+  std::vector<int> paneNumbers(CTesseraDlg& dlg) {
+    std::vector<int> numbers;
+    for (int i = 0; i < dlg.categoryPane()->count(); ++i) numbers.push_back(CategoryPane::numberOf(dlg.categoryPane()->item(i)));
+    return numbers;
+  }
+};
+
+TEST_F(MainWindowTest, StartPageOffersNewAndOpenAndListsRecentSkins) {
+  AddToSkinHistory("/a/One/One.uis", "One");
+  AddToSkinHistory("/a/Two/Two.uis", "Two");
+  CTesseraDlg dlg("");
+  EXPECT_EQ(dlg.windowTitle(), "Quillmont Tessera");
+  EXPECT_EQ(paneNumbers(dlg), (std::vector<int>{kNewSkinItem, kOpenSkinItem}));
+  ASSERT_EQ(dlg.recentSkinsList()->count(), 2);
+  EXPECT_EQ(dlg.recentSkinsList()->item(0)->text(), "Two");
+}
+
+TEST_F(MainWindowTest, CommandLineOpensTheFoldersMainFileAndFiltersCategories) {
+  const std::string path = writeSkin("Cool", "[TitlebarSkin]\r\nSkinName=Cool\r\n[Personality]\r\nButtonCount=0\r\n");
+  WriteSetting(settings::TargetOS, "1");
+  CTesseraDlg dlg(paths::upper(skinsFolder() + "/Cool/anything.tga"));
+  dlg.finishStartup();
+  ASSERT_TRUE(Session().isOpen());
+  EXPECT_EQ(dlg.windowTitle(), "[COOL] - Quillmont Tessera");
+  // Category 1 is not for XP; the pane ends with the open-skin item.
+  EXPECT_EQ(paneNumbers(dlg), (std::vector<int>{0, 2, kOpenSkinItem}));
+  EXPECT_TRUE(files::isFile(skinsFolder() + "/Cool/TSRPreview.png"));
+
+  dlg.taskPaneClick(2);
+  // "8" entries need a ButtonCount, "6" entries a frameless skin.
+  ASSERT_EQ(dlg.entryList()->count(), 1);
+  EXPECT_EQ(dlg.entryList()->item(0)->text(), "Push button");
+}
+
+TEST_F(MainWindowTest, CloseReturnsToTheStartPage) {
+  CTesseraDlg dlg(writeSkin("Cool", "[A]\r\n"));
+  dlg.finishStartup();
+  ASSERT_TRUE(Session().isOpen());
+  dlg.closeSkin();
+  EXPECT_FALSE(Session().isOpen());
+  EXPECT_EQ(dlg.windowTitle(), "Quillmont Tessera");
+  EXPECT_EQ(dlg.recentSkinsList()->count(), 1);
+}
+
+TEST_F(MainWindowTest, SkinPropertiesSaveThroughTheStoreAndMarkModified) {
+  const std::string path = writeSkin("Cool", "[TitlebarSkin]\r\nSkinName=Cool\r\n");
+  CTesseraDlg dlg(path);
+  dlg.finishStartup();
+  Session().modified = 0;
+  {
+    CSkinProperties properties(&dlg);
+    EXPECT_EQ(properties.findChild<QLineEdit*>("skinAuthor")->text(), "Unknown");
+    properties.findChild<QLineEdit*>("skinAuthor")->setText("Ann");
+    QTest::mouseClick(properties.findChild<QPushButton*>("save"), Qt::LeftButton);
+  }
+  EXPECT_EQ(profile::ReadString("TitlebarSkin", "SkinAuthor", "", Session().mainFile), "Ann");
+  EXPECT_EQ(profile::ReadString("TitlebarSkin", "Category", "", Session().mainFile), "Others");
+  EXPECT_EQ(Session().modified, 1);
+  Session().modified = 0;
+  {
+    CSkinProperties properties(&dlg);
+    QTest::mouseClick(properties.findChild<QPushButton*>("cancel"), Qt::LeftButton);
+  }
+  EXPECT_EQ(Session().modified, 1);
+}
+
+TEST(EntryDispatch, TypeCodeChoosesTheEditor) {
+  EXPECT_STREQ(EditorClassForEntry("Frames=4"), "CEditUIS");
+  EXPECT_STREQ(EditorClassForEntry("Find=3"), "CFindPart");
+  EXPECT_STREQ(EditorClassForEntry("Anim=2"), "CAnimChange");
+  EXPECT_STREQ(EditorClassForEntry("Textures=6"), "CTextures");
+  EXPECT_STREQ(EditorClassForEntry("Frames0=7"), "CUIS0");
+  EXPECT_STREQ(EditorClassForEntry("Button=1"), "CEditGeneric");
+  EXPECT_EQ(CategoryKind(0), 2);
+  EXPECT_EQ(CategoryKind(10), 7);
+  EXPECT_EQ(CategoryKind(42), 1);
+}
+
+}  // namespace
+}  // namespace tessera::ui
