@@ -27,6 +27,13 @@ int main(int argc, char** argv) {
   tessera::ui::CTesseraDlg window(tessera::CommandLinePath(argc, argv));
   prompt.setOwner(&window);
   QTimer::singleShot(0, &window, [&window] { window.finishStartup(); });
+  // For documentation and visual checks: save a picture of the window once it is up, then end.
+  if (const QString shot = qEnvironmentVariable("TESSERA_SCREENSHOT"); !shot.isEmpty()) {
+    QTimer::singleShot(1500, &window, [&window, shot] {
+      window.grab().save(shot);
+      window.done(0);
+    });
+  }
   window.exec();
   tessera::InstallPrompt(nullptr);
   return 0;
