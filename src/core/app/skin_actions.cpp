@@ -7,7 +7,7 @@
 
 #include "core/app/preview_engine.h"
 #include "core/app/qimage_bridge.h"
-#include "core/app/reimport_hook.h"
+#include "core/image/reimport_pass.h"
 #include "core/engine/engine_startup.h"
 #include "core/image/image_file.h"
 #include "core/platform/environment.h"
@@ -50,7 +50,7 @@ OpenResult OpenSkin(const std::string& path, BeforeOpen before, const SubStyleCh
   AddToSkinHistory(path, skinName);
   const std::string chosen = chooseSubStyle ? chooseSubStyle(skinName) : std::string();
   OpenSkinFiles(path, chosen);
-  RunReimportPassForSession();
+  RunReimportPass();
   Preview().LoadUISFile(Session().mainFile, 0);
 
   OpenResult result;
@@ -71,7 +71,7 @@ void RefreshPreview() {
   if (!s.skinName.empty()) {
     DeleteCachedRenderings(paths::join(GetSkinsFolder(), s.skinName), CachedRenderingExtensions());
   }
-  RunReimportPassForSession();
+  RunReimportPass();
   Preview().LoadUISFile(s.mainFile, 0);
 }
 
