@@ -2,10 +2,14 @@
 
 #include <algorithm>
 #include <array>
+#include <filesystem>
+#include <unordered_map>
 #include <optional>
 #include <vector>
 
 #include "core/engine/engine_libraries.h"
+#include "core/platform/ini_document.h"
+#include "core/skin/skin_session.h"
 #include "core/platform/files.h"
 #include "core/platform/paths.h"
 #include "core/platform/profile.h"
@@ -64,6 +68,51 @@ bool isInsideSkin(std::string_view value, std::string_view skinName) {
          *sep + 1 < value.size();
 }
 
+struct RenamedValue {
+  std::string section;
+  const char* key;
+  std::string value;
+};
+
+// The renamed values of a file are written in one go: a skin file names hundreds of pictures, and
+// a write per value would replace (and flush) the whole file hundreds of times. Like every skin
+// write, this happens only while skin writes are enabled, and marks the session modified.
+void writeRenamedValues(const std::string& file, const std::vector<RenamedValue>& renamed) {
+  if (renamed.empty()) return;
+  SkinSession& session = Session();
+  if (session.writesEnabled != kWritesEnabledMarker) return;
+  session.modified = 1;
+  const auto bytes = files::readAll(file);
+  if (!bytes) return;
+  IniDocument document(*bytes);
+  for (const auto& r : renamed) document.setValue(r.section, r.key, r.value);
+  files::writeAllAtomic(file, document.bytes());
+}
+
+// The plain files of a skin folder are copied without a flush per file (the atomic, flushed
+// replace of files::copyFile costs a disk sync for each of hundreds of pictures) and without
+// resolving every target name on its own: the destination is listed once, and a file that exists
+// there in another letter case is overwritten under its own name. An interrupted copy leaves an
+// incomplete new folder, never a damaged source.
+class FolderCopier {
+ public:
+  explicit FolderCopier(const std::string& destination) : destination_(paths::resolve(destination)) {
+    for (const auto& name : files::listFiles(destination_)) existing_.emplace(paths::upper(name), name);
+  }
+  void copy(const std::string& sourceFile, const std::string& name) {
+    const auto known = existing_.find(paths::upper(name));
+    const std::string targetName = known == existing_.end() ? name : known->second;
+    std::error_code error;
+    std::filesystem::copy_file(sourceFile, destination_ + "/" + targetName,
+                               std::filesystem::copy_options::overwrite_existing, error);
+    existing_.emplace(paths::upper(name), targetName);
+  }
+
+ private:
+  std::string destination_;
+  std::unordered_map<std::string, std::string> existing_;
+};
+
 std::string withoutTrailingSeparators(std::string path) {
   while (path.size() > 1 && paths::isSeparator(path.back())) path.pop_back();
   return path;
@@ -117,18 +166,22 @@ std::string TemplatesFolder(std::string_view skinsFolder) {
 }
 
 void RenameSkinReferences(const std::string& file, std::string_view oldName, std::string_view newName) {
-  const profile::ReadBatch batch;
-  for (const auto& section : profile::SectionNames(file)) {
-    for (const char* key : kSkinPathKeys) {
-      // The whole value is read, so that a long value is never written back cut short.
-      const auto value = profile::FindValue(section, key, file);
-      if (!value || value->empty()) continue;
-      const auto sep = firstSeparatorAfterStart(*value);
-      if (!sep || !paths::equalsIgnoreCase(std::string_view(*value).substr(0, *sep), oldName)) continue;
-      const std::string renamed = std::string(newName) + value->substr(*sep);
-      if (renamed != *value) WriteSkinString(section, key, renamed, file);
+  std::vector<RenamedValue> renamed;
+  {
+    const profile::ReadBatch batch;
+    for (const auto& section : profile::SectionNames(file)) {
+      for (const char* key : kSkinPathKeys) {
+        // The whole value is read, so that a long value is never written back cut short.
+        const auto value = profile::FindValue(section, key, file);
+        if (!value || value->empty()) continue;
+        const auto sep = firstSeparatorAfterStart(*value);
+        if (!sep || !paths::equalsIgnoreCase(std::string_view(*value).substr(0, *sep), oldName)) continue;
+        std::string changed = std::string(newName) + value->substr(*sep);
+        if (changed != *value) renamed.push_back({section, key, std::move(changed)});
+      }
     }
   }
+  writeRenamedValues(file, renamed);
 }
 
 void RenameSkinFileReferences(std::string_view skinsFolder, const std::string& file, std::string_view oldName,
@@ -154,9 +207,11 @@ bool CopySkinFolder(const std::string& source, const std::string& destination, s
   if (!files::createFolder(destination)) return false;
   const std::string mainName = std::string(sourceName) + ".UIS";
   const std::string ssdName = std::string(sourceName) + ".SSD";
-  for (const auto& name : files::listFiles(source)) {
+  const std::string sourceFolder = paths::resolve(source);
+  FolderCopier copier(destination);
+  for (const auto& name : files::listFiles(sourceFolder)) {
     if (name.ends_with('~')) continue;
-    files::copyFile(paths::join(source, name), paths::join(destination, name), true);
+    copier.copy(sourceFolder + "/" + name, name);
     if (paths::equalsIgnoreCase(name, mainName)) {
       const std::string target = paths::join(destination, std::string(newName) + ".uis");
       files::deleteFile(target);  // an older main file of that name must not win over the copy
