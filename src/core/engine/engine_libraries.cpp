@@ -168,4 +168,24 @@ void HandSkinToRenderer(const std::string& rendererPath, const std::string& uisP
   renderer.unload();
 }
 
+QImage ComposeSkinThumbnail(const PreviewLibrary& preview, const VlRect& previewRect, bool hasButtonCount,
+                            const std::string& title) {
+  QImage canvas(800, 600, QImage::Format_ARGB32_Premultiplied);
+  canvas.fill(Qt::white);
+  const int down = hasButtonCount ? 0 : 20;
+  preview.DrawWindowFrameOwn2(canvas, VlRect{300, 18 + down, 750, 500 + down}, 0, title);
+  preview.DrawPreview(canvas,
+                      VlRect{previewRect.left + 300, previewRect.top + 18 + down, previewRect.right + 300,
+                             previewRect.bottom + 18 + down},
+                      1, 1);
+  preview.DrawTaskBar(canvas, 0, 0, 800, 600);
+  QImage thumbnail =
+      canvas.scaled(240, 180, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_ARGB32);
+  for (int y = 0; y < thumbnail.height(); ++y) {
+    auto* row = reinterpret_cast<QRgb*>(thumbnail.scanLine(y));
+    for (int x = 0; x < thumbnail.width(); ++x) row[x] |= 0xff000000u;
+  }
+  return thumbnail;
+}
+
 }  // namespace tessera

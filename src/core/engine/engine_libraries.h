@@ -85,4 +85,12 @@ class SkinDatabase {
 // The engine's renderer as Apply uses it: load, hand over the skin, drop its pictures, free.
 void HandSkinToRenderer(const std::string& rendererPath, const std::string& uisPath);
 
+// The thumbnail of the current skin of `preview`: on an 800 x 600 white canvas a sample window
+// (DrawWindowFrameOwn2 in (300, 18)-(750, 500), 20 pixels lower when the skin has no
+// "ButtonCount"), the preview window (DrawPreview kind 1, state 1) at `previewRect` shifted right
+// by 300 and down by 18 (38 without "ButtonCount"), and the task bar over the whole canvas; then
+// scaled smoothly to 240 x 180 and made opaque.
+QImage ComposeSkinThumbnail(const PreviewLibrary& preview, const VlRect& previewRect, bool hasButtonCount,
+                            const std::string& title);
+
 }  // namespace tessera

@@ -54,7 +54,9 @@ typedef void (*VlSetSkinDirFn)(const char* folder);
 typedef int (*VlLoadUISFileFn)(const char* uisPath, int forSkinList);
 typedef void (*VlDestroyBitmapsFn)(int unused);
 /* A sample window of the current skin in `rect`: Own draws the frame and caption, Own2 a whole
- * window with its client area. `style` 0 is an active window, 1 an inactive one. */
+ * window with its client area. `style` 0 is an active window, 1 an inactive one; bits 8 to 15 may
+ * carry the preview state the title-bar buttons show (1 normal, 2 mouse over, 3 pressed; 0 counts
+ * as normal). */
 typedef void (*VlDrawWindowFrameFn)(VlSurface* surface, const VlRect* rect, int style, const char* title);
 typedef void (*VlDrawTaskBarFn)(VlSurface* surface, int left, int top, int right, int bottom);
 /* One kind of element (1..41) of the current skin in a state. `section` is the section being

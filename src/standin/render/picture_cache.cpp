@@ -2,15 +2,24 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
+
 namespace tessera::render {
 
-const QImage& PictureCache::picture(const std::string& path, Transparency transparency) {
+int PictureCache::animationFrames(const std::string& path, Transparency transparency) {
+  if (!IsAnimationFile(path)) return 1;
+  picture(path, transparency, 0);
+  const auto it = entries_.find(Key{path, static_cast<int>(transparency), 0});
+  return it == entries_.end() ? 1 : it->second.animationFrames;
+}
+
+const QImage& PictureCache::picture(const std::string& path, Transparency transparency, int animationFrame) {
   static const QImage none;
   if (path.empty()) return none;
   struct stat st{};
   if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return none;
   const long long modified = static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec;
-  const auto key = std::make_pair(path, static_cast<int>(transparency));
+  const Key key{path, static_cast<int>(transparency), IsAnimationFile(path) ? std::max(animationFrame, 0) : 0};
   auto it = entries_.find(key);
   if (it != entries_.end() && it->second.modified == modified && it->second.bytes == st.st_size) {
     return it->second.image;
@@ -19,7 +28,7 @@ const QImage& PictureCache::picture(const std::string& path, Transparency transp
   Entry& entry = entries_[key];
   entry.modified = modified;
   entry.bytes = st.st_size;
-  entry.image = PrepareForDrawing(DecodePictureFile(path), transparency);
+  entry.image = PrepareForDrawing(DecodePictureFile(path, key.frame, &entry.animationFrames), transparency);
   return entry.image;
 }
 

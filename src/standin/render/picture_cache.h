@@ -4,6 +4,7 @@
 #include <QImage>
 #include <map>
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "standin/render/picture_loader.h"
@@ -13,8 +14,11 @@ namespace tessera::render {
 class PictureCache {
  public:
   // The picture at `path` prepared for drawing, or a null image when it cannot be read. A file
-  // that changed on disk since it was cached is read again.
-  const QImage& picture(const std::string& path, Transparency transparency);
+  // that changed on disk since it was cached is read again. For a ZOR animation, frame
+  // `animationFrame` of it.
+  const QImage& picture(const std::string& path, Transparency transparency, int animationFrame = 0);
+  // The frame count of a ZOR animation (1 for other pictures), once it has been read.
+  int animationFrames(const std::string& path, Transparency transparency);
   void clear() { entries_.clear(); }
   std::size_t size() const { return entries_.size(); }
 
@@ -22,11 +26,20 @@ class PictureCache {
   struct Entry {
     long long modified = 0;
     long long bytes = -1;
+    int animationFrames = 1;
     QImage image;
   };
   // Bounded so that a fuzzed skin naming thousands of files cannot grow it without end.
   static constexpr std::size_t kMaxEntries = 512;
-  std::map<std::pair<std::string, int>, Entry> entries_;
+  struct Key {
+    std::string path;
+    int transparency;
+    int frame;
+    bool operator<(const Key& o) const {
+      return std::tie(path, transparency, frame) < std::tie(o.path, o.transparency, o.frame);
+    }
+  };
+  std::map<Key, Entry> entries_;
 };
 
 }  // namespace tessera::render

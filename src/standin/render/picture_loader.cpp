@@ -4,11 +4,24 @@
 
 #include "core/app/qimage_bridge.h"
 #include "core/image/image_file.h"
+#include "core/image/zor_animation.h"
+#include "core/platform/paths.h"
 
 namespace tessera::render {
 
-QImage DecodePictureFile(const std::string& path) {
+bool IsAnimationFile(const std::string& path) { return paths::equalsIgnoreCase(paths::extension(path), "zor"); }
+
+QImage DecodePictureFile(const std::string& path, int animationFrame, int* animationFrames) {
+  if (animationFrames) *animationFrames = 1;
   if (path.empty()) return {};
+  if (IsAnimationFile(path)) {
+    ZorAnimation animation;
+    if (!animation.load(path) || animation.frameCount() < 1) return {};
+    if (animationFrames) *animationFrames = animation.frameCount();
+    const auto frame = animation.decodeFrame(animationFrame < animation.frameCount() ? animationFrame : 0);
+    if (!frame || frame->isEmpty()) return {};
+    return ToQImage(*frame).convertToFormat(QImage::Format_ARGB32);
+  }
   const auto image = LoadImageFile(path);
   if (!image || image->isEmpty()) return {};
   // The image files come pre-multiplied; the transparency rules work on straight colour.

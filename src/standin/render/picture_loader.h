@@ -16,8 +16,12 @@ enum class Transparency {
 };
 
 // The file decoded as straight (non pre-multiplied) 32-bit ARGB, or a null image when it cannot
-// be read. ZOR animations give their first frame.
-QImage DecodePictureFile(const std::string& path);
+// be read. A ZOR animation gives frame `animationFrame` (the first one when it has no such
+// frame) and sets `animationFrames` to its frame count; other pictures set it to 1.
+QImage DecodePictureFile(const std::string& path, int animationFrame = 0, int* animationFrames = nullptr);
+
+// True for a path whose extension is ".zor".
+bool IsAnimationFile(const std::string& path);
 
 // Applies the transparency rule and returns Format_ARGB32_Premultiplied.
 QImage PrepareForDrawing(const QImage& straight, Transparency transparency);

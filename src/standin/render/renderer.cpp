@@ -49,6 +49,7 @@ bool Renderer::loadSkin(const std::string& uisPath) {
 
 void Renderer::drawWindow(QImage& target, const QRect& rect, int style, const std::string& title, bool withClient) {
   if (!prepare(target, rect) || !skin_.isLoaded()) return;
+  skin_.refresh();
   QPainter painter(&target);
   RenderContext context{skin_, pictures_};
   WindowLook look;
@@ -61,6 +62,7 @@ void Renderer::drawWindow(QImage& target, const QRect& rect, int style, const st
 
 void Renderer::drawTaskBar(QImage& target, const QRect& rect) {
   if (!prepare(target, rect) || !skin_.isLoaded()) return;
+  skin_.refresh();
   QPainter painter(&target);
   RenderContext context{skin_, pictures_};
   PaintTaskBar(painter, context, rect, TaskBarLook{});
@@ -68,6 +70,7 @@ void Renderer::drawTaskBar(QImage& target, const QRect& rect) {
 
 void Renderer::drawPreview(QImage& target, const QRect& rect, int kind, int state, const char* section) {
   if (!prepare(target, rect) || !skin_.isLoaded()) return;
+  skin_.refresh();
   QPainter painter(&target);
   painter.setClipRect(rect);
   RenderContext context{skin_, pictures_};
@@ -91,7 +94,8 @@ void Renderer::drawSkinnedItem(QImage& target, const QRect& rect, int element, i
   drawPreview(target, rect, element, state, nullptr);
 }
 
-ColorRef Renderer::colourValue(int index) const {
+ColorRef Renderer::colourValue(int index) {
+  skin_.refresh();
   return skin_.isLoaded() ? SkinSystemColour(skin_, index) : PlatformSystemColour(index);
 }
 
@@ -104,6 +108,7 @@ bool Renderer::loadSection(const std::string& file, const std::string& section, 
 
 void Renderer::renderSection(QImage& target, const QRect& rect, int state, int flags) {
   if (!section_ || !prepare(target, rect)) return;
+  section_->skin.refresh();
   QPainter painter(&target);
   painter.setClipRect(rect);
   RenderContext context{section_->skin, pictures_};
@@ -115,6 +120,7 @@ void Renderer::renderSectionWhole(QImage& target, int state) { renderSection(tar
 
 void Renderer::renderSectionText(QImage& target, const QRect& rect, int state, const std::string& text) {
   if (!section_ || !prepare(target, rect)) return;
+  section_->skin.refresh();
   QPainter painter(&target);
   painter.setClipRect(rect);
   RenderContext context{section_->skin, pictures_};
@@ -129,6 +135,7 @@ void Renderer::renderSectionText(QImage& target, const QRect& rect, int state, c
 void Renderer::renderTextObject(QImage& target, const QRect& rect, int preset, const std::string& fontKey,
                                 const std::string& text, ColorRef colour) {
   if (!prepare(target, rect)) return;
+  skin_.refresh();
   QPainter painter(&target);
   painter.setClipRect(rect);
   // A preset of 100 and up names a system font, as the font lists number them.
@@ -152,6 +159,7 @@ bool Renderer::loadSideSection(const std::string& file, const std::string& file2
 
 void Renderer::renderSideSection(QImage& target, const QRect& rect, int state) {
   if (!side_ || !prepare(target, rect)) return;
+  side_->skin.refresh();
   QPainter painter(&target);
   painter.setClipRect(rect);
   RenderContext context{side_->skin, pictures_};

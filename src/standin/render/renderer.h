@@ -26,7 +26,7 @@ class Renderer {
   void drawTaskBar(QImage& target, const QRect& rect);
   void drawPreview(QImage& target, const QRect& rect, int kind, int state, const char* section);
   void drawSkinnedItem(QImage& target, const QRect& rect, int element, int state);
-  ColorRef colourValue(int index) const;
+  ColorRef colourValue(int index);
 
   bool loadSection(const std::string& file, const std::string& section, int imageCount);
   void closeSection() { section_.reset(); }

@@ -22,6 +22,13 @@ struct Frame {
 
 Frame frameOf(RenderContext& context, const std::string& path, Transparency transparency, int frameCount,
               bool vertical, int state) {
+  if (IsAnimationFile(path)) {
+    // An animation holds its states as its own frames.
+    const int frames = context.pictures.animationFrames(path, transparency);
+    const QImage& picture = context.pictures.picture(path, transparency, FrameForState(state, frames));
+    if (picture.isNull()) return {};
+    return {&picture, picture.rect()};
+  }
   const QImage& picture = context.pictures.picture(path, transparency);
   if (picture.isNull()) return {};
   const int count = UsableFrameCount(picture.size(), frameCount, vertical);

@@ -1,5 +1,7 @@
 #include "standin/render/skin_model.h"
 
+#include <sys/stat.h>
+
 #include "core/platform/files.h"
 #include "core/platform/paths.h"
 #include "core/platform/profile.h"
@@ -9,8 +11,18 @@
 namespace tessera::render {
 
 namespace {
+
 // Sections of the main file whose key "File" names a companion file.
 constexpr const char* kCompanionSections[] = {"XPTaskbar", "XPShell", "ToolbarIcons"};
+
+// One pair of matching surrounding quotes is removed from a value, as the profile engine reads it.
+std::string_view withoutQuotes(std::string_view value) {
+  if (value.size() > 1 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
+    return value.substr(1, value.size() - 2);
+  }
+  return value;
+}
+
 }  // namespace
 
 SkinModel::SkinModel(std::string mainFile) : mainFile_(paths::resolve(mainFile)) {
@@ -26,31 +38,56 @@ SkinModel::SkinModel(std::string mainFile) : mainFile_(paths::resolve(mainFile))
     for (const auto& f : files_) known = known || f == path;
     if (!known) files_.push_back(path);
   }
+  snapshots_.resize(files_.size());
+  for (std::size_t i = 0; i < files_.size(); ++i) snapshots_[i].path = files_[i];
+  refresh();
+}
+
+void SkinModel::refresh() {
+  for (auto& snapshot : snapshots_) {
+    struct stat st{};
+    if (::stat(snapshot.path.c_str(), &st) != 0) {
+      snapshot.document.reset();
+      snapshot.modified = -1;
+      continue;
+    }
+    const long long modified = static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec;
+    if (snapshot.document && snapshot.modified == modified && snapshot.size == st.st_size &&
+        snapshot.inode == static_cast<unsigned long long>(st.st_ino)) {
+      continue;
+    }
+    snapshot.modified = modified;
+    snapshot.size = st.st_size;
+    snapshot.inode = static_cast<unsigned long long>(st.st_ino);
+    snapshot.document = std::make_shared<const IniDocument>(files::readAll(snapshot.path).value_or(std::string()));
+  }
+}
+
+const IniDocument* SkinModel::documentOf(std::size_t index) const {
+  return index < snapshots_.size() ? snapshots_[index].document.get() : nullptr;
 }
 
 const std::string& SkinModel::fileFor(std::string_view section) const {
-  for (const auto& file : files_) {
-    if (file == files_.front()) continue;
-    // Companion files hold few sections; the main file is the default.
-    for (const auto& name : profile::SectionNames(file)) {
-      if (paths::equalsIgnoreCase(name, section)) return file;
-    }
+  for (std::size_t i = 1; i < files_.size(); ++i) {
+    const IniDocument* document = documentOf(i);
+    if (document && document->hasSection(section)) return files_[i];
   }
   return mainFile_;
 }
 
 bool SkinModel::hasSection(std::string_view section) const {
-  for (const auto& file : files_) {
-    for (const auto& name : profile::SectionNames(file)) {
-      if (paths::equalsIgnoreCase(name, section)) return true;
-    }
+  for (std::size_t i = 0; i < files_.size(); ++i) {
+    const IniDocument* document = documentOf(i);
+    if (document && document->hasSection(section)) return true;
   }
   return false;
 }
 
 std::optional<std::string> SkinModel::value(std::string_view section, std::string_view key) const {
-  for (const auto& file : files_) {
-    if (auto v = profile::FindValue(section, key, file)) return v;
+  for (std::size_t i = 0; i < files_.size(); ++i) {
+    const IniDocument* document = documentOf(i);
+    if (!document) continue;
+    if (const auto v = document->value(section, key)) return std::string(withoutQuotes(*v));
   }
   return std::nullopt;
 }
@@ -74,8 +111,10 @@ std::string SkinModel::resolveSlot(std::string_view slotValue) const {
 
 std::vector<std::string> SkinModel::sectionNames() const {
   std::vector<std::string> names;
-  for (const auto& file : files_) {
-    for (auto& name : profile::SectionNames(file)) names.push_back(std::move(name));
+  for (std::size_t i = 0; i < files_.size(); ++i) {
+    const IniDocument* document = documentOf(i);
+    if (!document) continue;
+    for (const auto name : document->sectionNames()) names.emplace_back(name);
   }
   return names;
 }

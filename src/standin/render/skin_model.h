@@ -1,11 +1,15 @@
 #pragma once
 // The skin the renderer draws: its main file, the companion files it names, and key reads that
-// look a section up in whichever of those files holds it. Every read goes through the profile
-// engine, so an edit on disk shows at the next drawing.
+// look a section up in whichever of those files holds it. The files are parsed by the platform's
+// INI document and kept as snapshots; `refresh` (called at the start of every drawing) reads a
+// file again when it changed on disk, so an edit shows at the next drawing.
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "core/platform/ini_document.h"
 
 namespace tessera::render {
 
@@ -40,11 +44,24 @@ class SkinModel {
   // Names of the sections of every file, main file first.
   std::vector<std::string> sectionNames() const;
 
+  // Reads again every file that changed on disk since it was read.
+  void refresh();
+
  private:
+  struct Snapshot {
+    std::string path;
+    long long modified = -1;
+    long long size = -1;
+    unsigned long long inode = 0;
+    std::shared_ptr<const IniDocument> document;
+  };
+  const IniDocument* documentOf(std::size_t index) const;
+
   std::string mainFile_;
   std::string skinsFolder_;
   std::string skinFolder_;
   std::vector<std::string> files_;
+  std::vector<Snapshot> snapshots_;
 };
 
 }  // namespace tessera::render

@@ -36,10 +36,10 @@ StateKeys keysForStateIndex(int index) {
   return kKeys[static_cast<std::size_t>(index)];
 }
 
-// Font heights are stored as point sizes; a negative value is the same size in the list's
-// negative form.
+// "FontHeight" is a size in points; a negative value is a pixel height.
 int pixelSizeOf(int height) {
-  const int points = std::clamp(std::abs(height == 0 ? 8 : height), 1, 200);
+  if (height < 0) return std::clamp(-height, 1, 300);
+  const int points = std::clamp(height == 0 ? 8 : height, 1, 200);
   return std::max(1, points * 96 / 72);
 }
 

@@ -139,8 +139,9 @@ QRect captionTextRect(const SkinModel& skin, const QRect& window, const QMargins
   const int bandHeight = onBottom ? std::max(thickness.bottom(), 1) : band;
   const int leftEdge = window.left() + std::clamp(left, -200, 2000) + (left == 0 ? 8 : 0);
   const int rightEdge = window.right() - std::clamp(right, -200, 2000) - (right == 0 ? 8 : 0);
-  return QRect(QPoint(leftEdge, top + std::clamp(vertical, -200, 200)),
-               QPoint(std::max(leftEdge, rightEdge), top + std::clamp(vertical, -200, 200) + bandHeight - 1));
+  // The top margin moves the text's upper edge down inside the band.
+  const int down = std::clamp(vertical, -200, std::max(0, bandHeight - 8));
+  return QRect(QPoint(leftEdge, top + down), QPoint(std::max(leftEdge, rightEdge), top + bandHeight - 1));
 }
 
 void paintCaptionText(QPainter& painter, RenderContext& context, const QRect& textRect, const WindowLook& look) {
@@ -245,8 +246,9 @@ QMargins FrameThickness(RenderContext& context) {
   return QMargins(kClassicBorder, kClassicCaption, kClassicBorder, kClassicBorder);
 }
 
-QRect PaintWindowFrame(QPainter& painter, RenderContext& context, const QRect& window, const WindowLook& look) {
-  if (window.isEmpty()) return {};
+namespace {
+
+QRect paintFrame(QPainter& painter, RenderContext& context, const QRect& window, const WindowLook& look) {
   const SkinModel& skin = context.skin;
   QMargins t = FrameThickness(context);
   // A frame thicker than the window is drawn as far as it fits.
@@ -300,6 +302,61 @@ QRect PaintWindowFrame(QPainter& painter, RenderContext& context, const QRect& w
     PaintStandardFrameButtons(painter, context, window, captionBand, look.active, look.buttonState);
   }
   return window.marginsRemoved(t);
+}
+
+// The corner shapes of the "Borders" frame: frames side by side, drawn over the top corners;
+// where a shape is fully transparent the window is cut away.
+struct CornerShape {
+  const QImage* picture = nullptr;
+  QRect source;
+};
+
+CornerShape cornerShape(RenderContext& context, const char* key, bool active) {
+  const SkinModel& skin = context.skin;
+  const QImage& picture = context.pictures.picture(skin.resolveSlot(skin.text("Borders", key)), Transparency::PerPixel);
+  if (picture.isNull()) return {};
+  const int frames = UsableFrameCount(picture.size(), skin.integer("Borders", "ShapeFrameCount", 2), false);
+  const int inactive = skin.integer("Borders", "ShapeNormalInactiveFrame", 0);
+  const int index = active ? skin.integer("Borders", "ShapeNormalActiveFrame", 0) : inactive;
+  return {&picture, FrameRect(picture.size(), frames, false, index)};
+}
+
+void applyShape(QImage& layer, const CornerShape& shape, QPoint at) {
+  const QRect target = QRect(at, shape.source.size()).intersected(layer.rect());
+  for (int y = target.top(); y <= target.bottom(); ++y) {
+    auto* row = reinterpret_cast<QRgb*>(layer.scanLine(y));
+    const auto* src = reinterpret_cast<const QRgb*>(shape.picture->constScanLine(shape.source.top() + y - at.y()));
+    for (int x = target.left(); x <= target.right(); ++x) {
+      if (qAlpha(src[shape.source.left() + x - at.x()]) == 0) row[x] = 0;
+    }
+  }
+  QPainter p(&layer);
+  p.drawImage(at, *shape.picture, shape.source);
+}
+
+}  // namespace
+
+QRect PaintWindowFrame(QPainter& painter, RenderContext& context, const QRect& window, const WindowLook& look) {
+  if (window.isEmpty()) return {};
+  CornerShape left, right;
+  if (layoutOf(context.skin) == FrameLayout::FramePictures) {
+    left = cornerShape(context, "ShapeLeftImage", look.active);
+    right = cornerShape(context, "ShapeRightImage", look.active);
+  }
+  if (!left.picture && !right.picture) return paintFrame(painter, context, window, look);
+  // Shaped: the frame is composed off-screen so the cut corners show what lies beneath.
+  QImage layer(window.size(), QImage::Format_ARGB32_Premultiplied);
+  layer.fill(Qt::transparent);
+  QRect client;
+  {
+    QPainter p(&layer);
+    p.translate(-window.topLeft());
+    client = paintFrame(p, context, window, look);
+  }
+  if (left.picture) applyShape(layer, left, QPoint(0, 0));
+  if (right.picture) applyShape(layer, right, QPoint(layer.width() - right.source.width(), 0));
+  painter.drawImage(window.topLeft(), layer);
+  return client;
 }
 
 void PaintClientArea(QPainter& painter, RenderContext& context, const QRect& client, bool active) {

@@ -1,0 +1,50 @@
+#pragma once
+// The tester's window: the skin named in the engine's per-application settings drawn by the
+// preview library on sample controls, one panel per kind of control, plus every state of the
+// push buttons side by side. Hovering and pressing a panel shows its mouse-over and pressed
+// states.
+#include <QDialog>
+#include <QFileSystemWatcher>
+#include <QString>
+#include <vector>
+
+#include "standin/programs/preview_module.h"
+
+namespace tessera::standin {
+
+// The .uis path of the skin that "vlperapp.ini" names for the tester: key "Skin" of section
+// "UITEST.EXE" is the skin folder, optionally followed by "\" and a sub-style number.
+std::string TesterSkinPath(const std::string& skinsFolder);
+
+class TesterWindow : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TesterWindow(PreviewModule& preview, QWidget* parent = nullptr);
+  void reloadSkin();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+
+ private:
+  struct Panel {
+    QString title;
+    std::vector<int> kinds;
+    int mouseState;
+    int pressedState;
+  };
+  QRect panelRect(std::size_t index) const;
+  QRect stateStripRect() const;
+  void track(const QPoint& position, bool pressed);
+
+  PreviewModule& preview_;
+  QFileSystemWatcher watcher_;
+  std::vector<Panel> panels_;
+  int hotPanel_ = -1;
+  bool pressed_ = false;
+};
+
+}  // namespace tessera::standin

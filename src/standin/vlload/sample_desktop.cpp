@@ -1,0 +1,89 @@
+#include "standin/vlload/sample_desktop.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "core/platform/files.h"
+#include "core/platform/paths.h"
+#include "core/platform/profile.h"
+#include "core/platform/settings.h"
+#include "core/skin/skin_path_safety.h"
+
+namespace tessera::standin {
+
+namespace {
+constexpr int kCaptionBand = 40;
+}
+
+SampleDesktop::SampleDesktop(PreviewModule& preview, QWidget* parent) : QWidget(parent), preview_(preview) {
+  setMouseTracking(true);
+  setMinimumSize(640, 480);
+}
+
+void SampleDesktop::showAppliedSkin() {
+  const std::string uis = ReadSetting(settings::SkinSet);
+  preview_.loadSkin(uis);
+  skinName_ = QString::fromStdString(ReadSetting(settings::SkinSet2));
+  wallpaper_ = QImage();
+  const std::string wallpaper = profile::ReadString("Personality", "Wallpaper", "", uis);
+  if (!wallpaper.empty() && IsSafeRelativePath(wallpaper)) {
+    const std::string skinsFolder(paths::parentFolder(paths::parentFolder(uis)));
+    wallpaper_.load(QString::fromStdString(paths::resolve(paths::join(skinsFolder, wallpaper))));
+  }
+  setWindowTitle(skinName_.isEmpty() ? QStringLiteral("Velarium") : QStringLiteral("Velarium - %1").arg(skinName_));
+  update();
+}
+
+QRect SampleDesktop::inactiveWindow() const {
+  return QRect(width() / 2, 30, width() / 2 - 30, height() / 2);
+}
+
+QRect SampleDesktop::activeWindow() const {
+  return QRect(40, 60, width() * 3 / 5, height() * 3 / 5);
+}
+
+QRect SampleDesktop::controlsArea() const {
+  const QRect w = activeWindow();
+  return QRect(w.left() + 30, w.top() + 70, w.width() - 60, std::max(0, w.height() - 110));
+}
+
+void SampleDesktop::paintEvent(QPaintEvent*) {
+  QImage canvas(size(), QImage::Format_ARGB32_Premultiplied);
+  canvas.fill(SkinColour(preview_.library(), 1));
+  if (!wallpaper_.isNull()) {
+    QPainter p(&canvas);
+    p.drawImage(canvas.rect(), wallpaper_);
+  }
+  const PreviewLibrary& preview = preview_.library();
+  const auto rect = [](const QRect& r) { return VlRect{r.left(), r.top(), r.right() + 1, r.bottom() + 1}; };
+  const std::string title = skinName_.toStdString();
+  preview.DrawWindowFrameOwn2(canvas, rect(inactiveWindow()), 1, "Notepad");
+  preview.DrawWindowFrameOwn2(canvas, rect(activeWindow()), captionState_ << 8, title.empty() ? "Velarium" : title);
+  preview.DrawPreview(canvas, rect(controlsArea()), 1, controlState_);
+  preview.DrawTaskBar(canvas, 0, 0, canvas.width(), canvas.height());
+  QPainter(this).drawImage(0, 0, canvas);
+}
+
+void SampleDesktop::updateHover(const QPoint& position, bool pressed) {
+  const QRect caption(activeWindow().left(), activeWindow().top(), activeWindow().width(), kCaptionBand);
+  const int captionState = caption.contains(position) ? (pressed ? 3 : 2) : 1;
+  // Push buttons: frame 3 is the mouse-over look, frame 2 the pressed one.
+  const int controlState = controlsArea().contains(position) ? (pressed ? 2 : 3) : 1;
+  if (captionState != captionState_ || controlState != controlState_) {
+    captionState_ = captionState;
+    controlState_ = controlState;
+    update();
+  }
+}
+
+void SampleDesktop::mouseMoveEvent(QMouseEvent* event) {
+  updateHover(event->position().toPoint(), event->buttons() & Qt::LeftButton);
+}
+
+void SampleDesktop::mousePressEvent(QMouseEvent* event) { updateHover(event->position().toPoint(), true); }
+
+void SampleDesktop::mouseReleaseEvent(QMouseEvent* event) { updateHover(event->position().toPoint(), false); }
+
+void SampleDesktop::leaveEvent(QEvent*) { updateHover(QPoint(-1, -1), false); }
+
+}  // namespace tessera::standin

@@ -1,0 +1,40 @@
+#pragma once
+// The loader's window: a sample desktop drawn by the preview library with the applied skin — a
+// wallpaper or desktop colour, an inactive and an active skinned window with controls, and the
+// taskbar. The title-bar buttons and controls follow the mouse.
+#include <QImage>
+#include <QWidget>
+
+#include "standin/programs/preview_module.h"
+
+namespace tessera::standin {
+
+class SampleDesktop : public QWidget {
+  Q_OBJECT
+ public:
+  explicit SampleDesktop(PreviewModule& preview, QWidget* parent = nullptr);
+
+  // Reads the applied skin from the engine settings and shows it.
+  void showAppliedSkin();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+
+ private:
+  QRect activeWindow() const;
+  QRect inactiveWindow() const;
+  QRect controlsArea() const;
+  void updateHover(const QPoint& position, bool pressed);
+
+  PreviewModule& preview_;
+  QImage wallpaper_;
+  QString skinName_;
+  int captionState_ = 1;   // title-bar buttons: 1 normal, 2 mouse over, 3 pressed
+  int controlState_ = 1;   // preview state of the sample controls
+};
+
+}  // namespace tessera::standin
