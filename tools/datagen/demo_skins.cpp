@@ -1,0 +1,119 @@
+#include "demo_skins.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QRadialGradient>
+
+#include "core/platform/files.h"
+#include "core/platform/paths.h"
+#include "core/platform/profile.h"
+#include "core/skin/skin_copy.h"
+#include "painter_kit.h"
+#include "palette.h"
+#include "picture_writer.h"
+#include "skin_pictures.h"
+
+namespace tessera::datagen {
+
+namespace {
+
+struct DemoSkin {
+  const char* name;
+  const char* fromTemplate;
+  const char* palette;
+  const char* notes;
+};
+
+const DemoSkin kDemoSkins[] = {
+    {"Aurora", "TemplateUIS2_Vista", "Aurora",
+     "A teal skin with a shaped frame, four title-bar buttons and a second sub-style for the night."},
+    {"Copperline", "TemplateUIS1_Vista", "Copperline",
+     "A warm classic frame with thin borders and three title-bar buttons."},
+};
+
+std::string colourValue(const QColor& c) {
+  return std::to_string(c.red()) + " " + std::to_string(c.green()) + " " + std::to_string(c.blue());
+}
+
+void write(const std::string& file, const char* section, const char* key, const std::string& value) {
+  profile::WriteString(section, key, value, file);
+}
+
+// The skin's system colours and presets, from its palette.
+void writeColours(const std::string& file, const Palette& pal) {
+  const std::pair<const char*, QColor> colours[] = {
+      {"Scrollbar", pal.face.darker(106)},  {"Background", pal.titleActive.darker(160)},
+      {"ActiveTitle", pal.titleActive},      {"InactiveTitle", pal.titleInactive},
+      {"Menu", pal.faceLight},               {"Window", pal.field},
+      {"WindowFrame", pal.edge},             {"MenuText", pal.text},
+      {"WindowText", pal.text},              {"TitleText", Qt::white},
+      {"ActiveBorder", pal.face},            {"InactiveBorder", pal.face.lighter(104)},
+      {"AppWorkspace", pal.edge.lighter(130)}, {"Hilight", pal.accent},
+      {"HilightText", Qt::white},            {"ButtonFace", pal.face},
+      {"ButtonShadow", pal.edge},            {"GrayText", pal.edge.lighter(120)},
+      {"ButtonText", pal.text},              {"InactiveTitleText", pal.face},
+      {"ButtonHilight", Qt::white},          {"ButtonDkShadow", pal.edge.darker(150)},
+      {"ButtonLight", pal.faceLight},        {"InfoText", pal.text},
+      {"InfoWindow", QColor(255, 252, 226)}, {"HotTrackingColor", pal.accent.darker(120)},
+      {"GradientActiveTitle", pal.titleActive2}, {"GradientInactiveTitle", pal.titleInactive2},
+      {"MenuHilight", pal.accent},           {"MenuBar", pal.faceLight},
+  };
+  for (const auto& [key, colour] : colours) write(file, "Colours", key, colourValue(colour));
+  write(file, "Colour1", "Colour", colourValue(pal.accent.darker(140)));
+  write(file, "Colour3", "Colour", colourValue(pal.titleActive));
+}
+
+void writeWallpaper(const std::string& folder, const std::string& skin, const Palette& pal, const std::string& file,
+                    std::vector<std::string>& problems) {
+  QImage wallpaper(640, 400, QImage::Format_RGB32);
+  QPainter p(&wallpaper);
+  p.setRenderHint(QPainter::Antialiasing);
+  DrawBand(p, QRectF(0, 0, 640, 400), pal.titleActive.darker(170), pal.titleActive2);
+  for (int i = 0; i < 7; ++i) {
+    QRadialGradient g(QPointF(90 + i * 80, 330 - (i % 3) * 90), 160);
+    g.setColorAt(0, WithAlpha(pal.accentLight, 90));
+    g.setColorAt(1, WithAlpha(pal.accentLight, 0));
+    p.fillRect(QRectF(0, 0, 640, 400), g);
+  }
+  p.end();
+  const std::string name = paths::lower(skin) + ".jpg";
+  // Wallpapers are JPG files, which only the platform codec writes.
+  if (!wallpaper.save(QString::fromStdString(paths::join(folder, name)), "JPG", 88)) {
+    problems.push_back(skin + "/" + name + ": cannot be written");
+    return;
+  }
+  write(file, "Personality", "Wallpaper", paths::lower(skin) + "\\" + name);
+  write(file, "Personality", "WallpaperStyle", "2");
+}
+
+}  // namespace
+
+std::vector<std::string> MakeDemoSkins(const std::string& skinsFolder, std::vector<std::string>& problems) {
+  std::vector<std::string> made;
+  const std::string dataFolder = paths::join(skinsFolder, kDataFolderName);
+  for (const DemoSkin& demo : kDemoSkins) {
+    const std::string folder = paths::join(skinsFolder, demo.name);
+    files::removeFolderRecursive(folder);
+    const CopySkinResult copy = CopySkin(skinsFolder, demo.name, demo.fromTemplate, true, nullptr);
+    if (!copy.copied) {
+      problems.push_back(std::string(demo.name) + ": " + copy.message);
+      continue;
+    }
+    const Palette palette = PaletteNamed(demo.palette);
+    const std::string main = paths::join(folder, std::string(demo.name) + ".uis");
+    write(main, "TitlebarSkin", "SkinAuthor", "The Tessera team");
+    write(main, "TitlebarSkin", "SpecialNotes", demo.notes);
+    write(main, "TitlebarSkin", "Category", "Nature");
+    writeColours(main, palette);
+    writeWallpaper(folder, demo.name, palette, main, problems);
+    const std::string ssd = paths::join(folder, std::string(demo.name) + ".SSD");
+    if (files::exists(ssd)) write(ssd, "SkinStyle1", "Name", "Night");
+
+    SkinPictureResult pictures = DrawSkinPictures(skinsFolder, demo.name, dataFolder, palette);
+    problems.insert(problems.end(), pictures.problems.begin(), pictures.problems.end());
+    made.push_back(demo.name);
+  }
+  return made;
+}
+
+}  // namespace tessera::datagen
