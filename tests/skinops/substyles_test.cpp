@@ -202,6 +202,14 @@ TEST_F(SubStyleTest, RenameAndDefaults) {
   EXPECT_FALSE(m.rename(7, "x").ok);
 }
 
+TEST_F(SubStyleTest, ASkinNameOutsideTheSkinsFolderIsNeverWritten) {
+  temp.write("outside/outside.uis", "[TitlebarSkin]\r\nSkinName=Victim\r\n");
+  SubStyleManager m(skinsFolder(), "../outside");
+  EXPECT_FALSE(m.create("Blue", -1).ok);
+  EXPECT_FALSE(files::exists(temp.file("outside/outside.SSD")));
+  EXPECT_FALSE(files::exists(temp.file("outside/Blue.sss")));
+}
+
 TEST_F(SubStyleTest, PickerRefusesFilesOutsideTheSkinFolder) {
   temp.write("skins/Aqua/Aqua.SSD",
              "[SkinStyles]\r\nNumber=2\r\n[SkinStyle0]\r\nSkin=Aqua.uis\r\n[SkinStyle1]\r\nSkin=..\\Other\\x.uis\r\n");

@@ -20,6 +20,10 @@ std::size_t sectionBytes(const std::vector<std::string>& entries) {
   return total;
 }
 
+// Sub-style files live in the skin's own folder: a name that is not a folder of the skins folder
+// is never written to.
+constexpr const char* kNotASkinName = "That is not the name of a skin.";
+
 SubStyleResult refused(std::string message, int selectedRow) { return {false, std::move(message), selectedRow}; }
 
 }  // namespace
@@ -80,6 +84,7 @@ std::vector<SubStyleBase> SubStyleManager::baseChoices() const {
 }
 
 SubStyleResult SubStyleManager::create(std::string_view name, int baseItemData) {
+  if (!IsSafeSkinName(file_.skinName())) return refused(kNotASkinName, 0);
   if (const std::string problem = SkinNameProblem(name); !problem.empty()) return refused(problem, 0);
   const std::string newFile = std::string(name) + ".sss";
   for (const auto& style : file_.subStyles()) {
@@ -128,6 +133,7 @@ SubStyleResult SubStyleManager::create(std::string_view name, int baseItemData) 
 }
 
 SubStyleResult SubStyleManager::rename(int row, std::string_view displayName) {
+  if (!IsSafeSkinName(file_.skinName())) return refused(kNotASkinName, std::max(row, 0));
   if (!hasSubStyles() || row < 0 || row >= rowCount()) return refused({}, std::max(row, 0));
   if (displayName.empty()) return refused("Please enter a name.", row);
   profile::WriteString(SubStyleSection(row), "Name", displayName, file_.path());
@@ -153,6 +159,7 @@ bool SubStyleManager::readAllSections(int n, std::vector<std::vector<std::string
 }
 
 SubStyleResult SubStyleManager::remove(int row) {
+  if (!IsSafeSkinName(file_.skinName())) return refused(kNotASkinName, std::max(row, 0));
   const int n = rowCount();
   if (!hasSubStyles() || n < 2 || row < 0 || row >= n) return refused({}, std::max(row, 0));
   std::vector<std::vector<std::string>> sections;
@@ -192,6 +199,7 @@ SubStyleResult SubStyleManager::remove(int row) {
 }
 
 SubStyleResult SubStyleManager::swapRows(int row, int other) {
+  if (!IsSafeSkinName(file_.skinName())) return refused(kNotASkinName, std::max(row, 0));
   const int n = rowCount();
   std::vector<std::vector<std::string>> sections;
   std::string message;
@@ -212,12 +220,14 @@ SubStyleResult SubStyleManager::moveDown(int row) {
 }
 
 SubStyleResult SubStyleManager::makeVistaDefault(int row) {
+  if (!IsSafeSkinName(file_.skinName())) return refused(kNotASkinName, std::max(row, 0));
   if (!buttonsFor(row).makeVistaDefault) return refused({}, std::max(row, 0));
   profile::WriteString(kSubStylesSection, "VistaDefault", std::to_string(row), file_.path());
   return {true, {}, row};
 }
 
 SubStyleResult SubStyleManager::make7Default(int row) {
+  if (!IsSafeSkinName(file_.skinName())) return refused(kNotASkinName, std::max(row, 0));
   if (!buttonsFor(row).make7Default) return refused({}, std::max(row, 0));
   profile::WriteString(kSubStylesSection, "Win7Default", std::to_string(row), file_.path());
   return {true, {}, row};
