@@ -95,7 +95,6 @@ int copy(const Arguments& args) {
   const auto& p = args.positional();
   if (p.size() != 3) return usage("skin copy takes SOURCE NEW");
   const std::string skinsFolder = skinsFolderOf(args);
-
   const SkinDatabase database = OnDemandSkinDatabase();
   const NewSkinResult result = SaveSkinAs(skinsFolder, p[2], p[1], &database);
   if (!result.created()) return fail(result.message);
