@@ -101,6 +101,7 @@ CTesseraDlg::CTesseraDlg(const std::string& commandLinePath, QWidget* parent)
   auto* body = new QSplitter(Qt::Horizontal, skinPage);
   entryList_ = new QListWidget(body);
   entryList_->setObjectName(QStringLiteral("entries"));
+  entryList_->setSpacing(2);
   previewPictures_ = new QListWidget(body);
   previewPictures_->setViewMode(QListView::IconMode);
   previewPictures_->setIconSize(QSize(160, 120));
@@ -168,6 +169,15 @@ void CTesseraDlg::openPath(const std::string& path, Before before) {
   rebuildCategoryPane();
   heading2_->clear();
   heading3_->clear();
+  // Show the first category's entries rather than an empty list (the fixed items start editors).
+  if (categoryPane_->count() > 0) {
+    const int first = CategoryPane::numberOf(categoryPane_->item(0));
+    if (first != kHowDoICategory && first != kColoursCategory && first != kFontsCategory && first < kOpenSkinItem) {
+      categoryPane_->setCurrentRow(0);
+      currentKind_ = CategoryKind(first);
+      selectCategory(first);
+    }
+  }
   writeThumbnail();
   setWindowTitle(FromSkinText(result.title));
   skinLoaded_ = true;
