@@ -1,0 +1,96 @@
+#include "ui/skin/open_skin_dialog.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "core/app/preview_engine.h"
+#include "core/skin/skin_list.h"
+#include "ui/skin/display_scale.h"
+#include "ui/skin/new_skin_dialog.h"
+#include "ui/skin/skin_info_panel.h"
+#include "ui/skin/skin_list_rows.h"
+
+namespace tessera::ui {
+
+COpenSkin::COpenSkin(std::string skinsFolder, QWidget* parent) : QDialog(parent), skinsFolder_(std::move(skinsFolder)) {
+  setWindowTitle(QStringLiteral("Open skin for editing"));
+
+  auto* intro =
+      new QLabel(QStringLiteral("You can select an existing skin to edit by picking it from the list below."), this);
+  intro->setWordWrap(true);
+
+  list_ = new QListWidget(this);
+  list_->setObjectName(QStringLiteral("skinList"));
+  rows_ = new SkinRowDelegate(skinsFolder_, list_);
+  list_->setItemDelegate(rows_);
+  list_->setUniformItemSizes(true);
+  list_->setMinimumWidth(ScaledPixels(this, 260));
+  info_ = new SkinInfoPanel(skinsFolder_, this);
+
+  create_ = new QPushButton(QStringLiteral("Create new skin"), this);
+  refresh_ = new QPushButton(QStringLiteral("Refresh List"), this);
+  auto* close = new QPushButton(QStringLiteral("Close"), this);
+  create_->setAutoDefault(false);
+  refresh_->setAutoDefault(false);
+  close->setAutoDefault(false);
+
+  auto* lists = new QHBoxLayout;
+  lists->addWidget(list_, 2);
+  lists->addWidget(info_, 3);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(create_);
+  buttons->addWidget(refresh_);
+  buttons->addStretch(1);
+  buttons->addWidget(close);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(intro);
+  layout->addLayout(lists, 1);
+  layout->addLayout(buttons);
+
+  connect(list_, &QListWidget::currentRowChanged, this, &COpenSkin::showSelected);
+  connect(list_, &QListWidget::itemActivated, this, &COpenSkin::choose);
+  connect(create_, &QPushButton::clicked, this, &COpenSkin::createNewSkin);
+  connect(refresh_, &QPushButton::clicked, this, &COpenSkin::refreshList);
+  connect(close, &QPushButton::clicked, this, &QDialog::reject);
+
+  Preview().SetSkinDir("");
+  fillList();
+  resize(ScaledPixels(this, 760), ScaledPixels(this, 520));
+}
+
+void COpenSkin::fillList() {
+  rows_->forgetThumbnails();
+  FillSkinList(list_, OnDemandSkinDatabase().PopulateSkinList());
+}
+
+void COpenSkin::refreshList() {
+  const int row = list_->currentRow();
+  OnDemandSkinDatabase().CreateSkinList();
+  fillList();
+  if (row >= 0 && list_->count() > 0) list_->setCurrentRow(std::min(row, list_->count() - 1));
+}
+
+void COpenSkin::showSelected() {
+  const std::string name = SkinNameOfRow(list_->currentIndex());
+  if (name.empty()) {
+    info_->clear();
+  } else {
+    info_->showSkin(name);
+  }
+}
+
+void COpenSkin::choose(QListWidgetItem* item) {
+  if (!item) return;
+  chosen_ = SkinNameOfRow(list_->indexFromItem(item));
+  if (!chosen_.empty()) accept();
+}
+
+void COpenSkin::createNewSkin() {
+  CCreateNewSkin dialog(skinsFolder_, this);
+  if (dialog.exec() != QDialog::Accepted || dialog.createdName().empty()) return;
+  chosen_ = dialog.createdName();
+  accept();
+}
+
+}  // namespace tessera::ui

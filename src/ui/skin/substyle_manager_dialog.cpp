@@ -1,0 +1,129 @@
+#include "ui/skin/substyle_manager_dialog.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "ui/app/message_prompt.h"
+#include "ui/skin/display_scale.h"
+#include "ui/skin/skin_messages.h"
+#include "ui/skin/skin_text_input.h"
+#include "ui/skin/substyle_name_dialogs.h"
+#include "ui/skin/substyle_rows.h"
+
+namespace tessera::ui {
+
+namespace {
+constexpr const char* kCaption = "Substyle management";
+}  // namespace
+
+CSubStyleMan::CSubStyleMan(std::string skinsFolder, std::string skinName, QWidget* parent)
+    : QDialog(parent), manager_(skinsFolder, skinName) {
+  setWindowTitle(QString::fromLatin1(kCaption));
+
+  auto* heading = new QLabel(QString::fromLatin1(kCaption), this);
+  QFont headingFont = heading->font();
+  headingFont.setBold(true);
+  headingFont.setPointSizeF(headingFont.pointSizeF() * 1.3);
+  heading->setFont(headingFont);
+  auto* text = new QLabel(QStringLiteral("A Velarium skin may consist of a number of different substyles which the "
+                                         "user can chose from within the Velarium UI.  You can create and delete "
+                                         "substyles using the options below."),
+                          this);
+  text->setWordWrap(true);
+
+  list_ = new QListWidget(this);
+  list_->setItemDelegate(new SubStyleRowDelegate(list_));
+  list_->setUniformItemSizes(true);
+  list_->setMinimumWidth(ScaledPixels(this, 360));
+
+  auto button = [this](const char* label) {
+    auto* b = new QPushButton(QString::fromLatin1(label), this);
+    b->setAutoDefault(false);
+    return b;
+  };
+  add_ = button("Add");
+  rename_ = button("Rename");
+  delete_ = button("Delete");
+  up_ = button("Up");
+  down_ = button("Down");
+  vistaDefault_ = button("Make Vista default");
+  sevenDefault_ = button("Make 7 default");
+  QPushButton* close = button("Close");
+
+  auto* buttons = new QVBoxLayout;
+  for (QPushButton* b : {add_, rename_, delete_}) buttons->addWidget(b);
+  buttons->addSpacing(ScaledPixels(this, 8));
+  for (QPushButton* b : {up_, down_}) buttons->addWidget(b);
+  buttons->addSpacing(ScaledPixels(this, 8));
+  for (QPushButton* b : {vistaDefault_, sevenDefault_}) buttons->addWidget(b);
+  buttons->addStretch(1);
+  buttons->addWidget(close);
+  auto* body = new QHBoxLayout;
+  body->addWidget(list_, 1);
+  body->addLayout(buttons);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(heading);
+  layout->addWidget(text);
+  layout->addLayout(body, 1);
+
+  connect(list_, &QListWidget::currentRowChanged, this, &CSubStyleMan::updateButtons);
+  connect(add_, &QPushButton::clicked, this, &CSubStyleMan::addSubStyle);
+  connect(rename_, &QPushButton::clicked, this, &CSubStyleMan::renameSubStyle);
+  connect(delete_, &QPushButton::clicked, this, &CSubStyleMan::deleteSubStyle);
+  connect(up_, &QPushButton::clicked, this, [this] { runOnSelected(&SubStyleManager::moveUp); });
+  connect(down_, &QPushButton::clicked, this, [this] { runOnSelected(&SubStyleManager::moveDown); });
+  connect(vistaDefault_, &QPushButton::clicked, this, [this] { runOnSelected(&SubStyleManager::makeVistaDefault); });
+  connect(sevenDefault_, &QPushButton::clicked, this, [this] { runOnSelected(&SubStyleManager::make7Default); });
+  connect(close, &QPushButton::clicked, this, &QDialog::accept);
+
+  refill(0);
+  resize(ScaledPixels(this, 620), ScaledPixels(this, 420));
+}
+
+void CSubStyleMan::refill(int row) {
+  const QSignalBlocker blocker(list_);
+  list_->clear();
+  for (const auto& r : manager_.rows()) list_->addItem(NewSubStyleItem(r));
+  if (list_->count() > 0) list_->setCurrentRow(row >= 0 && row < list_->count() ? row : 0);
+  updateButtons();
+}
+
+void CSubStyleMan::updateButtons() {
+  const SubStyleButtons enabled = manager_.buttonsFor(list_->currentRow());
+  rename_->setEnabled(enabled.rename);
+  delete_->setEnabled(enabled.remove);
+  up_->setEnabled(enabled.up);
+  down_->setEnabled(enabled.down);
+  vistaDefault_->setEnabled(enabled.makeVistaDefault);
+  sevenDefault_->setEnabled(enabled.make7Default);
+}
+
+template <typename Operation>
+void CSubStyleMan::runOnSelected(Operation operation) {
+  const int row = list_->currentRow();
+  if (row < 0) return;
+  const SubStyleResult result = (manager_.*operation)(row);
+  if (!result.ok && !result.message.empty()) ShowErrorMessage(this, result.message, kCaption);
+  refill(result.ok ? result.selectedRow : row);
+}
+
+void CSubStyleMan::addSubStyle() {
+  const int row = list_->currentRow();
+  CCreateNewSub dialog(manager_, this);
+  if (dialog.exec() == QDialog::Accepted) refill(row);
+}
+
+void CSubStyleMan::renameSubStyle() {
+  const int row = list_->currentRow();
+  if (row < 0 || !manager_.buttonsFor(row).rename) return;
+  CRenameSubStyle dialog(FromSkinText(manager_.file().subStyle(row).name), this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  const SubStyleResult result = manager_.rename(row, ToSkinText(dialog.newName()));
+  if (!result.ok && !result.message.empty()) ShowErrorMessage(this, result.message, kCaption);
+  refill(row);
+}
+
+void CSubStyleMan::deleteSubStyle() { runOnSelected(&SubStyleManager::remove); }
+
+}  // namespace tessera::ui

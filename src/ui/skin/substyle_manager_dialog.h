@@ -1,0 +1,50 @@
+#pragma once
+// "Substyle management": the sub-styles of a skin in their order, with buttons to add, rename,
+// delete and move them and to pick the default of each platform generation.
+#include <QDialog>
+#include <QListWidget>
+#include <QPushButton>
+#include <string>
+
+#include "core/skin/substyle_manager.h"
+
+namespace tessera::ui {
+
+class CSubStyleMan final : public QDialog {
+  Q_OBJECT
+ public:
+  CSubStyleMan(std::string skinsFolder, std::string skinName, QWidget* parent = nullptr);
+
+  QListWidget* list() const { return list_; }
+  QPushButton* addButton() const { return add_; }
+  QPushButton* renameButton() const { return rename_; }
+  QPushButton* deleteButton() const { return delete_; }
+  QPushButton* upButton() const { return up_; }
+  QPushButton* downButton() const { return down_; }
+  QPushButton* vistaDefaultButton() const { return vistaDefault_; }
+  QPushButton* sevenDefaultButton() const { return sevenDefault_; }
+
+  // Fills the rows again and selects `row` (row 0 when it does not exist).
+  void refill(int row);
+
+ private:
+  void updateButtons();
+  void addSubStyle();
+  void renameSubStyle();
+  void deleteSubStyle();
+  // Runs an operation on the selected row, shows a refusal and refills with its selection.
+  template <typename Operation>
+  void runOnSelected(Operation operation);
+
+  SubStyleManager manager_;
+  QListWidget* list_;
+  QPushButton* add_;
+  QPushButton* rename_;
+  QPushButton* delete_;
+  QPushButton* up_;
+  QPushButton* down_;
+  QPushButton* vistaDefault_;
+  QPushButton* sevenDefault_;
+};
+
+}  // namespace tessera::ui
