@@ -11,7 +11,10 @@
 #include "core/platform/paths.h"
 #include "core/platform/profile.h"
 #include "core/platform/registry.h"
+#include "core/platform/prompt.h"
 #include "core/platform/settings.h"
+#include "core/platform/shell.h"
+#include "core/skin/section_store.h"
 #include "core/skin/skin_session.h"
 #include "support/temp_dir.h"
 #include "ui/app/category_kind.h"
@@ -110,6 +113,118 @@ TEST(EntryDispatch, TypeCodeChoosesTheEditor) {
   EXPECT_EQ(CategoryKind(0), 2);
   EXPECT_EQ(CategoryKind(10), 7);
   EXPECT_EQ(CategoryKind(42), 1);
+}
+
+}  // namespace
+}  // namespace tessera::ui
+
+namespace tessera::ui {
+namespace {
+
+class ScriptedPrompt : public Prompt {
+ public:
+  PromptAnswer answer = PromptAnswer::Yes;
+  int questions = 0;
+  PromptAnswer askYesNo(std::string_view, std::string_view) override {
+    ++questions;
+    return answer;
+  }
+  void inform(std::string_view, std::string_view) override {}
+};
+
+class MainWindowFlowTest : public testing::EnvironmentTest {
+ protected:
+  void SetUp() override {
+    EnvironmentTest::SetUp();
+    WriteSetting(settings::FirstRun, "0");
+    InstallPrompt(&prompt);
+    InstallShell(&shell);
+    registry::writeValue(registry::Hive::LocalMachine, "SOFTWARE\\Quillmont\\Marrowline\\Velarium", "Path",
+                         temp.file("engine"));
+    temp.write("skins/Tessera7/sections.ini", "[Count]\r\nSectionCount=1\r\n[0]\r\nDescription=Buttons\r\n");
+    temp.write("skins/Tessera7/subsections2.ini", "[0]\r\nButton=1\r\n");
+    path = writeSkin("Cool", "[TitlebarSkin]\r\nSkinName=Cool skin\r\n[Button]\r\nImage=old\r\n");
+  }
+  ScriptedPrompt prompt;
+  RecordingShell shell;
+  std::string path;
+};
+
+TEST_F(MainWindowFlowTest, RecentSkinOpensOnDoubleClickWithWorkingCopies) {
+  AddToSkinHistory(path, "Cool");
+  CTesseraDlg dlg("");
+  ASSERT_EQ(dlg.recentSkinsList()->count(), 1);
+  emit dlg.recentSkinsList()->itemDoubleClicked(dlg.recentSkinsList()->item(0));
+  ASSERT_TRUE(Session().isOpen());
+  EXPECT_EQ(Session().mainFile, path + "~");
+  EXPECT_TRUE(files::isFile(path + "~"));
+  EXPECT_EQ(dlg.windowTitle(), "[Cool] - Quillmont Tessera");
+  EXPECT_TRUE(files::isFile(skinsFolder() + "/Cool/TSRPreview.png"));
+}
+
+TEST_F(MainWindowFlowTest, SingleClickOpensEntriesOnlyInSingleClickMode) {
+  CTesseraDlg dlg(path);
+  std::vector<std::string> opened;
+  dlg.setEntryOpener([&](QWidget*, int, const std::string& entry) { opened.push_back(entry); });
+  dlg.finishStartup();
+  ASSERT_EQ(dlg.entryList()->count(), 1);
+  QListWidgetItem* entry = dlg.entryList()->item(0);
+  WriteSetting(settings::SingleClickUI, "0");
+  emit dlg.entryList()->itemClicked(entry);
+  EXPECT_TRUE(opened.empty());
+  emit dlg.entryList()->itemDoubleClicked(entry);
+  EXPECT_EQ(opened, (std::vector<std::string>{"Button=1"}));
+  EXPECT_EQ(Session().modified, 1);
+  WriteSetting(settings::SingleClickUI, "1");
+  emit dlg.entryList()->itemClicked(entry);
+  EXPECT_EQ(opened.size(), 2u);
+}
+
+TEST_F(MainWindowFlowTest, CloseAsksUnlessAutoSaveAndKeepsTheAnswer) {
+  CTesseraDlg dlg(path);
+  dlg.finishStartup();
+  WriteSkinString("Button", "Image", "declined", Session().mainFile);
+  prompt.answer = PromptAnswer::No;
+  dlg.closeSkin();
+  EXPECT_EQ(prompt.questions, 1);
+  EXPECT_EQ(profile::ReadString("Button", "Image", "", path), "old");
+
+  dlg.openRecentSkin(0);
+  WriteSetting(settings::AutoSave, "1");
+  WriteSkinString("Button", "Image", "saved", Session().mainFile);
+  dlg.closeSkin();
+  EXPECT_EQ(prompt.questions, 1);
+  EXPECT_EQ(profile::ReadString("Button", "Image", "", path), "saved");
+}
+
+TEST_F(MainWindowFlowTest, ApplyRecordsTheSkinAndStartsTheLoader) {
+  CTesseraDlg dlg(path);
+  dlg.finishStartup();
+  dlg.applySkin();
+  // The command-line rule names the main file "<folder>.UIS".
+  EXPECT_EQ(ReadSetting(settings::SkinSet), skinsFolder() + "/Cool/Cool.UIS");
+  EXPECT_EQ(ReadSetting(settings::SkinSet2), "Cool skin");
+  ASSERT_FALSE(shell.calls.empty());
+  EXPECT_EQ(shell.calls.back().program, temp.file("engine") + "/vlload");
+}
+
+TEST_F(MainWindowFlowTest, PlacementIsStoredAndRestored) {
+  WriteSetting(settings::MainZoom, "0");
+  WriteSetting(settings::MainWidth, "900");
+  WriteSetting(settings::MainHeight, "650");
+  {
+    CTesseraDlg dlg("");
+    EXPECT_EQ(dlg.size(), QSize(900, 650));
+    EXPECT_FALSE(dlg.windowState() & Qt::WindowMaximized);
+    dlg.resize(700, 520);
+    dlg.exitProgram();
+  }
+  EXPECT_EQ(ReadSettingInt(settings::MainWidth), 700);
+  EXPECT_EQ(ReadSettingInt(settings::MainHeight), 520);
+  EXPECT_EQ(ReadSettingInt(settings::MainZoom), 0);
+  WriteSetting(settings::MainZoom, "1");
+  CTesseraDlg maximised("");
+  EXPECT_TRUE(maximised.windowState() & Qt::WindowMaximized);
 }
 
 }  // namespace

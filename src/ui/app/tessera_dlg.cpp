@@ -42,7 +42,7 @@ const char* const kStartHint =
 }  // namespace
 
 CTesseraDlg::CTesseraDlg(const std::string& commandLinePath, QWidget* parent)
-    : QDialog(parent), commandLinePath_(commandLinePath) {
+    : QDialog(parent), commandLinePath_(commandLinePath), entryOpener_(&OpenEntryEditor) {
   EnableSkinWrites();
   pictures_.load();
   if (ReadSetting("Tessera", "EditVerb", "", "Tessera.ini").empty()) WriteSetting(settings::EditVerb, "Edit");
@@ -298,7 +298,7 @@ void CTesseraDlg::showPreviewPictures() {
 void CTesseraDlg::openEntry(const QString& entryText) {
   if (!Session().isOpen()) return;
   Session().modified = 1;
-  OpenEntryEditor(this, currentCategory_, entryText.toStdString());
+  entryOpener_(this, currentCategory_, entryText.toStdString());
   preview_->update();
 }
 

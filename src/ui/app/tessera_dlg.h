@@ -2,6 +2,7 @@
 // The main window: owns the open skin, opens, saves, closes, applies and reopens skins, keeps
 // the recent skins, shows the catalogue's categories and their entries, and starts every editor.
 #include <QDialog>
+#include <functional>
 #include <string>
 
 #include "ui/app/interface_pictures.h"
@@ -54,6 +55,10 @@ class CTesseraDlg : public QDialog {
   // Opens an entry of the entry list by its text.
   void openEntry(const QString& entryText);
 
+  // What opening an entry starts (the editors by default; tests record instead).
+  using EntryOpener = std::function<void(QWidget* parent, int category, const std::string& entryText)>;
+  void setEntryOpener(EntryOpener opener) { entryOpener_ = std::move(opener); }
+
   QString currentTitle() const;
   int currentCategory() const { return currentCategory_; }
   CategoryPane* categoryPane() const { return categoryPane_; }
@@ -81,6 +86,7 @@ class CTesseraDlg : public QDialog {
   bool requireSkin(const char* message);
 
   std::string commandLinePath_;
+  EntryOpener entryOpener_;
   InterfacePictures pictures_;
   bool skinLoaded_ = false;
   bool placementStored_ = false;
