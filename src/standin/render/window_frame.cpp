@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "core/platform/paths.h"
 #include "standin/render/catalogue_lookup.h"
 #include "standin/render/frame_selection.h"
 #include "standin/render/nine_slice_painter.h"
@@ -25,6 +26,11 @@ struct Border {
   bool stretch = false;
 };
 
+// Frame pictures cut the window's shape: magenta is transparent in a BMP, alpha in the others.
+Transparency FramePictureTransparency(const std::string& path) {
+  return paths::equalsIgnoreCase(paths::extension(path), "bmp") ? Transparency::MagentaKey : Transparency::PerPixel;
+}
+
 FrameLayout layoutOf(const SkinModel& skin) {
   if (!skin.text("Personality", "Top").empty()) return FrameLayout::BorderPictures;
   if (!skin.text("Borders", "HorzFrame").empty()) return FrameLayout::FramePictures;
@@ -36,10 +42,7 @@ Border borderOf(RenderContext& context, const char* name, bool active) {
   const SkinModel& skin = context.skin;
   Border border;
   const std::string path = skin.resolveSlot(skin.text("Personality", name));
-  const Transparency transparency = TransparencyOf(skin.integer("Personality", "Trans", 0) != 0,
-                                                   skin.integer("Personality", "PerPixel", 0) != 0,
-                                                   skin.integer("Personality", "PreMultipliedAlpha", 0) != 0);
-  const QImage& picture = context.pictures.picture(path, transparency);
+  const QImage& picture = context.pictures.picture(path, FramePictureTransparency(path));
   if (picture.isNull()) return border;
   const std::string key(name);
   const int frames = UsableFrameCount(picture.size(),
@@ -84,14 +87,12 @@ struct FramePictures {
 FramePictures framePicturesOf(RenderContext& context, bool active) {
   const SkinModel& skin = context.skin;
   FramePictures f;
-  const Transparency transparency = TransparencyOf(skin.integer("Borders", "Trans", 0) != 0,
-                                                   skin.integer("Borders", "PerPixel", 0) != 0,
-                                                   skin.integer("Borders", "PreMultipliedAlpha", 0) != 0);
   const int inactiveIndex = skin.integer("Borders", "NormalInactiveFrame", 1);
   const int index = active ? skin.integer("Borders", "NormalActiveFrame", 0) : inactiveIndex;
   const int count = skin.integer("Borders", "FrameCount", 2);
   int thickness = 0;
-  const QImage& v = context.pictures.picture(skin.resolveSlot(skin.text("Borders", "VertFrame")), transparency);
+  const std::string vertPath = skin.resolveSlot(skin.text("Borders", "VertFrame"));
+  const QImage& v = context.pictures.picture(vertPath, FramePictureTransparency(vertPath));
   if (!v.isNull()) {
     const QRect frame = FrameRect(v.size(), UsableFrameCount(v.size(), count, false), false, index);
     f.vertical = &v;
@@ -99,7 +100,8 @@ FramePictures framePicturesOf(RenderContext& context, bool active) {
     f.left = QRect(frame.left(), frame.top(), thickness, frame.height());
     f.right = QRect(frame.left() + thickness, frame.top(), frame.width() - thickness, frame.height());
   }
-  const QImage& h = context.pictures.picture(skin.resolveSlot(skin.text("Borders", "HorzFrame")), transparency);
+  const std::string horzPath = skin.resolveSlot(skin.text("Borders", "HorzFrame"));
+  const QImage& h = context.pictures.picture(horzPath, FramePictureTransparency(horzPath));
   if (!h.isNull()) {
     const QRect frame = FrameRect(h.size(), UsableFrameCount(h.size(), count, true), true, index);
     const int bottom = std::min(thickness, frame.height());
@@ -313,7 +315,8 @@ struct CornerShape {
 
 CornerShape cornerShape(RenderContext& context, const char* key, bool active) {
   const SkinModel& skin = context.skin;
-  const QImage& picture = context.pictures.picture(skin.resolveSlot(skin.text("Borders", key)), Transparency::PerPixel);
+  const std::string path = skin.resolveSlot(skin.text("Borders", key));
+  const QImage& picture = context.pictures.picture(path, FramePictureTransparency(path));
   if (picture.isNull()) return {};
   const int frames = UsableFrameCount(picture.size(), skin.integer("Borders", "ShapeFrameCount", 2), false);
   const int inactive = skin.integer("Borders", "ShapeNormalInactiveFrame", 0);
