@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <utility>
 
 namespace tessera {
 
@@ -28,11 +29,39 @@ const UnpremultiplyTable& unpremultiplyTable() {
 
 }  // namespace
 
-ImageBuffer::ImageBuffer(int width, int height, RowOrder order)
+ImageBuffer::ImageBuffer(int width, int height, RowOrder order, Uninitialized)
     : width_(width), height_(height), order_(order),
-      pixels_(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0u) {}
+      count_(static_cast<std::size_t>(width) * static_cast<std::size_t>(height)),
+      pixels_(count_ ? new std::uint32_t[count_] : nullptr) {}
 
-void ImageBuffer::fill(std::uint32_t value) { std::fill(pixels_.begin(), pixels_.end(), value); }
+ImageBuffer::ImageBuffer(int width, int height, RowOrder order) : ImageBuffer(width, height, order, Uninitialized{}) {
+  fill(0);
+}
+
+ImageBuffer::ImageBuffer(const ImageBuffer& other)
+    : ImageBuffer(other.width_, other.height_, other.order_, Uninitialized{}) {
+  if (count_) std::memcpy(pixels_.get(), other.pixels_.get(), byteCount());
+}
+
+ImageBuffer& ImageBuffer::operator=(const ImageBuffer& other) {
+  if (this != &other) *this = ImageBuffer(other);
+  return *this;
+}
+
+ImageBuffer::ImageBuffer(ImageBuffer&& other) noexcept
+    : width_(std::exchange(other.width_, 0)), height_(std::exchange(other.height_, 0)), order_(other.order_),
+      count_(std::exchange(other.count_, 0)), pixels_(std::move(other.pixels_)) {}
+
+ImageBuffer& ImageBuffer::operator=(ImageBuffer&& other) noexcept {
+  width_ = std::exchange(other.width_, 0);
+  height_ = std::exchange(other.height_, 0);
+  order_ = other.order_;
+  count_ = std::exchange(other.count_, 0);
+  pixels_ = std::move(other.pixels_);
+  return *this;
+}
+
+void ImageBuffer::fill(std::uint32_t value) { std::fill(pixels_.get(), pixels_.get() + count_, value); }
 
 bool IsAcceptableImageSize(std::int64_t width, std::int64_t height) {
   return width > 0 && height > 0 && width <= kMaxImagePixels && height <= kMaxImagePixels &&
@@ -58,14 +87,21 @@ bool HasAlpha(const ImageBuffer& image) {
   return false;
 }
 
-std::uint32_t PremultiplyPixel(std::uint32_t p) {
+namespace {
+
+inline std::uint32_t premultiplyWord(std::uint32_t p) {
+  // Red and blue in two 16-bit lanes of one word, green in a third: each product fits its lane,
+  // and divide255 per lane carries nothing into the next. No branches, so loops vectorise.
   const std::uint32_t a = p >> 24;
-  if (a == 255) return p;
-  const std::uint32_t b = divide255((p & 0xff) * a);
+  std::uint32_t rb = (p & 0x00ff00ffu) * a;
+  rb = ((rb + 0x00010001u + ((rb >> 8) & 0x00ff00ffu)) >> 8) & 0x00ff00ffu;
   const std::uint32_t g = divide255(((p >> 8) & 0xff) * a);
-  const std::uint32_t r = divide255(((p >> 16) & 0xff) * a);
-  return b | (g << 8) | (r << 16) | (a << 24);
+  return rb | (g << 8) | (a << 24);
 }
+
+}  // namespace
+
+std::uint32_t PremultiplyPixel(std::uint32_t p) { return premultiplyWord(p); }
 
 std::uint32_t UnpremultiplyPixel(std::uint32_t p) {
   const std::uint32_t a = p >> 24;
@@ -79,9 +115,13 @@ std::uint32_t UnpremultiplyPixel(std::uint32_t p) {
 void Premultiply(ImageBuffer& image) {
   std::uint32_t* p = image.pixels();
   const std::size_t n = image.pixelCount();
-  for (std::size_t i = 0; i < n; ++i) {
-    if ((p[i] >> 24) != 255) p[i] = PremultiplyPixel(p[i]);
+  // Skin pictures are mostly opaque: runs of four opaque pixels are left as they are.
+  std::size_t i = 0;
+  for (; i + 4 <= n; i += 4) {
+    if (((p[i] & p[i + 1] & p[i + 2] & p[i + 3]) >> 24) == 255) continue;
+    for (std::size_t j = i; j < i + 4; ++j) p[j] = premultiplyWord(p[j]);
   }
+  for (; i < n; ++i) p[i] = premultiplyWord(p[i]);
 }
 
 void Unpremultiply(ImageBuffer& image) {

@@ -4,6 +4,7 @@
 // picture) except in the top-down frames the ZOR decoder makes.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -31,24 +32,32 @@ class ImageBuffer {
   ImageBuffer() = default;
   // All zero (transparent black). Use CreateImage, which checks the size.
   ImageBuffer(int width, int height, RowOrder order);
+  // Pixels left unset, for decoders that write every pixel at once.
+  struct Uninitialized {};
+  ImageBuffer(int width, int height, RowOrder order, Uninitialized);
+  ImageBuffer(const ImageBuffer& other);
+  ImageBuffer& operator=(const ImageBuffer& other);
+  ImageBuffer(ImageBuffer&& other) noexcept;
+  ImageBuffer& operator=(ImageBuffer&& other) noexcept;
+  ~ImageBuffer() = default;
 
   int width() const { return width_; }
   int height() const { return height_; }
   RowOrder rowOrder() const { return order_; }
-  bool isEmpty() const { return pixels_.empty(); }
-  std::size_t pixelCount() const { return pixels_.size(); }
-  std::size_t byteCount() const { return pixels_.size() * 4; }
+  bool isEmpty() const { return count_ == 0; }
+  std::size_t pixelCount() const { return count_; }
+  std::size_t byteCount() const { return count_ * 4; }
 
   // Pixels in memory order.
-  std::uint32_t* pixels() { return pixels_.data(); }
-  const std::uint32_t* pixels() const { return pixels_.data(); }
-  std::uint8_t* bytes() { return reinterpret_cast<std::uint8_t*>(pixels_.data()); }
-  const std::uint8_t* bytes() const { return reinterpret_cast<const std::uint8_t*>(pixels_.data()); }
+  std::uint32_t* pixels() { return pixels_.get(); }
+  const std::uint32_t* pixels() const { return pixels_.get(); }
+  std::uint8_t* bytes() { return reinterpret_cast<std::uint8_t*>(pixels_.get()); }
+  const std::uint8_t* bytes() const { return reinterpret_cast<const std::uint8_t*>(pixels_.get()); }
 
   // Row `y` counted from the top of the picture, whatever the row order.
-  std::uint32_t* rowFromTop(int y) { return pixels_.data() + memoryRowIndex(y) * static_cast<std::size_t>(width_); }
+  std::uint32_t* rowFromTop(int y) { return pixels_.get() + memoryRowIndex(y) * static_cast<std::size_t>(width_); }
   const std::uint32_t* rowFromTop(int y) const {
-    return pixels_.data() + memoryRowIndex(y) * static_cast<std::size_t>(width_);
+    return pixels_.get() + memoryRowIndex(y) * static_cast<std::size_t>(width_);
   }
   std::uint32_t pixelAt(int x, int yFromTop) const { return rowFromTop(yFromTop)[x]; }
   void setPixelAt(int x, int yFromTop, std::uint32_t value) { rowFromTop(yFromTop)[x] = value; }
@@ -63,7 +72,8 @@ class ImageBuffer {
   int width_ = 0;
   int height_ = 0;
   RowOrder order_ = RowOrder::BottomUp;
-  std::vector<std::uint32_t> pixels_;
+  std::size_t count_ = 0;
+  std::unique_ptr<std::uint32_t[]> pixels_;
 };
 
 // True when both dimensions are positive and the pixel count is within kMaxImagePixels.

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QImageReader>
 #include <QImageWriter>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -105,7 +106,7 @@ std::optional<ImageBuffer> DecodeTgaData(std::string_view bytes) {
   const auto* h = reinterpret_cast<const unsigned char*>(bytes.data());
   const auto layout = parseTgaHeader(h, bytes.size());
   if (!layout) return std::nullopt;
-  ImageBuffer image(layout->width, layout->height, RowOrder::BottomUp);
+  ImageBuffer image(layout->width, layout->height, RowOrder::BottomUp, ImageBuffer::Uninitialized{});
   std::memcpy(image.bytes(), bytes.data() + layout->pixelOffset, image.byteCount());
   Premultiply(image);
   return image;
@@ -121,7 +122,7 @@ std::optional<ImageBuffer> DecodeTga(std::string_view path) {
   if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && readFully(fd, header, sizeof header, 0)) {
     // The pixels are read straight into the image: the file's order is the memory order.
     if (const auto layout = parseTgaHeader(header, static_cast<std::uint64_t>(st.st_size))) {
-      ImageBuffer image(layout->width, layout->height, RowOrder::BottomUp);
+      ImageBuffer image(layout->width, layout->height, RowOrder::BottomUp, ImageBuffer::Uninitialized{});
       if (readFully(fd, image.bytes(), image.byteCount(), static_cast<off_t>(layout->pixelOffset))) {
         Premultiply(image);
         result = std::move(image);
@@ -184,14 +185,24 @@ std::string EncodeTga(const ImageBuffer& image) {
   out[16] = 32;
   out[17] = 8;
   // Bottom row first, straight alpha.
-  auto* dst = reinterpret_cast<unsigned char*>(out.data() + kTgaHeaderSize);
-  const int w = image.width();
+  // Rows are copied whole (little-endian words are the file's blue, green, red, alpha), then the
+  // pixels that are not opaque are turned straight.
+  char* dst = out.data() + kTgaHeaderSize;
+  const std::size_t w = static_cast<std::size_t>(image.width());
+  std::uint32_t row[1024];
   for (int y = image.height() - 1; y >= 0; --y) {
-    const std::uint32_t* row = image.rowFromTop(y);
-    for (int x = 0; x < w; ++x) {
-      const std::uint32_t p = UnpremultiplyPixel(row[x]);
-      std::memcpy(dst, &p, 4);  // little-endian: blue, green, red, alpha
-      dst += 4;
+    const std::uint32_t* src = image.rowFromTop(y);
+    for (std::size_t x0 = 0; x0 < w; x0 += 1024) {
+      const std::size_t n = std::min<std::size_t>(1024, w - x0);
+      bool opaque = true;
+      for (std::size_t x = 0; x < n; ++x) opaque &= (src[x0 + x] >> 24) == 255;
+      if (opaque) {
+        std::memcpy(dst, src + x0, n * 4);
+      } else {
+        for (std::size_t x = 0; x < n; ++x) row[x] = UnpremultiplyPixel(src[x0 + x]);
+        std::memcpy(dst, row, n * 4);
+      }
+      dst += n * 4;
     }
   }
   return out;
