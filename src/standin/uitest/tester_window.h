@@ -12,10 +12,6 @@
 
 namespace tessera::standin {
 
-// The .uis path of the skin that "vlperapp.ini" names for the tester: key "Skin" of section
-// "UITEST.EXE" is the skin folder, optionally followed by "\" and a sub-style number.
-std::string TesterSkinPath(const std::string& skinsFolder);
-
 class TesterWindow : public QDialog {
   Q_OBJECT
  public:
