@@ -71,6 +71,7 @@ CCreateNewSkin::CCreateNewSkin(std::string skinsFolder, QWidget* parent)
   layout->addWidget(group);
   layout->addWidget(nameLabel);
   layout->addWidget(name_);
+  layout->addStretch(1);
   layout->addWidget(buttons);
   setMinimumWidth(ScaledPixels(this, 480));
   name_->setFocus();

@@ -5,6 +5,8 @@
 
 #include "core/platform/files.h"
 #include "core/platform/paths.h"
+#include "core/skin/skin_files.h"
+#include "core/skin/skin_list.h"
 #include "ui/app/message_prompt.h"
 #include "ui/skin/display_scale.h"
 
@@ -46,6 +48,12 @@ const QPixmap& SkinRowDelegate::thumbnail(const std::string& name) const {
   QPixmap pixmap;
   const std::string file = paths::resolve(paths::join(paths::join(skinsFolder_, name), "TSRPreview.png"));
   if (files::isFile(file)) pixmap.load(QString::fromLocal8Bit(file.c_str()));
+  if (pixmap.isNull()) {
+    // Not opened for editing yet, so no thumbnail: the skin's desktop colour stands in.
+    const ColorRef desktop = ReadDesktopColour(SkinMainFile(skinsFolder_, name));
+    pixmap = QPixmap(4, 3);
+    pixmap.fill(QColor(RedOf(desktop), GreenOf(desktop), BlueOf(desktop)));
+  }
   return *thumbnails_.insert(key, pixmap);
 }
 
@@ -64,12 +72,8 @@ void SkinRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
 
   painter->save();
   const QPixmap& picture = thumbnail(SkinNameOfRow(index));
-  if (!picture.isNull()) {
-    painter->setRenderHint(QPainter::SmoothPixmapTransform);
-    painter->drawPixmap(thumbRect, picture);
-  } else {
-    painter->fillRect(thumbRect, opt.palette.color(QPalette::AlternateBase));
-  }
+  painter->setRenderHint(QPainter::SmoothPixmapTransform);
+  painter->drawPixmap(thumbRect, picture);
   painter->setPen(opt.palette.color(QPalette::Mid));
   painter->drawRect(thumbRect.adjusted(0, 0, -1, -1));
 

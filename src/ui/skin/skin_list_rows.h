@@ -20,7 +20,7 @@ std::string SkinNameOfRow(const QModelIndex& index);
 void FillSkinList(QListWidget* list, const std::vector<std::string>& names);
 
 // Rows 55 pixels high (scaled to the display): the skin's thumbnail "TSRPreview.png" (written
-// when the skin was last opened for editing) and its name.
+// when the skin was last opened for editing), else a swatch of its desktop colour, and its name.
 class SkinRowDelegate final : public QStyledItemDelegate {
   Q_OBJECT
  public:

@@ -36,13 +36,15 @@ void SubStyleRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
   const bool selected = opt.state & QStyle::State_Selected;
 
   painter->save();
-  const QFontMetrics metrics = painter->fontMetrics();
-  const int fileWidth = std::min(metrics.horizontalAdvance(fileName), area.width() / 2);
+  painter->setFont(opt.font);
+  const QFontMetrics metrics(opt.font);
+  // A little slack: the advance can fall a pixel short of what eliding measures.
+  const int fileWidth = std::min(metrics.horizontalAdvance(fileName) + margin, area.width() / 2);
   QRect fileRect = area;
   fileRect.setLeft(area.right() - fileWidth);
   painter->setPen(fileNameColour());
   painter->drawText(fileRect, Qt::AlignRight | Qt::AlignVCenter,
-                    metrics.elidedText(fileName, Qt::ElideLeft, fileWidth));
+                    metrics.elidedText(fileName, Qt::ElideLeft, fileRect.width()));
 
   QRect labelRect = area;
   labelRect.setRight(fileRect.left() - margin);
