@@ -25,7 +25,7 @@ run: build
 
 bench: deps
 	@cmake -S . -B $(BUILD)-bench -G $(GENERATOR) -DCMAKE_BUILD_TYPE=Release -DTESSERA_BUILD_BENCH=ON \
-	  -DTESSERA_BUILD_TESTS=OFF -DTESSERA_BUILD_GUI=OFF >/dev/null
+	  -DTESSERA_BUILD_TESTS=OFF -DTESSERA_BUILD_GUI=ON >/dev/null
 	@cmake --build $(BUILD)-bench -j $(JOBS) --target benchmarks
 	@bash scripts/run-benchmarks.sh $(BUILD)-bench
 
