@@ -70,6 +70,8 @@ void reconvertTrackedImports(ReimportReport& report) {
 ReimportReport RunReimportPass() {
   ReimportReport report;
   if (!Session().isOpen() && Session().skinName.empty()) return report;
+  // One change check per list file for the whole pass, not one per key read.
+  profile::ReadBatch batch;
   recutLinkedSources(report);
   reconvertTrackedImports(report);
   return report;
