@@ -55,7 +55,37 @@ TEST_F(TransparencyTest, MissingAndDamagedPicturesDrawNothing) {
   }
 }
 
+TEST_F(TransparencyTest, OlderMasksCutWherePaintedWhite) {
+  QImage mask(20, 10, QImage::Format_ARGB32);
+  mask.fill(Qt::black);
+  QPainter(&mask).fillRect(0, 0, 10, 10, Qt::white);
+  const std::string maskSlot = writePicture("mask.bmp", mask);
+  const std::string picture = writePicture("blue.bmp", SolidPicture(QSize(20, 10), kBlue));
+  writeSkin("[Old]\r\nBitmap=" + picture + "\r\nBitmapMask=" + maskSlot + "\r\n");
+  const QImage out = renderSection("Old", QSize(20, 10), 1, 0, kWhite);
+  EXPECT_TRUE(PixelIs(out, 5, 5, kWhite));
+  EXPECT_TRUE(PixelIs(out, 15, 5, kBlue));
+}
+
 class LayerTest : public RenderTest {};
+
+TEST_F(LayerTest, AlignLayerModeAndBlendOrderPlaceTheLayer) {
+  const std::string grey = writePicture("grey.png", SolidPicture(QSize(30, 30), QColor(128, 128, 128)));
+  const std::string red = writePicture("red.png", SolidPicture(QSize(10, 10), QColor(255, 0, 0)));
+  const std::string base = "[Base]\r\nImage=" + grey +
+                           "\r\nTopHeight=10\r\nBottomHeight=10\r\nLeftWidth=10\r\nRightWidth=10\r\nNextLayerName=L\r\n";
+  // Inside the sizing margins only.
+  writeSkin(base + "[Base:L]\r\nImage=" + red + "\r\nAlignLayerMode=2\r\n");
+  QImage out = renderSection("Base", QSize(60, 40));
+  EXPECT_TRUE(PixelIs(out, 5, 5, QColor(128, 128, 128)));
+  EXPECT_TRUE(PixelIs(out, 30, 20, QColor(255, 0, 0)));
+  EXPECT_TRUE(PixelIs(out, 49, 29, QColor(255, 0, 0)));
+  EXPECT_TRUE(PixelIs(out, 50, 30, QColor(128, 128, 128)));
+  // Under the base layer: the opaque base hides it.
+  writeSkin(base + "[Base:L]\r\nImage=" + red + "\r\nLayerBlendOrder=1\r\n");
+  out = renderSection("Base", QSize(60, 40));
+  EXPECT_TRUE(PixelIs(out, 30, 20, QColor(128, 128, 128)));
+}
 
 TEST_F(LayerTest, MultiplyLayerDarkensTheBase) {
   const std::string grey = writePicture("grey.png", SolidPicture(QSize(10, 10), QColor(128, 128, 128)));

@@ -16,7 +16,10 @@ class PictureCache {
   // The picture at `path` prepared for drawing, or a null image when it cannot be read. A file
   // that changed on disk since it was cached is read again. For a ZOR animation, frame
   // `animationFrame` of it.
-  const QImage& picture(const std::string& path, Transparency transparency, int animationFrame = 0);
+  // With a `mask` (older skins: a black-and-white picture of the same size), white pixels of
+  // the mask make the picture transparent.
+  const QImage& picture(const std::string& path, Transparency transparency, int animationFrame = 0,
+                        const std::string& mask = {});
   // The frame count of a ZOR animation (1 for other pictures), once it has been read.
   int animationFrames(const std::string& path, Transparency transparency);
   void clear() { entries_.clear(); }
@@ -35,8 +38,9 @@ class PictureCache {
     std::string path;
     int transparency;
     int frame;
+    std::string mask;
     bool operator<(const Key& o) const {
-      return std::tie(path, transparency, frame) < std::tie(o.path, o.transparency, o.frame);
+      return std::tie(path, transparency, frame, mask) < std::tie(o.path, o.transparency, o.frame, o.mask);
     }
   };
   std::map<Key, Entry> entries_;

@@ -21,7 +21,7 @@ struct Frame {
 };
 
 Frame frameOf(RenderContext& context, const std::string& path, Transparency transparency, int frameCount,
-              bool vertical, int state) {
+              bool vertical, int state, const std::string& mask = {}) {
   if (IsAnimationFile(path)) {
     // An animation holds its states as its own frames.
     const int frames = context.pictures.animationFrames(path, transparency);
@@ -29,7 +29,7 @@ Frame frameOf(RenderContext& context, const std::string& path, Transparency tran
     if (picture.isNull()) return {};
     return {&picture, picture.rect()};
   }
-  const QImage& picture = context.pictures.picture(path, transparency);
+  const QImage& picture = context.pictures.picture(path, transparency, 0, mask);
   if (picture.isNull()) return {};
   const int count = UsableFrameCount(picture.size(), frameCount, vertical);
   return {&picture, FrameRect(picture.size(), count, vertical, FrameForState(state, count))};
@@ -57,7 +57,8 @@ int alignedOffset(int mode, int shift, int space) {
 void paintGlyph(QPainter& painter, RenderContext& context, const SectionStyle& style, const QRect& rect, int state) {
   const GlyphKeys& g = style.glyph;
   if (g.path.empty() || rect.width() < g.minWidth || rect.height() < g.minHeight) return;
-  const Frame frame = frameOf(context, g.path, glyphTransparency(g.transMode), style.frameCount, g.vertical, state);
+  const Frame frame =
+      frameOf(context, g.path, glyphTransparency(g.transMode), style.frameCount, g.vertical, state, g.maskPath);
   if (!frame.picture || frame.source.isEmpty()) return;
   const QSize size = frame.source.size();
   const int x = rect.left() + alignedOffset(g.horzAlign, g.xShift, rect.width() - size.width());
@@ -70,11 +71,37 @@ void paintGlyph(QPainter& painter, RenderContext& context, const SectionStyle& s
 
 // Base picture and glyph of one section (no layers).
 bool paintOwn(QPainter& painter, RenderContext& context, const SectionStyle& style, const QRect& rect, int state) {
-  const Frame frame = frameOf(context, style.imagePath, style.transparency, style.frameCount, style.vertical, state);
+  const Frame frame =
+      frameOf(context, style.imagePath, style.transparency, style.frameCount, style.vertical, state, style.maskPath);
   const bool drawn = frame.picture && !frame.source.isEmpty();
   if (drawn) PaintNineSlice(painter, *frame.picture, frame.source, rect, style.painting);
   paintGlyph(painter, context, style, rect, state);
   return drawn;
+}
+
+// Where a layer is painted ("AlignLayerMode"): 0 over the whole section, 1 inside its content
+// area (the layer's "ContentLeft3".. margins), 2 inside the base picture's sizing margins.
+QRect layerArea(RenderContext& context, const SectionStyle& base, const std::string& layerName, const QRect& local,
+                int state) {
+  const SkinModel& skin = context.skin;
+  QRect area = local;
+  switch (skin.integer(layerName, "AlignLayerMode", 0)) {
+    case 1: {
+      auto margin = [&](const char* key) { return std::clamp(skin.integer(layerName, key, 0), -100, 1000); };
+      area = local.marginsRemoved(
+          QMargins(margin("ContentLeft3"), margin("ContentTop3"), margin("ContentRight3"), margin("ContentBottom3")));
+      break;
+    }
+    case 2: {
+      const Frame frame = frameOf(context, base.imagePath, base.transparency, base.frameCount, base.vertical, state);
+      const QSize source = frame.picture ? frame.source.size() : local.size();
+      area = local.marginsRemoved(TargetMargins(source, local.size(), base.painting));
+      break;
+    }
+    default:
+      break;
+  }
+  return area.isValid() ? area : local;
 }
 
 }  // namespace
@@ -119,13 +146,18 @@ bool PaintSection(QPainter& painter, RenderContext& context, std::string_view se
     bool layerDrawn = false;
     {
       QPainter p(&layerImage);
-      const QRect content = local.marginsRemoved(QMargins(
-          context.skin.integer(layerName, "ContentLeft3", 0), context.skin.integer(layerName, "ContentTop3", 0),
-          context.skin.integer(layerName, "ContentRight3", 0), context.skin.integer(layerName, "ContentBottom3", 0)));
-      layerDrawn = paintOwn(p, context, layer, content.isValid() ? content : local, state);
+      layerDrawn = paintOwn(p, context, layer, layerArea(context, style, layerName, local, state), state);
     }
     if (!layerDrawn) continue;
-    BlendLayer(composed, layerImage, BlendModeOf(layer.alphaMode));
+    if (context.skin.integer(layerName, "LayerBlendOrder", 0) == 1) {
+      // Under the base: the layer is the destination the composition so far is laid over.
+      QPainter p(&layerImage);
+      p.drawImage(0, 0, composed);
+      p.end();
+      composed = layerImage;
+    } else {
+      BlendLayer(composed, layerImage, BlendModeOf(layer.alphaMode));
+    }
     drawn = true;
   }
   painter.drawImage(rect.topLeft(), composed);

@@ -25,6 +25,9 @@ SectionStyle ReadSectionStyle(const SkinModel& skin, std::string_view section) {
   std::string image = skin.text(section, "Image");
   if (image.empty()) image = skin.text(section, "Bitmap");
   style.imagePath = skin.resolveSlot(image);
+  std::string mask = skin.text(section, "ImageMask");
+  if (mask.empty()) mask = skin.text(section, "BitmapMask");
+  style.maskPath = skin.resolveSlot(mask);
   style.frameCount = skin.integer(section, "FrameCount", CatalogueImageCount(skin, section));
   style.vertical = skin.integer(section, "Vert", 0) != 0 || CatalogueVertical(skin, section);
   style.transparency = TransparencyOf(skin.integer(section, "Trans", 0) != 0, skin.integer(section, "PerPixel", 0) != 0,
@@ -51,6 +54,9 @@ SectionStyle ReadSectionStyle(const SkinModel& skin, std::string_view section) {
   if (glyph.empty()) glyph = skin.text(section, "GlyphBitmap");
   GlyphKeys& g = style.glyph;
   g.path = skin.resolveSlot(glyph);
+  std::string glyphMask = skin.text(section, "GlyphImageMask");
+  if (glyphMask.empty()) glyphMask = skin.text(section, "GlyphBitmapMask");
+  g.maskPath = skin.resolveSlot(glyphMask);
   g.vertical = skin.integer(section, "GlyphVert", 0) != 0;
   g.transMode = skin.integer(section, "GlyphTransMode", 0);
   g.horzAlign = skin.integer(section, "GlyphHorzAlign", 0);

@@ -21,6 +21,7 @@ struct PaintingKeys {
 
 struct GlyphKeys {
   std::string path;  // resolved full path, empty without a glyph
+  std::string maskPath;  // "GlyphImageMask" (else "GlyphBitmapMask") of older skins
   bool vertical = false;
   int transMode = 0;  // 0 none, 1 magic pink, 2 constant alpha, 3 per-pixel alpha
   int horzAlign = 0, xShift = 0, vertAlign = 0, yShift = 0;
@@ -30,6 +31,7 @@ struct GlyphKeys {
 struct SectionStyle {
   std::string section;
   std::string imagePath;  // resolved full path of "Image" (else "Bitmap"); empty when unset
+  std::string maskPath;   // "ImageMask" (else "BitmapMask") of older skins
   int frameCount = 1;     // as stored; sanitised when a frame is cut
   bool vertical = false;
   Transparency transparency = Transparency::Opaque;
