@@ -4,6 +4,7 @@
 
 #include "core/platform/files.h"
 #include "core/platform/profile.h"
+#include "core/skin/skin_session.h"
 #include "dialog_test_support.h"
 #include "ui/skin/display_scale.h"
 #include "ui/skin/skin_dialogs.h"
@@ -229,6 +230,29 @@ TEST_F(SubStyleDialogTest, DeletingTheFirstRowMakesTheSecondTheMainFile) {
   EXPECT_EQ(value("SkinStyle0", "Skin"), "Aqua.UIS");
   EXPECT_EQ(value("SkinStyle0", "Name"), "Style 1");
   EXPECT_EQ(label(dialog.list(), 0), "Style 1");
+}
+
+TEST_F(SubStyleDialogTest, TheSubStyleOpenForEditingIsNotDeleted) {
+  writeStyles(3);
+  Session().skinName = "Aqua";
+  Session().mainFile = temp.file("skins/Aqua/style2.sss~");
+  Session().chosenSubStyle = "STYLE2.sss";
+  ScriptedPrompt yes(PromptAnswer::Yes);
+  CSubStyleMan dialog(skinsFolder(), "Aqua");
+  dialog.show();
+  select(dialog, 2);
+  const auto refusal = testing::CatchNextMessage();
+  QTest::mouseClick(dialog.deleteButton(), Qt::LeftButton);
+  ASSERT_TRUE(refusal->shown);
+  EXPECT_EQ(refusal->icon, QMessageBox::Critical);
+  EXPECT_TRUE(yes.questions.empty());
+  EXPECT_EQ(value("SkinStyles", "Number"), "3");
+
+  // Any other sub-style can go, the main file too: the edited file is not touched.
+  select(dialog, 0);
+  QTest::mouseClick(dialog.deleteButton(), Qt::LeftButton);
+  EXPECT_EQ(value("SkinStyles", "Number"), "2");
+  EXPECT_EQ(value("SkinStyle1", "Skin"), "style2.sss");
 }
 
 TEST_F(SubStyleDialogTest, PickerListsDisplayNamesAndReturnsTheChosenFile) {

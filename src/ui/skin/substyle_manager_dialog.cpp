@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "core/platform/paths.h"
+#include "core/skin/skin_session.h"
 #include "ui/app/message_prompt.h"
 #include "ui/skin/display_scale.h"
 #include "ui/skin/skin_messages.h"
@@ -15,6 +17,8 @@ namespace tessera::ui {
 
 namespace {
 constexpr const char* kCaption = "Substyle management";
+constexpr const char* kEditedSubStyleMessage =
+    "This substyle is open for editing, so it cannot be deleted. Open another substyle first.";
 }  // namespace
 
 CSubStyleMan::CSubStyleMan(std::string skinsFolder, std::string skinName, QWidget* parent)
@@ -124,6 +128,21 @@ void CSubStyleMan::renameSubStyle() {
   refill(row);
 }
 
-void CSubStyleMan::deleteSubStyle() { runOnSelected(&SubStyleManager::remove); }
+bool CSubStyleMan::isOpenForEditing(int row) const {
+  const SkinSession& session = Session();
+  if (!session.isOpen() || !paths::equalsIgnoreCase(session.skinName, manager_.file().skinName())) return false;
+  if (session.chosenSubStyle.empty()) return row == 0;
+  return row >= 0 && paths::equalsIgnoreCase(manager_.file().subStyle(row).skin, session.chosenSubStyle);
+}
+
+void CSubStyleMan::deleteSubStyle() {
+  // Committing the working copy later would write the deleted sub-style back over whatever took
+  // its file's place.
+  if (isOpenForEditing(list_->currentRow())) {
+    ShowErrorMessage(this, kEditedSubStyleMessage, kCaption);
+    return;
+  }
+  runOnSelected(&SubStyleManager::remove);
+}
 
 }  // namespace tessera::ui

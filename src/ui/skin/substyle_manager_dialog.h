@@ -32,6 +32,8 @@ class CSubStyleMan final : public QDialog {
   void addSubStyle();
   void renameSubStyle();
   void deleteSubStyle();
+  // Whether the row is the file the editor has open as its main file.
+  bool isOpenForEditing(int row) const;
   // Runs an operation on the selected row, shows a refusal and refills with its selection.
   template <typename Operation>
   void runOnSelected(Operation operation);
