@@ -2,11 +2,28 @@
 
 #include <algorithm>
 
+#include "core/platform/paths.h"
 #include "standin/render/catalogue_lookup.h"
 
 namespace tessera::render {
 
 namespace {
+
+// Older skins keep some pictures as keys of "Personality" instead of sections of their own.
+struct LegacyPicture {
+  const char* section;
+  const char* key;
+  const char* maskKey;
+};
+constexpr LegacyPicture kLegacyPictures[] = {
+    {"MDIClient", "MDIBmp", "MDIBmpMask"},
+    {"Dialog.Background", "DialogBmp", "DialogBmpMask"},
+    {"Menu.Frame", "MenuBorders", "MenuBordersMask"},
+    {"MenuBar.Background", "MenuBar", "MenuBarMask"},
+    {"CheckBox", "CheckBox", "CheckBoxMask"},
+    {"RadioButton", "RadioButton", "RadioButtonMask"},
+};
+
 // Margins beyond this are nonsense; keeping them bounded keeps the arithmetic safe.
 constexpr int kMaxMargin = 1000;
 int margin(const SkinModel& skin, std::string_view section, std::string_view key) {
@@ -27,6 +44,14 @@ SectionStyle ReadSectionStyle(const SkinModel& skin, std::string_view section) {
   style.imagePath = skin.resolveSlot(image);
   std::string mask = skin.text(section, "ImageMask");
   if (mask.empty()) mask = skin.text(section, "BitmapMask");
+  if (image.empty()) {
+    for (const auto& legacy : kLegacyPictures) {
+      if (!paths::equalsIgnoreCase(section, legacy.section)) continue;
+      image = skin.text("Personality", legacy.key);
+      mask = skin.text("Personality", legacy.maskKey);
+      style.imagePath = skin.resolveSlot(image);
+    }
+  }
   style.maskPath = skin.resolveSlot(mask);
   style.frameCount = skin.integer(section, "FrameCount", CatalogueImageCount(skin, section));
   style.vertical = skin.integer(section, "Vert", 0) != 0 || CatalogueVertical(skin, section);

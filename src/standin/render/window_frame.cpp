@@ -369,7 +369,7 @@ void PaintClientArea(QPainter& painter, RenderContext& context, const QRect& cli
   painter.fillRect(client, SkinSystemQColor(skin, 15));
   const int menuHeight = std::min(20, client.height());
   const QRect menuBar(client.left(), client.top(), client.width(), menuHeight);
-  painter.fillRect(menuBar, SkinSystemQColor(skin, 4));
+  if (!PaintSection(painter, context, "MenuBar.Background", menuBar, 1)) painter.fillRect(menuBar, SkinSystemQColor(skin, 4));
   if (CanDrawText()) {
     TextStyle menuStyle = SystemTextStyle(skin, "SystemMenu");
     menuStyle.colour = SkinSystemQColor(skin, 7);
@@ -380,6 +380,8 @@ void PaintClientArea(QPainter& painter, RenderContext& context, const QRect& cli
       x += 44;
     }
   }
+  const QRect below(client.left(), client.top() + menuHeight, client.width(), client.height() - menuHeight);
+  PaintSection(painter, context, "Dialog.Background", below, 1);
   const QRect inner = client.adjusted(8, menuHeight + 8, -8, -8);
   if (inner.isEmpty()) return;
   painter.fillRect(inner, SkinSystemQColor(skin, 5));

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
 
 #include "core/platform/files.h"
 #include "core/platform/paths.h"
@@ -30,6 +31,7 @@ void SampleDesktop::showAppliedSkin() {
     const std::string skinsFolder(paths::parentFolder(paths::parentFolder(uis)));
     wallpaper_.load(QString::fromStdString(paths::resolve(paths::join(skinsFolder, wallpaper))));
   }
+  wallpaperStyle_ = static_cast<int>(profile::GetInt("Personality", "WallpaperStyle", 0, uis));
   setWindowTitle(skinName_.isEmpty() ? QStringLiteral("Velarium") : QStringLiteral("Velarium - %1").arg(skinName_));
   update();
 }
@@ -52,7 +54,15 @@ void SampleDesktop::paintEvent(QPaintEvent*) {
   canvas.fill(SkinColour(preview_.library(), 1));
   if (!wallpaper_.isNull()) {
     QPainter p(&canvas);
-    p.drawImage(canvas.rect(), wallpaper_);
+    if (wallpaperStyle_ == 2) {
+      p.drawImage(canvas.rect(), wallpaper_);
+    } else if (wallpaperStyle_ == 1) {
+      p.drawTiledPixmap(canvas.rect(), QPixmap::fromImage(wallpaper_));
+    } else {
+      QRect placed = wallpaper_.rect();
+      placed.moveCenter(canvas.rect().center());
+      p.drawImage(placed.topLeft(), wallpaper_);
+    }
   }
   const PreviewLibrary& preview = preview_.library();
   const auto rect = [](const QRect& r) { return VlRect{r.left(), r.top(), r.right() + 1, r.bottom() + 1}; };

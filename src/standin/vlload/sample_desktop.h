@@ -32,6 +32,7 @@ class SampleDesktop : public QWidget {
 
   PreviewModule& preview_;
   QImage wallpaper_;
+  int wallpaperStyle_ = 0;  // "WallpaperStyle": 0 centre, 1 tile, 2 stretch
   QString skinName_;
   int captionState_ = 1;   // title-bar buttons: 1 normal, 2 mouse over, 3 pressed
   int controlState_ = 1;   // preview state of the sample controls
