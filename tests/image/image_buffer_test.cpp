@@ -35,6 +35,18 @@ TEST(ImageBuffer, PremultiplyAndUnpremultiplyTruncateExactly) {
       }
     }
   }
+  // The whole-picture conversion agrees with the per-pixel one for every colour and alpha.
+  auto image = CreateImage(256, 257);
+  for (int a = 0; a < 256; ++a)
+    for (int x = 0; x < 256; ++x) image->setPixelAt(x, a, MakePixel(x, 255 - x, x ^ 0x5a, a));
+  image->setPixelAt(3, 256, MakePixel(9, 8, 7, 6));  // a row whose count is not a multiple of 4 pixels
+  const ImageBuffer straight = *image;
+  Premultiply(*image);
+  for (std::size_t i = 0; i < image->pixelCount(); ++i) ASSERT_EQ(image->pixels()[i], PremultiplyPixel(straight.pixels()[i]));
+  Unpremultiply(*image);
+  for (std::size_t i = 0; i < image->pixelCount(); ++i) {
+    ASSERT_EQ(image->pixels()[i], UnpremultiplyPixel(PremultiplyPixel(straight.pixels()[i])));
+  }
   // Invalid pre-multiplied input is held to 255 instead of wrapping.
   EXPECT_EQ(BlueOfPixel(UnpremultiplyPixel(MakePixel(200, 0, 0, 100))), 255);
   EXPECT_EQ(UnpremultiplyPixel(MakePixel(12, 34, 56, 0)), 0u);

@@ -97,6 +97,9 @@ void UnpremultiplyKeyed(ImageBuffer& image);
 // Magenta pixels (any alpha) become fully transparent.
 void KeyToTransparent(ImageBuffer& image);
 
+// Unpremultiply of `count` pixels from `source` into `target` (which may be the same memory).
+void UnpremultiplyPixels(const std::uint32_t* source, std::uint32_t* target, std::size_t count);
+
 // Per-pixel forms of the conversions above.
 std::uint32_t PremultiplyPixel(std::uint32_t straight);
 std::uint32_t UnpremultiplyPixel(std::uint32_t premultiplied);

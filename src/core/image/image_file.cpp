@@ -199,7 +199,7 @@ std::string EncodeTga(const ImageBuffer& image) {
       if (opaque) {
         std::memcpy(dst, src + x0, n * 4);
       } else {
-        for (std::size_t x = 0; x < n; ++x) row[x] = UnpremultiplyPixel(src[x0 + x]);
+        UnpremultiplyPixels(src + x0, row, n);
         std::memcpy(dst, row, n * 4);
       }
       dst += n * 4;
@@ -250,8 +250,7 @@ int SaveImagePng(const ImageBuffer& image, std::string_view path) {
   if (straight.isNull()) return 1;
   for (int y = 0; y < image.height(); ++y) {
     const std::uint32_t* src = image.rowFromTop(y);
-    auto* dst = reinterpret_cast<std::uint32_t*>(straight.scanLine(y));
-    for (int x = 0; x < image.width(); ++x) dst[x] = UnpremultiplyPixel(src[x]);
+    UnpremultiplyPixels(src, reinterpret_cast<std::uint32_t*>(straight.scanLine(y)), static_cast<std::size_t>(image.width()));
   }
   QByteArray encoded;
   QBuffer buffer(&encoded);
