@@ -91,6 +91,15 @@ class BenchSkin {
                           "[Taskbar.Background]\r\nImage=bench\\taskbar.tga\r\nPerPixel=1\r\nTile=1\r\n"
                           "[StartButton]\r\nImage=bench\\start.tga\r\nPerPixel=1\r\n");
     mainFile_ = folder + "/Bench.uis";
+    // TESSERA_BENCH_DEMO_SKINS=<a generated skins folder> measures its demo skin Aurora instead.
+    if (const char* demo = ::getenv("TESSERA_BENCH_DEMO_SKINS")) {
+      const std::string from = paths::join(demo, "Aurora");
+      files::createFolders(skins_ + "/Aurora");
+      for (const auto& name : files::listFiles(from)) {
+        files::copyFile(paths::join(from, name), skins_ + "/Aurora/" + name, true);
+      }
+      if (files::isFile(skins_ + "/Aurora/Aurora.uis")) mainFile_ = skins_ + "/Aurora/Aurora.uis";
+    }
     module_.load(ModulePath(TESSERA_BENCH_ENGINE_DIR, "vuzudiv"));
   }
   const std::string& mainFile() const { return mainFile_; }
@@ -160,7 +169,7 @@ void BM_Thumbnail(benchmark::State& state) {
   preview.bind(Skin().module());
   preview.LoadUISFile(Skin().mainFile());
   for (auto _ : state) {
-    QImage thumbnail = ComposeSkinThumbnail(preview, VlRect{20, 60, 420, 360}, true, "Bench");
+    QImage thumbnail = ComposeSkinThumbnail(preview, VlRect{20, 60, 420, 360}, true, "Thumbnail");
     benchmark::DoNotOptimize(thumbnail.bits());
   }
 }
