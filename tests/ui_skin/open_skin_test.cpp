@@ -5,6 +5,7 @@
 #include "core/app/preview_engine.h"
 #include "core/platform/environment.h"
 #include "core/platform/shell.h"
+#include "core/skin/skin_session.h"
 #include "dialog_test_support.h"
 #include "ui/skin/authors_link.h"
 #include "ui/skin/busy_bar.h"
@@ -127,6 +128,20 @@ TEST_F(OpenSkinDialogTest, CreateNewSkinReturnsTheNewSkin) {
 TEST_F(OpenSkinDialogTest, ClosingChoosesNothing) {
   WhenModal<COpenSkin>([](COpenSkin* dialog) { dialog->reject(); });
   EXPECT_EQ(RunOpenSkinDialog(nullptr), "");
+}
+
+TEST_F(OpenSkinDialogTest, ClosingPutsTheEditedSkinBackIntoThePreviewLibrary) {
+  const std::string edited = writeSkin("Edited", "[Colours]\r\nBackground=1 2 3\r\n");
+  Session().skinName = "Edited";
+  Session().mainFile = edited;
+  Preview().LoadUISFile(edited, 0);
+  {
+    COpenSkin dialog(skinsFolder());
+    dialog.show();
+    select(dialog, 0);  // Alpha
+    EXPECT_EQ(Preview().GetColourVal(kDesktopColourIndex, 0), MakeColorRef(10, 20, 30));
+  }
+  EXPECT_EQ(Preview().GetColourVal(kDesktopColourIndex, 0), MakeColorRef(1, 2, 3));
 }
 
 TEST(BusyBar, SweepsOutwardsAndStartsAgain) {
