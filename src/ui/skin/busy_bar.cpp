@@ -7,7 +7,9 @@
 namespace tessera::ui {
 
 BusyBar::BusyBar(QWidget* parent) : QWidget(parent) {
-  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  policy.setRetainSizeWhenHidden(true);  // the text under it does not jump while a preview loads
+  setSizePolicy(policy);
   timer_.setInterval(kStepMilliseconds);
   connect(&timer_, &QTimer::timeout, this, &BusyBar::step);
 }
