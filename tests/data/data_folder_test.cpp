@@ -7,6 +7,7 @@
 #include <regex>
 
 #include "core/image/image_file.h"
+#include "core/image/zor_file.h"
 #include "core/platform/files.h"
 #include "core/platform/paths.h"
 #include "core/platform/profile.h"
@@ -21,6 +22,13 @@ namespace {
 bool IsPictureValue(std::string_view value) {
   const std::string extension = paths::upper(paths::extension(value));
   return extension == "TGA" || extension == "BMP" || extension == "PNG" || extension == "JPG" || extension == "ZOR";
+}
+
+// A picture or a ZOR animation that the editor can read.
+bool Readable(const std::string& path) {
+  if (paths::upper(paths::extension(path)) != "ZOR") return LoadImageFile(path).has_value();
+  const auto bytes = files::readAll(path);
+  return bytes && ParseZorFile(*bytes).has_value();
 }
 
 // Checks one skin folder of `skinsFolder`: picture references resolve, companions exist, keys
@@ -48,8 +56,8 @@ void CheckSkin(const std::string& skinsFolder, const std::string& name) {
         if (!IsPictureValue(value)) continue;
         ++pictures;
         EXPECT_TRUE(paths::equalsIgnoreCase(value.substr(0, value.find('\\')), name)) << value << " lies in another folder";
-        const std::string path = paths::join(skinsFolder, paths::toNative(value));
-        EXPECT_TRUE(LoadImageFile(path).has_value()) << "[" << section << "] " << key << "=" << value << " cannot be read";
+        EXPECT_TRUE(Readable(paths::join(skinsFolder, paths::toNative(value))))
+            << "[" << section << "] " << key << "=" << value << " cannot be read";
       }
     }
   }

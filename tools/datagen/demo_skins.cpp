@@ -3,7 +3,10 @@
 #include <QImage>
 #include <QPainter>
 #include <QRadialGradient>
+#include <cmath>
 
+#include "core/image/zor_animation.h"
+#include "core/image/zor_compressor.h"
 #include "core/platform/files.h"
 #include "core/platform/paths.h"
 #include "core/platform/profile.h"
@@ -86,6 +89,47 @@ void writeWallpaper(const std::string& folder, const std::string& skin, const Pa
   write(file, "Personality", "WallpaperStyle", "2");
 }
 
+// A copy animation: a sheet of paper flying from one folder to another, as a ZOR file.
+void writeCopyAnimation(const std::string& folder, const std::string& skin, const Palette& pal, const std::string& file,
+                        std::vector<std::string>& problems) {
+  constexpr int kFrames = 12, kWidth = 96, kHeight = 48;
+  QImage strip = NewCanvas(kWidth, kHeight * kFrames);
+  QPainter p(&strip);
+  p.setRenderHint(QPainter::Antialiasing);
+  for (int i = 0; i < kFrames; ++i) {
+    const double top = i * kHeight;
+    p.fillRect(QRectF(0, top, kWidth, kHeight), Qt::white);
+    for (double x : {6.0, kWidth - 30.0}) {
+      p.setPen(QPen(QColor(170, 120, 30), 1));
+      p.setBrush(QColor(240, 200, 90));
+      p.drawRoundedRect(QRectF(x, top + 22, 24, 18), 2, 2);
+    }
+    const double t = static_cast<double>(i) / (kFrames - 1);
+    const QPointF at(18 + t * (kWidth - 48), top + 24 - std::sin(t * 3.14159) * 18);
+    p.setPen(QPen(pal.edge, 1));
+    p.setBrush(pal.field);
+    p.drawRect(QRectF(at, QSizeF(12, 14)));
+    p.setPen(QPen(pal.accent, 1));
+    for (int line = 0; line < 3; ++line) p.drawLine(at + QPointF(2, 4 + line * 3), at + QPointF(10, 4 + line * 3));
+  }
+  p.end();
+  const std::string source = paths::join(folder, "copy-frames.tga");
+  const std::string zor = paths::join(folder, "copy.zor");
+  ZorAnimation animation;  // the builder's own quality
+  const bool ok = WriteTga(strip, source) &&
+                  CompressToZor(source, kFrames, animation, {}, zor) == ZorCompressResult::Written;
+  files::deleteFile(source);
+  if (!ok) {
+    problems.push_back(skin + "/copy.zor: cannot be written");
+    return;
+  }
+  const std::string lower = paths::lower(skin);
+  const std::string animations = paths::join(folder, lower + ".anim");
+  write(animations, "Animations.Avis", "Copy", lower + "\\copy.zor");
+  write(animations, "Animations.Info", "SkinName", skin);
+  write(file, "Animations", "File", lower + "\\" + lower + ".anim");
+}
+
 }  // namespace
 
 std::vector<std::string> MakeDemoSkins(const std::string& skinsFolder, std::vector<std::string>& problems) {
@@ -106,6 +150,7 @@ std::vector<std::string> MakeDemoSkins(const std::string& skinsFolder, std::vect
     write(main, "TitlebarSkin", "Category", "Nature");
     writeColours(main, palette);
     writeWallpaper(folder, demo.name, palette, main, problems);
+    writeCopyAnimation(folder, demo.name, palette, main, problems);
     const std::string ssd = paths::join(folder, std::string(demo.name) + ".SSD");
     if (files::exists(ssd)) write(ssd, "SkinStyle1", "Name", "Night");
 
