@@ -124,6 +124,16 @@ TEST_F(NineSliceTest, AbsurdMarginsDrawWhatFits) {
   EXPECT_FALSE(PixelIsClear(out, 59, 39));
 }
 
+TEST_F(NineSliceTest, HugeTiledTargetsDrawOnlyWhatShows) {
+  writeSkin("[Dots]\r\nImage=" + writePicture("dot.png", SolidPicture(QSize(1, 1), kMiddle)) + "\r\nTile=1\r\n");
+  ASSERT_TRUE(renderer.loadSection(temp.file("skins/test/test.uis"), "Dots", 1));
+  QImage surface(50, 50, QImage::Format_ARGB32_Premultiplied);
+  surface.fill(Qt::transparent);
+  renderer.renderSection(surface, QRect(-16000, -16000, 32000, 32000), 1, 0);
+  EXPECT_TRUE(PixelIs(surface, 0, 0, kMiddle));
+  EXPECT_TRUE(PixelIs(surface, 49, 49, kMiddle));
+}
+
 TEST_F(NineSliceTest, MarginMarksUseTheSwatchColours) {
   writeSection("");
   const QImage out = renderSection("Part", QSize(100, 80), 1, 96);

@@ -1,5 +1,7 @@
 #include "standin/render/nine_slice_painter.h"
 
+#include <QPaintDevice>
+#include <QTransform>
 #include <algorithm>
 
 namespace tessera::render {
@@ -69,11 +71,22 @@ void TileImage(QPainter& painter, const QImage& picture, const QRect& source, co
   const QRect tile = widen ? widened.rect() : source;
   const int stepX = tileX ? tile.width() : target.width();
   const int stepY = tileY ? tile.height() : target.height();
-  for (int y = target.top(); y <= target.bottom(); y += stepY) {
+  // Only the tiles that can reach the device are drawn, so a huge target costs what it shows.
+  QRect visible = target;
+  if (const QPaintDevice* device = painter.device()) {
+    bool invertible = false;
+    const QTransform toLogical = painter.transform().inverted(&invertible);
+    if (invertible) visible &= toLogical.mapRect(QRect(0, 0, device->width(), device->height()));
+  }
+  if (painter.hasClipping()) visible &= painter.clipBoundingRect().toAlignedRect();
+  if (visible.isEmpty()) return;
+  const int firstY = target.top() + (visible.top() - target.top()) / stepY * stepY;
+  const int firstX = target.left() + (visible.left() - target.left()) / stepX * stepX;
+  for (int y = firstY; y <= std::min(target.bottom(), visible.bottom()); y += stepY) {
     const int h = std::min(stepY, target.bottom() + 1 - y);
     // A partial last tile shows the start of the tile, unscaled.
     const int sourceH = tileY ? h : tile.height();
-    for (int x = target.left(); x <= target.right(); x += stepX) {
+    for (int x = firstX; x <= std::min(target.right(), visible.right()); x += stepX) {
       const int w = std::min(stepX, target.right() + 1 - x);
       const int sourceW = tileX ? w : tile.width();
       painter.drawImage(QRect(x, y, w, h), image, QRect(tile.left(), tile.top(), sourceW, sourceH));
