@@ -77,6 +77,32 @@ TEST_F(PreviewLibraryTest, PreviewsAndFramesDrawTheSkinAndReadEditsAtOnce) {
   EXPECT_EQ(window.pixel(150, 190), qRgb(200, 100, 50));
 }
 
+bool containsColour(const QImage& image, QRgb colour) {
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (image.pixel(x, y) == colour) return true;
+    }
+  }
+  return false;
+}
+
+TEST_F(PreviewLibraryTest, TheEditedSectionShowsThePreviewState) {
+  QImage strip(5 * 40, 20, QImage::Format_ARGB32);
+  const QRgb frames[5] = {qRgb(10, 0, 0), qRgb(20, 0, 0), qRgb(30, 0, 0), qRgb(40, 0, 0), qRgb(50, 0, 0)};
+  for (int i = 0; i < 5; ++i) QPainter(&strip).fillRect(i * 40, 0, 40, 20, QColor(frames[i]));
+  const std::string uis = writeSkin("[Buttons.Flat]\r\nImage=" + writePicture("flat.png", strip) + "\r\nFrameCount=5\r\n");
+  preview.LoadUISFile(uis);
+  QImage canvas(400, 300, QImage::Format_ARGB32_Premultiplied);
+  canvas.fill(Qt::white);
+  preview.DrawPreview(canvas, VlRect{0, 0, 400, 300}, 1, 3);
+  EXPECT_TRUE(containsColour(canvas, frames[0]));
+  EXPECT_FALSE(containsColour(canvas, frames[2]));
+  canvas.fill(Qt::white);
+  preview.DrawPreview(canvas, VlRect{0, 0, 400, 300}, 1, 3, "Buttons.Flat:L");
+  EXPECT_TRUE(containsColour(canvas, frames[2]));
+  EXPECT_FALSE(containsColour(canvas, frames[0]));
+}
+
 TEST_F(PreviewLibraryTest, RenderSectionDrawsTheLoadedSectionUntilItIsClosed) {
   const std::string picture = writePicture("part.png", SolidPicture(QSize(10, 10), QColor(7, 8, 9)));
   const std::string uis = writeSkin("[Part]\r\nImage=" + picture + "\r\n");

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/platform/paths.h"
+
 #include "standin/render/classic_look.h"
 #include "standin/render/section_style.h"
 #include "standin/render/skin_colours.h"
@@ -23,11 +25,21 @@ QRect PreviewScene::inset() const {
   return r.isValid() ? r : request_.rect;
 }
 
+int PreviewScene::stateFor(std::string_view name, int state) const {
+  // The section being edited (or the section a layer being edited belongs to) shows the
+  // preview state wherever a kind draws it in its normal look.
+  if (state != 1 || request_.section.empty()) return state;
+  const std::string_view edited(request_.section);
+  const std::size_t colon = edited.find(':', 1);
+  return paths::equalsIgnoreCase(name, edited.substr(0, colon)) ? request_.state : state;
+}
+
 bool PreviewScene::section(std::string_view name, const QRect& rect, int state) {
-  return PaintSection(painter_, context_, name, rect, state);
+  return PaintSection(painter_, context_, name, rect, stateFor(name, state));
 }
 
 void PreviewScene::control(std::string_view name, const QRect& rect, int state, bool sunkenFallback) {
+  state = stateFor(name, state);
   if (section(name, rect, state)) return;
   if (sunkenFallback) {
     PaintClassicSunken(painter_, skin(), rect, 5);
@@ -48,6 +60,7 @@ void PreviewScene::controlText(std::string_view name, const QRect& rect, int sta
 }
 
 void PreviewScene::labelledControl(std::string_view name, const QRect& rect, int state, const QString& text) {
+  state = stateFor(name, state);
   control(name, rect, state);
   controlText(name, rect, state, text);
 }

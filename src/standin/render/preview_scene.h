@@ -47,6 +47,8 @@ class PreviewScene {
   QSize naturalSize(std::string_view name, QSize fallback);
 
  private:
+  int stateFor(std::string_view name, int state) const;
+
   QPainter& painter_;
   RenderContext& context_;
   PreviewRequest request_;
