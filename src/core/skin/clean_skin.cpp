@@ -41,13 +41,21 @@ void strikeFile(const std::string& file, std::unordered_set<std::string>& remain
 }
 
 // A skin file and the companion files it names.
-void strikeSkinFile(std::string_view skinsFolder, const std::string& file, std::unordered_set<std::string>& remaining) {
+void strikeOneSkinFile(std::string_view skinsFolder, const std::string& file, std::unordered_set<std::string>& remaining) {
   strikeFile(file, remaining);
   for (const char* section : kCompanionSections) {
     const std::string value = profile::ReadString(section, "File", "", file);
     if (value.empty() || !IsSafeRelativePath(value)) continue;
     strikeFile(paths::join(skinsFolder, value), remaining);
   }
+}
+
+// A skin file, and its "~" working copy when the skin is open for editing: a picture named only
+// by unsaved edits is in use, and moving it away would break the open skin.
+void strikeSkinFile(std::string_view skinsFolder, const std::string& file, std::unordered_set<std::string>& remaining) {
+  strikeOneSkinFile(skinsFolder, file, remaining);
+  const std::string working = file + "~";
+  if (files::isFile(working)) strikeOneSkinFile(skinsFolder, working, remaining);
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 #pragma once
 // Clean skin: the TGA and BMP pictures directly in a skin folder that no image key of the skin,
 // its companions or its sub-style files names, and moving them into the "backup" sub-folder.
-// Only the permanent files are consulted: a picture named only by unsaved edits counts as unused.
+// The "~" working copies of a skin open for editing are consulted too, so a picture named only by
+// unsaved edits counts as used.
 #include <span>
 #include <string>
 #include <string_view>
