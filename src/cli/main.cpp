@@ -1,5 +1,6 @@
 // tessera-cli: the editor's operations from the command line.
-#include <QCoreApplication>
+#include <QGuiApplication>
+#include <stdlib.h>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -18,7 +19,9 @@ void printHelp() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);  // image codecs and standard paths need the application object
+  // Drawing text (skin renders) needs a GUI application; no window is ever shown.
+  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  QGuiApplication app(argc, argv);
   std::vector<std::string> words(argv + 1, argv + argc);
   if (words.empty()) {
     printHelp();

@@ -1,7 +1,6 @@
 #include "core/app/skin_actions.h"
 
 #include <QImage>
-#include <QPainter>
 #include <chrono>
 #include <thread>
 
@@ -107,22 +106,9 @@ std::string AppliedSkinPath() {
 bool WriteThumbnail(int previewLeft, int previewTop, int previewRight, int previewBottom) {
   const SkinSession& s = Session();
   if (!s.isOpen()) return false;
-  QImage canvas(800, 600, QImage::Format_ARGB32_Premultiplied);
-  canvas.fill(Qt::white);
-  const int down = s.hasButtonCount ? 0 : 20;
-  const PreviewLibrary& preview = Preview();
-  preview.DrawWindowFrameOwn2(canvas, VlRect{300, 18 + down, 750, 500 + down}, 0,
-                              ReadSkinString("TitlebarSkin", "SkinName", s.skinName, s.mainFile));
-  preview.DrawPreview(canvas,
-                      VlRect{previewLeft + 300, previewTop + 18 + down, previewRight + 300, previewBottom + 18 + down},
-                      1, 1);
-  preview.DrawTaskBar(canvas, 0, 0, 800, 600);
-  QImage thumbnail = canvas.scaled(240, 180, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                         .convertToFormat(QImage::Format_ARGB32);
-  for (int y = 0; y < thumbnail.height(); ++y) {
-    auto* row = reinterpret_cast<QRgb*>(thumbnail.scanLine(y));
-    for (int x = 0; x < thumbnail.width(); ++x) row[x] |= 0xff000000u;
-  }
+  const QImage thumbnail =
+      ComposeSkinThumbnail(Preview(), VlRect{previewLeft, previewTop, previewRight, previewBottom}, s.hasButtonCount == 1,
+                           ReadSkinString("TitlebarSkin", "SkinName", s.skinName, s.mainFile));
   const auto image = FromQImage(thumbnail);
   if (!image) return false;
   const std::string target = paths::join(paths::join(GetSkinsFolder(), s.skinName), "TSRPreview.png");
