@@ -2,6 +2,13 @@
 
 #include <QStackedLayout>
 
+#include "core/sheet/page_routing.h"
+#include "ui/sheet/extra_settings_page.h"
+#include "ui/sheet/help_page.h"
+#include "ui/sheet/import_page.h"
+#include "ui/sheet/pending_page.h"
+#include "ui/sheet/refresh_timer.h"
+
 namespace tessera::ui {
 
 // The pages and their captions.
@@ -11,15 +18,43 @@ class CMyPropertySheet::Pages {
   QStringList captions;
 };
 
+namespace {
+
+PropertyPage* CreatePage(PageKind kind, SectionEditorContext& editor, QWidget* parent) {
+  switch (kind) {
+    case PageKind::ExtraSettings:
+      return new CMyPropertyPage5(editor, parent);
+    case PageKind::Help:
+      return new CMyPropertyPage9(editor, parent);
+    case PageKind::Import:
+      return new CMyPropertyPage44(editor, parent);
+    default:
+      return new PendingPage(editor, QString::fromLatin1(PageCaption(kind)), QString::fromLatin1(PageClassName(kind)),
+                             parent);
+  }
+}
+
+}  // namespace
+
 CMyPropertySheet::CMyPropertySheet(SectionEditorContext& editor, const QString& rememberedCaption, QWidget* parent)
     : QWidget(parent), editor_(editor), pages_(new Pages) {
   setWindowTitle(QStringLiteral("Property Sheet"));
   pages_->stack = new QStackedLayout(this);
+  const auto kinds = RoutePages(ReadRoutingFacts(editor.currentSection(), editor.currentTopLevelSection()));
+  for (PageKind kind : kinds) {
+    PropertyPage* page = CreatePage(kind, editor, this);
+    pages_->stack->addWidget(page);
+    pages_->captions << page->caption();
+  }
   const int remembered = pages_->captions.indexOf(rememberedCaption);
   activatePage(remembered < 0 ? 0 : remembered);
 }
 
-CMyPropertySheet::~CMyPropertySheet() { delete pages_; }
+CMyPropertySheet::~CMyPropertySheet() {
+  // An edit made just before the sheet goes still reaches the previews.
+  for (RefreshTimer* timer : findChildren<RefreshTimer*>()) timer->flush();
+  delete pages_;
+}
 
 QStringList CMyPropertySheet::pageCaptions() const { return pages_->captions; }
 int CMyPropertySheet::activePage() const { return pages_->stack->currentIndex(); }
@@ -30,5 +65,7 @@ void CMyPropertySheet::activatePage(int index) {
   pages_->stack->setCurrentIndex(index);
   emit activePageChanged(index);
 }
+
+QWidget* CMyPropertySheet::page(int index) const { return pages_->stack->widget(index); }
 
 }  // namespace tessera::ui

@@ -21,6 +21,8 @@ class CMyPropertySheet : public QWidget {
   int activePage() const;
   QString activeCaption() const;
   void activatePage(int index);
+  // The page widget at `index` (nullptr when out of range).
+  QWidget* page(int index) const;
 
  signals:
   void activePageChanged(int index);

@@ -1,0 +1,113 @@
+#include "ui/sheet/help_page.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "core/app/qimage_bridge.h"
+#include "core/app/skin_actions.h"
+#include "core/image/image_file.h"
+#include "core/platform/environment.h"
+#include "core/platform/prompt.h"
+#include "core/platform/shell.h"
+#include "core/sheet/help_content.h"
+#include "core/skin/section_store.h"
+#include "core/skin/skin_session.h"
+#include "ui/app/message_prompt.h"
+#include "ui/sheet/state_columns.h"
+
+namespace tessera::ui {
+
+namespace {
+// The sheet is rebuilt a moment after the deletion, once the delete handler has returned.
+constexpr int kRebuildDelayMs = 20;
+
+QLabel* heading(const QString& text, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  QFont font = label->font();
+  font.setBold(true);
+  label->setFont(font);
+  return label;
+}
+}  // namespace
+
+CMyPropertyPage9::CMyPropertyPage9(SectionEditorContext& editor, QWidget* parent)
+    : PropertyPage(editor, QStringLiteral("Help"), parent) {
+  const HelpContent help = ReadHelpContent(DataFolder(), currentTopLevelSection());
+  auto* layout = new QVBoxLayout(this);
+
+  helpText_ = new QLabel(FromSkinText(help.helpText), this);
+  helpText_->setObjectName(QStringLiteral("helpText"));
+  helpText_->setWordWrap(true);
+  helpText_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  layout->addWidget(helpText_);
+
+  layout->addWidget(heading(QStringLiteral("Frame order"), this));
+  if (!help.stateDescription.empty()) {
+    stateDescription_ = new QLabel(FromSkinText(help.stateDescription), this);
+    stateDescription_->setWordWrap(true);
+    layout->addWidget(stateDescription_);
+  } else {
+    stateColumns_ = new StateColumns(this);
+    QStringList names;
+    for (const auto& name : help.stateNames) names << FromSkinText(name);
+    stateColumns_->setNames(names);
+    layout->addWidget(stateColumns_, 1);
+  }
+
+  exampleBox_ = buildExampleBox(help.examplePicture);
+  layout->addWidget(exampleBox_);
+
+  wikiButton_ = new QPushButton(QStringLiteral("Check the wiki to see if there is more information on this section"), this);
+  deleteButton_ = new QPushButton(QStringLiteral("Delete this skin section from the skin"), this);
+  layout->addWidget(wikiButton_);
+  layout->addWidget(deleteButton_);
+  layout->addStretch();
+  connect(wikiButton_, &QPushButton::clicked, this, &CMyPropertyPage9::openWiki);
+  connect(deleteButton_, &QPushButton::clicked, this, &CMyPropertyPage9::deleteSection);
+}
+
+QFrame* CMyPropertyPage9::buildExampleBox(const std::string& picturePath) {
+  auto* box = new QFrame(this);
+  box->setObjectName(QStringLiteral("exampleBox"));
+  box->setVisible(false);
+  if (picturePath.empty()) return box;
+  const auto picture = LoadImageFile(picturePath);
+  if (!picture) return box;
+  box->setStyleSheet(QStringLiteral("QFrame#exampleBox { border: 1px solid rgb(210,210,210); }"));
+  auto* boxLayout = new QVBoxLayout(box);
+  boxLayout->setContentsMargins(1, 1, 1, 1);
+  auto* band = new QLabel(QStringLiteral("Example of the control in use"), box);
+  band->setAutoFillBackground(true);
+  QPalette palette = band->palette();
+  palette.setColor(QPalette::Window, QColor(255, 255, 225));
+  band->setPalette(palette);
+  auto* image = new QLabel(box);
+  image->setPixmap(QPixmap::fromImage(ToQImage(*picture)));
+  image->setAlignment(Qt::AlignCenter);
+  boxLayout->addWidget(band);
+  boxLayout->addWidget(image);
+  box->setVisible(true);
+  return box;
+}
+
+QString CMyPropertyPage9::helpText() const { return helpText_->text(); }
+QString CMyPropertyPage9::stateDescription() const { return stateDescription_ ? stateDescription_->text() : QString(); }
+QStringList CMyPropertyPage9::stateNames() const { return stateColumns_ ? stateColumns_->names() : QStringList(); }
+bool CMyPropertyPage9::showsExample() const { return !exampleBox_->isHidden(); }
+
+void CMyPropertyPage9::openWiki() { CurrentShell().open(HelpWikiUrl(currentTopLevelSection())); }
+
+void CMyPropertyPage9::deleteSection() {
+  if (CurrentPrompt().askYesNo("Are you sure you want to delete this section?", "Delete section?") != PromptAnswer::Yes)
+    return;
+  WriteSkinString(currentSection(), std::nullopt, std::nullopt, Session().mainFile);
+  RefreshPreview();
+  editor().repaintLargePreview();
+  SectionEditorContext* context = &editor();
+  QTimer::singleShot(kRebuildDelayMs, this, [context] { context->requestSheetRebuild(); });
+}
+
+}  // namespace tessera::ui
