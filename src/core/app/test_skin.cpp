@@ -1,9 +1,109 @@
 #include "core/app/test_skin.h"
 
+#include <QByteArray>
+#include <QCryptographicHash>
+#include <QLocalSocket>
+#include <QString>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
+#include "core/engine/engine_startup.h"
+#include "core/platform/environment.h"
+#include "core/platform/files.h"
+#include "core/platform/paths.h"
+#include "core/platform/profile.h"
+#include "core/platform/shell.h"
+#include "core/skin/skin_path_safety.h"
+#include "core/skin/skin_session.h"
+#include "core/skin/substyles.h"
+
 namespace tessera {
 
-std::string TesterSkinValue() { return {}; }
+namespace {
 
-bool TestSkin() { return false; }
+constexpr int kConnectTimeoutMs = 200;
+constexpr int kReplyTimeoutMs = 2000;
+constexpr int kExitTimeoutMs = 1000;
+constexpr const char* kTesterSection = "UITEST.EXE";
+
+// The sub-style whose "Skin" names the edited file; the main file (and anything unlisted) is 0.
+int SubStyleNumberOf(const SubStyleFile& styles, std::string_view editedFile) {
+  std::string name(paths::fileName(editedFile));
+  if (!name.empty() && name.back() == '~') name.pop_back();
+  const auto list = styles.subStyles();
+  for (const SubStyle& style : list) {
+    if (style.index > 0 && paths::equalsIgnoreCase(style.skin, name)) return style.index;
+  }
+  return 0;
+}
+
+bool StartTester(std::string_view skinName, std::string_view editedFile) {
+  CloseRunningTester();
+  const std::string settingsFile = paths::join(GetSkinsFolder(), "vlperapp.ini");
+  if (!profile::WriteString(kTesterSection, "Skin", TesterSkinValue(skinName, editedFile), settingsFile)) return false;
+  profile::WriteString(kTesterSection, "IgnoreApp", "0", settingsFile);
+  return CurrentShell().start(TesterProgramPath(), {});
+}
+
+}  // namespace
+
+std::string TesterSkinValue(std::string_view skinName, std::string_view editedFile) {
+  std::string value(skinName);
+  const SubStyleFile styles(GetSkinsFolder(), skinName);
+  if (styles.number() > 1) value += "\\" + std::to_string(SubStyleNumberOf(styles, editedFile));
+  return value;
+}
+
+std::string TesterSkinValue() {
+  const SkinSession& s = Session();
+  if (!s.isOpen()) return {};
+  return TesterSkinValue(s.skinName, s.mainFile);
+}
+
+bool TestSkin() {
+  const SkinSession& s = Session();
+  if (!s.isOpen() || !IsSafeSkinName(s.skinName)) return false;
+  return StartTester(s.skinName, s.mainFile);
+}
+
+bool TestSkinNamed(std::string_view skinName) {
+  if (!IsSafeSkinName(skinName)) return false;
+  return StartTester(skinName, std::string(skinName) + ".uis");
+}
+
+std::string ProgramServerName(std::string_view program, std::string_view skinsFolder) {
+  // Socket names are short paths: the folder is represented by a digest.
+  const QByteArray digest = QCryptographicHash::hash(QByteArray(skinsFolder.data(), static_cast<qsizetype>(skinsFolder.size())),
+                                                     QCryptographicHash::Sha1)
+                                .toHex()
+                                .left(12);
+#ifdef _WIN32
+  const long long user = 0;
+#else
+  const long long user = static_cast<long long>(::getuid());
+#endif
+  return "tessera-" + std::string(program) + "-" + std::to_string(user) + "-" + digest.toStdString();
+}
+
+bool CloseRunningTester() {
+  QLocalSocket socket;
+  socket.connectToServer(QString::fromStdString(ProgramServerName(kTesterProgramKey, GetSkinsFolderFresh())));
+  if (!socket.waitForConnected(kConnectTimeoutMs)) return false;
+  socket.write(QByteArray(kCloseRequest.data(), static_cast<qsizetype>(kCloseRequest.size())) + '\n');
+  socket.waitForBytesWritten(kReplyTimeoutMs);
+  bool closed = false;
+  while (!closed && (socket.canReadLine() || socket.waitForReadyRead(kReplyTimeoutMs))) {
+    while (socket.canReadLine()) {
+      if (socket.readLine().trimmed() == QByteArray(kClosedReply.data(), static_cast<qsizetype>(kClosedReply.size()))) {
+        closed = true;
+      }
+    }
+  }
+  // The tester quits after answering; give it a moment so that the next start does not find it.
+  if (closed && socket.state() != QLocalSocket::UnconnectedState) socket.waitForDisconnected(kExitTimeoutMs);
+  return closed;
+}
 
 }  // namespace tessera

@@ -1,6 +1,6 @@
 // UITest: the skin tester that "Test skin" starts. It shows the skin named in the engine's
 // per-application settings on sample controls; a second start makes the running tester load the
-// skin named now.
+// skin named now, and "Test skin" closes it before starting a new one.
 #include <QApplication>
 #include <QMessageBox>
 
@@ -24,6 +24,10 @@ int main(int argc, char** argv) {
     window.showNormal();
     window.raise();
     window.activateWindow();
+  });
+  QObject::connect(&instance, &tessera::standin::SingleInstance::closeRequested, &window, [&window] {
+    window.close();
+    QCoreApplication::quit();
   });
   window.reloadSkin();
   window.show();

@@ -25,6 +25,10 @@ int main(int argc, char** argv) {
     desktop.raise();
     desktop.activateWindow();
   });
+  QObject::connect(&instance, &tessera::standin::SingleInstance::closeRequested, &desktop, [&desktop] {
+    desktop.close();
+    QCoreApplication::quit();
+  });
   desktop.showAppliedSkin();
   desktop.resize(1000, 700);
   desktop.show();
