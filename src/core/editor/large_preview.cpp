@@ -1,0 +1,103 @@
+#include "core/editor/large_preview.h"
+
+#include <QPainter>
+
+#include "core/app/preview_engine.h"
+#include "core/app/qimage_bridge.h"
+#include "core/editor/preview_background.h"
+#include "core/editor/preview_composition.h"
+#include "core/image/image_file.h"
+#include "core/platform/environment.h"
+#include "core/platform/paths.h"
+#include "core/skin/section_store.h"
+#include "core/skin/skin_session.h"
+
+namespace tessera {
+
+namespace {
+
+constexpr int kStripGap = 6;
+
+QImage LoadPicture(const std::string& path) {
+  if (path.empty()) return {};
+  const std::optional<ImageBuffer> picture = LoadImageFile(paths::resolve(path));
+  return picture ? ToQImage(*picture) : QImage();
+}
+
+// A picture named by a skin key: the value is relative to the skins folder.
+QImage SkinPicture(const std::string& section) {
+  const std::string value = ReadSkinString(section, "Image", "", Session().mainFile);
+  return value.empty() ? QImage() : LoadPicture(paths::join(GetSkinsFolder(), value));
+}
+
+std::string SkinTitle() {
+  return ReadSkinString("TitlebarSkin", "SkinName", Session().skinName, Session().mainFile);
+}
+
+void DrawToolbarStrips(QImage& canvas, const QRect& area) {
+  std::vector<QImage> strips;
+  for (const char* sample : kToolbarSampleImages) {
+    strips.push_back(LoadPicture(paths::join(DataFolder(), std::string("XP/") + sample)));
+  }
+  for (const char* section : kToolbarIconSections) strips.push_back(SkinPicture(section));
+  QPainter painter(&canvas);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  int y = area.top();
+  for (const QImage& strip : strips) {
+    if (strip.isNull() || y >= area.bottom()) continue;
+    QSize size = strip.size();
+    if (size.width() > area.width()) size = size.scaled(area.width(), size.height(), Qt::KeepAspectRatio);
+    painter.drawImage(QRect(QPoint(area.left(), y), size), strip);
+    y += size.height() + kStripGap;
+  }
+}
+
+void DrawExplorerBackground(QImage& canvas, const QRect& area, int state) {
+  const char* section = state == 1 ? "Explorer.Backgrounds.ActiveBackground" : "Explorer.Backgrounds.InactiveBackground";
+  const QImage picture = SkinPicture(section);
+  if (picture.isNull()) return;
+  // Inside the sample window's client area, below its caption.
+  const QRect client = area.adjusted(area.width() / 16, area.height() / 6, -area.width() / 16, -area.height() / 16);
+  QPainter painter(&canvas);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter.drawImage(client, picture);
+}
+
+void DrawWindowFrames(QImage& canvas, const QRect& area, int state, bool withButtons) {
+  const int dx = area.width() / 5;
+  const int dy = area.height() / 5;
+  const QRect back = area.adjusted(0, 0, -dx, -dy);
+  const QRect front = back.translated(dx, dy);
+  const auto vl = [](const QRect& r) { return VlRect{r.left(), r.top(), r.right(), r.bottom()}; };
+  const std::string title = SkinTitle();
+  if (withButtons) {
+    Preview().DrawWindowFrameOwn2(canvas, vl(back), 1 | (state << 8), title);
+    Preview().DrawWindowFrameOwn2(canvas, vl(front), 0 | (state << 8), title);
+  } else {
+    Preview().DrawWindowFrameOwn(canvas, vl(back), 1, title);
+    Preview().DrawWindowFrameOwn(canvas, vl(front), 0, title);
+  }
+}
+
+}  // namespace
+
+void ComposeLargePreview(QImage& canvas, const LargePreviewRequest& request) {
+  FillPreviewBackground(canvas, request.background, request.grey);
+  if (!Session().isOpen()) return;
+  const int margin = std::max(4, std::min(canvas.width(), canvas.height()) / 24);
+  const QRect area = canvas.rect().adjusted(margin, margin, -margin, -margin);
+  const VlRect rect{area.left(), area.top(), area.right(), area.bottom()};
+  for (const PreviewCall& call : PreviewCallsFor(request.group, request.topLevelSection, request.state)) {
+    switch (call.step) {
+      case PreviewStep::Kind:
+        Preview().DrawPreview(canvas, rect, call.kind, call.state, request.currentSection);
+        break;
+      case PreviewStep::WindowFrames: DrawWindowFrames(canvas, area, call.state, false); break;
+      case PreviewStep::WindowFramesButtons: DrawWindowFrames(canvas, area, call.state, true); break;
+      case PreviewStep::ExplorerBackground: DrawExplorerBackground(canvas, area, call.state); break;
+      case PreviewStep::ToolbarIcons: DrawToolbarStrips(canvas, area); break;
+    }
+  }
+}
+
+}  // namespace tessera

@@ -1,0 +1,58 @@
+#include "core/editor/preview_composition.h"
+
+#include "core/platform/paths.h"
+
+namespace tessera {
+
+int CompositionGroup(int group, const std::string& topLevelSection) {
+  if (group != 40) return group;
+  const std::string name = paths::lower(topLevelSection);
+  if (name == "startmenu.texture") return 18;
+  if (name == "taskbar.texture") return 16;
+  if (name == "frames.texture") return 34;
+  return group;
+}
+
+std::vector<PreviewCall> PreviewCallsFor(int group, const std::string& topLevelSection, int state) {
+  using S = PreviewStep;
+  const auto kinds = [state](std::initializer_list<int> list) {
+    std::vector<PreviewCall> calls;
+    for (int kind : list) calls.push_back({S::Kind, kind, state});
+    return calls;
+  };
+  switch (CompositionGroup(group, topLevelSection)) {
+    case 1: return kinds({1});
+    case 2: return kinds({2, 4, 3});
+    case 4: {
+      std::vector<PreviewCall> calls;
+      for (int s = 1; s <= 7; ++s) calls.push_back({S::Kind, 5, s});
+      calls.push_back({S::Kind, 5, 8});
+      return calls;
+    }
+    case 5: return {{S::Kind, 6, 1}};
+    case 6: return {{S::Kind, 20, 1}, {S::Kind, 7, 1}, {S::Kind, 8, 1}, {S::Kind, 9, 1}, {S::Kind, 10, 1}};
+    case 7: return kinds({11, 12});
+    case 8: return kinds({8, 7, 13});
+    case 9: case 10: case 12: return kinds({14, 15, 17});
+    case 11: return kinds({20, 9});
+    case 13: return kinds({18, 19});
+    case 14: return {{S::Kind, 34, state - 1}};
+    case 16: case 17: case 18: case 19: return kinds({22, 24, 25, 26});
+    case 20: return kinds({27});
+    case 21: case 22: return kinds({35, 36});
+    case 24: return kinds({29});
+    case 25: return {{S::Kind, 30, state - 1}};
+    case 26: return kinds({31});
+    case 27: return kinds({32, 33});
+    case 28: return kinds({37});
+    case 29: return kinds({39, 38});
+    case 30: return kinds({40, 41});
+    case 31: return {{S::ToolbarIcons, 0, state}};
+    case 33: return {{S::Kind, 20, state}, {S::ExplorerBackground, 0, state}, {S::Kind, 13, state}};
+    case 34: case 37: return {{S::WindowFrames, 0, state}};
+    case 35: case 36: return {{S::WindowFramesButtons, 0, state}};
+    default: return {};
+  }
+}
+
+}  // namespace tessera
