@@ -5,10 +5,12 @@
 #include <QProgressDialog>
 
 #include "core/platform/environment.h"
+#include "core/platform/settings.h"
 #include "core/skin/skin_package.h"
 #include "core/skin/skin_session.h"
 #include "ui/app/edit_uis_dialog.h"
 #include "ui/app/message_prompt.h"
+#include "ui/editor/edit_generic.h"
 
 namespace tessera::ui {
 
@@ -49,7 +51,9 @@ void OpenEntryEditor(QWidget* parent, int category, const std::string& entryText
 }
 
 void OpenSectionEditor(QWidget* parent, int, const std::string& section) {
-  announce(parent, QStringLiteral("section (CEditGeneric)"), FromSkinText(section));
+  CEditGeneric editor(section, parent);
+  if (ReadSettingInt(settings::WasMaxEdit) == 1) editor.setWindowState(Qt::WindowMaximized);
+  editor.exec();
 }
 
 void OpenHowDoI(QWidget* parent) { announce(parent, QStringLiteral("\"How do I\"")); }

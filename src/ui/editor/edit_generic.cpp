@@ -1,0 +1,110 @@
+#include "ui/editor/edit_generic.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QVBoxLayout>
+#include <QWindowStateChangeEvent>
+
+#include "core/editor/linear_order.h"
+#include "core/editor/preview_background.h"
+#include "core/platform/settings.h"
+#include "core/skin/skin_session.h"
+#include "ui/editor/bottom_bar.h"
+#include "ui/editor/large_preview_button.h"
+#include "ui/app/message_prompt.h"
+#include "ui/sheet/property_sheet.h"
+
+namespace tessera::ui {
+
+CEditGeneric::CEditGeneric(const std::string& entry, QWidget* parent) : QDialog(parent) {
+  previousTopLevel_ = Session().currentTopLevelSection;
+  const EntrySelection selection = SelectEntry(entry);
+  group_ = selection.group;
+  linearPosition_ = selection.linearPosition;
+  currentSection_ = selection.section;
+  setTopLevel(selection.section);
+  grey_ = StoredInterfaceGrey();
+
+  repaintTimer_.setSingleShot(true);
+  repaintTimer_.setInterval(100);
+  connect(&repaintTimer_, &QTimer::timeout, this, [this] { preview_->update(); });
+  brightnessTimer_.setSingleShot(true);
+  brightnessTimer_.setInterval(50);
+  connect(&brightnessTimer_, &QTimer::timeout, this, &CEditGeneric::brightnessSettled);
+
+  buildControls();
+  title_->setText(FromSkinText(selection.title));
+  subtitle_->setText(FromSkinText(selection.subtitle));
+  if (usesTree()) {
+    fillTree();
+    fillPreviewStates(group_);
+    selectSubPreview(topLevel_);
+  } else {
+    rebuildTaskPane();
+  }
+  RebuildPropertySheet();
+  repaintTimer_.start();
+}
+
+CEditGeneric::~CEditGeneric() {
+  // Routing of layer sections follows the current top-level section only while this window edits.
+  Session().currentTopLevelSection = previousTopLevel_;
+}
+
+void CEditGeneric::requestSheetRebuild() {
+  if (rebuildQueued_) return;
+  rebuildQueued_ = true;
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        rebuildQueued_ = false;
+        RebuildPropertySheet();
+      },
+      Qt::QueuedConnection);
+}
+
+void CEditGeneric::repaintLargePreview() { preview_->update(); }
+
+void CEditGeneric::RebuildPropertySheet() {
+  if (sheet_) {
+    rememberedCaption_ = sheet_->activeCaption();
+    delete sheet_.data();
+  }
+  sheet_ = new CMyPropertySheet(*this, rememberedCaption_, sheetHost_);
+  sheet_->setFont(QApplication::font());
+  sheetHostLayout_->addWidget(sheet_);
+  sheet_->show();
+  bottomBar_->setCaptions(sheet_->pageCaptions());
+  bottomBar_->setSelected(sheet_->activePage());
+  connect(sheet_, &CMyPropertySheet::activePageChanged, bottomBar_, &CBottomBar::setSelected);
+  RefreshLayerList();
+}
+
+void CEditGeneric::done(int result) {
+  WriteSetting(settings::WasMaxEdit, isMaximized() ? "1" : "0");
+  QDialog::done(result);
+}
+
+void CEditGeneric::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  if (event->type() != QEvent::WindowStateChange) return;
+  const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+  QWidget* mainWindow = parentWidget() ? parentWidget()->window() : nullptr;
+  if (isMinimized()) {
+    if (mainWindow) mainWindow->showMinimized();
+    return;
+  }
+  if ((change->oldState() & Qt::WindowMinimized) && mainWindow) mainWindow->showNormal();
+  if (isVisible()) requestSheetRebuild();
+}
+
+bool CEditGeneric::eventFilter(QObject* watched, QEvent* event) {
+  // A search box left while no results are listed forgets its text.
+  if (watched == search_ && event->type() == QEvent::FocusOut && !results_->isVisible()) search_->clear();
+  return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace tessera::ui

@@ -1,0 +1,68 @@
+// The section editor's commands: reload, test, save, apply, zoom, background and brightness.
+#include <QComboBox>
+#include <QMessageBox>
+#include <QSlider>
+#include <QTreeWidget>
+
+#include "core/app/skin_actions.h"
+#include "core/app/test_skin.h"
+#include "core/editor/preview_background.h"
+#include "core/platform/settings.h"
+#include "core/skin/skin_files.h"
+#include "core/skin/skin_session.h"
+#include "ui/editor/edit_generic.h"
+#include "ui/editor/large_preview_button.h"
+
+namespace tessera::ui {
+
+void CEditGeneric::forceReimport() {
+  RefreshPreview();
+  preview_->update();
+}
+
+void CEditGeneric::testSkin() { TestSkin(); }
+
+void CEditGeneric::saveSkin() {
+  if (Session().isOpen()) CommitSkinFiles();
+}
+
+void CEditGeneric::applySkin() {
+  setFocus();
+  // Applying commits the skin (asking first) and reads the session, so it runs on this thread,
+  // once the click that asked for it has been handled.
+  QMetaObject::invokeMethod(this, [] { ApplySkin(); }, Qt::QueuedConnection);
+}
+
+void CEditGeneric::showZoomWindow() {
+  QMessageBox::information(this, QStringLiteral("Quillmont Tessera"),
+                           QStringLiteral("The zoom window (CZoom) opens here."));
+}
+
+void CEditGeneric::backgroundChosen(int index) {
+  WriteSetting(settings::BackIndex, index);
+  preview_->update();
+}
+
+void CEditGeneric::brightnessSettled() {
+  const int grey = GreyFromSlider(brightness_->value());
+  if (grey == grey_) return;
+  grey_ = grey;
+  WriteSetting(settings::Brightness, grey_);
+  applyInterfaceGrey();
+  preview_->update();
+}
+
+void CEditGeneric::applyInterfaceGrey() {
+  // Window, statics, edits and the tree all stand on the interface grey with black text.
+  QPalette colours = palette();
+  const QColor grey(grey_, grey_, grey_);
+  for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button}) colours.setColor(role, grey);
+  for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+    colours.setColor(role, Qt::black);
+  }
+  setPalette(colours);
+  setAutoFillBackground(true);
+  update();
+}
+
+}  // namespace tessera::ui

@@ -1,0 +1,66 @@
+#include "ui/editor/large_preview_button.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "core/skin/section_catalogue.h"
+
+namespace tessera::ui {
+
+LargePreviewButton::LargePreviewButton(std::function<LargePreviewRequest()> request, QWidget* parent)
+    : QWidget(parent), request_(std::move(request)) {
+  setMinimumSize(200, 150);
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  setAttribute(Qt::WA_Hover);
+}
+
+LargePreviewRequest LargePreviewButton::effectiveRequest() const {
+  LargePreviewRequest request = request_();
+  if (request.state == 1 && hovered_) {
+    // preview2.ini names, per group, which states show the mouse-over and pressed looks.
+    const CatalogueFile looks(catalogue_files::kPreview2);
+    const int section = SectionCatalogue().readInt(request.topLevelSection, subsection_keys::SectionAtPreview);
+    const std::string group = std::to_string(section);
+    request.state = looks.readInt(group, pressed_ ? preview_keys::PressedState : preview_keys::MouseState);
+  }
+  return request;
+}
+
+QImage LargePreviewButton::render() const {
+  const qreal ratio = devicePixelRatioF();
+  QImage canvas(size() * ratio, QImage::Format_ARGB32_Premultiplied);
+  ComposeLargePreview(canvas, effectiveRequest());
+  canvas.setDevicePixelRatio(ratio);
+  return canvas;
+}
+
+void LargePreviewButton::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.drawImage(0, 0, render());
+}
+
+void LargePreviewButton::enterEvent(QEnterEvent*) {
+  hovered_ = true;
+  update();
+}
+
+void LargePreviewButton::leaveEvent(QEvent*) {
+  hovered_ = false;
+  pressed_ = false;
+  update();
+}
+
+void LargePreviewButton::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  pressed_ = true;
+  hovered_ = true;
+  update();
+}
+
+void LargePreviewButton::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  pressed_ = false;
+  update();
+}
+
+}  // namespace tessera::ui
