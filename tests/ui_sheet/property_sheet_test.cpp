@@ -1,0 +1,90 @@
+#include "ui/sheet/property_sheet.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+#include <memory>
+
+#include "core/platform/settings.h"
+#include "sheet/sheet_fixture.h"
+#include "ui/sheet/extra_settings_page.h"
+#include "ui/sheet/extra_value_editor.h"
+#include "ui/sheet/refresh_timer.h"
+#include "ui_sheet/fake_editor.h"
+
+
+namespace tessera::ui {
+namespace {
+
+using testing::FakeEditor;
+
+class PropertySheetTest : public tessera::testing::SheetEnvironmentTest {
+ protected:
+  void SetUp() override {
+    SheetEnvironmentTest::SetUp();
+    catalogue("subsections.ini", "[Button]\r\nContent=1\r\n[Caption]\r\nCaptionMode=1\r\n");
+    catalogue("extras.ini", "[Button]\r\nFocusRect=0\r\n");
+    catalogue("extraDetails.ini", "[FocusRect]\r\nType=2\r\n");
+    openSkin("[Button]\r\nFocusRect=0\r\n");
+  }
+};
+
+TEST_F(PropertySheetTest, PagesFollowTheRoutingAndUnbuiltPagesSayWhatTheyAre) {
+  FakeEditor editor("Button", "Button");
+  CMyPropertySheet sheet(editor, QString());
+  EXPECT_EQ(sheet.pageCaptions(), (QStringList{"Image", "Glyph", "Painting", "Text", "Content settings",
+                                               "Extra settings", "Help"}));
+  EXPECT_EQ(sheet.activePage(), 0);
+  auto* note = sheet.page(1)->findChild<QLabel*>(QStringLiteral("pendingNote"));
+  ASSERT_NE(note, nullptr);
+  EXPECT_TRUE(note->text().contains("Glyph"));
+  EXPECT_TRUE(note->text().contains("CMyPropertyPage2"));
+  EXPECT_TRUE(note->text().contains("not built yet"));
+  EXPECT_NE(qobject_cast<CMyPropertyPage5*>(sheet.page(5)), nullptr);
+}
+
+TEST_F(PropertySheetTest, RememberedCaptionIsActivatedAgain) {
+  FakeEditor editor("Button", "Button");
+  CMyPropertySheet sheet(editor, QStringLiteral("Extra settings"));
+  EXPECT_EQ(sheet.activeCaption(), "Extra settings");
+  EXPECT_EQ(sheet.activePage(), 5);
+  // A caption the new sheet lacks falls back to the first page.
+  FakeEditor captionEditor("Caption", "Caption");
+  CMyPropertySheet captionSheet(captionEditor, QStringLiteral("Extra settings"));
+  EXPECT_EQ(captionSheet.pageCaptions(), (QStringList{"Caption text settings", "Caption click settings"}));
+  EXPECT_EQ(captionSheet.activePage(), 0);
+
+  QSignalSpy changed(&sheet, &CMyPropertySheet::activePageChanged);
+  sheet.activatePage(2);
+  sheet.activatePage(99);
+  ASSERT_EQ(changed.count(), 1);
+  EXPECT_EQ(changed.at(0).at(0).toInt(), 2);
+  EXPECT_EQ(sheet.activeCaption(), "Painting");
+}
+
+TEST_F(PropertySheetTest, EditsRefreshOnceAfterABurstAndBeforeTheSheetGoes) {
+  FakeEditor editor("Button", "Button");
+  {
+    auto sheet = std::make_unique<CMyPropertySheet>(editor, QStringLiteral("Extra settings"));
+    auto* page = qobject_cast<CMyPropertyPage5*>(sheet->page(sheet->activePage()));
+    ASSERT_NE(page, nullptr);
+    QCheckBox* box = page->valueEditor()->flagBox();
+    box->click();
+    box->click();
+    box->click();
+    EXPECT_TRUE(page->refreshTimer()->isPending());
+    QTest::qWait(RefreshTimer::kFirstStageMs + RefreshTimer::kSecondStageMs + 100);
+    EXPECT_EQ(editor.repaints, 1);
+    EXPECT_EQ(skinValue("Button", "FocusRect"), "1");
+    // An edit just before the sheet is torn down still reaches the preview.
+    box->click();
+  }
+  EXPECT_EQ(editor.repaints, 2);
+  EXPECT_EQ(skinValue("Button", "FocusRect"), "0");
+}
+
+}  // namespace
+}  // namespace tessera::ui
