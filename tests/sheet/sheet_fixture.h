@@ -1,6 +1,7 @@
 #pragma once
 // A private environment with a catalogue of the test's own and an open skin "S" whose working
 // files the test writes.
+#include <optional>
 #include <string>
 #include <string_view>
 
