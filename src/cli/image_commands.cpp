@@ -204,7 +204,8 @@ int runReimport(const std::vector<std::string>& words) {
   if (main.empty()) return fail("there is no skin \"" + p[1] + "\" in " + GetSkinsFolder());
 
   EnableSkinWrites();
-  OpenSkinFiles(main, "");
+  // An editor may have this skin open: its working copies, and their unsaved edits, stay.
+  OpenSkinFiles(main, "", WorkingCopies::KeepExisting);
   for (const std::string& rewritten : RunReimportPass().rewritten) std::cout << rewritten << '\n';
   return kOk;
 }

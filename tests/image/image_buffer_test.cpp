@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "core/image/image_buffer.h"
 
 namespace tessera {
@@ -47,6 +49,18 @@ TEST(ImageBuffer, PremultiplyAndUnpremultiplyTruncateExactly) {
   for (std::size_t i = 0; i < image->pixelCount(); ++i) {
     ASSERT_EQ(image->pixels()[i], UnpremultiplyPixel(PremultiplyPixel(straight.pixels()[i])));
   }
+  // Every colour and alpha, valid or not, mixed within each group of eight pixels: the wide
+  // conversions of the picture loops agree with the per-pixel forms.
+  std::vector<std::uint32_t> all(256 * 256 + 5), converted(all.size());
+  for (std::size_t i = 0; i < all.size(); ++i) {
+    const std::uint32_t x = i & 0xff, a = ((i >> 8) * 37 + i * 11) & 0xff;
+    all[i] = MakePixel(x, (x * 7) & 0xff, 255 - x, a);
+  }
+  UnpremultiplyPixels(all.data(), converted.data(), all.size());
+  for (std::size_t i = 0; i < all.size(); ++i) ASSERT_EQ(converted[i], UnpremultiplyPixel(all[i])) << std::hex << all[i];
+  converted = all;
+  PremultiplyPixels(converted.data(), converted.size());
+  for (std::size_t i = 0; i < all.size(); ++i) ASSERT_EQ(converted[i], PremultiplyPixel(all[i])) << std::hex << all[i];
   // Invalid pre-multiplied input is held to 255 instead of wrapping.
   EXPECT_EQ(BlueOfPixel(UnpremultiplyPixel(MakePixel(200, 0, 0, 100))), 255);
   EXPECT_EQ(UnpremultiplyPixel(MakePixel(12, 34, 56, 0)), 0u);

@@ -54,6 +54,32 @@ TEST_F(SkinFilesTest, OpenMakesWorkingCopiesPointingAtEachOther) {
   EXPECT_EQ(ReadSkinInt("Taskbar", "Height", 0, s.mainFile), 30u);
 }
 
+TEST_F(SkinFilesTest, KeepingExistingCopiesLeavesAnOpenEditorsEditsAlone) {
+  const std::string path = writeSkin("Cool", "[XPTaskbar]\r\nFile=cool\\cool.xp\r\n[Colours]\r\nBackground=10 20 30\r\n");
+  temp.write("skins/Cool/cool.xp", "[Taskbar]\r\nHeight=30\r\n");
+  OpenSkinFiles(path, "");
+  // The editor's unsaved edits, in the main working file and in a companion.
+  profile::WriteString("Colours", "Background", "1 2 3", path + "~");
+  profile::WriteString("Taskbar", "Height", "44", Session().companionFiles[0]);
+  Session() = SkinSession{};
+
+  OpenSkinFiles(path, "", WorkingCopies::KeepExisting);
+  const SkinSession& s = Session();
+  EXPECT_EQ(s.mainFile, path + "~");
+  EXPECT_EQ(s.desktopColour, MakeColorRef(1, 2, 3));
+  EXPECT_EQ(profile::ReadString("Taskbar", "Height", "", s.companionFiles[0]), "44");
+  // The File values keep exactly one working mark.
+  EXPECT_EQ(profile::ReadString("XPTaskbar", "File", "", s.mainFile), "cool\\cool.xp~");
+  EXPECT_EQ(profile::ReadString("XPShell", "File", "", s.mainFile), "Cool\\Cool.xps~");
+
+  // Without working copies the mode makes them as the editor does.
+  Session() = SkinSession{};
+  files::deleteFile(path + "~");
+  OpenSkinFiles(path, "", WorkingCopies::KeepExisting);
+  EXPECT_EQ(Session().desktopColour, MakeColorRef(10, 20, 30));
+  EXPECT_EQ(profile::ReadString("XPTaskbar", "File", "", Session().mainFile), "cool\\cool.xp~");
+}
+
 TEST_F(SkinFilesTest, OpenAddsMissingFileKeysToThePermanentMainFile) {
   const std::string path = writeSkin("Plain", "[TitlebarSkin]\r\nSkinName=Plain\r\n");
   OpenSkinFiles(path, "");

@@ -8,6 +8,8 @@
 #include <cstring>
 #include <utility>
 
+#include "core/image/pixel_kernels.h"
+
 namespace tessera {
 
 namespace {
@@ -143,13 +145,21 @@ std::uint32_t UnpremultiplyPixel(std::uint32_t p) { return unpremultiplyWord(p, 
 
 void UnpremultiplyPixels(const std::uint32_t* source, std::uint32_t* target, std::size_t count) {
   const UnpremultiplyTable& table = unpremultiplyTable();
-  for (std::size_t i = 0; i < count; ++i) target[i] = unpremultiplyWord(source[i], table);
+  for (std::size_t i = pixel_kernels::UnpremultiplyWide(source, target, count); i < count; ++i) target[i] = unpremultiplyWord(source[i], table);
 }
 
-void Premultiply(ImageBuffer& image) {
-  std::uint32_t* p = image.pixels();
-  const std::size_t n = image.pixelCount();
-  std::size_t i = 0;
+void UnpremultiplyPixelsToBytes(const std::uint32_t* source, char* target, std::size_t count) {
+  const UnpremultiplyTable& table = unpremultiplyTable();
+  for (std::size_t i = pixel_kernels::UnpremultiplyWide(source, target, count); i < count; ++i) {
+    const std::uint32_t straight = unpremultiplyWord(source[i], table);
+    std::memcpy(target + i * 4, &straight, 4);
+  }
+}
+
+void Premultiply(ImageBuffer& image) { PremultiplyPixels(image.pixels(), image.pixelCount()); }
+
+void PremultiplyPixels(std::uint32_t* p, std::size_t n) {
+  std::size_t i = pixel_kernels::PremultiplyWide(p, n);
 #if defined(__SSE2__)
   for (; i + 4 <= n; i += 4) {
     // Skin pictures are mostly opaque: four opaque pixels stay as they are.

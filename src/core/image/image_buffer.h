@@ -97,8 +97,14 @@ void UnpremultiplyKeyed(ImageBuffer& image);
 // Magenta pixels (any alpha) become fully transparent.
 void KeyToTransparent(ImageBuffer& image);
 
+// Premultiply of `count` pixels in place.
+void PremultiplyPixels(std::uint32_t* pixels, std::size_t count);
 // Unpremultiply of `count` pixels from `source` into `target` (which may be the same memory).
 void UnpremultiplyPixels(const std::uint32_t* source, std::uint32_t* target, std::size_t count);
+
+// Unpremultiply of `count` pixels into little-endian bytes at `target` (any alignment), as a
+// file stores them.
+void UnpremultiplyPixelsToBytes(const std::uint32_t* source, char* target, std::size_t count);
 
 // Per-pixel forms of the conversions above.
 std::uint32_t PremultiplyPixel(std::uint32_t straight);

@@ -184,26 +184,11 @@ std::string EncodeTga(const ImageBuffer& image) {
   putLe16(out, 14, static_cast<std::uint32_t>(image.height()));
   out[16] = 32;
   out[17] = 8;
-  // Bottom row first, straight alpha.
-  // Rows are copied whole (little-endian words are the file's blue, green, red, alpha), then the
-  // pixels that are not opaque are turned straight.
+  // Bottom row first, straight alpha (little-endian words are the file's blue, green, red, alpha).
   char* dst = out.data() + kTgaHeaderSize;
-  const std::size_t w = static_cast<std::size_t>(image.width());
-  std::uint32_t row[1024];
-  for (int y = image.height() - 1; y >= 0; --y) {
-    const std::uint32_t* src = image.rowFromTop(y);
-    for (std::size_t x0 = 0; x0 < w; x0 += 1024) {
-      const std::size_t n = std::min<std::size_t>(1024, w - x0);
-      bool opaque = true;
-      for (std::size_t x = 0; x < n; ++x) opaque &= (src[x0 + x] >> 24) == 255;
-      if (opaque) {
-        std::memcpy(dst, src + x0, n * 4);
-      } else {
-        UnpremultiplyPixels(src + x0, row, n);
-        std::memcpy(dst, row, n * 4);
-      }
-      dst += n * 4;
-    }
+  const std::size_t rowBytes = static_cast<std::size_t>(image.width()) * 4;
+  for (int y = image.height() - 1; y >= 0; --y, dst += rowBytes) {
+    UnpremultiplyPixelsToBytes(image.rowFromTop(y), dst, static_cast<std::size_t>(image.width()));
   }
   return out;
 }

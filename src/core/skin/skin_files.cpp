@@ -63,7 +63,7 @@ std::string withWorkingMark(const std::string& path) { return path + "~"; }
 
 }  // namespace
 
-void OpenSkinFiles(const std::string& path, const std::string& chosenSubStyle) {
+void OpenSkinFiles(const std::string& path, const std::string& chosenSubStyle, WorkingCopies existing) {
   SkinSession& s = Session();
   s.mainFile.clear();
   s.skinName = SkinNameFromPath(path);
@@ -95,12 +95,15 @@ void OpenSkinFiles(const std::string& path, const std::string& chosenSubStyle) {
   }
 
   // Working copies: main, then shell, toolbar icons, taskbar.
-  files::copyFile(main, withWorkingMark(main), true);
+  const bool keep = existing == WorkingCopies::KeepExisting;
+  if (!keep || !files::isFile(withWorkingMark(main))) files::copyFile(main, withWorkingMark(main), true);
   s.mainFile = withWorkingMark(main);
   for (const std::size_t i : kCopyOrder) {
     std::string& companion = s.companionFiles[i];
     const std::string working = withWorkingMark(companion);
-    if (files::isFile(companion)) {
+    if (keep && files::isFile(working)) {
+      // An open editor's copy, possibly with edits of its own.
+    } else if (files::isFile(companion)) {
       files::copyFile(companion, working, true);
     } else {
       // No permanent file: a working copy left from an earlier session must not pose as it.
@@ -115,7 +118,8 @@ void OpenSkinFiles(const std::string& path, const std::string& chosenSubStyle) {
     const CompanionRole& role = kCompanionRoles[i];
     std::string value = profile::ReadString(role.section, "File", "", s.mainFile);
     if (!IsSafeRelativePath(value) || value.empty()) value = s.skinName + "\\" + base + role.extension;
-    profile::WriteString(role.section, "File", value + "~", s.mainFile);
+    // A kept working file already names the working companions.
+    if (!value.ends_with('~')) profile::WriteString(role.section, "File", value + "~", s.mainFile);
   }
 
   s.desktopColour = ReadDesktopColour(s.mainFile);

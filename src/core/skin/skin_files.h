@@ -7,9 +7,16 @@
 
 namespace tessera {
 
+// What opening does with "~" working copies that are already there.
+enum class WorkingCopies {
+  Remake,        // the editor: fresh copies of the permanent files
+  KeepExisting,  // tools beside a running editor: its unsaved edits stay, missing copies are made
+};
+
 // Makes the working copies of the skin at `path` (a .uis file) and fills the session. With a
 // non-empty `chosenSubStyle` the main file is that sub-style file of the skin folder.
-void OpenSkinFiles(const std::string& path, const std::string& chosenSubStyle);
+void OpenSkinFiles(const std::string& path, const std::string& chosenSubStyle,
+                   WorkingCopies existing = WorkingCopies::Remake);
 
 // Copies the working files back over the permanent ones, asking first unless AutoSave is 1.
 // Does nothing when no skin is open or nothing was modified.
