@@ -1,6 +1,10 @@
 #include "standin/render/picture_loader.h"
 
+#include <QImageReader>
 #include <algorithm>
+#include <atomic>
+#include <cstdint>
+#include <fstream>
 
 #include "core/app/qimage_bridge.h"
 #include "core/image/image_file.h"
@@ -8,6 +12,63 @@
 #include "core/platform/paths.h"
 
 namespace tessera::render {
+
+namespace {
+
+std::atomic<VlImageLoader> externalLoader{nullptr};
+
+// A picture the renderer would refuse to hold anyway is not asked of the loader.
+constexpr int kMaxSide = 16384;
+constexpr qint64 kMaxPixels = 64LL * 1024 * 1024;
+
+std::uint32_t littleEndian(const unsigned char* bytes, int count) {
+  std::uint32_t value = 0;
+  for (int i = count - 1; i >= 0; --i) value = (value << 8) | bytes[i];
+  return value;
+}
+
+QImage decodeThroughLoader(VlImageLoader loader, const std::string& path) {
+  const auto size = PictureFileSize(path);
+  if (!size) return {};
+  QImage image(*size, QImage::Format_ARGB32_Premultiplied);
+  if (image.isNull()) return {};
+  image.fill(Qt::transparent);
+  if (loader(path.c_str(), image.width(), image.height(), image.bits(), static_cast<int>(image.bytesPerLine())) != 1) {
+    return {};
+  }
+  return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+}  // namespace
+
+void SetExternalPictureLoader(VlImageLoader loader) { externalLoader.store(loader); }
+
+VlImageLoader ExternalPictureLoader() { return externalLoader.load(); }
+
+std::optional<QSize> PictureFileSize(const std::string& path) {
+  QSize size;
+  const std::string extension(paths::extension(path));
+  if (paths::equalsIgnoreCase(extension, "tga") || paths::equalsIgnoreCase(extension, "bmp")) {
+    unsigned char header[26] = {};
+    std::ifstream file(path, std::ios::binary);
+    if (!file.read(reinterpret_cast<char*>(header), sizeof header)) return std::nullopt;
+    if (paths::equalsIgnoreCase(extension, "tga")) {
+      size = QSize(static_cast<int>(littleEndian(header + 12, 2)), static_cast<int>(littleEndian(header + 14, 2)));
+    } else {
+      if (header[0] != 'B' || header[1] != 'M') return std::nullopt;
+      // A negative height marks a top-down bitmap.
+      const auto height = static_cast<std::int32_t>(littleEndian(header + 22, 4));
+      size = QSize(static_cast<int>(littleEndian(header + 18, 4)), height < 0 ? -height : height);
+    }
+  } else {
+    size = QImageReader(QString::fromStdString(path)).size();
+  }
+  if (size.width() <= 0 || size.height() <= 0 || size.width() > kMaxSide || size.height() > kMaxSide ||
+      static_cast<qint64>(size.width()) * size.height() > kMaxPixels) {
+    return std::nullopt;
+  }
+  return size;
+}
 
 bool IsAnimationFile(const std::string& path) { return paths::equalsIgnoreCase(paths::extension(path), "zor"); }
 
@@ -21,6 +82,10 @@ QImage DecodePictureFile(const std::string& path, int animationFrame, int* anima
     const auto frame = animation.decodeFrame(animationFrame < animation.frameCount() ? animationFrame : 0);
     if (!frame || frame->isEmpty()) return {};
     return ToQImage(*frame).convertToFormat(QImage::Format_ARGB32);
+  }
+  if (const VlImageLoader loader = externalLoader.load()) {
+    QImage loaded = decodeThroughLoader(loader, path);
+    if (!loaded.isNull()) return loaded;
   }
   const auto image = LoadImageFile(path);
   if (!image || image->isEmpty()) return {};

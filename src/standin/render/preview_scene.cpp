@@ -15,6 +15,15 @@ namespace tessera::render {
 PreviewScene::PreviewScene(QPainter& painter, RenderContext& context, const PreviewRequest& request)
     : painter_(painter), context_(context), request_(request) {}
 
+PreviewScene::~PreviewScene() { layOverTextLayers(); }
+
+void PreviewScene::layOverTextLayers() {
+  if (!awaitingText_) return;
+  const Drawn drawn = std::move(*awaitingText_);
+  awaitingText_.reset();
+  PaintLayersOverText(painter_, context_, drawn.name, drawn.rect, drawn.state);
+}
+
 QRect PreviewScene::windowClient() const {
   const QRect client = request_.rect.marginsRemoved(FrameThickness(context_));
   return client.isValid() ? client : request_.rect;
@@ -35,7 +44,11 @@ int PreviewScene::stateFor(std::string_view name, int state) const {
 }
 
 bool PreviewScene::section(std::string_view name, const QRect& rect, int state) {
-  return PaintSection(painter_, context_, name, rect, stateFor(name, state));
+  layOverTextLayers();
+  state = stateFor(name, state);
+  const bool drawn = PaintSection(painter_, context_, name, rect, state, TextLayers::Deferred);
+  awaitingText_ = Drawn{std::string(name), rect, state};
+  return drawn;
 }
 
 void PreviewScene::control(std::string_view name, const QRect& rect, int state, bool sunkenFallback) {
@@ -57,6 +70,7 @@ void PreviewScene::controlText(std::string_view name, const QRect& rect, int sta
   if (skin().integer(name, std::string("TextHorzAlign") + "Normal", 0) == 0) textStyle.horzAlign = defaultAlign;
   const QRect content = rect.marginsRemoved(style.content);
   DrawSkinText(painter_, content.isValid() ? content : rect, text, textStyle);
+  layOverTextLayers();
 }
 
 void PreviewScene::labelledControl(std::string_view name, const QRect& rect, int state, const QString& text) {

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QRect>
 #include <QString>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,10 @@ struct PreviewRequest {
 class PreviewScene {
  public:
   PreviewScene(QPainter& painter, RenderContext& context, const PreviewRequest& request);
+  // Lays the over-text layers of the last section drawn (see section()).
+  ~PreviewScene();
+  PreviewScene(const PreviewScene&) = delete;
+  PreviewScene& operator=(const PreviewScene&) = delete;
 
   QPainter& painter() { return painter_; }
   RenderContext& context() { return context_; }
@@ -32,7 +37,8 @@ class PreviewScene {
   // The rectangle less a small border.
   QRect inset() const;
 
-  // Draws a section; true when it had a picture.
+  // Draws a section; true when it had a picture. Its layers meant for over the text wait until
+  // its text is drawn (controlText) or the next section is drawn, whichever comes first.
   bool section(std::string_view name, const QRect& rect, int state);
   // Draws a section or, without a picture, a classic raised (or sunken) box.
   void control(std::string_view name, const QRect& rect, int state, bool sunkenFallback = false);
@@ -48,10 +54,18 @@ class PreviewScene {
 
  private:
   int stateFor(std::string_view name, int state) const;
+  void layOverTextLayers();
+
+  struct Drawn {
+    std::string name;
+    QRect rect;
+    int state = 1;
+  };
 
   QPainter& painter_;
   RenderContext& context_;
   PreviewRequest request_;
+  std::optional<Drawn> awaitingText_;
 };
 
 // Frame of a state in a strip that repeats a block of `perBlock` states `block` times over

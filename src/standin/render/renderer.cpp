@@ -124,12 +124,13 @@ void Renderer::renderSectionText(QImage& target, const QRect& rect, int state, c
   QPainter painter(&target);
   painter.setClipRect(rect);
   RenderContext context{section_->skin, pictures_};
-  PaintSection(painter, context, section_->section, rect, state);
+  PaintSection(painter, context, section_->section, rect, state, TextLayers::Deferred);
   const SectionStyle style = ReadSectionStyle(section_->skin, section_->section);
   const TextStyle textStyle = SectionTextStyle(section_->skin, section_->section, state,
                                                SkinSystemQColor(section_->skin, state == 4 ? 17 : 18));
   const QRect content = rect.marginsRemoved(style.content);
   DrawSkinText(painter, content.isValid() ? content : rect, FromSkinText(text), textStyle);
+  PaintLayersOverText(painter, context, section_->section, rect, state);
 }
 
 void Renderer::renderTextObject(QImage& target, const QRect& rect, int preset, const std::string& fontKey,

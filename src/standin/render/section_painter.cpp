@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <algorithm>
+#include <optional>
 
 #include "core/platform/paths.h"
 #include "standin/render/blend_modes.h"
@@ -104,6 +105,25 @@ QRect layerArea(RenderContext& context, const SectionStyle& base, const std::str
   return area.isValid() ? area : local;
 }
 
+// One layer painted into its area of a transparent picture of the section's size, with the
+// blend mode it asks for; nothing when the layer has no picture.
+struct LayerPicture {
+  QImage picture;
+  BlendMode mode;
+};
+
+std::optional<LayerPicture> layerPicture(RenderContext& context, const SectionStyle& base, const std::string& layerName,
+                                         QSize size, int state) {
+  const SectionStyle layer = ReadSectionStyle(context.skin, layerName);
+  QImage picture(size, QImage::Format_ARGB32_Premultiplied);
+  picture.fill(Qt::transparent);
+  QPainter p(&picture);
+  const QRect local(QPoint(0, 0), size);
+  if (!paintOwn(p, context, layer, layerArea(context, base, layerName, local, state), state)) return std::nullopt;
+  p.end();
+  return LayerPicture{std::move(picture), BlendModeOf(layer.alphaMode)};
+}
+
 }  // namespace
 
 std::vector<std::string> LayerChain(const SkinModel& skin, std::string_view section) {
@@ -124,7 +144,8 @@ std::vector<std::string> LayerChain(const SkinModel& skin, std::string_view sect
   return chain;
 }
 
-bool PaintSection(QPainter& painter, RenderContext& context, std::string_view section, const QRect& rect, int state) {
+bool PaintSection(QPainter& painter, RenderContext& context, std::string_view section, const QRect& rect, int state,
+                  TextLayers textLayers) {
   if (rect.isEmpty() || section.empty()) return false;
   const SectionStyle style = ReadSectionStyle(context.skin, section);
   const std::vector<std::string> layers = LayerChain(context.skin, section);
@@ -139,29 +160,73 @@ bool PaintSection(QPainter& painter, RenderContext& context, std::string_view se
     QPainter p(&composed);
     drawn = paintOwn(p, context, style, local, state);
   }
+  std::vector<std::string> overText;
   for (const auto& layerName : layers) {
-    const SectionStyle layer = ReadSectionStyle(context.skin, layerName);
-    QImage layerImage(rect.size(), QImage::Format_ARGB32_Premultiplied);
-    layerImage.fill(Qt::transparent);
-    bool layerDrawn = false;
-    {
-      QPainter p(&layerImage);
-      layerDrawn = paintOwn(p, context, layer, layerArea(context, style, layerName, local, state), state);
+    const int order = context.skin.integer(layerName, "LayerBlendOrder", 0);
+    if (order == kOverTextOrder) {
+      overText.push_back(layerName);
+      continue;
     }
-    if (!layerDrawn) continue;
-    if (context.skin.integer(layerName, "LayerBlendOrder", 0) == 1) {
+    const auto layer = layerPicture(context, style, layerName, rect.size(), state);
+    if (!layer) continue;
+    if (order == 1) {
       // Under the base: the layer is the destination the composition so far is laid over.
-      QPainter p(&layerImage);
+      QImage under = layer->picture;
+      QPainter p(&under);
       p.drawImage(0, 0, composed);
       p.end();
-      composed = layerImage;
+      composed = under;
     } else {
-      BlendLayer(composed, layerImage, BlendModeOf(layer.alphaMode));
+      BlendLayer(composed, layer->picture, layer->mode);
     }
     drawn = true;
   }
+  // Without text to wait for, the over-text layers come last, over every other layer.
+  if (textLayers == TextLayers::Included) {
+    for (const auto& layerName : overText) {
+      const auto layer = layerPicture(context, style, layerName, rect.size(), state);
+      if (!layer) continue;
+      BlendLayer(composed, layer->picture, layer->mode);
+      drawn = true;
+    }
+  }
   painter.drawImage(rect.topLeft(), composed);
   return drawn;
+}
+
+void PaintLayersOverText(QPainter& painter, RenderContext& context, std::string_view section, const QRect& rect,
+                         int state) {
+  if (rect.isEmpty() || section.empty()) return;
+  std::vector<std::string> overText;
+  for (const auto& layerName : LayerChain(context.skin, section)) {
+    if (context.skin.integer(layerName, "LayerBlendOrder", 0) == kOverTextOrder) overText.push_back(layerName);
+  }
+  if (overText.empty()) return;
+  const SectionStyle style = ReadSectionStyle(context.skin, section);
+  // The blend modes need what lies beneath: on an image under a plain offset that is read back;
+  // elsewhere the layers are laid over normally.
+  QImage* target = painter.device() && painter.device()->devType() == QInternal::Image
+                       ? static_cast<QImage*>(painter.device())
+                       : nullptr;
+  const QTransform transform = painter.deviceTransform();
+  const bool readable = target && transform.type() <= QTransform::TxTranslate;
+  const QRect onDevice = transform.mapRect(rect);
+  QImage beneath = readable ? target->copy(onDevice).convertToFormat(QImage::Format_ARGB32_Premultiplied) : QImage();
+  for (const auto& layerName : overText) {
+    const auto layer = layerPicture(context, style, layerName, rect.size(), state);
+    if (!layer) continue;
+    if (readable) {
+      BlendLayer(beneath, layer->picture, layer->mode);
+    } else {
+      painter.drawImage(rect.topLeft(), layer->picture);
+    }
+  }
+  if (!readable) return;
+  painter.save();
+  painter.setClipRect(rect, Qt::IntersectClip);
+  painter.setCompositionMode(QPainter::CompositionMode_Source);
+  painter.drawImage(rect.topLeft(), beneath);
+  painter.restore();
 }
 
 QSize SectionFrameSize(RenderContext& context, std::string_view section) {

@@ -22,8 +22,21 @@ struct RenderContext {
 inline constexpr int kMaxLayers = 32;
 std::vector<std::string> LayerChain(const SkinModel& skin, std::string_view section);
 
+// "LayerBlendOrder" of a layer: 0 blended over the layers before it, 1 laid under the section's
+// own picture, 2 blended over the element's text (elements without text: over every other layer).
+inline constexpr int kOverTextOrder = 2;
+
+// Whether PaintSection blends the over-text layers in itself (the element draws no text) or
+// leaves them to PaintLayersOverText, called once the text is drawn.
+enum class TextLayers { Included, Deferred };
+
 // Draws the section into `rect`; returns false when it has no picture to draw.
-bool PaintSection(QPainter& painter, RenderContext& context, std::string_view section, const QRect& rect, int state);
+bool PaintSection(QPainter& painter, RenderContext& context, std::string_view section, const QRect& rect, int state,
+                  TextLayers textLayers = TextLayers::Included);
+// The over-text layers of a section drawn with TextLayers::Deferred, blended by their modes over
+// what `rect` holds now.
+void PaintLayersOverText(QPainter& painter, RenderContext& context, std::string_view section, const QRect& rect,
+                         int state);
 
 // The size of one frame of the section's picture (empty when it has none).
 QSize SectionFrameSize(RenderContext& context, std::string_view section);

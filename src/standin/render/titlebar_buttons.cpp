@@ -10,8 +10,56 @@
 namespace tessera::render {
 
 namespace {
+
 constexpr int kMaxButtons = 99;
+
+// A hue key: -1 (absent) or any negative value means no change; larger turns wrap around.
+int hueTurn(const SkinModel& skin, const char* key) {
+  const int value = skin.integer("WindowFrame.Activetexture", key, -1);
+  return value < 0 ? -1 : value % 360;
+}
+
+void drawButton(QPainter& painter, const QRect& target, const QImage& picture, const QRect& source,
+                const ButtonTint& tint, bool isClose) {
+  const int hue = isClose ? tint.closeHue : tint.hue;
+  const bool plain = tint.alpha >= 255 && hue <= 0;
+  if (plain) {
+    painter.drawImage(target, picture, source);
+    return;
+  }
+  painter.save();
+  painter.setOpacity(painter.opacity() * std::clamp(tint.alpha, 0, 255) / 255.0);
+  if (hue > 0) {
+    painter.drawImage(target, HueRotated(picture.copy(source), hue));
+  } else {
+    painter.drawImage(target, picture, source);
+  }
+  painter.restore();
+}
+
 }  // namespace
+
+ButtonTint TextureFrameButtonTint(const SkinModel& skin) {
+  return ButtonTint{std::clamp(skin.integer("DWM", "ButtonAlpha", 255), 0, 255), hueTurn(skin, "ButtonHue"),
+                    hueTurn(skin, "CloseButtonHue")};
+}
+
+QImage HueRotated(const QImage& picture, int degrees) {
+  QImage out = picture.convertToFormat(QImage::Format_ARGB32);
+  for (int y = 0; y < out.height(); ++y) {
+    auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
+    for (int x = 0; x < out.width(); ++x) {
+      if (qAlpha(row[x]) == 0) continue;
+      float hue = 0, saturation = 0, lightness = 0, alpha = 0;
+      QColor::fromRgba(row[x]).getHslF(&hue, &saturation, &lightness, &alpha);
+      if (hue < 0) continue;  // grey
+      hue += static_cast<float>(degrees) / 360.0f;
+      if (hue >= 1.0f) hue -= 1.0f;
+      row[x] = QColor::fromHslF(hue, saturation, lightness, alpha).rgba();
+    }
+  }
+  return out;
+}
 
 bool UsesPersonalityButtonLayout(const SkinModel& skin) {
   return skin.integer("Personality", "ButtonCount", -1) != -1;
@@ -24,7 +72,7 @@ int TitleBarButtonCount(const SkinModel& skin) {
 }
 
 void PaintTitleBarButtons(QPainter& painter, RenderContext& context, const QRect& window, const QRect& caption,
-                          bool active, int hoverState) {
+                          bool active, int hoverState, const ButtonTint& tint) {
   const SkinModel& skin = context.skin;
   const bool personality = UsesPersonalityButtonLayout(skin);
   const int defaultFrames = personality && skin.integer("Personality", "TripleImages", 0) != 0 ? 6 : 3;
@@ -62,12 +110,12 @@ void PaintTitleBarButtons(QPainter& painter, RenderContext& context, const QRect
       case 9: at = QPoint(caption.right() + 1 + x, window.top() + y); break;
       default: at = QPoint(window.left() + x, window.top() + y); break;
     }
-    painter.drawImage(QRect(at, size), picture, source);
+    drawButton(painter, QRect(at, size), picture, source, tint, skin.integer(section, "Action", 0) == 0);
   }
 }
 
 void PaintStandardFrameButtons(QPainter& painter, RenderContext& context, const QRect& window,
-                               const QRect& captionBand, bool active, int hoverState) {
+                               const QRect& captionBand, bool active, int hoverState, const ButtonTint& tint) {
   const SkinModel& skin = context.skin;
   const int spacing = std::clamp(skin.integer("Personality", "ButtonSpacing", 0), 0, 50) + 2;
   int right = captionBand.right() - 4;
@@ -84,7 +132,7 @@ void PaintStandardFrameButtons(QPainter& painter, RenderContext& context, const 
     const QSize size = source.size().boundedTo(QSize(200, std::max(1, captionBand.height())));
     const QRect target(right + 1 - size.width(), captionBand.top() + (captionBand.height() - size.height()) / 2,
                        size.width(), size.height());
-    painter.drawImage(target, picture, source);
+    drawButton(painter, target, picture, source, tint, isClose);
     right = target.left() - spacing;
   }
   for (const char* section : {"WindowFrame.SystemIconPerPixel", "WindowFrame.Button1PerPixel",
@@ -99,7 +147,11 @@ void PaintStandardFrameButtons(QPainter& painter, RenderContext& context, const 
     const int x = std::clamp(skin.integer(section, "LeftCoord", 0), -40, 500);
     const int y = std::clamp(skin.integer(section, "TopCoord", 0), -40, 500);
     const QPoint at(align == 1 ? window.right() + 1 - x - source.width() : window.left() + x, window.top() + y);
-    painter.drawImage(at, picture, source);
+    if (isIcon) {
+      painter.drawImage(at, picture, source);
+    } else {
+      drawButton(painter, QRect(at, source.size()), picture, source, tint, false);
+    }
   }
 }
 

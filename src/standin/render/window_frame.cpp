@@ -298,10 +298,11 @@ QRect paintFrame(QPainter& painter, RenderContext& context, const QRect& window,
                look.active ? 1 : 2);
   const QRect textRect = captionTextRect(skin, window, t, true);
   paintCaptionText(painter, context, textRect, look);
+  const ButtonTint tint = layoutOf(skin) == FrameLayout::Texture ? TextureFrameButtonTint(skin) : ButtonTint{};
   if (TitleBarButtonCount(skin) > 0) {
-    PaintTitleBarButtons(painter, context, window, textRect, look.active, look.buttonState);
+    PaintTitleBarButtons(painter, context, window, textRect, look.active, look.buttonState, tint);
   } else {
-    PaintStandardFrameButtons(painter, context, window, captionBand, look.active, look.buttonState);
+    PaintStandardFrameButtons(painter, context, window, captionBand, look.active, look.buttonState, tint);
   }
   return window.marginsRemoved(t);
 }

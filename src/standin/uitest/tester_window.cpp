@@ -15,6 +15,9 @@ constexpr int kRows = 3;
 constexpr int kTitleHeight = 18;
 constexpr int kStripHeight = 70;
 const char* const kPushButtonStates[] = {"Normal", "Pressed", "Mouse over", "Disabled", "Default"};
+// The panel whose push buttons animate.
+constexpr int kAnimatedPanel = 0;
+constexpr const char* kAnimatedSection = "Buttons";
 
 VlRect toVl(const QRect& r) { return VlRect{r.left(), r.top(), r.right() + 1, r.bottom() + 1}; }
 }  // namespace
@@ -35,6 +38,7 @@ TesterWindow::TesterWindow(PreviewModule& preview, QWidget* parent) : QDialog(pa
       {QStringLiteral("List header"), {8, 7, 13}, 2, 3},
   };
   connect(&watcher_, &QFileSystemWatcher::fileChanged, this, [this] { reloadSkin(); });
+  connect(&animation_, &AnimationPlayer::frameChanged, this, [this] { update(panelRect(kAnimatedPanel)); });
 }
 
 void TesterWindow::reloadSkin() {
@@ -43,6 +47,8 @@ void TesterWindow::reloadSkin() {
   if (!path.empty() && files::isFile(path)) watcher_.addPath(QString::fromStdString(path));
   preview_.loadSkin(path);
   preview_.library().LoadUpSection(path, "Buttons", 5);
+  animation_.setKeys(AnimationKeys::read(path, kAnimatedSection));
+  if (hotPanel_ == kAnimatedPanel) animation_.enter();
   update();
 }
 
@@ -71,6 +77,9 @@ void TesterWindow::paintEvent(QPaintEvent*) {
     const bool hot = static_cast<int>(i) == hotPanel_;
     int state = hot ? (pressed_ ? panel.pressedState : panel.mouseState) : 1;
     if (panel.kinds.front() == 5) state = 8;  // scroll bars: all parts
+    // An animation frame n is the strip's frame n, shown by state n + 1.
+    const bool pressedHere = hot && pressed_;
+    if (static_cast<int>(i) == kAnimatedPanel && animation_.frame() >= 0 && !pressedHere) state = animation_.frame() + 1;
     painter.end();
     for (int kind : panel.kinds) preview.DrawPreview(canvas, toVl(area), kind, state);
     painter.begin(&canvas);
@@ -98,6 +107,8 @@ void TesterWindow::track(const QPoint& position, bool pressed) {
     if (panelRect(i).contains(position)) hot = static_cast<int>(i);
   }
   if (hot != hotPanel_ || pressed != pressed_) {
+    if (hot != hotPanel_ && hotPanel_ == kAnimatedPanel) animation_.leave();
+    if (hot != hotPanel_ && hot == kAnimatedPanel) animation_.enter();
     hotPanel_ = hot;
     pressed_ = pressed;
     update();

@@ -2,12 +2,13 @@
 // The tester's window: the skin named in the engine's per-application settings drawn by the
 // preview library on sample controls, one panel per kind of control, plus every state of the
 // push buttons side by side. Hovering and pressing a panel shows its mouse-over and pressed
-// states.
+// states; the push buttons play their mouse-over animation when the skin gives them one.
 #include <QDialog>
 #include <QFileSystemWatcher>
 #include <QString>
 #include <vector>
 
+#include "standin/programs/animation_player.h"
 #include "standin/programs/preview_module.h"
 
 namespace tessera::standin {
@@ -39,6 +40,7 @@ class TesterWindow : public QDialog {
   PreviewModule& preview_;
   QFileSystemWatcher watcher_;
   std::vector<Panel> panels_;
+  AnimationPlayer animation_;
   int hotPanel_ = -1;
   bool pressed_ = false;
 };

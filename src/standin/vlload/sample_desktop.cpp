@@ -14,11 +14,13 @@ namespace tessera::standin {
 
 namespace {
 constexpr int kCaptionBand = 40;
+constexpr const char* kAnimatedSection = "Buttons";
 }
 
 SampleDesktop::SampleDesktop(PreviewModule& preview, QWidget* parent) : QWidget(parent), preview_(preview) {
   setMouseTracking(true);
   setMinimumSize(640, 480);
+  connect(&animation_, &AnimationPlayer::frameChanged, this, [this] { update(controlsArea()); });
 }
 
 void SampleDesktop::showAppliedSkin() {
@@ -32,6 +34,8 @@ void SampleDesktop::showAppliedSkin() {
     wallpaper_.load(QString::fromStdString(paths::resolve(paths::join(skinsFolder, wallpaper))));
   }
   wallpaperStyle_ = static_cast<int>(profile::GetInt("Personality", "WallpaperStyle", 0, uis));
+  animation_.setKeys(AnimationKeys::read(uis, kAnimatedSection));
+  if (overControls_) animation_.enter();
   setWindowTitle(skinName_.isEmpty() ? QStringLiteral("Velarium") : QStringLiteral("Velarium - %1").arg(skinName_));
   update();
 }
@@ -69,7 +73,10 @@ void SampleDesktop::paintEvent(QPaintEvent*) {
   const std::string title = skinName_.toStdString();
   preview.DrawWindowFrameOwn2(canvas, rect(inactiveWindow()), 1, "Notepad");
   preview.DrawWindowFrameOwn2(canvas, rect(activeWindow()), captionState_ << 8, title.empty() ? "Velarium" : title);
-  preview.DrawPreview(canvas, rect(controlsArea()), 1, controlState_);
+  // An animation frame n is the strip's frame n, shown by state n + 1; pressing shows the press.
+  const bool pressed = overControls_ && controlState_ == 2;
+  const int pushButtonState = animation_.frame() >= 0 && !pressed ? animation_.frame() + 1 : controlState_;
+  preview.DrawPreview(canvas, rect(controlsArea()), 1, pushButtonState);
   preview.DrawTaskBar(canvas, 0, 0, canvas.width(), canvas.height());
   QPainter(this).drawImage(0, 0, canvas);
 }
@@ -78,7 +85,16 @@ void SampleDesktop::updateHover(const QPoint& position, bool pressed) {
   const QRect caption(activeWindow().left(), activeWindow().top(), activeWindow().width(), kCaptionBand);
   const int captionState = caption.contains(position) ? (pressed ? 3 : 2) : 1;
   // Push buttons: frame 3 is the mouse-over look, frame 2 the pressed one.
-  const int controlState = controlsArea().contains(position) ? (pressed ? 2 : 3) : 1;
+  const bool overControls = controlsArea().contains(position);
+  const int controlState = overControls ? (pressed ? 2 : 3) : 1;
+  if (overControls != overControls_) {
+    overControls_ = overControls;
+    if (overControls) {
+      animation_.enter();
+    } else {
+      animation_.leave();
+    }
+  }
   if (captionState != captionState_ || controlState != controlState_) {
     captionState_ = captionState;
     controlState_ = controlState;

@@ -1,10 +1,12 @@
 #pragma once
 // The loader's window: a sample desktop drawn by the preview library with the applied skin — a
 // wallpaper or desktop colour, an inactive and an active skinned window with controls, and the
-// taskbar. The title-bar buttons and controls follow the mouse.
+// taskbar. The title-bar buttons and controls follow the mouse; the push buttons play their
+// mouse-over animation when the skin gives them one.
 #include <QImage>
 #include <QWidget>
 
+#include "standin/programs/animation_player.h"
 #include "standin/programs/preview_module.h"
 
 namespace tessera::standin {
@@ -36,6 +38,8 @@ class SampleDesktop : public QWidget {
   QString skinName_;
   int captionState_ = 1;   // title-bar buttons: 1 normal, 2 mouse over, 3 pressed
   int controlState_ = 1;   // preview state of the sample controls
+  bool overControls_ = false;
+  AnimationPlayer animation_;
 };
 
 }  // namespace tessera::standin

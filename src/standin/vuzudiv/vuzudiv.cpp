@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/engine/vl_abi.h"
+#include "standin/render/picture_loader.h"
 #include "standin/render/renderer.h"
 #include "standin/render/surface_image.h"
 
@@ -14,7 +15,6 @@ using tessera::render::ImageOverSurface;
 using tessera::render::ToQRect;
 
 std::mutex stateMutex;
-VlImageLoader imageLoader = nullptr;
 
 tessera::render::Renderer& renderer() {
   static tessera::render::Renderer instance;
@@ -130,9 +130,11 @@ VL_EXPORT int LoadUpSection2(const char* file, const char* file2, const char* se
 }
 
 VL_EXPORT void SetPointer(VlImageLoader loader) {
-  // Pictures are decoded by the renderer itself; the editor's loader is kept for completeness.
+  // Picture files are decoded through the editor's loader from now on; pictures decoded before
+  // are dropped so that none stays from the other decoder.
   std::lock_guard lock(stateMutex);
-  imageLoader = loader;
+  tessera::render::SetExternalPictureLoader(loader);
+  renderer().dropPictures();
 }
 
 }  // extern "C"

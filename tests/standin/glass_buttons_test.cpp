@@ -1,0 +1,90 @@
+// Title-bar buttons over a texture frame: their strength and hue come from the frame keys.
+#include "render_fixture.h"
+#include "standin/render/titlebar_buttons.h"
+
+namespace tessera::testing {
+namespace {
+
+const QColor kRed(255, 0, 0), kGreen(0, 255, 0), kBlue(0, 0, 255), kTextureGrey(90, 90, 90);
+constexpr int kWidth = 200;
+
+class GlassButtonTest : public RenderTest {
+ protected:
+  // A texture frame (shine off so the caption shows the texture alone) with a red close button
+  // and a red maximise button, plus `dwm` keys in section DWM and `extra` sections.
+  QImage drawFrame(const std::string& extra, bool texture = true, const std::string& dwm = "") {
+    const std::string grey = writePicture("texture.png", SolidPicture(QSize(16, 16), kTextureGrey));
+    const std::string red = writePicture("button.png", SolidPicture(QSize(10, 14), kRed));
+    const std::string frame = texture ? "[Frames.Texture]\r\nImage=" + grey + "\r\n" : std::string();
+    writeSkin(frame + "[DWM]\r\nShineAlpha=0\r\n" + dwm + "[WindowFrame.CloseButton]\r\nImage=" + red +
+              "\r\nFrameCount=1\r\n[WindowFrame.MaxButton]\r\nImage=" + red + "\r\nFrameCount=1\r\n" + extra);
+    EXPECT_TRUE(renderer.loadSkin(temp.file("skins/test/test.uis")));
+    QImage surface(kWidth, 120, QImage::Format_ARGB32_Premultiplied);
+    surface.fill(Qt::white);
+    renderer.drawWindow(surface, surface.rect(), 0, "", false);
+    return surface;
+  }
+  // The close button sits 4 pixels in from the right edge, the maximise button 2 pixels left of it.
+  static QPoint closePixel() { return QPoint(kWidth - 9, 15); }
+  static QPoint maxPixel() { return QPoint(kWidth - 20, 15); }
+};
+
+TEST_F(GlassButtonTest, ButtonsShowAsTheyAreByDefault) {
+  const QImage out = drawFrame("");
+  EXPECT_TRUE(PixelIs(out, closePixel().x(), closePixel().y(), kRed));
+  EXPECT_TRUE(PixelIs(out, maxPixel().x(), maxPixel().y(), kRed));
+  // Between the buttons the texture shows.
+  EXPECT_TRUE(PixelIs(out, kWidth - 15, 15, kTextureGrey));
+}
+
+TEST_F(GlassButtonTest, ButtonAlphaFadesTheButtonsIntoTheTexture) {
+  QImage out = drawFrame("", true, "ButtonAlpha=0\r\n");
+  EXPECT_TRUE(PixelIs(out, closePixel().x(), closePixel().y(), kTextureGrey));
+  EXPECT_TRUE(PixelIs(out, maxPixel().x(), maxPixel().y(), kTextureGrey));
+
+  out = drawFrame("", true, "ButtonAlpha=128\r\n");
+  const QRgb half = out.pixel(closePixel());
+  EXPECT_NEAR(qRed(half), (255 + 90) / 2, 3);
+  EXPECT_NEAR(qGreen(half), 90 / 2, 3);
+  EXPECT_EQ(qAlpha(half), 255);
+
+  // Only frames drawn from a texture take it.
+  out = drawFrame("", false, "ButtonAlpha=0\r\n");
+  EXPECT_TRUE(PixelIs(out, closePixel().x(), closePixel().y(), kRed));
+}
+
+TEST_F(GlassButtonTest, HuesTurnTheCloseButtonAndTheOthersApart) {
+  QImage out = drawFrame("[WindowFrame.Activetexture]\r\nCloseButtonHue=120\r\n");
+  EXPECT_TRUE(PixelIs(out, closePixel().x(), closePixel().y(), kGreen));
+  EXPECT_TRUE(PixelIs(out, maxPixel().x(), maxPixel().y(), kRed));
+
+  out = drawFrame("[WindowFrame.Activetexture]\r\nButtonHue=240\r\n");
+  EXPECT_TRUE(PixelIs(out, closePixel().x(), closePixel().y(), kRed));
+  EXPECT_TRUE(PixelIs(out, maxPixel().x(), maxPixel().y(), kBlue));
+
+  // A full turn changes nothing; absent keys read as -1 and change nothing either.
+  out = drawFrame("[WindowFrame.Activetexture]\r\nButtonHue=360\r\nCloseButtonHue=-1\r\n");
+  EXPECT_TRUE(PixelIs(out, closePixel().x(), closePixel().y(), kRed));
+  EXPECT_TRUE(PixelIs(out, maxPixel().x(), maxPixel().y(), kRed));
+}
+
+TEST_F(GlassButtonTest, FramesWithoutTextureIgnoreTheGlassKeys) {
+  const QImage out = drawFrame("[WindowFrame.Activetexture]\r\nCloseButtonHue=120\r\nButtonHue=240\r\n", false);
+  EXPECT_TRUE(PixelIs(out, closePixel().x(), closePixel().y(), kRed));
+  EXPECT_TRUE(PixelIs(out, maxPixel().x(), maxPixel().y(), kRed));
+}
+
+TEST(HueRotation, TurnsColoursAndKeepsGreysAndAlpha) {
+  QImage picture(3, 1, QImage::Format_ARGB32);
+  picture.setPixel(0, 0, qRgba(255, 0, 0, 255));
+  picture.setPixel(1, 0, qRgba(128, 128, 128, 255));
+  picture.setPixel(2, 0, qRgba(0, 0, 255, 100));
+  const QImage turned = render::HueRotated(picture, 120);
+  EXPECT_EQ(turned.pixel(0, 0), qRgba(0, 255, 0, 255));
+  EXPECT_EQ(turned.pixel(1, 0), qRgba(128, 128, 128, 255));
+  EXPECT_EQ(qAlpha(turned.pixel(2, 0)), 100);
+  EXPECT_GT(qRed(turned.pixel(2, 0)), 200);  // blue turned by 120 degrees is red
+}
+
+}  // namespace
+}  // namespace tessera::testing
