@@ -1,4 +1,7 @@
 // Pictures decoded through the editor's loader once one is handed over.
+#include "core/engine/engine_libraries.h"
+#include "core/platform/dynamic_library.h"
+#include "core/platform/environment.h"
 #include "render_fixture.h"
 #include "standin/render/picture_loader.h"
 
@@ -73,6 +76,28 @@ TEST_F(PictureLoaderTest, HeaderSizesAreReadAndImplausibleOnesRefused) {
   temp.write("skins/test/huge.tga", header);
   EXPECT_FALSE(render::PictureFileSize(temp.file("skins/test/huge.tga")).has_value());
   EXPECT_FALSE(render::PictureFileSize(temp.file("skins/test/missing.png")).has_value());
+}
+
+TEST_F(PictureLoaderTest, ThePreviewLibraryDrawsThroughTheLoaderItIsHanded) {
+  DynamicLibrary module;
+  ASSERT_TRUE(module.load(ModulePath(StandinFolder(), "vuzudiv"))) << module.errorString();
+  PreviewLibrary preview;
+  preview.bind(module);
+  const std::string slot = writePicture("red.tga", SolidPicture(QSize(10, 10), Qt::red));
+  const std::string uis = writeSkin("[A]\r\nImage=" + slot + "\r\n");
+  ASSERT_TRUE(preview.LoadUpSection(uis, "A", 1));
+  QImage canvas(10, 10, QImage::Format_ARGB32_Premultiplied);
+  canvas.fill(Qt::white);
+  preview.RenderSection(canvas, VlRect{0, 0, 10, 10}, 1, 0);
+  EXPECT_TRUE(PixelIs(canvas, 5, 5, Qt::red));
+  // Pictures already decoded are not kept from before the loader.
+  preview.SetPointer(&GreenLoader);
+  preview.RenderSection(canvas, VlRect{0, 0, 10, 10}, 1, 0);
+  EXPECT_TRUE(PixelIs(canvas, 5, 5, Qt::green));
+  EXPECT_GE(loaderCalls, 1);
+  preview.SetPointer(nullptr);
+  preview.RenderSection(canvas, VlRect{0, 0, 10, 10}, 1, 0);
+  EXPECT_TRUE(PixelIs(canvas, 5, 5, Qt::red));
 }
 
 }  // namespace
