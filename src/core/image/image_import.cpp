@@ -89,4 +89,10 @@ ImportResult AcceptImport(const ImportState& state) {
   return result;
 }
 
+ImportResult QuickImport(std::string_view pickedPath, std::string_view trackingSection) {
+  ImportState state = OpenImport(ImportMode::Quick, pickedPath, trackingSection);
+  SetImportPath(state, pickedPath);
+  return AcceptImport(state);
+}
+
 }  // namespace tessera

@@ -51,4 +51,9 @@ struct ImportResult {
 // The accept step ("OK", and the end of quick and frame-builder imports).
 ImportResult AcceptImport(const ImportState& state);
 
+// "Quick import file": the file picker chose `pickedPath` for the slot whose value is
+// `trackingSection`; the accept step runs at once, with the re-import choice and names the
+// re-import list remembers for the slot.
+ImportResult QuickImport(std::string_view pickedPath, std::string_view trackingSection);
+
 }  // namespace tessera
