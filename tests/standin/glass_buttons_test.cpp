@@ -12,11 +12,11 @@ class GlassButtonTest : public RenderTest {
  protected:
   // A texture frame (shine off so the caption shows the texture alone) with a red close button
   // and a red maximise button, plus `dwm` keys in section DWM and `extra` sections.
-  QImage drawFrame(const std::string& extra, bool texture = true, const std::string& dwm = "") {
+  QImage drawFrame(const std::string& extra, bool texture = true, const std::string& dwm = "", int shineAlpha = 0) {
     const std::string grey = writePicture("texture.png", SolidPicture(QSize(16, 16), kTextureGrey));
     const std::string red = writePicture("button.png", SolidPicture(QSize(10, 14), kRed));
     const std::string frame = texture ? "[Frames.Texture]\r\nImage=" + grey + "\r\n" : std::string();
-    writeSkin(frame + "[DWM]\r\nShineAlpha=0\r\n" + dwm + "[WindowFrame.CloseButton]\r\nImage=" + red +
+    writeSkin(frame + "[DWM]\r\nShineAlpha=" + std::to_string(shineAlpha) + "\r\n" + dwm + "[WindowFrame.CloseButton]\r\nImage=" + red +
               "\r\nFrameCount=1\r\n[WindowFrame.MaxButton]\r\nImage=" + red + "\r\nFrameCount=1\r\n" + extra);
     EXPECT_TRUE(renderer.loadSkin(temp.file("skins/test/test.uis")));
     QImage surface(kWidth, 120, QImage::Format_ARGB32_Premultiplied);
@@ -72,6 +72,19 @@ TEST_F(GlassButtonTest, FramesWithoutTextureIgnoreTheGlassKeys) {
   const QImage out = drawFrame("[WindowFrame.Activetexture]\r\nCloseButtonHue=120\r\nButtonHue=240\r\n", false);
   EXPECT_TRUE(PixelIs(out, closePixel().x(), closePixel().y(), kRed));
   EXPECT_TRUE(PixelIs(out, maxPixel().x(), maxPixel().y(), kRed));
+}
+
+TEST_F(GlassButtonTest, ShinePictureTakesShineAlphaAndStaysUnderTheButtons) {
+  const std::string white = writePicture("shine.png", SolidPicture(QSize(8, 8), Qt::white));
+  const std::string shine = "[WindowFrame.Shine]\r\nImage=" + white + "\r\n";
+  QImage out = drawFrame(shine, true, "", 0);
+  EXPECT_TRUE(PixelIs(out, 60, 10, kTextureGrey));
+  // At full strength the shine covers the caption but not the buttons drawn over it.
+  out = drawFrame(shine, true, "", 255);
+  EXPECT_TRUE(PixelIs(out, 60, 10, Qt::white));
+  EXPECT_TRUE(PixelIs(out, closePixel().x(), closePixel().y(), kRed));
+  // Below the caption band the border shows the texture alone.
+  EXPECT_TRUE(PixelIs(out, 3, 60, kTextureGrey));
 }
 
 TEST(HueRotation, TurnsColoursAndKeepsGreysAndAlpha) {

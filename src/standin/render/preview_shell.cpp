@@ -56,10 +56,8 @@ void glassFrame(PreviewScene& s) {
   look.active = s.state() <= 0;
   look.title = text("Glass window");
   const QRect window = s.inset();
+  // The frame draws its shine and caption glow itself, under the buttons and the text.
   const QRect client = PaintWindowFrame(s.painter(), s.context(), window, look);
-  s.section("WindowFrame.Shine", QRect(window.left(), window.top(), window.width(), std::max(0, client.top() - window.top())),
-            look.active ? 1 : 2);
-  s.section("WindowFrame.CaptionGlow", QRect(window.left() + 8, window.top() + 4, 160, 22), 1);
   s.fillSystem(client, 5);
 }
 

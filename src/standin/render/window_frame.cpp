@@ -219,12 +219,27 @@ void paintTextureFrame(QPainter& painter, RenderContext& context, const QRect& w
   painter.setClipRegion(frame, Qt::IntersectClip);
   TileImage(painter, tile, tile.rect(), window, true, true);
   painter.restore();
-  // The shine: a soft highlight over the caption.
-  QLinearGradient shine(window.topLeft(), QPoint(window.left(), window.top() + kTextureCaption));
+  // The shine over the caption: the skin's "WindowFrame.Shine" picture (frames active,
+  // inactive), else a soft white highlight; "ShineAlpha" sets its strength either way.
   const int shineAlpha = std::clamp(skin.integer("DWM", "ShineAlpha", 220), 0, 255);
-  shine.setColorAt(0, QColor(255, 255, 255, shineAlpha / 3));
-  shine.setColorAt(1, QColor(255, 255, 255, 0));
-  painter.fillRect(QRect(window.left(), window.top(), window.width(), kTextureCaption), shine);
+  const QRect shineBand(window.left(), window.top(), window.width(), std::min(kTextureCaption, window.height()));
+  painter.save();
+  painter.setOpacity(painter.opacity() * shineAlpha / 255.0);
+  const bool shinePicture = PaintSection(painter, context, "WindowFrame.Shine", shineBand, active ? 1 : 2);
+  painter.restore();
+  if (!shinePicture) {
+    QLinearGradient shine(window.topLeft(), QPoint(window.left(), window.top() + kTextureCaption));
+    shine.setColorAt(0, QColor(255, 255, 255, shineAlpha / 3));
+    shine.setColorAt(1, QColor(255, 255, 255, 0));
+    painter.fillRect(shineBand, shine);
+  }
+}
+
+// The glow of a glass caption ("WindowFrame.CaptionGlow") lies behind the start of the text.
+void paintCaptionGlow(QPainter& painter, RenderContext& context, const QRect& window, const QRect& textRect) {
+  const QRect glow(textRect.left() - 8, window.top() + 4, std::min(160, textRect.width() + 16),
+                   std::max(0, std::min(kTextureCaption, window.height()) - 8));
+  PaintSection(painter, context, "WindowFrame.CaptionGlow", glow, 1);
 }
 
 }  // namespace
@@ -297,6 +312,7 @@ QRect paintFrame(QPainter& painter, RenderContext& context, const QRect& window,
   PaintSection(painter, context, "WindowFrame.Caption", captionBand.adjusted(t.left(), 0, -t.right(), 0),
                look.active ? 1 : 2);
   const QRect textRect = captionTextRect(skin, window, t, true);
+  if (layoutOf(skin) == FrameLayout::Texture) paintCaptionGlow(painter, context, window, textRect);
   paintCaptionText(painter, context, textRect, look);
   const ButtonTint tint = layoutOf(skin) == FrameLayout::Texture ? TextureFrameButtonTint(skin) : ButtonTint{};
   if (TitleBarButtonCount(skin) > 0) {
