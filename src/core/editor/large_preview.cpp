@@ -42,13 +42,23 @@ void DrawToolbarStrips(QImage& canvas, const QRect& area) {
   for (const char* section : kToolbarIconSections) strips.push_back(SkinPicture(section));
   QPainter painter(&canvas);
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  // Strips run down the area and continue in another column when they reach its bottom.
+  int x = area.left();
   int y = area.top();
+  int columnWidth = 0;
   for (const QImage& strip : strips) {
-    if (strip.isNull() || y >= area.bottom()) continue;
+    if (strip.isNull()) continue;
     QSize size = strip.size();
     if (size.width() > area.width()) size = size.scaled(area.width(), size.height(), Qt::KeepAspectRatio);
-    painter.drawImage(QRect(QPoint(area.left(), y), size), strip);
+    if (y + size.height() > area.bottom() && y > area.top()) {
+      x += columnWidth + 3 * kStripGap;
+      y = area.top();
+      columnWidth = 0;
+    }
+    if (x >= area.right()) break;
+    painter.drawImage(QRect(QPoint(x, y), size), strip);
     y += size.height() + kStripGap;
+    columnWidth = std::max(columnWidth, size.width());
   }
 }
 
