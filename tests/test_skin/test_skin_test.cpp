@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include "core/engine/engine_startup.h"
 #include "core/platform/paths.h"
 #include "core/platform/profile.h"
 #include "core/platform/shell.h"
@@ -43,17 +42,6 @@ TEST_F(TestSkinTest, NothingOpenWritesAndStartsNothing) {
   EXPECT_TRUE(shell.calls.empty());
 }
 
-TEST_F(TestSkinTest, SkinWithoutSubStylesIsNamedByItsFolder) {
-  const std::string main = writeSkin("Cool", "[TitlebarSkin]\r\nSkinName=Cool skin\r\n");
-  OpenSkinFiles(main, "");
-  ASSERT_TRUE(TestSkin());
-  EXPECT_EQ(vlperapp("Skin"), "Cool");
-  EXPECT_EQ(vlperapp("IgnoreApp"), "0");
-  ASSERT_EQ(shell.calls.size(), 1u);
-  EXPECT_EQ(shell.calls[0].verb, "start");
-  EXPECT_EQ(shell.calls[0].program, paths::join(skinsFolder(), "Tessera7/UITest"));
-}
-
 TEST_F(TestSkinTest, SubStyleNumberFollowsTheEditedFile) {
   const std::string main = writeMultiSkin(3);
   OpenSkinFiles(main, "");
@@ -65,21 +53,9 @@ TEST_F(TestSkinTest, SubStyleNumberFollowsTheEditedFile) {
   ASSERT_TRUE(TestSkin());
   EXPECT_EQ(vlperapp("Skin"), "Multi\\2");
   EXPECT_EQ(TesterSkinValue("Multi", "Multi.uis"), "Multi\\0");
-}
-
-TEST_F(TestSkinTest, OneStyleOnlyIsNoSubStyle) {
-  const std::string main = writeMultiSkin(1);
-  OpenSkinFiles(main, "Night.sss");
+  // A single style is no sub-style.
+  OpenSkinFiles(writeMultiSkin(1), "Night.sss");
   EXPECT_EQ(TesterSkinValue(), "Multi");
-}
-
-TEST_F(TestSkinTest, RepeatedTestsReplaceTheKeysOnly) {
-  temp.write("skins/vlperapp.ini", "[EXPLORER.EXE]\r\nSkin=Other\r\n[UITEST.EXE]\r\nSkin=Old\\4\r\nIgnoreApp=1\r\n");
-  OpenSkinFiles(writeSkin("Cool", "[A]\r\n"), "");
-  ASSERT_TRUE(TestSkin());
-  EXPECT_EQ(vlperapp("Skin"), "Cool");
-  EXPECT_EQ(vlperapp("IgnoreApp"), "0");
-  EXPECT_EQ(profile::ReadString("EXPLORER.EXE", "Skin", "", paths::join(skinsFolder(), "vlperapp.ini")), "Other");
 }
 
 // A shell that looks at the settings file at the moment the tester is started.
@@ -107,15 +83,10 @@ TEST_F(TestSkinTest, TesterStartsAfterTheKeysAreWrittenAndItsFailureIsReported) 
   OpenSkinFiles(writeSkin("Cool", "[A]\r\n"), "");
   EXPECT_TRUE(TestSkin());
   EXPECT_EQ(snapshot.skinAtStart, "Cool");
-  EXPECT_EQ(snapshot.started, TesterProgramPath());
+  EXPECT_EQ(vlperapp("IgnoreApp"), "0");
+  EXPECT_EQ(snapshot.started, paths::join(skinsFolder(), "Tessera7/UITest"));
   snapshot.succeed = false;
   EXPECT_FALSE(TestSkin());
-}
-
-TEST_F(TestSkinTest, ServerNamesDifferBySkinsFolderAndProgram) {
-  EXPECT_EQ(ProgramServerName("uitest", "/a/skins"), ProgramServerName("uitest", "/a/skins"));
-  EXPECT_NE(ProgramServerName("uitest", "/a/skins"), ProgramServerName("uitest", "/b/skins"));
-  EXPECT_NE(ProgramServerName("uitest", "/a/skins"), ProgramServerName("vlload", "/a/skins"));
 }
 
 }  // namespace
