@@ -58,8 +58,9 @@ SectionPictureLayout ReadSectionPictureLayout(std::string_view section, std::str
 
 QSize PreviewBoxSize(const SectionPictureLayout& layout, QSize bound) {
   const int frames = std::max(1, layout.frameCount);
-  int width = layout.picture.width();
-  int height = layout.picture.height();
+  // No picture (an invalid size) counts as 0 by 0.
+  int width = std::max(0, layout.picture.width());
+  int height = std::max(0, layout.picture.height());
   if (layout.vertical)
     height /= frames;
   else

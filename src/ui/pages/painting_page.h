@@ -1,0 +1,72 @@
+#pragma once
+// "Painting": how the section's picture is painted and sized (painting mode, the four sizing
+// margins and their tiling, the middle area), with a preview of the section.
+#include <QStringList>
+#include <array>
+#include <functional>
+
+#include "ui/sheet/property_page.h"
+
+class QCheckBox;
+class QComboBox;
+class QPushButton;
+class QSpinBox;
+class QToolButton;
+
+namespace tessera::ui {
+
+class PaintingPreviewBox;
+class RefreshTimer;
+
+class CMyPropertyPage6 : public PropertyPage {
+  Q_OBJECT
+ public:
+  explicit CMyPropertyPage6(SectionEditorContext& editor, QWidget* parent = nullptr);
+
+  // Opens the margins editor for the current section, modally over `parent`. Until one is set
+  // the page's margins-editor button is hidden.
+  using MarginsEditorLauncher = std::function<void(SectionEditorContext& editor, QWidget* parent)>;
+  static void setMarginsEditorLauncher(MarginsEditorLauncher launcher);
+
+  QComboBox* modeList() const { return modeList_; }
+  QSpinBox* marginBox(int edge) const { return marginBoxes_[static_cast<std::size_t>(edge)]; }
+  QCheckBox* tileBox(int edge) const { return tileBoxes_[static_cast<std::size_t>(edge)]; }
+  QComboBox* middleList() const { return middleList_; }
+  QCheckBox* smartBox() const { return smartBox_; }
+  QPushButton* syncButton() const { return syncButton_; }
+  QCheckBox* marginsBox() const { return marginsBox_; }
+  QCheckBox* gridBox() const { return gridBox_; }
+  QComboBox* stateList() const { return stateList_; }
+  QToolButton* marginsEditorButton() const { return marginsEditorButton_; }
+  PaintingPreviewBox* preview() const { return preview_; }
+  RefreshTimer* refreshTimer() const { return refresh_; }
+  bool isLoaded() const { return loaded_; }
+
+ private:
+  QWidget* buildPaintingControls();
+  QWidget* buildPreviewControls();
+  void load();
+  void enableMarginControls(bool on);
+  void edited();
+  void sync();
+  void updatePreviewOptions();
+  void fitPreviewToFrame(QSize bound);
+  double dialogScale() const;
+  void openMarginsEditor();
+
+  bool loaded_ = false;
+  QComboBox* modeList_ = nullptr;
+  std::array<QSpinBox*, 4> marginBoxes_{};
+  std::array<QCheckBox*, 4> tileBoxes_{};
+  QComboBox* middleList_ = nullptr;
+  QCheckBox* smartBox_ = nullptr;
+  QPushButton* syncButton_ = nullptr;
+  QCheckBox* marginsBox_ = nullptr;
+  QCheckBox* gridBox_ = nullptr;
+  QComboBox* stateList_ = nullptr;
+  QToolButton* marginsEditorButton_ = nullptr;
+  PaintingPreviewBox* preview_ = nullptr;
+  RefreshTimer* refresh_ = nullptr;
+};
+
+}  // namespace tessera::ui
