@@ -2,6 +2,8 @@
 #include "render_fixture.h"
 #include "standin/programs/tester_skin.h"
 
+#include "core/platform/files.h"
+
 namespace tessera::testing {
 namespace {
 
@@ -18,6 +20,13 @@ TEST_F(TesterSkinTest, SkinFolderOrSubStyleFromVlperapp) {
   EXPECT_EQ(standin::TesterSkinPath(skins()), temp.file("skins/Alpha/ALPHA.UIS"));
   temp.write("skins/vlperapp.ini", "[UITEST.EXE]\r\nSkin=Alpha\\1\r\n");
   EXPECT_EQ(standin::TesterSkinPath(skins()), temp.file("skins/Alpha/night.sss"));
+  // The editor's working copies, with the edits not saved yet, are what is tested.
+  temp.write("skins/Alpha/night.sss~", "[A]\r\n");
+  EXPECT_EQ(standin::TesterSkinPath(skins()), temp.file("skins/Alpha/night.sss~"));
+  temp.write("skins/vlperapp.ini", "[UITEST.EXE]\r\nSkin=Alpha\r\n");
+  temp.write("skins/Alpha/ALPHA.UIS~", "[A]\r\n");
+  EXPECT_EQ(standin::TesterSkinPath(skins()), temp.file("skins/Alpha/ALPHA.UIS~"));
+  files::deleteFile(temp.file("skins/Alpha/ALPHA.UIS~"));
   // A sub-style that does not exist falls back to the skin's own file.
   temp.write("skins/vlperapp.ini", "[UITEST.EXE]\r\nSkin=Alpha\\7\r\n");
   EXPECT_EQ(standin::TesterSkinPath(skins()), temp.file("skins/Alpha/ALPHA.UIS"));

@@ -8,6 +8,17 @@
 
 namespace tessera::standin {
 
+namespace {
+
+// While the editor has the skin open its "~" working copy holds the edits not saved yet, and
+// its File values name the working companions: testing shows the skin as it is being edited.
+std::string preferWorkingCopy(const std::string& path) {
+  const std::string working = path + "~";
+  return files::isFile(working) ? working : path;
+}
+
+}  // namespace
+
 std::string TesterSkinPath(const std::string& skinsFolder) {
   const std::string settingsFile = paths::join(skinsFolder, "vlperapp.ini");
   std::string value = profile::ReadString("UITEST.EXE", "Skin", "", settingsFile);
@@ -24,10 +35,10 @@ std::string TesterSkinPath(const std::string& skinsFolder) {
         profile::ReadString("SkinStyle" + std::to_string(ParseLeadingInt(subStyle)), "Skin", "", ssd);
     if (!file.empty() && IsSafeSkinName(file)) {
       const std::string path = paths::resolve(paths::join(folder, file));
-      if (files::isFile(path)) return path;
+      if (files::isFile(path)) return preferWorkingCopy(path);
     }
   }
-  return paths::resolve(paths::join(folder, value + ".uis"));
+  return preferWorkingCopy(paths::resolve(paths::join(folder, value + ".uis")));
 }
 
 }  // namespace tessera::standin

@@ -7,7 +7,8 @@
 namespace tessera::standin {
 
 // The main file of that skin (or of its sub-style, section "SkinStyle<n>" of the skin's .SSD);
-// empty when the value names no skin or would leave the skins folder.
+// empty when the value names no skin or would leave the skins folder. The editor's "~" working
+// copy of that file is taken when there is one.
 std::string TesterSkinPath(const std::string& skinsFolder);
 
 }  // namespace tessera::standin
