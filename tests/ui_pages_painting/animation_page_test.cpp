@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QEnterEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
@@ -123,6 +124,27 @@ TEST_F(AnimationPageTest, TryItOpensTheTestDialogForTheSection) {
   QTest::mouseClick(page.tryButton(), Qt::LeftButton);
   EXPECT_EQ(title, "Test animation");
   EXPECT_EQ(closeText, "Close");
+}
+
+TEST_F(AnimationPageTest, TestDialogElementIsResizedByDragging) {
+  openSkin("[Btn]\r\n");
+  CTestAnimation dialog("Btn", "Btn");
+  dialog.show();
+  AnimatedSectionView* view = dialog.view();
+  const QSize before = view->size();
+  const QPoint start(5, 5);
+  QMouseEvent press(QEvent::MouseButtonPress, start, view->mapToGlobal(start), Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
+  QApplication::sendEvent(view, &press);
+  const QPoint end(45, 25);
+  QMouseEvent move(QEvent::MouseMove, end, view->mapToGlobal(end), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(view, &move);
+  EXPECT_EQ(view->size(), before + QSize(40, 20));
+  // Never smaller than a usable element.
+  const QPoint back(-500, -500);
+  QMouseEvent shrink(QEvent::MouseMove, back, view->mapToGlobal(back), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(view, &shrink);
+  EXPECT_EQ(view->size(), QSize(20, 20));
 }
 
 // Hovering the element in the test dialog plays its frames through the library's states (frame

@@ -139,6 +139,23 @@ TEST_F(PaintingPageTest, PreviewBoxFitsOneFrame) {
   EXPECT_EQ(page.preview()->size(), QSize(57, 57));
 }
 
+// A double click fits the box to one frame again, but never wider or taller than the page leaves
+// room for beside the controls.
+TEST_F(PaintingPageTest, DoubleClickFitsThePreviewToAFrameWithinThePage) {
+  catalogue("subsections.ini", "[Btn]\r\nImageCount=3\r\n");
+  openSkin("");
+  const std::string strip = writeStrip("btn.png", QSize(40, 40), {Qt::red, Qt::green, Qt::blue}, true);
+  openSkin("[Btn]\r\nImage=" + strip + "\r\nVert=1\r\n");
+  CMyPropertyPage6 page(editor);
+  page.resize(600, 400);
+  page.preview()->setFixedSize(10, 10);
+  QTest::mouseDClick(page.preview(), Qt::LeftButton);
+  EXPECT_EQ(page.preview()->size(), QSize(57, 57));
+  page.resize(280, 100);
+  QTest::mouseDClick(page.preview(), Qt::LeftButton);
+  EXPECT_EQ(page.preview()->size(), QSize(30, 45));
+}
+
 TEST_F(PaintingPageTest, AnEditRefreshesTheSkinAndTheLargePreviewOnce) {
   openSkin("[Btn]\r\n");
   CMyPropertyPage6 page(editor);
