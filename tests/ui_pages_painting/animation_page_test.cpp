@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include <QCheckBox>
 #include <QEnterEvent>
 #include <QLabel>
@@ -35,6 +37,7 @@ TEST_F(AnimationPageTest, ShowsTheKeysWithDefaultsWithoutWriting) {
                            "MouseOverStopFrame=5\r\nLoopOnce=1\r\n";
   openSkin(text);
   CMyPropertyPage4 page(editor);
+  if (const char* shot = std::getenv("TESSERA_ANIMATION_SCREENSHOT")) page.grab().save(QString::fromLocal8Bit(shot));
   EXPECT_EQ(page.rateSlider()->value(), 30);
   EXPECT_EQ(page.rateLabel()->text(), "33.33 fps");
   EXPECT_EQ(page.delaySlider()->value(), 500);

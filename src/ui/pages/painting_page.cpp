@@ -151,7 +151,6 @@ QWidget* CMyPropertyPage6::buildPreviewControls() {
 
   preview_ = new PaintingPreviewBox(box);
   column->addWidget(preview_, 0, Qt::AlignLeft | Qt::AlignTop);
-  column->addStretch(1);
 
   auto* toggles = new QHBoxLayout;
   marginsBox_ = new QCheckBox(QStringLiteral("Margins"), box);
@@ -160,6 +159,7 @@ QWidget* CMyPropertyPage6::buildPreviewControls() {
   toggles->addWidget(gridBox_);
   toggles->addStretch(1);
   column->addLayout(toggles);
+  column->addStretch(1);
 
   connect(stateList_, &QComboBox::currentIndexChanged, this, [this] { updatePreviewOptions(); });
   connect(marginsBox_, &QCheckBox::toggled, this, [this](bool on) {
