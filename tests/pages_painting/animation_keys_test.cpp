@@ -28,21 +28,14 @@ TEST(AnimationLabels, DelayShowsMillisecondsAndWhetherItIsRandom) {
   EXPECT_EQ(StoredLoopBackDelay(500, false), 500);
 }
 
-TEST_F(AnimationKeysTest, NegativeDelayMeansRandomAndEnterLeaveFramesFollowTheLoop) {
-  openSkin("[Btn]\r\nAnimTimerRate=40\r\nLoopBackDelay=-500\r\nMouseOverStartFrame=3\r\nMouseOverStopFrame=6\r\n"
-           "LoopOnce=1\r\n[Own]\r\nMouseOverStartFrame=3\r\nMouseEnterStartFrame=1\r\nMouseLeaveStopFrame=0\r\n");
-  const AnimationSettings btn = ReadAnimationSettings("Btn");
-  EXPECT_EQ(btn.rate, 40);
-  EXPECT_EQ(btn.delay, 500);
-  EXPECT_TRUE(btn.randomDelay);
-  EXPECT_EQ(btn.enterStart, 3);
-  EXPECT_EQ(btn.leaveStop, 6);
-  EXPECT_TRUE(btn.loopOnce);
-  EXPECT_FALSE(btn.finishBeforeStopping);
-
+// The loop frames are only the defaults of the enter and leave frames.
+TEST_F(AnimationKeysTest, OwnEnterAndLeaveFramesOverrideTheLoopFrames) {
+  openSkin("[Own]\r\nMouseOverStartFrame=3\r\nMouseOverStopFrame=6\r\nMouseEnterStartFrame=1\r\n"
+           "MouseLeaveStopFrame=0\r\n");
   const AnimationSettings own = ReadAnimationSettings("Own");
   EXPECT_EQ(own.enterStart, 1);
   EXPECT_EQ(own.leaveStop, 0);
+  EXPECT_EQ(own.loopStart, 3);
 }
 
 TEST_F(AnimationKeysTest, DamagedValuesAreBoundedWithoutOverflow) {
@@ -53,22 +46,6 @@ TEST_F(AnimationKeysTest, DamagedValuesAreBoundedWithoutOverflow) {
   EXPECT_TRUE(s.randomDelay);
   EXPECT_EQ(s.loopStop, kMaxAnimationFrame);
   EXPECT_EQ(s.leaveStop, kMaxAnimationFrame);
-}
-
-TEST_F(AnimationKeysTest, WritesStoreDecimalTextAndFlags) {
-  openSkin("[Btn]\r\nAnimTimerRate=30\r\n");
-  WriteAnimationRate("Btn", 0);
-  EXPECT_EQ(skinValue("Btn", "AnimTimerRate"), "0");
-  WriteLoopBackDelay("Btn", 800, true);
-  EXPECT_EQ(skinValue("Btn", "LoopBackDelay"), "-800");
-  WriteLoopBackDelay("Btn", 800, false);
-  EXPECT_EQ(skinValue("Btn", "LoopBackDelay"), "800");
-  WriteAnimationFrame("Btn", animation_keys::kMouseEnterStartFrame, 4);
-  EXPECT_EQ(skinValue("Btn", "MouseEnterStartFrame"), "4");
-  WriteAnimationFlag("Btn", animation_keys::kMouseLeaveMode, true);
-  EXPECT_EQ(skinValue("Btn", "MouseLeaveMode"), "1");
-  WriteAnimationFlag("Btn", animation_keys::kMouseLeaveMode, false);
-  EXPECT_EQ(skinValue("Btn", "MouseLeaveMode"), "0");
 }
 
 }  // namespace

@@ -26,44 +26,15 @@ TEST_F(PaintingKeysTest, MissingKeysReadAsDefaultsAndDamagedValuesAreBounded) {
   EXPECT_EQ(odd.middleEntry(), 0);
 }
 
-TEST_F(PaintingKeysTest, EdgesOnlyShowsTheNotPaintedEntryWhateverTileHolds) {
-  openSkin("[Btn]\r\nEdgesOnly=1\r\nTile=3\r\n");
-  EXPECT_EQ(ReadPaintingValues("Btn").middleEntry(), kMiddleNotPainted);
-
-  WriteMiddleEntry("Btn", 2);
-  EXPECT_EQ(skinValue("Btn", "Tile"), "2");
-  EXPECT_EQ(skinValue("Btn", "EdgesOnly"), "0");
-
-  WriteMiddleEntry("Btn", kMiddleNotPainted);
-  EXPECT_EQ(skinValue("Btn", "Tile"), "0");
-  EXPECT_EQ(skinValue("Btn", "EdgesOnly"), "1");
-  EXPECT_EQ(ReadPaintingValues("Btn").middleEntry(), kMiddleNotPainted);
-}
-
-TEST_F(PaintingKeysTest, SyncCopiesTheTopMarginAndTileFlagToTheOtherEdges) {
-  openSkin("[Btn]\r\nTopHeight=7\r\nTileTop=1\r\nBottomHeight=2\r\nTileRight=0\r\n");
-  SyncMarginsFromTop("Btn", 7, true);
-  for (const char* key : {"BottomHeight", "LeftWidth", "RightWidth"}) EXPECT_EQ(skinValue("Btn", key), "7") << key;
-  for (const char* key : {"TileBottom", "TileLeft", "TileRight"}) EXPECT_EQ(skinValue("Btn", key), "1") << key;
-  EXPECT_EQ(skinValue("Btn", "TopHeight"), "7");
-
-  SyncMarginsFromTop("Btn", 0, false);
-  EXPECT_EQ(skinValue("Btn", "LeftWidth"), "0");
-  EXPECT_EQ(skinValue("Btn", "TileLeft"), "0");
-}
-
 TEST_F(PaintingKeysTest, WritesKeepValuesInTheirRanges) {
   openSkin("[Btn]\r\n");
-  WriteSizingMargin("Btn", kLeftEdge, 12);
   WriteSizingMargin("Btn", kBottomEdge, 4000);
-  WritePaintingMode("Btn", 3);
-  WriteTileFlag("Btn", kRightEdge, true);
-  WriteSmartMargins("Btn", true);
-  EXPECT_EQ(skinValue("Btn", "LeftWidth"), "12");
+  WritePaintingMode("Btn", 7);
+  WriteMiddleEntry("Btn", 9);
   EXPECT_EQ(skinValue("Btn", "BottomHeight"), "1000");
   EXPECT_EQ(skinValue("Btn", "SimpleMode"), "3");
-  EXPECT_EQ(skinValue("Btn", "TileRight"), "1");
-  EXPECT_EQ(skinValue("Btn", "SmartSmallMargins"), "1");
+  EXPECT_EQ(skinValue("Btn", "Tile"), "4");
+  EXPECT_EQ(skinValue("Btn", "EdgesOnly"), "0");
 }
 
 // A section held by a companion file is written there, not into the main file.

@@ -132,15 +132,6 @@ TEST_F(PaintingPageTest, GridAndMarginsBoxesAreSettingsNotSkinKeys) {
   EXPECT_EQ(temp.read("skins/S/S.uis~"), text);
 }
 
-TEST_F(PaintingPageTest, PreviewBoxFitsOneFrame) {
-  catalogue("subsections.ini", "[Btn]\r\nImageCount=3\r\n");
-  openSkin("");
-  const std::string strip = writeStrip("btn.png", QSize(40, 40), {Qt::red, Qt::green, Qt::blue}, true);
-  openSkin("[Btn]\r\nImage=" + strip + "\r\nVert=1\r\n");
-  CMyPropertyPage6 page(editor);
-  EXPECT_EQ(page.preview()->size(), QSize(57, 57));
-}
-
 // A double click fits the box to one frame again, but never wider or taller than the page leaves
 // room for beside the controls.
 TEST_F(PaintingPageTest, DoubleClickFitsThePreviewToAFrameWithinThePage) {
