@@ -1,0 +1,56 @@
+#pragma once
+// The pages of title bars laid out by section "Caption": "Caption text settings" (placement and
+// fonts of the caption text) and "Caption click settings" (what clicks on the caption do).
+#include "ui/sheet/property_page.h"
+
+class QComboBox;
+class QPushButton;
+
+namespace tessera::ui {
+
+class CaptionMarginsPanel;
+class RefreshTimer;
+class TextPresetList;
+
+class CMyPropertyPage13 : public PropertyPage {
+  Q_OBJECT
+ public:
+  explicit CMyPropertyPage13(SectionEditorContext& editor, QWidget* parent = nullptr);
+
+  bool isLoaded() const { return loaded_; }
+  CaptionMarginsPanel* margins() const { return margins_; }
+  TextPresetList* activeFontList() const { return activeFont_; }
+  TextPresetList* inactiveFontList() const { return inactiveFont_; }
+  QPushButton* fontButton() const { return fontButton_; }
+  RefreshTimer* refreshTimer() const { return refresh_; }
+
+ private:
+  TextPresetList* fontObjectList(const char* key);
+  void selectFontObject(TextPresetList* list, const char* key);
+  void chooseFont();
+
+  bool loaded_ = false;
+  CaptionMarginsPanel* margins_ = nullptr;
+  TextPresetList* activeFont_ = nullptr;
+  TextPresetList* inactiveFont_ = nullptr;
+  QPushButton* fontButton_ = nullptr;
+  RefreshTimer* refresh_ = nullptr;
+};
+
+class CMyPropertyPage23 : public PropertyPage {
+  Q_OBJECT
+ public:
+  explicit CMyPropertyPage23(SectionEditorContext& editor, QWidget* parent = nullptr);
+
+  QComboBox* doubleClickList() const { return doubleClick_; }
+  QComboBox* rightClickList() const { return rightClick_; }
+
+ private:
+  QComboBox* actionList(const char* key);
+
+  bool loaded_ = false;
+  QComboBox* doubleClick_ = nullptr;
+  QComboBox* rightClick_ = nullptr;
+};
+
+}  // namespace tessera::ui

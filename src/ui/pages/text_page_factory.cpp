@@ -1,0 +1,26 @@
+#include "ui/pages/text_page_factory.h"
+
+#include "ui/pages/caption_personality_pages.h"
+#include "ui/pages/caption_text_pages.h"
+#include "ui/pages/text_page.h"
+
+namespace tessera::ui {
+
+PropertyPage* CreateTextOrCaptionPage(PageKind kind, SectionEditorContext& editor, QWidget* parent) {
+  switch (kind) {
+    case PageKind::Text:
+      return new CMyPropertyPage3(editor, parent);
+    case PageKind::CaptionTextSettings:
+      return new CMyPropertyPage13(editor, parent);
+    case PageKind::CaptionClickSettings:
+      return new CMyPropertyPage23(editor, parent);
+    case PageKind::Caption:
+      return new CMyPropertyPage24(editor, parent);
+    case PageKind::TextSettings:
+      return new CMyPropertyPage34(editor, parent);
+    default:
+      return nullptr;
+  }
+}
+
+}  // namespace tessera::ui

@@ -1,0 +1,57 @@
+#include "ui/pages/text_preset_list.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QSignalBlocker>
+#include <QToolButton>
+
+#include "core/sheet/skin_presets.h"
+#include "ui/app/editor_launcher.h"
+#include "ui/app/message_prompt.h"
+
+namespace tessera::ui {
+
+TextPresetList::TextPresetList(Kind kind, QWidget* dialogParent, QWidget* parent)
+    : QWidget(parent), kind_(kind), dialogParent_(dialogParent), list_(new QComboBox(this)), edit_(new QToolButton(this)) {
+  auto* layout = new QHBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  edit_->setText(QStringLiteral("..."));
+  layout->addWidget(list_, 1);
+  layout->addWidget(edit_);
+  connect(list_, qOverload<int>(&QComboBox::activated), this, &TextPresetList::rowChosen);
+  connect(edit_, &QToolButton::clicked, this, [this] {
+    if (kind_ == Kind::Colours)
+      OpenColoursEditor(dialogParent_);
+    else
+      OpenFontsEditor(dialogParent_);
+    refill();
+    emit presetsEdited();
+  });
+  refill();
+}
+
+void TextPresetList::refill() {
+  const QSignalBlocker blocker(list_);
+  list_->clear();
+  numbers_.clear();
+  list_->addItem(QStringLiteral("OS Default"));
+  if (kind_ == Kind::Colours) {
+    for (const ColourPreset& preset : SkinColourPresets()) {
+      list_->addItem(FromSkinText(preset.label));
+      // The list shows each entry in its own colour (0x00BBGGRR).
+      const QColor colour(preset.colour & 0xff, (preset.colour >> 8) & 0xff, (preset.colour >> 16) & 0xff);
+      list_->setItemData(list_->count() - 1, colour, Qt::ForegroundRole);
+      numbers_.push_back(preset.number);
+    }
+  } else {
+    for (const FontPreset& preset : SkinFontPresets()) {
+      list_->addItem(FromSkinText(preset.label));
+      QFont font(FromSkinText(preset.fontName));
+      if (preset.height > 0) font.setPointSize(preset.height);
+      list_->setItemData(list_->count() - 1, font, Qt::FontRole);
+      numbers_.push_back(preset.number);
+    }
+  }
+}
+
+}  // namespace tessera::ui
