@@ -22,6 +22,7 @@ inline constexpr const char* kPreview2 = "preview2.ini";
 inline constexpr const char* kLinear = "linear.ini";
 inline constexpr const char* kExtras = "extras.ini";
 inline constexpr const char* kExtraDetails = "extraDetails.ini";
+inline constexpr const char* kSystemColours = "systemcolours.ini";
 }  // namespace catalogue_files
 
 // Buffer sizes of the catalogue reads.
@@ -183,6 +184,14 @@ inline constexpr CatalogueInt  G           {"G", 0};
 inline constexpr CatalogueInt  B           {"B", 0};
 // clang-format on
 }  // namespace extra_detail_keys
+
+// systemcolours.ini: one section per key of the skin's Colours section.
+namespace system_colour_keys {
+// clang-format off
+inline constexpr CatalogueText FriendlyName {"FriendlyName", TextDefault::OwnName};
+inline constexpr CatalogueText Description  {"Description", TextDefault::OwnName};
+// clang-format on
+}  // namespace system_colour_keys
 
 // One catalogue file of a data folder, read with its key table.
 class CatalogueFile {
