@@ -72,5 +72,13 @@ TEST_F(CaptionKeysTest, ShadowYOffsetDefaultsToTheXOffset) {
   EXPECT_EQ(ReadIntOr("Text", "ShadowOffsetY", "ShadowOffset", 1), 1);
 }
 
+TEST(FreeText, IsQuotedOnlyWhenAnIniReadWouldChangeIt) {
+  EXPECT_EQ(StoredFormOfFreeText("Window"), "Window");
+  EXPECT_EQ(StoredFormOfFreeText("a \"b\" c"), "a \"b\" c");
+  EXPECT_EQ(StoredFormOfFreeText(" - "), "\" - \"");
+  EXPECT_EQ(StoredFormOfFreeText("\"x\""), "\"\"x\"\"");
+  EXPECT_EQ(StoredFormOfFreeText(""), "");
+}
+
 }  // namespace
 }  // namespace tessera

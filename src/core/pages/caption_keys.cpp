@@ -23,6 +23,18 @@ void WriteCaptionText(std::string_view section, std::string_view key, std::strin
   WriteSkinString(section, key, value, Session().mainFile);
 }
 
+std::string StoredFormOfFreeText(std::string_view text) {
+  if (text.empty()) return {};
+  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  const bool quoted = text.size() >= 2 && text.front() == '"' && text.back() == '"';
+  if (blank(text.front()) || blank(text.back()) || quoted) return "\"" + std::string(text) + "\"";
+  return std::string(text);
+}
+
+void WriteCaptionFreeText(std::string_view section, std::string_view key, std::string_view text) {
+  WriteCaptionText(section, key, StoredFormOfFreeText(text));
+}
+
 CaptionMarginValues ReadCaptionMargins(const CaptionMarginKeys& keys) {
   CaptionMarginValues v;
   v.alignment = ReadCaptionInt(keys.section, keys.alignment, 0);

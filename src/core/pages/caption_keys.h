@@ -54,6 +54,10 @@ int ReadCaptionInt(std::string_view section, std::string_view key, int fallback)
 int ReadIntOr(std::string_view section, std::string_view key, std::string_view fallbackKey, int fallback);
 void WriteCaptionInt(std::string_view section, std::string_view key, int value);
 void WriteCaptionText(std::string_view section, std::string_view key, std::string_view value);
+// Free text the user typed. INI reads cut surrounding blanks and one pair of surrounding quotes,
+// so such text is stored inside quotes to reach the engine as typed.
+void WriteCaptionFreeText(std::string_view section, std::string_view key, std::string_view text);
+std::string StoredFormOfFreeText(std::string_view text);
 
 // A colour kept as three keys, red, green and blue, each 0..255.
 struct RgbKeys {

@@ -160,7 +160,7 @@ QLineEdit* CMyPropertyPage34::textBox(const char* key) {
   auto* edit = new QLineEdit(FromSkinText(ReadSkinString(caption_sections::kPersonality, key, "", Session().mainFile)), this);
   connect(edit, &QLineEdit::textEdited, this, [this, key](const QString& text) {
     if (!loaded_) return;
-    WriteCaptionText(caption_sections::kPersonality, key, ToSkinText(text));
+    WriteCaptionFreeText(caption_sections::kPersonality, key, ToSkinText(text));
     refresh_->start();
   });
   return edit;
