@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include <QComboBox>
 #include <QSpinBox>
 #include <QTest>
@@ -120,6 +122,10 @@ TEST_F(TextPageTest, PreviewDrawsTheTextInTheStatesColour) {
   Preview().LoadUISFile(mainFile());
   CMyPropertyPage3 page(editor);
   page.preview()->resize(200, 60);
+  if (const char* shot = std::getenv("TESSERA_TEXT_SCREENSHOT")) {
+    page.resize(480, 420);
+    page.grab().save(QString::fromLocal8Bit(shot));
+  }
   auto redPixels = [](const QImage& image) {
     int count = 0;
     for (int y = 0; y < image.height(); ++y)
