@@ -61,6 +61,12 @@ void OpenColoursEditor(QWidget* parent) { announce(parent, QStringLiteral("syste
 void OpenFontsEditor(QWidget* parent) { announce(parent, QStringLiteral("fonts")); }
 void OpenFrameBuilder(QWidget* parent) { announce(parent, QStringLiteral("frame builder (CFrameBuilder)")); }
 void OpenCutTool(QWidget* parent) { announce(parent, QStringLiteral("cut tool (CCutFrom)")); }
+std::string OpenImportDialog(QWidget* parent, ImportMode mode, const std::string&, const std::string& sourcePath) {
+  const QString dialog = mode == ImportMode::FrameBuilder ? QStringLiteral("import dialog (CImportFil, frame builder)")
+                                                          : QStringLiteral("import dialog (CImportFil)");
+  announce(parent, dialog, QString::fromStdString(sourcePath));
+  return {};
+}
 void OpenZorBuilder(QWidget* parent) { announce(parent, QStringLiteral("\"ZOR file builder\"")); }
 
 void MakePackageWithProgress(QWidget* parent) {

@@ -4,6 +4,8 @@
 #include <QWidget>
 #include <string>
 
+#include "core/image/image_import.h"
+
 namespace tessera::ui {
 
 // Opens the editor for an entry of the entry list.
@@ -15,6 +17,11 @@ void OpenColoursEditor(QWidget* parent);
 void OpenFontsEditor(QWidget* parent);
 void OpenFrameBuilder(QWidget* parent);
 void OpenCutTool(QWidget* parent);
+// The import dialog (CImportFil) in its full or frame-builder mode for an image slot whose value
+// is `currentFile`, starting at `sourcePath`. Returns the new slot value; empty = cancelled.
+// Placeholder until the dialog is built: it says which dialog would open and imports nothing.
+std::string OpenImportDialog(QWidget* parent, ImportMode mode, const std::string& currentFile,
+                             const std::string& sourcePath);
 void OpenZorBuilder(QWidget* parent);
 // "Make VLA package" with a progress bar and a message when it finishes or fails.
 void MakePackageWithProgress(QWidget* parent);

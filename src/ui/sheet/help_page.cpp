@@ -1,14 +1,11 @@
 #include "ui/sheet/help_page.h"
 
-#include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "core/app/qimage_bridge.h"
 #include "core/app/skin_actions.h"
-#include "core/image/image_file.h"
 #include "core/platform/environment.h"
 #include "core/platform/prompt.h"
 #include "core/platform/shell.h"
@@ -16,6 +13,7 @@
 #include "core/skin/section_store.h"
 #include "core/skin/skin_session.h"
 #include "ui/app/message_prompt.h"
+#include "ui/pages/example_box.h"
 #include "ui/sheet/state_columns.h"
 
 namespace tessera::ui {
@@ -57,7 +55,7 @@ CMyPropertyPage9::CMyPropertyPage9(SectionEditorContext& editor, QWidget* parent
     layout->addWidget(stateColumns_, 1);
   }
 
-  exampleBox_ = buildExampleBox(help.examplePicture);
+  exampleBox_ = new ExampleBox(help.examplePicture, this);
   layout->addWidget(exampleBox_);
 
   wikiButton_ = new QPushButton(QStringLiteral("Check the wiki to see if there is more information on this section"), this);
@@ -67,30 +65,6 @@ CMyPropertyPage9::CMyPropertyPage9(SectionEditorContext& editor, QWidget* parent
   layout->addStretch();
   connect(wikiButton_, &QPushButton::clicked, this, &CMyPropertyPage9::openWiki);
   connect(deleteButton_, &QPushButton::clicked, this, &CMyPropertyPage9::deleteSection);
-}
-
-QFrame* CMyPropertyPage9::buildExampleBox(const std::string& picturePath) {
-  auto* box = new QFrame(this);
-  box->setObjectName(QStringLiteral("exampleBox"));
-  box->setVisible(false);
-  if (picturePath.empty()) return box;
-  const auto picture = LoadImageFile(picturePath);
-  if (!picture) return box;
-  box->setStyleSheet(QStringLiteral("QFrame#exampleBox { border: 1px solid rgb(210,210,210); }"));
-  auto* boxLayout = new QVBoxLayout(box);
-  boxLayout->setContentsMargins(1, 1, 1, 1);
-  auto* band = new QLabel(QStringLiteral("Example of the control in use"), box);
-  band->setAutoFillBackground(true);
-  QPalette palette = band->palette();
-  palette.setColor(QPalette::Window, QColor(255, 255, 225));
-  band->setPalette(palette);
-  auto* image = new QLabel(box);
-  image->setPixmap(QPixmap::fromImage(ToQImage(*picture)));
-  image->setAlignment(Qt::AlignCenter);
-  boxLayout->addWidget(band);
-  boxLayout->addWidget(image);
-  box->setVisible(true);
-  return box;
 }
 
 QString CMyPropertyPage9::helpText() const { return helpText_->text(); }

@@ -5,10 +5,10 @@
 
 class QLabel;
 class QPushButton;
-class QFrame;
 
 namespace tessera::ui {
 
+class ExampleBox;
 class StateColumns;
 
 class CMyPropertyPage9 : public PropertyPage {
@@ -28,12 +28,11 @@ class CMyPropertyPage9 : public PropertyPage {
  private:
   void openWiki();
   void deleteSection();
-  QFrame* buildExampleBox(const std::string& picturePath);
 
   QLabel* helpText_ = nullptr;
   QLabel* stateDescription_ = nullptr;
   StateColumns* stateColumns_ = nullptr;
-  QFrame* exampleBox_ = nullptr;
+  ExampleBox* exampleBox_ = nullptr;
   QPushButton* wikiButton_ = nullptr;
   QPushButton* deleteButton_ = nullptr;
 };

@@ -1,0 +1,116 @@
+#include "ui/pages/glyph_page.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "core/pages/glyph_values.h"
+#include "core/pages/slot_writes.h"
+#include "ui/pages/image_slot_panel.h"
+#include "ui/pages/note_box.h"
+#include "ui/sheet/refresh_timer.h"
+
+namespace tessera::ui {
+
+namespace {
+constexpr int kMaxGlyphNumber = 255;
+}  // namespace
+
+CMyPropertyPage2::CMyPropertyPage2(SectionEditorContext& editor, QWidget* parent)
+    : PropertyPage(editor, QStringLiteral("Glyph"), parent) {
+  refresh_ = RefreshTimer::forImagePage(this, editor, [this] { return loaded_; }, [this] { panel_->repaintPreview(); });
+
+  SlotPanelOptions options;
+  options.page = SlotPage::Glyph;
+  options.keys = kGlyphSlot;
+  options.emptyText = QStringLiteral(" None");
+  options.commands = GlyphPageCommands();
+  panel_ = new ImageSlotPanel(editor, options, this);
+  connect(panel_, &ImageSlotPanel::fileChosen, this, [this](const std::string& value) {
+    if (!loaded_) return;
+    WriteGlyphSlot(currentSection(), value);
+    refresh_->start();
+  });
+  connect(panel_, &ImageSlotPanel::slotWrittenByCommand, this, [this] { refresh_->start(); });
+  connect(panel_, &ImageSlotPanel::fileRewritten, this, [this] { refresh_->start(); });
+
+  transMode_ = optionBox(glyph_keys::TransMode,
+                         {QStringLiteral("No Transparency"), QStringLiteral("Use 'Magic Pink' Transparency"),
+                          QStringLiteral("Use Constant Alpha blending"), QStringLiteral("Use Per Pixel Alpha blending")});
+  // The constant alpha value is shown for its mode but kept nowhere in the skin.
+  constantAlpha_ = new QSpinBox(this);
+  constantAlpha_->setRange(0, kMaxGlyphNumber);
+  horzAlign_ = optionBox(glyph_keys::HorzAlign,
+                         {QStringLiteral("Centre"), QStringLiteral("Left align"), QStringLiteral("Right align"),
+                          QStringLiteral("% from the left edge"), QStringLiteral("% from the right edge")});
+  xShift_ = numberBox(glyph_keys::XShift);
+  vertAlign_ = optionBox(glyph_keys::VertAlign,
+                         {QStringLiteral("Centre"), QStringLiteral("Top align"), QStringLiteral("Bottom align"),
+                          QStringLiteral("% from the top edge"), QStringLiteral("% from the bottom edge")});
+  yShift_ = numberBox(glyph_keys::YShift);
+  minWidth_ = numberBox(glyph_keys::MinWidth);
+  minHeight_ = numberBox(glyph_keys::MinHeight);
+  notes_ = new NoteBox(QStringLiteral("Remember that glyph images must have the same frame count as the main image"), this);
+
+  auto updateConstantAlpha = [this] { constantAlpha_->setEnabled(transMode_->currentIndex() == kGlyphConstantAlphaMode); };
+  connect(transMode_, &QComboBox::currentIndexChanged, this, updateConstantAlpha);
+
+  auto* grid = new QGridLayout;
+  int row = 0;
+  auto label = [this](const char* text) { return new QLabel(QString::fromLatin1(text), this); };
+  grid->addWidget(label("Transparency mode : "), row, 0);
+  grid->addWidget(transMode_, row++, 1, 1, 2);
+  grid->addWidget(label("Constant alpha value  : "), row, 0);
+  grid->addWidget(constantAlpha_, row++, 1);
+  grid->addWidget(label("Horizontal alignment :"), row, 0);
+  grid->addWidget(horzAlign_, row, 1);
+  grid->addWidget(xShift_, row++, 2);
+  grid->addWidget(label("Vertical alignment :"), row, 0);
+  grid->addWidget(vertAlign_, row, 1);
+  grid->addWidget(yShift_, row++, 2);
+  grid->addWidget(label("Do not show when there is less than"), row, 0);
+  grid->addWidget(minWidth_, row, 1);
+  grid->addWidget(label("pixels width"), row++, 2);
+  grid->addWidget(label("Do not show when there is less than"), row, 0);
+  grid->addWidget(minHeight_, row, 1);
+  grid->addWidget(label("pixels height"), row++, 2);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(panel_);
+  layout->addLayout(grid);
+  layout->addWidget(notes_);
+  layout->addStretch();
+
+  panel_->load();
+  updateConstantAlpha();
+  loaded_ = true;
+}
+
+QComboBox* CMyPropertyPage2::optionBox(const char* key, const QStringList& options) {
+  auto* box = new QComboBox(this);
+  box->addItems(options);
+  const int value = ReadGlyphValue(currentSection(), key);
+  box->setCurrentIndex(value >= 0 && value < options.size() ? value : -1);
+  connect(box, &QComboBox::currentIndexChanged, this, [this, key](int index) {
+    if (!loaded_ || index < 0) return;
+    WriteGlyphValue(currentSection(), key, index);
+    refresh_->start();
+  });
+  return box;
+}
+
+QSpinBox* CMyPropertyPage2::numberBox(const char* key) {
+  auto* box = new QSpinBox(this);
+  box->setRange(0, kMaxGlyphNumber);
+  box->setValue(ReadGlyphValue(currentSection(), key));
+  connect(box, &QSpinBox::valueChanged, this, [this, key](int value) {
+    if (!loaded_) return;
+    WriteGlyphValue(currentSection(), key, value);
+    refresh_->start();
+  });
+  return box;
+}
+
+}  // namespace tessera::ui

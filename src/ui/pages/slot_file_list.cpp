@@ -1,0 +1,67 @@
+#include "ui/pages/slot_file_list.h"
+
+#include <QIcon>
+#include <QPixmap>
+
+#include "core/app/qimage_bridge.h"
+#include "core/image/image_file.h"
+#include "core/pages/image_slot.h"
+
+namespace tessera::ui {
+
+namespace {
+
+const QSize kThumbnailSize(40, SlotFileList::kEntryHeight - 4);
+
+// The file's picture shrunk into the thumbnail box; an empty icon when it does not load.
+QIcon thumbnailOf(const std::string& value) {
+  const std::string path = SlotFilePath(value);
+  if (path.empty()) return {};
+  const auto picture = LoadImageFile(path);
+  if (!picture) return {};
+  const QImage image = ToQImage(*picture);
+  if (image.isNull()) return {};
+  return QIcon(QPixmap::fromImage(image.scaled(kThumbnailSize, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+}
+
+}  // namespace
+
+SlotFileList::SlotFileList(const QString& emptyText, bool animationOnly, QWidget* parent)
+    : QComboBox(parent), emptyText_(emptyText), animationOnly_(animationOnly) {
+  setIconSize(kThumbnailSize);
+  setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  setMinimumContentsLength(30);
+  connect(this, &QComboBox::activated, this, [this](int index) {
+    emit fileChosen(index <= 0 ? std::string() : values_[static_cast<std::size_t>(index - 1)]);
+  });
+}
+
+void SlotFileList::refill(const std::string& value) {
+  const QSignalBlocker block(this);
+  clear();
+  values_ = ListSlotFiles(animationOnly_);
+  addItem(emptyText_, -1);
+  setItemData(0, QSize(0, kEntryHeight), Qt::SizeHintRole);
+  for (const std::string& file : values_) {
+    addItem(thumbnailOf(file), QString::fromStdString(file), count() - 1);
+    setItemData(count() - 1, QSize(0, kEntryHeight), Qt::SizeHintRole);
+  }
+  selectValue(value);
+}
+
+void SlotFileList::selectValue(const std::string& value) {
+  const QSignalBlocker block(this);
+  setCurrentIndex(FindSlotFile(values_, value) + 1);
+}
+
+std::string SlotFileList::selectedValue() const {
+  const int index = currentIndex();
+  return index <= 0 ? std::string() : values_[static_cast<std::size_t>(index - 1)];
+}
+
+void SlotFileList::showPopup() {
+  refill(selectedValue());
+  QComboBox::showPopup();
+}
+
+}  // namespace tessera::ui

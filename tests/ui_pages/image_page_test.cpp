@@ -1,0 +1,175 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QSpinBox>
+
+#include "core/skin/skin_session.h"
+#include "ui/pages/image_page.h"
+#include "ui/pages/image_slot_panel.h"
+#include "ui/pages/note_box.h"
+#include "ui/pages/page_factory.h"
+#include "ui/pages/slot_file_list.h"
+#include "ui/pages/slot_preview_box.h"
+#include "ui/sheet/refresh_timer.h"
+#include "ui_pages/pages_fixture.h"
+#include "ui_sheet/fake_editor.h"
+
+namespace tessera::ui {
+namespace {
+
+using testing::FakeEditor;
+
+class ImagePageTest : public testing::PagesTest {
+ protected:
+  void SetUp() override {
+    PagesTest::SetUp();
+    catalogue("subsections.ini", "[Button]\r\nImageCount=3\r\nImageNotes=Three states.\r\n");
+    writePicture("button.tga");
+    writePicture("back.bmp");
+  }
+};
+
+TEST_F(ImagePageTest, LoadsTheSectionAndSelectsItsFile) {
+  setExperienced(true);
+  openSkin("[Button]\r\nImage=S\\Button.tga\r\nTrans=1\r\nFrameCount=5\r\n");
+  FakeEditor editor("Button", "Button");
+  CMyPropertyPage1 page(editor);
+  EXPECT_TRUE(page.isLoaded());
+  EXPECT_EQ(page.slotPanel()->selectedValue(), "s\\button.tga");
+  EXPECT_EQ(page.slotPanel()->fileList()->itemText(0), " No Image defined - section may be optional");
+  EXPECT_EQ(page.slotPanel()->fileList()->count(), 3);
+  EXPECT_TRUE(page.slotPanel()->previewBox()->hasPicture());
+  EXPECT_TRUE(page.transparencyBox()->isChecked());
+  EXPECT_TRUE(page.premultipliedBox()->isEnabled());
+  EXPECT_EQ(page.frameCountBox()->value(), 5);
+  EXPECT_EQ(page.defaultButton()->text(), "Default (3)");
+  EXPECT_EQ(page.noteBox()->text(), "Three states.");
+  EXPECT_FALSE(page.noteBox()->isHidden());
+}
+
+TEST_F(ImagePageTest, UnlistedValueSelectsTheEmptyEntryAndKeepsTheKey) {
+  writePicture("photo.png");
+  openSkin("[Button]\r\nImage=s\\photo.png\r\n[Title]\r\nImage=s\\gone.tga\r\n");
+  for (const char* section : {"Button", "Title"}) {
+    FakeEditor editor(section, section);
+    CMyPropertyPage1 page(editor);
+    QTest::qWait(CMyPropertyPage1::kReloadDelayMs * 2);
+    EXPECT_EQ(page.slotPanel()->fileList()->currentIndex(), 0) << section;
+    EXPECT_FALSE(page.slotPanel()->previewBox()->hasPicture());
+  }
+  EXPECT_EQ(skinValue("Button", "Image"), "s\\photo.png");
+  EXPECT_EQ(skinValue("Title", "Image"), "s\\gone.tga");
+}
+
+TEST_F(ImagePageTest, ChoosingTheEmptyEntryClearsTheSection) {
+  openSkin("[Button]\r\nImage=s\\button.tga\r\nTrans=1\r\nPerPixel=1\r\nLeftWidth=3\r\n");
+  FakeEditor editor("Button", "Button");
+  CMyPropertyPage1 page(editor);
+  SlotFileList* list = page.slotPanel()->fileList();
+  list->setFocus();
+  QTest::keyClick(list, Qt::Key_Home);
+  EXPECT_FALSE(skinValue("Button", "Image"));
+  EXPECT_FALSE(skinValue("Button", "LeftWidth"));
+  EXPECT_EQ(skinValue("Button", "Trans"), "1");
+  EXPECT_EQ(skinValue("Button", "PerPixel"), "0");
+  EXPECT_EQ(skinValue("Button", "PreMultipliedAlpha"), "0");
+  EXPECT_FALSE(page.premultipliedBox()->isEnabled());
+
+  // Choosing a file again brings PerPixel back with the transparency.
+  QTest::keyClick(list, Qt::Key_End);
+  EXPECT_EQ(skinValue("Button", "Image"), "s\\button.tga");
+  EXPECT_EQ(skinValue("Button", "PerPixel"), "1");
+  EXPECT_TRUE(page.premultipliedBox()->isEnabled());
+}
+
+TEST_F(ImagePageTest, TransparencyOnABitmapKeepsPerPixelOff) {
+  setExperienced(true);
+  openSkin("[Button]\r\nImage=s\\back.bmp\r\nPreMultipliedAlpha=1\r\n");
+  FakeEditor editor("Button", "Button");
+  CMyPropertyPage1 page(editor);
+  QTest::mouseClick(page.transparencyBox(), Qt::LeftButton);
+  EXPECT_EQ(skinValue("Button", "Trans"), "1");
+  EXPECT_EQ(skinValue("Button", "PerPixel"), "0");
+  EXPECT_EQ(skinValue("Button", "PreMultipliedAlpha"), "0");
+  EXPECT_FALSE(page.premultipliedBox()->isChecked());
+  EXPECT_FALSE(page.premultipliedBox()->isEnabled());
+}
+
+TEST_F(ImagePageTest, FrameCountBackToTheDefaultRemovesTheKey) {
+  setExperienced(true);
+  openSkin("[Button]\r\nImage=s\\button.tga\r\n");
+  FakeEditor editor("Button", "Button");
+  CMyPropertyPage1 page(editor);
+  page.frameCountBox()->setValue(7);
+  EXPECT_EQ(skinValue("Button", "FrameCount"), "7");
+  QTest::mouseClick(page.defaultButton(), Qt::LeftButton);
+  EXPECT_EQ(page.frameCountBox()->value(), 3);
+  EXPECT_FALSE(skinValue("Button", "FrameCount"));
+  page.frameCountBox()->setValue(4);
+  page.frameCountBox()->setValue(3);
+  EXPECT_FALSE(skinValue("Button", "FrameCount"));
+
+  QTest::mouseClick(page.verticalBox(), Qt::LeftButton);
+  EXPECT_EQ(skinValue("Button", "Vert"), "1");
+  EXPECT_EQ(skinValue("Button", "GlyphVert"), "1");
+  QTest::mouseClick(page.premultipliedBox(), Qt::LeftButton);
+  EXPECT_EQ(skinValue("Button", "PreMultipliedAlpha"), "1");
+}
+
+TEST_F(ImagePageTest, NewUsersAndCatalogueFlagsHideControls) {
+  openSkin("[Button]\r\nImage=s\\button.tga\r\n");
+  {
+    setExperienced(false);
+    FakeEditor editor("Button", "Button");
+    CMyPropertyPage1 page(editor);
+    EXPECT_FALSE(page.transparencyBox()->isHidden());
+    EXPECT_TRUE(page.frameCountBox()->isHidden());
+    EXPECT_TRUE(page.defaultButton()->isHidden());
+    EXPECT_TRUE(page.verticalBox()->isHidden());
+    EXPECT_TRUE(page.premultipliedBox()->isHidden());
+  }
+  setExperienced(true);
+  catalogue("subsections.ini", "[Button]\r\nHideTrans=1\r\n[Button:L]\r\nHideVert=1\r\n");
+  {
+    FakeEditor editor("Button", "Button");
+    CMyPropertyPage1 page(editor);
+    EXPECT_TRUE(page.transparencyBox()->isHidden());
+    EXPECT_TRUE(page.frameCountBox()->isHidden());
+    EXPECT_TRUE(page.noteBox()->isHidden());
+  }
+  catalogue("subsections.ini", "[Button:L]\r\nHideVert=1\r\n");
+  FakeEditor editor("Button:L", "Button");
+  CMyPropertyPage1 page(editor);
+  EXPECT_TRUE(page.verticalBox()->isHidden());
+  EXPECT_FALSE(page.frameCountBox()->isHidden());
+}
+
+TEST_F(ImagePageTest, AnEditRefreshesThePreviewsOnceAfterABurst) {
+  openSkin("[Button]\r\nImage=s\\button.tga\r\n");
+  FakeEditor editor("Button", "Button");
+  CMyPropertyPage1 page(editor);
+  QTest::mouseClick(page.transparencyBox(), Qt::LeftButton);
+  QTest::mouseClick(page.transparencyBox(), Qt::LeftButton);
+  EXPECT_TRUE(page.refreshTimer()->isPending());
+  EXPECT_EQ(editor.repaints, 0);
+  QTest::qWait(RefreshTimer::kFirstStageMs + RefreshTimer::kSecondStageMs + 100);
+  EXPECT_EQ(editor.repaints, 1);
+}
+
+TEST_F(ImagePageTest, FactoryBuildsTheThreeSlotPages) {
+  openSkin("[Button]\r\n");
+  FakeEditor editor("Button", "Button");
+  QWidget parent;
+  for (const auto& [kind, caption] : {std::pair{PageKind::Image, "Image"}, std::pair{PageKind::Glyph, "Glyph"},
+                                      std::pair{PageKind::Settings, "Settings"}}) {
+    PropertyPage* page = CreateImageSlotPage(kind, editor, &parent);
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(page->caption(), caption);
+    EXPECT_EQ(page->parent(), &parent);
+  }
+  EXPECT_EQ(CreateImageSlotPage(PageKind::Help, editor, &parent), nullptr);
+}
+
+}  // namespace
+}  // namespace tessera::ui
