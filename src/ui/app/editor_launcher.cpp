@@ -10,6 +10,8 @@
 #include "core/skin/skin_session.h"
 #include "ui/app/edit_uis_dialog.h"
 #include "ui/app/message_prompt.h"
+#include "ui/colours/edit_colours_dialog.h"
+#include "ui/colours/edit_fonts_dialog.h"
 #include "ui/editor/edit_generic.h"
 
 namespace tessera::ui {
@@ -57,8 +59,14 @@ void OpenSectionEditor(QWidget* parent, int, const std::string& section) {
 }
 
 void OpenHowDoI(QWidget* parent) { announce(parent, QStringLiteral("\"How do I\"")); }
-void OpenColoursEditor(QWidget* parent) { announce(parent, QStringLiteral("system colours (CEditColours)")); }
-void OpenFontsEditor(QWidget* parent) { announce(parent, QStringLiteral("fonts")); }
+void OpenColoursEditor(QWidget* parent) {
+  CEditColours dialog(parent);
+  dialog.exec();
+}
+void OpenFontsEditor(QWidget* parent) {
+  CEditFonts dialog(parent);
+  dialog.exec();
+}
 void OpenFrameBuilder(QWidget* parent) { announce(parent, QStringLiteral("frame builder (CFrameBuilder)")); }
 void OpenCutTool(QWidget* parent) { announce(parent, QStringLiteral("cut tool (CCutFrom)")); }
 std::string OpenImportDialog(QWidget* parent, ImportMode mode, const std::string&, const std::string& sourcePath) {

@@ -1,0 +1,79 @@
+#include "ui/colours/colour_row_delegate.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+
+#include "core/platform/environment.h"
+#include "ui/colours/colour_choosers.h"
+
+namespace tessera::ui {
+
+namespace {
+
+// The logo of the data folder, loaded on first use.
+const QImage& colourLogo() {
+  static const QImage logo =
+      QImage(QString::fromStdString(DataFile("colourlogo.png"))).convertToFormat(QImage::Format_ARGB32);
+  return logo;
+}
+
+// Every pixel takes the colour's channels scaled by its own alpha.
+QImage tintedLogo(const QColor& colour) {
+  QImage tinted = colourLogo().copy();
+  for (int y = 0; y < tinted.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(tinted.scanLine(y));
+    for (int x = 0; x < tinted.width(); ++x) {
+      const int alpha = qAlpha(line[x]);
+      line[x] = qRgba(colour.red() * alpha / 255, colour.green() * alpha / 255, colour.blue() * alpha / 255, alpha);
+    }
+  }
+  tinted.reinterpretAsFormat(QImage::Format_ARGB32_Premultiplied);
+  return tinted;
+}
+
+}  // namespace
+
+QColor SwatchOutline(const QColor& colour) {
+  const QColor hsl = colour.toHsl();
+  double lightness = hsl.lightnessF();
+  lightness = lightness > 0.5 ? lightness - 0.1 : lightness + 0.1;
+  const double hue = hsl.hslHueF() < 0 ? 0 : hsl.hslHueF();
+  return QColor::fromHslF(static_cast<float>(hue), static_cast<float>(hsl.hslSaturationF() / 2),
+                          static_cast<float>(lightness))
+      .toRgb();
+}
+
+QSize ColourRowDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
+  return {QStyledItemDelegate::sizeHint(option, index).width(), kColourRowHeight};
+}
+
+void ColourRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+  painter->save();
+  const QRect r = option.rect;
+  const bool selected = option.state & QStyle::State_Selected;
+  painter->fillRect(r, option.palette.color(selected ? QPalette::Highlight : QPalette::Base));
+  const QColor colour = ColourToQt(index.data(kColourValueRole).toUInt());
+
+  if (!colourLogo().isNull()) {
+    const QImage logo = tintedLogo(colour);
+    painter->drawImage(QPoint(r.left() + 4, r.top() + (r.height() - logo.height()) / 2), logo);
+  }
+  const QRect swatch(r.left() + (r.width() - 50) / 2, r.top() + 3, 50, 27);
+  QPainterPath path;
+  path.addRoundedRect(QRectF(swatch), 5, 5);
+  painter->setRenderHint(QPainter::Antialiasing);
+  painter->fillPath(path, colour);
+  painter->setPen(QPen(SwatchOutline(colour), 1));
+  painter->drawPath(path);
+
+  painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+  const QRect textArea = r.adjusted(4, 31, -4, -2);
+  painter->drawText(textArea, Qt::AlignHCenter | Qt::AlignTop, index.data(kColourTitleRole).toString());
+  const QString rgb = QStringLiteral("RGB (%1, %2, %3)").arg(colour.red()).arg(colour.green()).arg(colour.blue());
+  painter->drawText(textArea, Qt::AlignHCenter | Qt::AlignBottom, rgb);
+  painter->restore();
+}
+
+}  // namespace tessera::ui

@@ -1,0 +1,68 @@
+#pragma once
+// "Edit Colours": the skin's colour presets and its system colours, where each preset is used,
+// a sample window in the system colours, a screen colour picker and the import of the
+// platform's current colours.
+#include <QDialog>
+#include <QTimer>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace tessera::ui {
+
+class ScreenPickIcon;
+class SystemColourSample;
+
+class CEditColours final : public QDialog {
+  Q_OBJECT
+
+ public:
+  enum Mode { Presets = 0, SystemColours = 1 };
+
+  explicit CEditColours(QWidget* parent = nullptr);
+
+  QComboBox* modeList() const { return modeList_; }
+  QListWidget* colourList() const { return colourList_; }
+  QLineEdit* nameEdit() const { return nameEdit_; }
+  QListWidget* usedByList() const { return usedByList_; }
+  ScreenPickIcon* picker() const { return picker_; }
+  // Fills the used-by list now instead of waiting for the selection timer.
+  void flushUsedBy();
+
+ private:
+  void buildLayout();
+  void setMode(int mode);
+  void fillList();
+  void rowSelected();
+  void fillUsedBy();
+  void changeColour();
+  void pickedColour(unsigned int colour);
+  void storeColour(unsigned int colour);
+  void nameEdited(const QString& text);
+  void addPreset();
+  void importSystemColours();
+  void openPartColours();
+  int mode() const;
+  int selectedNumber() const;  // preset number or platform index of the selected row; -1 none
+
+  QComboBox* modeList_ = nullptr;
+  QListWidget* colourList_ = nullptr;
+  QWidget* colourSample_ = nullptr;
+  ScreenPickIcon* picker_ = nullptr;
+  QWidget* pickPreview_ = nullptr;
+  QLineEdit* nameEdit_ = nullptr;
+  QLabel* usedByLabel_ = nullptr;
+  QListWidget* usedByList_ = nullptr;
+  SystemColourSample* sampleWindow_ = nullptr;
+  QLabel* description_ = nullptr;
+  QPushButton* changeButton_ = nullptr;
+  QPushButton* addButton_ = nullptr;
+  QPushButton* importButton_ = nullptr;
+  QPushButton* partColoursButton_ = nullptr;
+  QTimer usedByTimer_;
+};
+
+}  // namespace tessera::ui
