@@ -38,7 +38,11 @@ TEST_F(ImagePageTest, LoadsTheSectionAndSelectsItsFile) {
   EXPECT_TRUE(page.isLoaded());
   EXPECT_EQ(page.slotPanel()->selectedValue(), "s\\button.tga");
   EXPECT_EQ(page.slotPanel()->fileList()->itemText(0), " No Image defined - section may be optional");
-  EXPECT_EQ(page.slotPanel()->fileList()->count(), 3);
+  SlotFileList* list = page.slotPanel()->fileList();
+  EXPECT_EQ(list->count(), 3);
+  // Every file is drawn with its thumbnail, in entries 25 pixels high.
+  EXPECT_FALSE(list->itemIcon(2).isNull());
+  EXPECT_EQ(list->itemData(1, Qt::SizeHintRole).toSize().height(), SlotFileList::kEntryHeight);
   EXPECT_TRUE(page.slotPanel()->previewBox()->hasPicture());
   EXPECT_TRUE(page.transparencyBox()->isChecked());
   EXPECT_TRUE(page.premultipliedBox()->isEnabled());

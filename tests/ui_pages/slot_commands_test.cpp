@@ -15,6 +15,7 @@
 #include "ui/pages/image_page.h"
 #include "ui/pages/image_slot_panel.h"
 #include "ui/pages/slot_file_list.h"
+#include "ui/sheet/refresh_timer.h"
 #include "ui_pages/pages_fixture.h"
 #include "ui_sheet/fake_editor.h"
 #include "ui_skin/dialog_test_support.h"
@@ -37,13 +38,19 @@ void Answer(QFileDialog* dialog, const QString& path) {
   if (dialog->isVisible()) QTimer::singleShot(20, dialog, [dialog, path] { Answer(dialog, path); });
 }
 
-std::shared_ptr<QString> AnswerFileDialog(const QString& path) {
-  auto title = std::make_shared<QString>();
-  WhenModal<QFileDialog>([path, title](QFileDialog* dialog) {
-    *title = dialog->windowTitle();
+struct AskedDialog {
+  QString title;
+  QString folder;
+};
+
+std::shared_ptr<AskedDialog> AnswerFileDialog(const QString& path) {
+  auto asked = std::make_shared<AskedDialog>();
+  WhenModal<QFileDialog>([path, asked](QFileDialog* dialog) {
+    asked->title = dialog->windowTitle();
+    asked->folder = dialog->directory().absolutePath();
     Answer(dialog, path);
   });
-  return title;
+  return asked;
 }
 
 QStringList menuTexts(ImageSlotPanel* panel) {
@@ -77,9 +84,9 @@ TEST_F(SlotCommandsTest, EachPageOffersItsCommands) {
 TEST_F(SlotCommandsTest, MakeCopyPointsTheSlotAtTheCopy) {
   FakeEditor editor("Button", "Button");
   CMyPropertyPage1 page(editor);
-  auto title = AnswerFileDialog(QString::fromStdString(skinFile("Pressed.tga")));
+  auto asked = AnswerFileDialog(QString::fromStdString(skinFile("Pressed.tga")));
   page.slotPanel()->runCommand(SlotCommand::MakeCopy);
-  EXPECT_EQ(*title, "Save copy of file as...");
+  EXPECT_EQ(asked->title, "Save copy of file as...");
   EXPECT_EQ(skinValue("Button", "Image"), "s\\pressed.tga");
   EXPECT_TRUE(files::isFile(skinFile("Pressed.tga")));
   EXPECT_TRUE(files::isFile(skinFile("button.tga")));
@@ -93,9 +100,9 @@ TEST_F(SlotCommandsTest, RenameMovesTheFileAndACancelChangesNothing) {
   page.slotPanel()->runCommand(SlotCommand::Rename);
   EXPECT_EQ(skinValue("Button", "Image"), "s\\button.tga");
 
-  auto title = AnswerFileDialog(QString::fromStdString(skinFile("normal.tga")));
+  auto asked = AnswerFileDialog(QString::fromStdString(skinFile("normal.tga")));
   page.slotPanel()->runCommand(SlotCommand::Rename);
-  EXPECT_EQ(*title, "Rename file to...");
+  EXPECT_EQ(asked->title, "Rename file to...");
   EXPECT_EQ(skinValue("Button", "Image"), "s\\normal.tga");
   EXPECT_FALSE(files::isFile(skinFile("button.tga")));
   EXPECT_TRUE(files::isFile(skinFile("normal.tga")));
@@ -118,9 +125,11 @@ TEST_F(SlotCommandsTest, QuickImportBringsAnOutsidePictureIntoTheSlot) {
   writePicture(temp.file("art/Glow.png"));
   FakeEditor editor("Button", "Button");
   CMyPropertyPage1 page(editor);
-  auto title = AnswerFileDialog(QString::fromStdString(temp.file("art/Glow.png")));
+  auto asked = AnswerFileDialog(QString::fromStdString(temp.file("art/Glow.png")));
   page.slotPanel()->runCommand(SlotCommand::QuickImport);
-  EXPECT_EQ(*title, "Select image to import...");
+  EXPECT_EQ(asked->title, "Select image to import...");
+  // The picker starts beside the slot's current file, in its on-disk letter case.
+  EXPECT_EQ(asked->folder, QString::fromStdString(skinsFolder() + "/S"));
   EXPECT_EQ(skinValue("Button", "Image"), "S\\Glow.tga");
   EXPECT_TRUE(files::isFile(skinFile("Glow.TGA")));
   // The imported TGA carries alpha, so transparency is per pixel now.
@@ -128,6 +137,11 @@ TEST_F(SlotCommandsTest, QuickImportBringsAnOutsidePictureIntoTheSlot) {
   EXPECT_EQ(profile::FindValue("S\\Glow.tga", "SourceFile", skinFile("reimport.lst")), temp.file("art/Glow.png"));
   EXPECT_EQ(page.slotPanel()->fileList()->currentIndex(),
             1 + FindSlotFile(page.slotPanel()->fileList()->values(), "s\\glow.tga"));
+
+  // The slot now follows its source, so the next import starts in the source's folder.
+  auto again = AnswerFileDialog(QString::fromStdString(temp.file("art/Glow.png")));
+  page.slotPanel()->runCommand(SlotCommand::QuickImport);
+  EXPECT_EQ(again->folder, QString::fromStdString(temp.file("art")));
 }
 
 TEST_F(SlotCommandsTest, QuickImportOfAnUnreadableFileSaysSoAndKeepsTheSlot) {
@@ -141,6 +155,18 @@ TEST_F(SlotCommandsTest, QuickImportOfAnUnreadableFileSaysSoAndKeepsTheSlot) {
   EXPECT_EQ(message->caption, "Unable to import");
   EXPECT_TRUE(message->text.startsWith("This image appears to be missing, corrupt"));
   EXPECT_FALSE(skinValue("Button", "GlyphImage"));
+}
+
+TEST_F(SlotCommandsTest, ACancelledImportChangesNothing) {
+  FakeEditor editor("Button", "Button");
+  CMyPropertyPage1 page(editor);
+  for (SlotCommand command : {SlotCommand::Import, SlotCommand::FrameBuilder}) {
+    auto message = CatchNextMessage();
+    page.slotPanel()->runCommand(command);
+    EXPECT_TRUE(message->shown);
+  }
+  EXPECT_EQ(skinValue("Button", "Image"), "s\\button.tga");
+  EXPECT_FALSE(page.refreshTimer()->isPending());
 }
 
 TEST_F(SlotCommandsTest, EditImageHandsATgaOverAsATemporaryPng) {

@@ -29,7 +29,9 @@ const QString kImageFilter = QStringLiteral("Images (.bmp;.tga;.png;.zor) (*.bmp
 QString toQt(const std::string& path) { return QString::fromStdString(path); }
 
 // A file dialog of Qt's own, so that it behaves the same on every desktop and under tests.
-QString runFileDialog(QWidget* parent, const QString& title, QFileDialog::AcceptMode mode, const std::string& start) {
+QString runFileDialog(QWidget* parent, const QString& title, QFileDialog::AcceptMode mode, const std::string& startPath) {
+  // Slot values are lower case; the dialog needs the names as they are on disk.
+  const std::string start = startPath.empty() ? startPath : paths::resolve(startPath);
   QFileDialog dialog(parent, title);
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(mode);
