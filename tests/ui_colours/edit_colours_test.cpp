@@ -1,0 +1,174 @@
+#include "ui/colours/edit_colours_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include "core/colours/skin_colours.h"
+#include "ui/colours/colour_row_delegate.h"
+#include "ui/colours/screen_pick_icon.h"
+#include "ui_colours/colours_fixture.h"
+
+namespace tessera::ui {
+namespace {
+
+class EditColoursTest : public testing::ColoursDialogTest {
+ protected:
+  QPushButton* button(CEditColours& dialog, const QString& text) {
+    for (QPushButton* b : dialog.findChildren<QPushButton*>())
+      if (b->text() == text) return b;
+    ADD_FAILURE() << "no button " << text.toStdString();
+    return nullptr;
+  }
+  QStringList rows(CEditColours& dialog) {
+    QStringList texts;
+    for (int i = 0; i < dialog.colourList()->count(); ++i) texts << dialog.colourList()->item(i)->text();
+    return texts;
+  }
+};
+
+TEST_F(EditColoursTest, PresetsAreListedAndTheNameEditRenamesThem) {
+  openSkin("[Colour2]\r\nColour=0 128 0\r\n[Colour7]\r\nR=255\r\n");
+  CEditColours dialog;
+  EXPECT_EQ(dialog.windowTitle(), "Edit Colours");
+  EXPECT_EQ(rows(dialog), (QStringList{"Skin colour : Colour 2 - 0 128 0", "Skin colour : Colour 7"}));
+  EXPECT_EQ(dialog.colourList()->item(1)->data(kColourValueRole).toUInt(), MakeColorRef(255, 0, 0));
+  // Selecting shows the name without its prefix and stores nothing.
+  EXPECT_EQ(dialog.nameEdit()->text(), "Colour 2 - 0 128 0");
+  EXPECT_FALSE(skinValue("Colour2", "Name"));
+
+  dialog.nameEdit()->selectAll();
+  QTest::keyClicks(dialog.nameEdit(), "Leaf");
+  EXPECT_EQ(skinValue("Colour2", "Name"), "Leaf");
+  emit dialog.nameEdit()->editingFinished();
+  EXPECT_EQ(dialog.colourList()->item(0)->text(), "Skin colour : Leaf");
+  EXPECT_EQ(dialog.colourList()->currentRow(), 0);
+
+  dialog.nameEdit()->selectAll();
+  QTest::keyClick(dialog.nameEdit(), Qt::Key_Backspace);
+  EXPECT_FALSE(skinValue("Colour2", "Name"));
+  EXPECT_EQ(skinValue("Colour2", "Colour"), "0 128 0");
+}
+
+TEST_F(EditColoursTest, AddPresetFollowsTheLastRowAndStopsAtFifty) {
+  openSkin("[Colour0]\r\nColour=1 1 1\r\n[Colour3]\r\nColour=2 2 2\r\n");
+  CEditColours dialog;
+  button(dialog, "Add new colour preset")->click();
+  EXPECT_EQ(skinValue("Colour4", "Colour"), "0 0 0");
+  EXPECT_EQ(dialog.colourList()->currentItem()->text(), "Colour4");
+  EXPECT_EQ(dialog.colourList()->currentItem()->data(kColourNumberRole).toInt(), 4);
+
+  std::string all;
+  for (int i = 0; i < 50; ++i) all += "[Colour" + std::to_string(i) + "]\r\nColour=1 1 1\r\n";
+  openSkin(all);
+  CEditColours full;
+  button(full, "Add new colour preset")->click();
+  EXPECT_EQ(full.colourList()->count(), 50);
+  EXPECT_FALSE(skinValue("Colour50", "Colour"));
+}
+
+TEST_F(EditColoursTest, ChangeColourStoresThePresetOrTheSystemColour) {
+  openSkin("[Colour1]\r\nColour=10 20 30\r\n[Colours]\r\nActiveTitle=1 2 3\r\n");
+  CEditColours dialog;
+  scriptChooser(std::nullopt);
+  button(dialog, "Change colour...")->click();
+  EXPECT_EQ(chooserStarts, (std::vector<ColorRef>{MakeColorRef(10, 20, 30)}));
+  EXPECT_EQ(skinValue("Colour1", "Colour"), "10 20 30");
+
+  scriptChooser(MakeColorRef(200, 100, 50));
+  button(dialog, "Change colour...")->click();
+  EXPECT_EQ(skinValue("Colour1", "Colour"), "200 100 50");
+  EXPECT_EQ(dialog.colourList()->item(0)->text(), "Skin colour : Colour 1 - 200 100 50");
+
+  dialog.modeList()->setCurrentIndex(CEditColours::SystemColours);
+  dialog.colourList()->setCurrentRow(1);  // GradientActiveTitle, not set by the skin
+  chooserStarts.clear();
+  scriptChooser(MakeColorRef(7, 8, 9));
+  button(dialog, "Change colour...")->click();
+  EXPECT_EQ(chooserStarts, (std::vector<ColorRef>{PlatformSystemColour(27)}));
+  EXPECT_EQ(profile::FindValue("Colours", "GradientActiveTitle", mainFile()), "7 8 9");
+  EXPECT_EQ(profile::FindValue("Colours", "ActiveTitle", mainFile()), "1 2 3");
+}
+
+TEST_F(EditColoursTest, SystemModeListsEveryKeyWithItsCatalogueTexts) {
+  catalogue("systemcolours.ini",
+            "[ActiveTitle]\r\nFriendlyName=Active title bar\r\nDescription=The left end of the title bar.\r\n");
+  openSkin("[Colour0]\r\nColour=1 1 1\r\n");
+  CEditColours dialog;
+  EXPECT_TRUE(button(dialog, "Import existing system colours")->isHidden());
+  dialog.modeList()->setCurrentIndex(CEditColours::SystemColours);
+  const QStringList keys = rows(dialog);
+  ASSERT_EQ(keys.size(), 30);
+  EXPECT_EQ(keys.first(), "ActiveTitle");
+  EXPECT_EQ(keys[12], "MenuBar");
+  EXPECT_EQ(keys.last(), "InactiveBorder");
+  EXPECT_EQ(dialog.colourList()->item(0)->data(kColourTitleRole).toString(), "Active title bar");
+  EXPECT_EQ(dialog.colourList()->item(1)->data(kColourTitleRole).toString(), "GradientActiveTitle");
+  EXPECT_FALSE(dialog.nameEdit()->isEnabled());
+  EXPECT_TRUE(button(dialog, "Add new colour preset")->isHidden());
+  EXPECT_FALSE(button(dialog, "Import existing system colours")->isHidden());
+  EXPECT_TRUE(dialog.usedByList()->isHidden());
+  bool described = false;
+  for (QLabel* label : dialog.findChildren<QLabel*>()) described |= label->text() == "The left end of the title bar.";
+  EXPECT_TRUE(described);
+}
+
+TEST_F(EditColoursTest, ImportAsksAndWritesThePlatformColours) {
+  openSkin("[Colours]\r\nWindow=1 1 1\r\n");
+  CEditColours dialog;
+  dialog.modeList()->setCurrentIndex(CEditColours::SystemColours);
+  {
+    AnsweringPrompt no(PromptAnswer::No);
+    button(dialog, "Import existing system colours")->click();
+    ASSERT_EQ(no.questions.size(), 1u);
+    EXPECT_EQ(no.questions[0],
+              "Import system colours?: Are you sure you want to replace the skin system colours with the currently "
+              "applied system colours?");
+    EXPECT_EQ(profile::FindValue("Colours", "Window", mainFile()), "1 1 1");
+  }
+  AnsweringPrompt yes(PromptAnswer::Yes);
+  button(dialog, "Import existing system colours")->click();
+  EXPECT_EQ(profile::FindValue("Colours", "Window", mainFile()), FormatColourValue(PlatformSystemColour(5)));
+  EXPECT_EQ(profile::FindValue("Colours", "MenuHilight", mainFile()), FormatColourValue(PlatformSystemColour(29)));
+  EXPECT_EQ(dialog.colourList()->item(6)->data(kColourValueRole).toUInt(), PlatformSystemColour(5));
+}
+
+TEST_F(EditColoursTest, PickedScreenColourReplacesTheSelectedColourOnYes) {
+  openSkin("[Colour0]\r\nColour=1 1 1\r\n");
+  CEditColours dialog;
+  dialog.show();
+  dialog.picker()->setPixelReader([](const QPoint&) { return std::optional<ColorRef>(MakeColorRef(40, 50, 60)); });
+  {
+    AnsweringPrompt no(PromptAnswer::No);
+    QTest::mousePress(dialog.picker(), Qt::LeftButton);
+    QTest::mouseRelease(dialog.picker(), Qt::LeftButton);
+    ASSERT_EQ(no.questions.size(), 1u);
+    EXPECT_EQ(no.questions[0], "Replace colour?: Do you want to replace this colour with the colour you just picked?");
+    EXPECT_EQ(skinValue("Colour0", "Colour"), "1 1 1");
+  }
+  AnsweringPrompt yes(PromptAnswer::Yes);
+  QTest::mousePress(dialog.picker(), Qt::LeftButton);
+  QTest::mouseRelease(dialog.picker(), Qt::LeftButton);
+  EXPECT_EQ(skinValue("Colour0", "Colour"), "40 50 60");
+}
+
+TEST_F(EditColoursTest, UsedByListsTheSectionsOfThePreset) {
+  catalogue("subsections.ini", "[Button]\r\nDescription=Push buttons\r\n");
+  openSkin("[Colour3]\r\nColour=1 1 1\r\n[Colour4]\r\nColour=2 2 2\r\n[Button]\r\nTextColour=3\r\n"
+           "[Label]\r\nPressedColour=4\r\n");
+  CEditColours dialog;
+  dialog.flushUsedBy();
+  ASSERT_EQ(dialog.usedByList()->count(), 1);
+  EXPECT_EQ(dialog.usedByList()->item(0)->text(), "Push buttons");
+  dialog.colourList()->setCurrentRow(1);
+  // The list follows the selection after its short delay.
+  QTRY_COMPARE(dialog.usedByList()->count(), 1);
+  QTRY_COMPARE(dialog.usedByList()->item(0)->text(), QString("Label"));
+}
+
+}  // namespace
+}  // namespace tessera::ui
