@@ -10,7 +10,12 @@
 
 #include "core/platform/settings.h"
 #include "sheet/sheet_fixture.h"
+#include "ui/pages/glyph_page.h"
+#include "ui/pages/image_page.h"
+#include "ui/pages/painting_page.h"
+#include "ui/pages/text_page.h"
 #include "ui/sheet/extra_settings_page.h"
+#include "ui/sheet/help_page.h"
 #include "ui/sheet/extra_value_editor.h"
 #include "ui/sheet/refresh_timer.h"
 #include "ui_sheet/fake_editor.h"
@@ -38,12 +43,18 @@ TEST_F(PropertySheetTest, PagesFollowTheRoutingAndUnbuiltPagesSayWhatTheyAre) {
   EXPECT_EQ(sheet.pageCaptions(), (QStringList{"Image", "Glyph", "Painting", "Text", "Content settings",
                                                "Extra settings", "Help"}));
   EXPECT_EQ(sheet.activePage(), 0);
-  auto* note = sheet.page(1)->findChild<QLabel*>(QStringLiteral("pendingNote"));
+  // Each caption is served by its own page class; a page without one says which it would be.
+  EXPECT_NE(qobject_cast<CMyPropertyPage1*>(sheet.page(0)), nullptr);
+  EXPECT_NE(qobject_cast<CMyPropertyPage2*>(sheet.page(1)), nullptr);
+  EXPECT_NE(qobject_cast<CMyPropertyPage6*>(sheet.page(2)), nullptr);
+  EXPECT_NE(qobject_cast<CMyPropertyPage3*>(sheet.page(3)), nullptr);
+  auto* note = sheet.page(4)->findChild<QLabel*>(QStringLiteral("pendingNote"));
   ASSERT_NE(note, nullptr);
-  EXPECT_TRUE(note->text().contains("Glyph"));
-  EXPECT_TRUE(note->text().contains("CMyPropertyPage2"));
+  EXPECT_TRUE(note->text().contains("Content settings"));
+  EXPECT_TRUE(note->text().contains("CMyPropertyPage22"));
   EXPECT_TRUE(note->text().contains("not built yet"));
   EXPECT_NE(qobject_cast<CMyPropertyPage5*>(sheet.page(5)), nullptr);
+  EXPECT_NE(qobject_cast<CMyPropertyPage9*>(sheet.page(6)), nullptr);
 }
 
 TEST_F(PropertySheetTest, RememberedCaptionIsActivatedAgain) {

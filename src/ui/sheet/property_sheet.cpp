@@ -3,7 +3,9 @@
 #include <QStackedLayout>
 
 #include "core/sheet/page_routing.h"
+#include "ui/pages/page_factory.h"
 #include "ui/pages/painting_page_factory.h"
+#include "ui/pages/text_page_factory.h"
 #include "ui/sheet/extra_settings_page.h"
 #include "ui/sheet/help_page.h"
 #include "ui/sheet/import_page.h"
@@ -30,7 +32,9 @@ PropertyPage* CreatePage(PageKind kind, SectionEditorContext& editor, QWidget* p
     case PageKind::Import:
       return new CMyPropertyPage44(editor, parent);
     default:
+      if (PropertyPage* page = CreateImageSlotPage(kind, editor, parent)) return page;
       if (PropertyPage* page = CreatePaintingOrAnimationPage(kind, editor, parent)) return page;
+      if (PropertyPage* page = CreateTextOrCaptionPage(kind, editor, parent)) return page;
       return new PendingPage(editor, QString::fromLatin1(PageCaption(kind)), QString::fromLatin1(PageClassName(kind)),
                              parent);
   }
