@@ -19,13 +19,13 @@
 #include "pages_painting/painting_fixture.h"
 #include "ui/pages/animation_test_dialog.h"
 #include "ui/sheet/refresh_timer.h"
-#include "ui_pages_painting/fake_editor.h"
+#include "ui_sheet/fake_editor.h"
 #include "ui_skin/dialog_test_support.h"
 
 namespace tessera::ui {
 namespace {
 
-using painting_testing::FakeEditor;
+using testing::FakeEditor;
 
 class AnimationPageTest : public tessera::testing::PaintingEnvironmentTest {
  protected:

@@ -21,12 +21,12 @@
 #include "ui/pages/painting_page_factory.h"
 #include "ui/pages/painting_preview_box.h"
 #include "ui/sheet/refresh_timer.h"
-#include "ui_pages_painting/fake_editor.h"
+#include "ui_sheet/fake_editor.h"
 
 namespace tessera::ui {
 namespace {
 
-using painting_testing::FakeEditor;
+using testing::FakeEditor;
 
 class PaintingPageTest : public tessera::testing::PaintingEnvironmentTest {
  protected:

@@ -16,12 +16,12 @@
 #include "ui/pages/caption_text_pages.h"
 #include "ui/pages/text_preset_list.h"
 #include "ui/sheet/refresh_timer.h"
-#include "ui_pages_text/fake_editor.h"
+#include "ui_sheet/fake_editor.h"
 
 namespace tessera::ui {
 namespace {
 
-using text_testing::FakeEditor;
+using testing::FakeEditor;
 
 void typeInto(QSpinBox* box, const char* text) {
   box->selectAll();

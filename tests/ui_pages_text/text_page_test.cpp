@@ -16,12 +16,12 @@
 #include "ui/pages/text_preset_list.h"
 #include "ui/pages/text_preview_box.h"
 #include "ui/sheet/refresh_timer.h"
-#include "ui_pages_text/fake_editor.h"
+#include "ui_sheet/fake_editor.h"
 
 namespace tessera::ui {
 namespace {
 
-using text_testing::FakeEditor;
+using testing::FakeEditor;
 
 constexpr const char* kPresets =
     "[Colour0]\r\nName=Red\r\nColour=255 0 0\r\n[Colour3]\r\nName=Blue\r\nColour=0 0 255\r\n"
