@@ -133,7 +133,7 @@ void CEditFonts::buildLayout() {
           [this](unsigned int colour) { preview_->setColours(preview_->foreColour(), colour); });
   connect(includedButton, &QPushButton::clicked, this, [this] {
     QMessageBox::information(this, QStringLiteral("Quillmont Tessera"),
-                             QStringLiteral("The included font files dialog opens here."));
+                             QStringLiteral("The included fonts dialog (CIncludeFonts) opens here."));
   });
   connect(partFontsButton, &QPushButton::clicked, this, [this] {
     QMessageBox::information(this, QStringLiteral("Quillmont Tessera"),
