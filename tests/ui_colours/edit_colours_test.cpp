@@ -11,6 +11,7 @@
 #include "core/colours/skin_colours.h"
 #include "ui/colours/colour_row_delegate.h"
 #include "ui/colours/screen_pick_icon.h"
+#include "ui/colours/system_colour_sample.h"
 #include "ui_colours/colours_fixture.h"
 
 namespace tessera::ui {
@@ -168,6 +169,34 @@ TEST_F(EditColoursTest, UsedByListsTheSectionsOfThePreset) {
   // The list follows the selection after its short delay.
   QTRY_COMPARE(dialog.usedByList()->count(), 1);
   QTRY_COMPARE(dialog.usedByList()->item(0)->text(), QString("Label"));
+}
+
+// The sample window paints with the skin's colours where it sets them.
+TEST_F(EditColoursTest, SampleWindowUsesTheSkinsSystemColours) {
+  openSkin("[Colours]\r\nActiveTitle=200 0 0\r\nGradientActiveTitle=200 0 0\r\nWindow=0 0 250\r\n");
+  CEditColours dialog;
+  dialog.modeList()->setCurrentIndex(CEditColours::SystemColours);
+  auto* sample = dialog.findChild<SystemColourSample*>();
+  ASSERT_NE(sample, nullptr);
+  sample->resize(300, 220);
+  const QImage shot = sample->grab().toImage();
+  auto count = [&](const QColor& colour) {
+    int n = 0;
+    for (int y = 0; y < shot.height(); ++y)
+      for (int x = 0; x < shot.width(); ++x) n += shot.pixelColor(x, y).rgb() == colour.rgb();
+    return n;
+  };
+  EXPECT_GT(count(QColor(200, 0, 0)), 500);
+  EXPECT_GT(count(QColor(0, 0, 250)), 500);
+}
+
+TEST(SwatchOutlineTest, MovesLightnessTowardsTheMiddleAndHalvesSaturation) {
+  EXPECT_EQ(SwatchOutline(QColor(0, 0, 0)).lightness(), 26);
+  EXPECT_EQ(SwatchOutline(QColor(255, 255, 255)).lightness(), 230);
+  const QColor red = SwatchOutline(QColor(255, 0, 0)).toHsl();
+  EXPECT_EQ(red.hslHue(), 0);
+  EXPECT_NEAR(red.hslSaturationF(), 0.5, 0.01);
+  EXPECT_NEAR(red.lightnessF(), 0.6, 0.01);
 }
 
 }  // namespace

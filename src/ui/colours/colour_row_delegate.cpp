@@ -1,6 +1,7 @@
 #include "ui/colours/colour_row_delegate.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -36,9 +37,12 @@ QImage tintedLogo(const QColor& colour) {
 }  // namespace
 
 QColor SwatchOutline(const QColor& colour) {
-  const QColor hsl = colour.toHsl();
-  double lightness = hsl.lightnessF();
+  // Lightness straight from the channels, so a pure colour sits exactly at the middle.
+  const int high = std::max({colour.red(), colour.green(), colour.blue()});
+  const int low = std::min({colour.red(), colour.green(), colour.blue()});
+  double lightness = (high + low) / 510.0;
   lightness = lightness > 0.5 ? lightness - 0.1 : lightness + 0.1;
+  const QColor hsl = colour.toHsl();
   const double hue = hsl.hslHueF() < 0 ? 0 : hsl.hslHueF();
   return QColor::fromHslF(static_cast<float>(hue), static_cast<float>(hsl.hslSaturationF() / 2),
                           static_cast<float>(lightness))

@@ -8,6 +8,8 @@
 namespace tessera::ui {
 
 class FontPreview final : public QWidget {
+  Q_OBJECT
+
  public:
   explicit FontPreview(QWidget* parent = nullptr);
   // The font's item data; -1 shows the background only.

@@ -5,6 +5,8 @@
 namespace tessera::ui {
 
 class SystemColourSample final : public QWidget {
+  Q_OBJECT
+
  public:
   explicit SystemColourSample(QWidget* parent = nullptr);
   QSize sizeHint() const override { return {300, 220}; }
