@@ -6,6 +6,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QPainter>
+#include <QStandardItemModel>
+#include <QStyleOptionViewItem>
 #include <QTest>
 
 #include "core/colours/skin_colours.h"
@@ -188,6 +191,28 @@ TEST_F(EditColoursTest, SampleWindowUsesTheSkinsSystemColours) {
   };
   EXPECT_GT(count(QColor(200, 0, 0)), 500);
   EXPECT_GT(count(QColor(0, 0, 250)), 500);
+}
+
+// The data folder's logo takes the row's colour wherever it is opaque, scaled by its alpha.
+TEST_F(EditColoursTest, RowLogoIsTintedWithTheRowColour) {
+  QImage logo(8, 8, QImage::Format_ARGB32);
+  logo.fill(QColor(255, 255, 255, 255));
+  logo.setPixelColor(0, 0, QColor(255, 255, 255, 0));
+  ASSERT_TRUE(logo.save(QString::fromStdString(dataFolder() + "/colourlogo.png")));
+  QStandardItemModel model;
+  auto* item = new QStandardItem(QStringLiteral("Skin colour : Blue"));
+  item->setData(static_cast<uint>(MakeColorRef(0, 0, 250)), kColourValueRole);
+  model.appendRow(item);
+  QImage row(200, kColourRowHeight, QImage::Format_ARGB32_Premultiplied);
+  row.fill(Qt::white);
+  QPainter painter(&row);
+  QStyleOptionViewItem option;
+  option.rect = row.rect();
+  ColourRowDelegate().paint(&painter, option, model.index(0, 0));
+  painter.end();
+  const int top = (kColourRowHeight - 8) / 2;
+  EXPECT_EQ(row.pixelColor(4 + 3, top + 3).rgb(), QColor(0, 0, 250).rgb());
+  EXPECT_EQ(row.pixelColor(4, top).rgb(), QColor(Qt::white).rgb());  // the transparent corner
 }
 
 TEST(SwatchOutlineTest, MovesLightnessTowardsTheMiddleAndHalvesSaturation) {
