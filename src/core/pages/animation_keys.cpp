@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "core/platform/profile.h"
 #include "core/skin/section_store.h"
 #include "core/skin/skin_session.h"
 
@@ -24,24 +25,40 @@ void writeInt(std::string_view section, const char* key, int value) {
 
 }  // namespace
 
-AnimationSettings ReadAnimationSettings(std::string_view section) {
+namespace {
+
+// The keys through `read(key, default)`, brought into range.
+template <typename Read>
+AnimationSettings parseAnimationSettings(Read read) {
   using namespace animation_keys;
   AnimationSettings s;
-  s.rate = std::clamp(readInt(section, kAnimTimerRate, 0), 0, kMaxAnimationRate);
-  const int stored = readInt(section, kLoopBackDelay, 0);
+  s.rate = std::clamp(read(kAnimTimerRate, 0), 0, kMaxAnimationRate);
+  const int stored = read(kLoopBackDelay, 0);
   s.randomDelay = stored < 0;
   // Bounded before the sign is dropped, so the most negative integer cannot overflow.
   s.delay = std::clamp(stored, -kMaxLoopBackDelay, kMaxLoopBackDelay);
   s.delay = std::abs(s.delay);
-  const int loopStart = readInt(section, kMouseOverStartFrame, 0);
-  const int loopStop = readInt(section, kMouseOverStopFrame, 0);
+  const int loopStart = read(kMouseOverStartFrame, 0);
+  const int loopStop = read(kMouseOverStopFrame, 0);
   s.loopStart = frameValue(loopStart);
   s.loopStop = frameValue(loopStop);
-  s.enterStart = frameValue(readInt(section, kMouseEnterStartFrame, loopStart));
-  s.leaveStop = frameValue(readInt(section, kMouseLeaveStopFrame, loopStop));
-  s.loopOnce = readInt(section, kLoopOnce, 0) == 1;
-  s.finishBeforeStopping = readInt(section, kMouseLeaveMode, 0) == 1;
+  s.enterStart = frameValue(read(kMouseEnterStartFrame, loopStart));
+  s.leaveStop = frameValue(read(kMouseLeaveStopFrame, loopStop));
+  s.loopOnce = read(kLoopOnce, 0) == 1;
+  s.finishBeforeStopping = read(kMouseLeaveMode, 0) == 1;
   return s;
+}
+
+}  // namespace
+
+AnimationSettings ReadAnimationSettings(std::string_view section) {
+  return parseAnimationSettings([&](const char* key, int def) { return readInt(section, key, def); });
+}
+
+AnimationSettings ReadAnimationSettings(const std::string& skinFile, std::string_view section) {
+  if (skinFile.empty()) return {};
+  return parseAnimationSettings(
+      [&](const char* key, int def) { return static_cast<int>(profile::GetInt(section, key, def, skinFile)); });
 }
 
 std::string AnimationRateLabel(int rate) {

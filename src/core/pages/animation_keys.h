@@ -36,6 +36,8 @@ struct AnimationSettings {
 // The animation keys of `section`; the enter and leave frames default to the loop frames.
 // Values are brought into the ranges the page offers.
 AnimationSettings ReadAnimationSettings(std::string_view section);
+// The same keys read straight from one skin file (the engine's programs, which have no session).
+AnimationSettings ReadAnimationSettings(const std::string& skinFile, std::string_view section);
 
 // "33.33 fps" (1000 / rate to four significant digits), or "Animation disabled" for 0.
 std::string AnimationRateLabel(int rate);

@@ -23,6 +23,8 @@ class AnimationSequence {
 
   // The frame shown now (from 0), or -1 for the element's ordinary look.
   int frame() const { return frame_; }
+  // Nothing plays: the ordinary look, or the last frame held while the mouse stays.
+  bool resting() const { return phase_ == Phase::Idle || phase_ == Phase::Holding; }
 
  private:
   enum class Phase { Idle, Entering, LoopingBack, Holding, FinishingLoop, Leaving };

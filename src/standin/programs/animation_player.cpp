@@ -1,5 +1,7 @@
 #include "standin/programs/animation_player.h"
 
+#include <QRandomGenerator>
+
 namespace tessera::standin {
 
 AnimationPlayer::AnimationPlayer(QObject* parent) : QObject(parent) {
@@ -11,9 +13,10 @@ AnimationPlayer::AnimationPlayer(QObject* parent) : QObject(parent) {
   });
 }
 
-void AnimationPlayer::setKeys(const AnimationKeys& keys) {
+void AnimationPlayer::setSettings(const AnimationSettings& settings) {
   timer_.stop();
-  animation_ = HoverAnimation(keys);
+  animation_ = AnimationSequence(
+      settings, [](int n) { return static_cast<int>(QRandomGenerator::global()->bounded(n + 1)); });
   emit frameChanged();
 }
 

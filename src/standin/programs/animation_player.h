@@ -1,9 +1,10 @@
 #pragma once
-// Plays a HoverAnimation on the GUI thread: a single-shot timer waits as long as each step asks.
+// Plays a mouse-over animation on the GUI thread: a single-shot timer waits as long as each step asks.
 #include <QObject>
 #include <QTimer>
 
-#include "standin/programs/hover_animation.h"
+#include "core/pages/animation_keys.h"
+#include "core/pages/animation_sequence.h"
 
 namespace tessera::standin {
 
@@ -13,7 +14,7 @@ class AnimationPlayer : public QObject {
   explicit AnimationPlayer(QObject* parent = nullptr);
 
   // New keys (another skin was loaded): whatever plays stops.
-  void setKeys(const AnimationKeys& keys);
+  void setSettings(const AnimationSettings& settings);
   void enter();
   void leave();
   // The frame to show, or -1 for the element's ordinary look.
@@ -25,7 +26,7 @@ class AnimationPlayer : public QObject {
  private:
   void schedule(int ms);
 
-  HoverAnimation animation_;
+  AnimationSequence animation_;
   QTimer timer_;
 };
 

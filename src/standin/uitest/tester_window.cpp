@@ -47,7 +47,7 @@ void TesterWindow::reloadSkin() {
   if (!path.empty() && files::isFile(path)) watcher_.addPath(QString::fromStdString(path));
   preview_.loadSkin(path);
   preview_.library().LoadUpSection(path, "Buttons", 5);
-  animation_.setKeys(AnimationKeys::read(path, kAnimatedSection));
+  animation_.setSettings(ReadAnimationSettings(path, kAnimatedSection));
   if (hotPanel_ == kAnimatedPanel) animation_.enter();
   update();
 }

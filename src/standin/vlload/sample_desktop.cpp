@@ -34,7 +34,7 @@ void SampleDesktop::showAppliedSkin() {
     wallpaper_.load(QString::fromStdString(paths::resolve(paths::join(skinsFolder, wallpaper))));
   }
   wallpaperStyle_ = static_cast<int>(profile::GetInt("Personality", "WallpaperStyle", 0, uis));
-  animation_.setKeys(AnimationKeys::read(uis, kAnimatedSection));
+  animation_.setSettings(ReadAnimationSettings(uis, kAnimatedSection));
   if (overControls_) animation_.enter();
   setWindowTitle(skinName_.isEmpty() ? QStringLiteral("Velarium") : QStringLiteral("Velarium - %1").arg(skinName_));
   update();

@@ -1,12 +1,13 @@
-// The mouse-over animation: which frames play on entering, while hovering and on leaving.
+// The mouse-over animation the engine's programs play: which frames show on entering, while hovering and on leaving.
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "standin/programs/hover_animation.h"
+#include "core/pages/animation_keys.h"
+#include "core/pages/animation_sequence.h"
 #include "support/temp_dir.h"
 
-namespace tessera::standin {
+namespace tessera {
 namespace {
 
 struct Played {
@@ -15,7 +16,7 @@ struct Played {
 };
 
 // Steps until the animation rests or `limit` steps were taken.
-Played Play(HoverAnimation& animation, int limit) {
+Played Play(AnimationSequence& animation, int limit) {
   Played played;
   for (int i = 0; i < limit; ++i) {
     const int wait = animation.step();
@@ -26,20 +27,20 @@ Played Play(HoverAnimation& animation, int limit) {
   return played;
 }
 
-AnimationKeys Keys(int enterStart, int overStart, int overStop, int leaveStop) {
-  AnimationKeys keys;
+AnimationSettings Keys(int enterStart, int overStart, int overStop, int leaveStop) {
+  AnimationSettings keys;
   keys.rate = 40;
   keys.enterStart = enterStart;
-  keys.overStart = overStart;
-  keys.overStop = overStop;
+  keys.loopStart = overStart;
+  keys.loopStop = overStop;
   keys.leaveStop = leaveStop;
   return keys;
 }
 
-TEST(HoverAnimation, EnterPlaysIntoTheLoopWhichRepeatsAfterItsDelay) {
-  AnimationKeys keys = Keys(3, 5, 7, 7);
-  keys.loopBackDelay = 200;
-  HoverAnimation animation(keys);
+TEST(MouseOverAnimation, EnterPlaysIntoTheLoopWhichRepeatsAfterItsDelay) {
+  AnimationSettings keys = Keys(3, 5, 7, 7);
+  keys.delay = 200;
+  AnimationSequence animation(keys);
   EXPECT_EQ(animation.enter(), 40);
   EXPECT_EQ(animation.frame(), 3);
   const Played played = Play(animation, 7);
@@ -48,8 +49,8 @@ TEST(HoverAnimation, EnterPlaysIntoTheLoopWhichRepeatsAfterItsDelay) {
   EXPECT_EQ(played.waits, (std::vector<int>{40, 40, 40, 240, 40, 40, 240}));
 }
 
-TEST(HoverAnimation, LeavePlaysToTheStopFrameThenShowsTheOrdinaryLook) {
-  HoverAnimation animation(Keys(3, 3, 6, 9));
+TEST(MouseOverAnimation, LeavePlaysToTheStopFrameThenShowsTheOrdinaryLook) {
+  AnimationSequence animation(Keys(3, 3, 6, 9));
   animation.enter();
   Play(animation, 2);  // frame 5
   EXPECT_EQ(animation.leave(), 40);
@@ -59,38 +60,41 @@ TEST(HoverAnimation, LeavePlaysToTheStopFrameThenShowsTheOrdinaryLook) {
   EXPECT_EQ(animation.leave(), -1);
 }
 
-TEST(HoverAnimation, FinishingTheLoopBeforeLeavingAndPlayingOnce) {
-  AnimationKeys keys = Keys(4, 4, 8, 2);
-  keys.finishLoopOnLeave = true;
-  HoverAnimation finishing(keys);
+TEST(MouseOverAnimation, FinishingTheLoopBeforeLeavingAndPlayingOnce) {
+  AnimationSettings keys = Keys(4, 4, 8, 2);
+  keys.finishBeforeStopping = true;
+  AnimationSequence finishing(keys);
   finishing.enter();
   Play(finishing, 1);  // frame 5
   finishing.leave();
   EXPECT_EQ(Play(finishing, 20).frames, (std::vector<int>{6, 7, 8, 7, 6, 5, 4, 3, 2, -1}));
 
-  keys.finishLoopOnLeave = false;
+  keys.finishBeforeStopping = false;
   keys.loopOnce = true;
-  HoverAnimation once(keys);
+  AnimationSequence once(keys);
   once.enter();
   const Played played = Play(once, 20);
-  EXPECT_EQ(played.frames, (std::vector<int>{5, 6, 7, 8, 8}));
+  // Reaching the loop's end rests there at once.
+  EXPECT_EQ(played.frames, (std::vector<int>{5, 6, 7, 8}));
   EXPECT_EQ(played.waits.back(), -1);
+  EXPECT_TRUE(once.resting());
   EXPECT_EQ(once.frame(), 8);  // held while the mouse stays
   EXPECT_EQ(once.leave(), 40);
   EXPECT_EQ(Play(once, 20).frames.front(), 7);
 }
 
-TEST(HoverAnimation, NoRateNoAnimationAndRandomDelaysStayInBounds) {
-  AnimationKeys keys = Keys(1, 1, 2, 2);
+TEST(MouseOverAnimation, NoRateNoAnimationAndRandomDelaysStayInBounds) {
+  AnimationSettings keys = Keys(1, 1, 2, 2);
   keys.rate = 0;
-  HoverAnimation still(keys);
+  AnimationSequence still(keys);
   EXPECT_EQ(still.enter(), -1);
   EXPECT_EQ(still.frame(), -1);
 
   keys.rate = 10;
-  keys.loopBackDelay = -300;
+  keys.delay = 300;
+  keys.randomDelay = true;
   std::vector<int> asked;
-  HoverAnimation random(keys, [&](int n) {
+  AnimationSequence random(keys, [&](int n) {
     asked.push_back(n);
     return n / 2;
   });
@@ -99,25 +103,26 @@ TEST(HoverAnimation, NoRateNoAnimationAndRandomDelaysStayInBounds) {
   EXPECT_EQ(asked, (std::vector<int>{300}));
 }
 
-class AnimationKeysTest : public testing::EnvironmentTest {};
+class AnimationFileKeysTest : public testing::EnvironmentTest {};
 
-TEST_F(AnimationKeysTest, EnterAndLeaveFramesDefaultToTheLoop) {
+TEST_F(AnimationFileKeysTest, EnterAndLeaveFramesDefaultToTheLoop) {
   const std::string skin = writeSkin("Anim",
                                      "[Buttons]\r\nAnimTimerRate=50\r\nMouseOverStartFrame=3\r\nMouseOverStopFrame=6\r\n"
                                      "LoopBackDelay=-400\r\nLoopOnce=1\r\n[Other]\r\nAnimTimerRate=99999\r\n"
                                      "MouseEnterStartFrame=300\r\nMouseLeaveMode=1\r\n");
-  const AnimationKeys keys = AnimationKeys::read(skin, "buttons");
+  const AnimationSettings keys = ReadAnimationSettings(skin, "buttons");
   EXPECT_EQ(keys.rate, 50);
   EXPECT_EQ(keys.enterStart, 3);
   EXPECT_EQ(keys.leaveStop, 6);
-  EXPECT_EQ(keys.loopBackDelay, -400);
+  EXPECT_EQ(keys.delay, 400);
+  EXPECT_TRUE(keys.randomDelay);
   EXPECT_TRUE(keys.loopOnce);
-  EXPECT_FALSE(keys.finishLoopOnLeave);
-  const AnimationKeys other = AnimationKeys::read(skin, "Other");
+  EXPECT_FALSE(keys.finishBeforeStopping);
+  const AnimationSettings other = ReadAnimationSettings(skin, "Other");
   EXPECT_EQ(other.rate, 2000);
   EXPECT_EQ(other.enterStart, 255);
-  EXPECT_TRUE(other.finishLoopOnLeave);
+  EXPECT_TRUE(other.finishBeforeStopping);
 }
 
 }  // namespace
-}  // namespace tessera::standin
+}  // namespace tessera
