@@ -15,7 +15,7 @@ namespace tessera {
 std::string ReadSlotValue(std::string_view section, const SlotKeys& keys) {
   const std::string& file = Session().mainFile;
   std::string value = ReadSkinString(section, keys.key, "", file);
-  if (value.empty()) value = ReadSkinString(section, keys.legacyKey, "", file);
+  if (value.empty() && keys.legacyKey != nullptr) value = ReadSkinString(section, keys.legacyKey, "", file);
   return value;
 }
 

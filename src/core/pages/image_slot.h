@@ -9,7 +9,7 @@ namespace tessera {
 
 struct SlotKeys {
   const char* key;
-  const char* legacyKey;
+  const char* legacyKey;  // nullptr when the slot never had an older key
 };
 
 inline constexpr SlotKeys kImageSlot{"Image", "Bitmap"};

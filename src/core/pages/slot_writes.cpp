@@ -44,6 +44,14 @@ void WriteSettingsSlot(std::string_view section, std::string_view value) {
   writeSlotDeletingLegacy(section, kImageSlot, value);
 }
 
+void WriteSingleKeySlot(std::string_view section, std::string_view key, std::string_view value) {
+  if (value.empty()) {
+    WriteSkinString(section, key, std::nullopt, Session().mainFile);
+  } else {
+    WriteSkinString(section, key, value, Session().mainFile);
+  }
+}
+
 void WriteSlotFromCommand(SlotPage page, std::string_view section, std::string_view value) {
   if (value.empty()) return;
   switch (page) {
@@ -56,6 +64,8 @@ void WriteSlotFromCommand(SlotPage page, std::string_view section, std::string_v
       break;
     case SlotPage::Settings:
       WriteSettingsSlot(section, value);
+      break;
+    case SlotPage::SingleKey:
       break;
   }
 }

@@ -12,10 +12,14 @@ void WriteImageSlot(std::string_view section, std::string_view value);
 void WriteGlyphSlot(std::string_view section, std::string_view value);
 // "Settings": "Image" is written and "Bitmap" deleted; the empty entry deletes both.
 void WriteSettingsSlot(std::string_view section, std::string_view value);
+// A slot that is one key and nothing more (frame, shape and border images): the file is written
+// into `key`; the empty entry deletes it.
+void WriteSingleKeySlot(std::string_view section, std::string_view key, std::string_view value);
 
 // A file a slot command brought in (import, copy, rename): written as the page's slot write,
 // with the legacy key deleted unless the section keeps both.
-enum class SlotPage { Image, Glyph, Settings };
+enum class SlotPage { Image, Glyph, Settings, SingleKey };
+// SlotPage::SingleKey slots go through WriteSingleKeySlot, which names its key.
 void WriteSlotFromCommand(SlotPage page, std::string_view section, std::string_view value);
 
 }  // namespace tessera
