@@ -110,7 +110,7 @@ ImageSlotPanel::ImageSlotPanel(SectionEditorContext& editor, SlotPanelOptions op
 }
 
 void ImageSlotPanel::load() {
-  fileList_->refill(ReadSlotValue(editor_.currentSection(), options_.keys));
+  fileList_->refill(ReadSlotValue(slotSection(), options_.keys));
   repaintPreview();
 }
 
@@ -201,10 +201,18 @@ void ImageSlotPanel::copyOrRename(bool rename, const std::string& current) {
 
 void ImageSlotPanel::acceptNewValue(const std::string& value) {
   if (value.empty()) return;
-  WriteSlotFromCommand(options_.page, editor_.currentSection(), value);
+  if (options_.page == SlotPage::SingleKey) {
+    WriteSingleKeySlot(slotSection(), options_.keys.key, value);
+  } else {
+    WriteSlotFromCommand(options_.page, slotSection(), value);
+  }
   fileList_->refill(value);
   repaintPreview();
   emit slotWrittenByCommand(value);
+}
+
+std::string ImageSlotPanel::slotSection() const {
+  return options_.section.empty() ? editor_.currentSection() : options_.section;
 }
 
 void ImageSlotPanel::editImage() {

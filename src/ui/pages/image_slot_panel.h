@@ -34,6 +34,8 @@ enum class SlotCommand {
 struct SlotPanelOptions {
   SlotPage page = SlotPage::Image;
   SlotKeys keys = kImageSlot;
+  // The section the slot lives in; empty means the current section.
+  std::string section;
   QString emptyText;
   bool animationOnly = false;
   // Menu order; a separator goes before the first flip.
@@ -85,6 +87,7 @@ class ImageSlotPanel : public QWidget {
   void quickImport(const std::string& current, const std::string& source);
   void copyOrRename(bool rename, const std::string& current);
   void acceptNewValue(const std::string& value);
+  std::string slotSection() const;
 
   SectionEditorContext& editor_;
   SlotPanelOptions options_;

@@ -1,0 +1,36 @@
+#pragma once
+// "Sizing margins": the stretch flags and sizing margins of the four borders of a frame drawn
+// from frame images, kept in section "Borders".
+#include <array>
+
+#include "ui/sheet/property_page.h"
+
+class QCheckBox;
+class QSpinBox;
+
+namespace tessera::ui {
+
+class RefreshTimer;
+
+class CMyPropertyPage62 : public PropertyPage {
+  Q_OBJECT
+ public:
+  explicit CMyPropertyPage62(SectionEditorContext& editor, QWidget* parent = nullptr);
+
+  bool isLoaded() const { return loaded_; }
+  // Borders in the order left, right, top, bottom.
+  QCheckBox* stretchBox(int border) const { return stretch_[border]; }
+  QSpinBox* firstMarginBox(int border) const { return firstMargin_[border]; }
+  QSpinBox* secondMarginBox(int border) const { return secondMargin_[border]; }
+
+ private:
+  QSpinBox* marginBox(const char* key);
+
+  bool loaded_ = false;
+  std::array<QCheckBox*, 4> stretch_{};
+  std::array<QSpinBox*, 4> firstMargin_{};
+  std::array<QSpinBox*, 4> secondMargin_{};
+  RefreshTimer* refresh_ = nullptr;
+};
+
+}  // namespace tessera::ui

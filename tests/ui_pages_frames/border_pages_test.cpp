@@ -1,0 +1,129 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTimer>
+
+#include "core/platform/files.h"
+#include "ui/pages/border_page.h"
+#include "ui/pages/example_box.h"
+#include "ui/pages/image_slot_panel.h"
+#include "ui/pages/note_box.h"
+#include "ui/pages/slot_file_list.h"
+#include "ui_pages/pages_fixture.h"
+#include "ui_sheet/fake_editor.h"
+#include "ui_skin/dialog_test_support.h"
+
+namespace tessera::ui {
+namespace {
+
+using testing::FakeEditor;
+using testing::WhenModal;
+
+// Picks `path` in the next file dialog; the dialog may still be filling its view, so the answer
+// is repeated until it closes.
+void Answer(QFileDialog* dialog, const QString& path) {
+  dialog->selectFile(path);
+  if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) name->setText(path);
+  QMetaObject::invokeMethod(dialog, "accept");
+  if (dialog->isVisible()) QTimer::singleShot(20, dialog, [dialog, path] { Answer(dialog, path); });
+}
+
+class BorderPagesTest : public testing::PagesTest {
+ protected:
+  void SetUp() override {
+    PagesTest::SetUp();
+    writePicture("left.tga");
+    writePicture("top.bmp");
+    writePicture(temp.file("skins/Tessera7/previews/topframe.png"));
+    catalogue("subsections.ini",
+              "[Frame]\r\nFrameMode=2\r\nImageCount=3\r\nImageNotes=Border notes\r\nPreview4=topframe.png\r\n");
+  }
+};
+
+TEST_F(BorderPagesTest, LeftBorderReadsItsKeysFromPersonality) {
+  openSkin("[Frame]\r\nLeft=s\\wrong.tga\r\n[Personality]\r\nLeft=s\\left.tga\r\nLeftFrame=5\r\nLeftStretch=1\r\n"
+           "LeftTopHeight=7\r\nLeftBotHeight=9\r\n");
+  FakeEditor editor("Frame", "Frame");
+  CMyPropertyPage72 page(editor);
+  EXPECT_EQ(page.caption(), "Left border");
+  EXPECT_EQ(page.slotPanel()->selectedValue(), "s\\left.tga");
+  EXPECT_EQ(page.slotPanel()->fileList()->itemText(0), " No Image defined - This section is not optional");
+  EXPECT_EQ(page.frameCountBox()->value(), 5);
+  EXPECT_TRUE(page.stretchBox()->isChecked());
+  EXPECT_EQ(page.stretchBox()->text(), "Stretch middle part of border");
+  EXPECT_EQ(page.firstMarginBox()->value(), 7);
+  EXPECT_EQ(page.secondMarginBox()->value(), 9);
+  EXPECT_EQ(page.noteBox()->text(), "Border notes");
+  // Only the top border names an example picture.
+  EXPECT_FALSE(page.exampleBox()->hasPicture());
+}
+
+TEST_F(BorderPagesTest, TheCatalogueFrameCountRemovesTheKey) {
+  openSkin("[Personality]\r\nLeftFrame=5\r\nRightFrame=6\r\n");
+  FakeEditor editor("Frame", "Frame");
+  CMyPropertyPage72 left(editor);
+  left.frameCountBox()->setValue(4);
+  EXPECT_EQ(skinValue("Personality", "LeftFrame"), "4");
+  left.frameCountBox()->setValue(3);
+  EXPECT_FALSE(skinValue("Personality", "LeftFrame"));
+
+  CMyPropertyPage82 right(editor);
+  QTest::mouseClick(right.defaultButton(), Qt::LeftButton);
+  EXPECT_EQ(right.frameCountBox()->value(), 3);
+  EXPECT_FALSE(skinValue("Personality", "RightFrame"));
+}
+
+TEST_F(BorderPagesTest, TopBorderWritesStretchMarginsAndImage) {
+  openSkin("[Personality]\r\nTop=s\\top.bmp\r\nTopStretch=1\r\nBottom=s\\top.bmp\r\n");
+  FakeEditor editor("Frame", "Frame");
+  CMyPropertyPage14 page(editor);
+  EXPECT_TRUE(page.exampleBox()->hasPicture());
+  QTest::mouseClick(page.stretchBox(), Qt::LeftButton);
+  EXPECT_EQ(skinValue("Personality", "TopStretch"), "0");
+  page.firstMarginBox()->setValue(11);
+  page.secondMarginBox()->setValue(12);
+  EXPECT_EQ(skinValue("Personality", "TopTopHeight"), "11");
+  EXPECT_EQ(skinValue("Personality", "TopBotHeight"), "12");
+
+  SlotFileList* list = page.slotPanel()->fileList();
+  list->setFocus();
+  QTest::keyClick(list, Qt::Key_Home);
+  EXPECT_FALSE(skinValue("Personality", "Top"));
+  EXPECT_EQ(skinValue("Personality", "Bottom"), "s\\top.bmp");
+  EXPECT_EQ(skinValue("Personality", "TopStretch"), "0");
+}
+
+TEST_F(BorderPagesTest, AnEditRefreshesThePreviewsOnce) {
+  openSkin("[Personality]\r\n");
+  FakeEditor editor("Frame", "Frame");
+  CMyPropertyPage92 page(editor);
+  page.firstMarginBox()->setValue(1);
+  page.firstMarginBox()->setValue(2);
+  EXPECT_EQ(skinValue("Personality", "BottomTopHeight"), "2");
+  QTRY_COMPARE(editor.repaints, 1);
+  QTest::qWait(100);
+  EXPECT_EQ(editor.repaints, 1);
+}
+
+TEST_F(BorderPagesTest, QuickImportFillsTheBorderKeyNotTheCurrentSection) {
+  files::createFolders(temp.file("art"));
+  writePicture(temp.file("art/Edge.png"));
+  openSkin("[Frame]\r\n[Personality]\r\nRight=s\\left.tga\r\n");
+  FakeEditor editor("Frame", "Frame");
+  CMyPropertyPage82 page(editor);
+  const QString source = QString::fromStdString(temp.file("art/Edge.png"));
+  WhenModal<QFileDialog>([source](QFileDialog* dialog) { Answer(dialog, source); });
+  page.slotPanel()->runCommand(SlotCommand::QuickImport);
+  EXPECT_EQ(skinValue("Personality", "Right"), "S\\Edge.tga");
+  EXPECT_FALSE(skinValue("Frame", "Right"));
+  EXPECT_FALSE(skinValue("Frame", "Image"));
+  EXPECT_EQ(page.slotPanel()->fileList()->currentIndex(),
+            1 + FindSlotFile(page.slotPanel()->fileList()->values(), "s\\edge.tga"));
+}
+
+}  // namespace
+}  // namespace tessera::ui
