@@ -125,6 +125,7 @@ int zorEncode(const Arguments& args) {
     case ZorCompressResult::CannotOpenSource: return fail("cannot read " + p[1]);
     case ZorCompressResult::BadFrameCount: return fail("cannot split " + p[1] + " into " + p[2] + " frames");
     case ZorCompressResult::CannotWrite: return fail("cannot write " + output);
+    case ZorCompressResult::Stopped: break;
   }
   return kFailure;
 }

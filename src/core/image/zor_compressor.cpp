@@ -347,7 +347,7 @@ int ZorFrameQuality(int index, int frameCount, int quality) {
 }
 
 std::optional<ZorFile> CompressStrip(const ImageBuffer& strip, int frameCount, int quality, ZorAnimation* publishTo,
-                                     const ZorProgress& progress) {
+                                     const ZorProgress& progress, const std::atomic<bool>* stop) {
   if (frameCount < 1) frameCount = 1;
   if (frameCount > zor::kMaxFrames || strip.isEmpty()) return std::nullopt;
   const int width = strip.width();
@@ -367,6 +367,7 @@ std::optional<ZorFile> CompressStrip(const ImageBuffer& strip, int frameCount, i
   int chainStart = -1;  // first frame of the current run of frames that used their predecessor
 
   for (int i = 0; i < frameCount; ++i) {
+    if (stop && stop->load()) return std::nullopt;
     for (int y = 0; y < height; ++y) {
       const std::uint32_t* row = strip.rowFromTop(i * height + y);
       std::copy(row, row + width, work.begin() + static_cast<std::ptrdiff_t>(y) * width);
@@ -411,12 +412,14 @@ std::string ZorNameFor(std::string_view sourcePath) {
 }
 
 ZorCompressResult CompressToZor(const std::string& sourcePath, int frameCount, ZorAnimation& animation,
-                                const ZorProgress& progress, const std::string& outputPath) {
+                                const ZorProgress& progress, const std::string& outputPath,
+                                const std::atomic<bool>* stop) {
   if (frameCount < 1) frameCount = 1;
   animation.clear();
   const auto strip = LoadImageFile(sourcePath);
   if (!strip) return ZorCompressResult::CannotOpenSource;
-  const auto file = CompressStrip(*strip, frameCount, animation.quality(), &animation, progress);
+  const auto file = CompressStrip(*strip, frameCount, animation.quality(), &animation, progress, stop);
+  if (stop && stop->load()) return ZorCompressResult::Stopped;
   if (!file) return ZorCompressResult::BadFrameCount;
   const std::string target = outputPath.empty() ? ZorNameFor(sourcePath) : outputPath;
   return files::writeAllAtomic(target, EncodeZorFile(*file)) ? ZorCompressResult::Written

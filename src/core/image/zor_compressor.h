@@ -1,5 +1,6 @@
 #pragma once
 // Turns a vertical frame strip into a ZOR animation.
+#include <atomic>
 #include <functional>
 #include <optional>
 #include <string>
@@ -26,20 +27,22 @@ int ZorFrameQuality(int index, int frameCount, int quality);
 // Compresses a vertical strip of `frameCount` frames (frame height = strip height / frameCount)
 // at `quality` (lower is better). With `publishTo` every finished frame is published to that
 // animation at once, so a viewer can show it. None when the frame count is above 1000 or leaves
-// frames without rows.
+// frames without rows, or when `stop` was raised (checked between frames) before the last frame.
 std::optional<ZorFile> CompressStrip(const ImageBuffer& strip, int frameCount, int quality,
-                                     ZorAnimation* publishTo = nullptr, const ZorProgress& progress = {});
+                                     ZorAnimation* publishTo = nullptr, const ZorProgress& progress = {},
+                                     const std::atomic<bool>* stop = nullptr);
 
 // The ZOR name of a source: its last three characters replaced by "ZOR".
 std::string ZorNameFor(std::string_view sourcePath);
 
-enum class ZorCompressResult { Written, CannotOpenSource, BadFrameCount, CannotWrite };
+enum class ZorCompressResult { Written, CannotOpenSource, BadFrameCount, CannotWrite, Stopped };
 
 // Loads the strip at `sourcePath`, compresses it with the animation's quality into the animation
 // and writes the file (to `outputPath`, or ZorNameFor(sourcePath) when empty). A frame count
-// below 1 counts as 1.
+// below 1 counts as 1. Raising `stop` ends the work after the frame in hand; nothing is written.
 ZorCompressResult CompressToZor(const std::string& sourcePath, int frameCount, ZorAnimation& animation,
-                                const ZorProgress& progress = {}, const std::string& outputPath = {});
+                                const ZorProgress& progress = {}, const std::string& outputPath = {},
+                                const std::atomic<bool>* stop = nullptr);
 ZorCompressResult CompressToZor(const std::string& sourcePath, int frameCount);
 
 }  // namespace tessera

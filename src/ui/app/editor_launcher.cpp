@@ -13,6 +13,8 @@
 #include "ui/colours/edit_colours_dialog.h"
 #include "ui/colours/edit_fonts_dialog.h"
 #include "ui/editor/edit_generic.h"
+#include "ui/import/animation_compress_dialog.h"
+#include "ui/import/import_dialog.h"
 
 namespace tessera::ui {
 
@@ -69,13 +71,14 @@ void OpenFontsEditor(QWidget* parent) {
 }
 void OpenFrameBuilder(QWidget* parent) { announce(parent, QStringLiteral("frame builder (CFrameBuilder)")); }
 void OpenCutTool(QWidget* parent) { announce(parent, QStringLiteral("cut tool (CCutFrom)")); }
-std::string OpenImportDialog(QWidget* parent, ImportMode mode, const std::string&, const std::string& sourcePath) {
-  const QString dialog = mode == ImportMode::FrameBuilder ? QStringLiteral("import dialog (CImportFil, frame builder)")
-                                                          : QStringLiteral("import dialog (CImportFil)");
-  announce(parent, dialog, QString::fromStdString(sourcePath));
-  return {};
+std::string OpenImportDialog(QWidget* parent, ImportMode mode, const std::string& currentFile,
+                             const std::string& sourcePath) {
+  return ImportImage(parent, mode, sourcePath, currentFile);
 }
-void OpenZorBuilder(QWidget* parent) { announce(parent, QStringLiteral("\"ZOR file builder\"")); }
+void OpenZorBuilder(QWidget* parent) {
+  CAnimationCompress dialog(parent);
+  dialog.exec();
+}
 
 void MakePackageWithProgress(QWidget* parent) {
   const SkinSession& session = Session();

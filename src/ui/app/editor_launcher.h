@@ -19,7 +19,6 @@ void OpenFrameBuilder(QWidget* parent);
 void OpenCutTool(QWidget* parent);
 // The import dialog (CImportFil) in its full or frame-builder mode for an image slot whose value
 // is `currentFile`, starting at `sourcePath`. Returns the new slot value; empty = cancelled.
-// Placeholder until the dialog is built: it says which dialog would open and imports nothing.
 std::string OpenImportDialog(QWidget* parent, ImportMode mode, const std::string& currentFile,
                              const std::string& sourcePath);
 void OpenZorBuilder(QWidget* parent);

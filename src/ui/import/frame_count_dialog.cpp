@@ -1,0 +1,28 @@
+#include "ui/import/frame_count_dialog.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "core/image/zor_file.h"
+
+namespace tessera::ui {
+
+CFrameCount::CFrameCount(QWidget* parent) : QDialog(parent) {
+  setWindowTitle(QStringLiteral("How many frames?"));
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(new QLabel(QStringLiteral("How many frames does the animation have?"), this));
+  numberBox_ = new QSpinBox(this);
+  numberBox_->setRange(0, zor::kMaxFrames);
+  numberBox_->setValue(1);
+  layout->addWidget(numberBox_);
+  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  ok->setDefault(true);
+  layout->addWidget(ok);
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+int CFrameCount::frames() const { return numberBox_->value(); }
+
+}  // namespace tessera::ui

@@ -1,0 +1,62 @@
+#pragma once
+// The import dialog (CImportFil): brings an outside picture into the skin folder as TGA or BMP,
+// or copies a ZOR animation, and remembers the source for re-importing. Runs shown (full
+// dialog), or hidden as a quick import or around the frame builder.
+#include <QDialog>
+#include <string>
+
+#include "core/image/image_import.h"
+
+class QCheckBox;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace tessera::ui {
+
+class ImportPreview;
+
+class CImportFil : public QDialog {
+  Q_OBJECT
+ public:
+  CImportFil(QWidget* parent, ImportMode mode, const std::string& initialPath, const std::string& trackingSection);
+
+  // Runs the dialog in its mode; the new slot value, empty when nothing was imported.
+  std::string run();
+  const std::string& result() const { return result_; }
+  const ImportState& state() const { return state_; }
+
+  QPlainTextEdit* pathBox() const { return pathBox_; }
+  QCheckBox* reimportBox() const { return reimportBox_; }
+  ImportPreview* preview() const { return preview_; }
+  QPushButton* okButton() const { return okButton_; }
+  QPushButton* cancelButton() const { return cancelButton_; }
+  QPushButton* createSubframesButton() const { return createButton_; }
+  QPushButton* modifySubframesButton() const { return modifyButton_; }
+
+ private:
+  void buildLayout();
+  void pickFile();
+  void pickSample();
+  void runFrameBuilder(const std::string& startPath);
+  void choosePath(const std::string& path);
+  void pathTyped();
+  // The accept step; true when the dialog may close.
+  bool acceptImport(bool showMessages);
+  void okClicked();
+
+  ImportState state_;
+  std::string result_;
+  QPlainTextEdit* pathBox_ = nullptr;
+  QCheckBox* reimportBox_ = nullptr;
+  ImportPreview* preview_ = nullptr;
+  QPushButton* okButton_ = nullptr;
+  QPushButton* cancelButton_ = nullptr;
+  QPushButton* createButton_ = nullptr;
+  QPushButton* modifyButton_ = nullptr;
+};
+
+// The three entry points of the dialog.
+std::string ImportImage(QWidget* parent, ImportMode mode, const std::string& initialPath,
+                        const std::string& trackingSection);
+
+}  // namespace tessera::ui
