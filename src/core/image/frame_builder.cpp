@@ -148,12 +148,14 @@ ImageBuffer FrameBuilderModel::buildPicture() const {
 
 bool FrameBuilderModel::save(std::string_view path) {
   frameCount_ = EffectiveFrameCount(frameCount_);
+  ImageBuffer picture = buildPicture();
+  if (!saveWithAlpha) UnpremultiplyKeyed(picture);
+  // A failed write keeps the work unsaved and the builder path unchanged, so that closing still
+  // asks and the caller does not take a file that was never written.
+  if (!SaveImageFile(path, picture, !saveWithAlpha)) return false;
   modified_ = false;
   BuilderPath() = std::string(path);
-  ImageBuffer picture = buildPicture();
-  if (saveWithAlpha) return SaveImageFile(path, picture, false);
-  UnpremultiplyKeyed(picture);
-  return SaveImageFile(path, picture, true);
+  return true;
 }
 
 std::string FrameBuilderModel::suggestedSaveName() const {

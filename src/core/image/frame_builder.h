@@ -40,7 +40,7 @@ class FrameBuilderModel {
   // "Load existing multi part image...": the picture split into N frames.
   bool loadMultiPart(std::string_view path);
   // "Save file as ...": builds the strip (stacked when stackVertically) and saves it as TGA with
-  // alpha or as a keyed BMP; the builder path becomes `path`.
+  // alpha or as a keyed BMP; once written, the builder path becomes `path` and nothing is unsaved.
   bool save(std::string_view path);
   // The strip as it would be saved.
   ImageBuffer buildPicture() const;

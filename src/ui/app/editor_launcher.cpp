@@ -15,6 +15,8 @@
 #include "ui/editor/edit_generic.h"
 #include "ui/import/animation_compress_dialog.h"
 #include "ui/import/import_dialog.h"
+#include "ui/strip/cut_from_dialog.h"
+#include "ui/strip/frame_builder_dialog.h"
 
 namespace tessera::ui {
 
@@ -69,8 +71,15 @@ void OpenFontsEditor(QWidget* parent) {
   CEditFonts dialog(parent);
   dialog.exec();
 }
-void OpenFrameBuilder(QWidget* parent) { announce(parent, QStringLiteral("frame builder (CFrameBuilder)")); }
-void OpenCutTool(QWidget* parent) { announce(parent, QStringLiteral("cut tool (CCutFrom)")); }
+void OpenFrameBuilder(QWidget* parent, const std::string& currentSection) {
+  CFrameBuilder builder(currentSection, parent);
+  builder.exec();
+}
+void OpenCutTool(QWidget* parent) {
+  CCutFrom tool(parent);
+  tool.setWindowState(Qt::WindowMaximized);
+  tool.exec();
+}
 std::string OpenImportDialog(QWidget* parent, ImportMode mode, const std::string& currentFile,
                              const std::string& sourcePath) {
   return ImportImage(parent, mode, sourcePath, currentFile);

@@ -15,7 +15,10 @@ void OpenSectionEditor(QWidget* parent, int category, const std::string& section
 void OpenHowDoI(QWidget* parent);
 void OpenColoursEditor(QWidget* parent);
 void OpenFontsEditor(QWidget* parent);
-void OpenFrameBuilder(QWidget* parent);
+// The frame builder (CFrameBuilder) on the builder path; with a section, on that section's frame
+// count and state names. Afterwards the builder path names the saved file.
+void OpenFrameBuilder(QWidget* parent, const std::string& currentSection = {});
+// The cut tool (CCutFrom), maximised.
 void OpenCutTool(QWidget* parent);
 // The import dialog (CImportFil) in its full or frame-builder mode for an image slot whose value
 // is `currentFile`, starting at `sourcePath`. Returns the new slot value; empty = cancelled.

@@ -1,0 +1,92 @@
+#include "ui/strip/cut_from_dialog.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include "core/image/cut_links.h"
+#include "core/image/image_file.h"
+#include "core/image/reimport_list.h"
+#include "ui/strip/cut_picture_area.h"
+#include "ui/strip/strip_file_dialog.h"
+#include "ui/strip/strip_painting.h"
+
+namespace tessera::ui {
+
+SectionLinkChooser& CurrentSectionLinkChooser() {
+  static SectionLinkChooser chooser = [](QWidget*) { return SectionLinkAnswer{}; };
+  return chooser;
+}
+
+CCutFrom::CCutFrom(QWidget* parent) : QDialog(parent) {
+  setWindowTitle(QStringLiteral("Cut from larger graphic"));
+  setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint);
+  auto* layout = new QVBoxLayout(this);
+  auto* buttons = new QHBoxLayout;
+  auto* pick = new QPushButton(QStringLiteral("Pick source graphic..."), this);
+  auto* save = new QPushButton(QStringLiteral("Save..."), this);
+  auto* zoom = new QPushButton(this);
+  zoom->setObjectName(QStringLiteral("zoomButton"));
+  zoom->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
+  zoom->setToolTip(QStringLiteral("Zoom"));
+  updateLinked_ = new QCheckBox(QStringLiteral("Update this graphic if the source image is updated"), this);
+  updateLinked_->setChecked(true);
+  auto* close = new QPushButton(QStringLiteral("Close"), this);
+  buttons->addWidget(pick);
+  buttons->addWidget(save);
+  buttons->addWidget(zoom);
+  buttons->addWidget(updateLinked_);
+  buttons->addStretch(1);
+  buttons->addWidget(close);
+  layout->addLayout(buttons);
+  area_ = new CutPictureArea(this);
+  layout->addWidget(area_, 1);
+
+  connect(pick, &QPushButton::clicked, this, &CCutFrom::pickSource);
+  connect(save, &QPushButton::clicked, this, &CCutFrom::saveCutOut);
+  connect(zoom, &QPushButton::clicked, this, &CCutFrom::showZoomWindow);
+  connect(close, &QPushButton::clicked, this, &QDialog::reject);
+  resize(800, 600);
+}
+
+CCutFrom::~CCutFrom() = default;
+
+void CCutFrom::pickSource() {
+  const QString start = sourcePath_.empty() ? QString::fromStdString(OpenSkinFolder()) : QString::fromStdString(sourcePath_);
+  const QString chosen = RunPictureDialog(this, {QStringLiteral("Select source image..."),
+                                                 QStringLiteral("Images (.bmp;.tga;.png) (*.bmp *.tga *.png)"),
+                                                 QString(), start, QFileDialog::AcceptOpen});
+  if (chosen.isEmpty()) return;
+  auto picture = LoadImageFile(chosen.toStdString());
+  // A picture that cannot be read leaves the tool as it was.
+  if (!picture) return;
+  KeyToTransparent(*picture);
+  source_ = std::move(picture);
+  sourcePath_ = chosen.toStdString();
+  area_->setSource(ToQImage(*source_));
+}
+
+void CCutFrom::saveCutOut() {
+  const QString chosen = RunPictureDialog(
+      this, {QStringLiteral("Select destination image..."), QStringLiteral("Images (.bmp;.tga;) (*.bmp *.tga)"),
+             QStringLiteral("bmp"), QString::fromStdString(lastDestination_), QFileDialog::AcceptSave});
+  if (chosen.isEmpty()) return;
+  const std::string destination = chosen.toStdString();
+  lastDestination_ = destination;
+  // Without a source or with an empty selection there is nothing to save, and nothing to link:
+  // a link to a file that was never written would only mislead the re-import pass.
+  if (!source_ || !SaveCutOut(*source_, area_->selection(), destination)) return;
+  const SectionLinkAnswer link = CurrentSectionLinkChooser()(this);
+  if (!link.section.empty()) LinkCutOutToSection(link.section, link.file, destination);
+  if (updateLinked_->isChecked()) RecordCutLink(sourcePath_, destination, area_->selection());
+}
+
+void CCutFrom::showZoomWindow() {
+  QMessageBox::information(this, QStringLiteral("Quillmont Tessera"),
+                           QStringLiteral("The zoom window (CZoom) opens here."));
+}
+
+}  // namespace tessera::ui

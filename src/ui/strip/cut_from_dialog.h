@@ -1,0 +1,51 @@
+#pragma once
+// "Cut from larger graphic": pick a big source picture, drag a rectangle over it and save that
+// rectangle as a picture of the skin, optionally linked to a skin section and kept up to date
+// with the source.
+#include <QDialog>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "core/image/image_buffer.h"
+
+class QCheckBox;
+class QPushButton;
+
+namespace tessera::ui {
+
+class CutPictureArea;
+
+// The answer of the "Update section" question: a section name (empty = "None") and the file
+// that holds it (0 main file, 1 shell companion, 2 taskbar companion).
+struct SectionLinkAnswer {
+  std::string section;
+  int file = 0;
+};
+using SectionLinkChooser = std::function<SectionLinkAnswer(QWidget* parent)>;
+// The chooser the cut tool asks after a save. Until the "Update section" dialog is installed
+// here it answers "None", so no section is changed.
+SectionLinkChooser& CurrentSectionLinkChooser();
+
+class CCutFrom : public QDialog {
+  Q_OBJECT
+ public:
+  explicit CCutFrom(QWidget* parent = nullptr);
+  ~CCutFrom() override;
+
+  CutPictureArea* pictureArea() const { return area_; }
+  bool hasSource() const { return source_.has_value(); }
+
+ private:
+  void pickSource();
+  void saveCutOut();
+  void showZoomWindow();
+
+  CutPictureArea* area_ = nullptr;
+  QCheckBox* updateLinked_ = nullptr;
+  std::optional<ImageBuffer> source_;
+  std::string sourcePath_;
+  std::string lastDestination_;
+};
+
+}  // namespace tessera::ui
