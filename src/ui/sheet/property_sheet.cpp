@@ -3,6 +3,7 @@
 #include <QStackedLayout>
 
 #include "core/sheet/page_routing.h"
+#include "ui/pages/frame_page_factory.h"
 #include "ui/pages/page_factory.h"
 #include "ui/pages/painting_page_factory.h"
 #include "ui/pages/text_page_factory.h"
@@ -35,6 +36,7 @@ PropertyPage* CreatePage(PageKind kind, SectionEditorContext& editor, QWidget* p
       if (PropertyPage* page = CreateImageSlotPage(kind, editor, parent)) return page;
       if (PropertyPage* page = CreatePaintingOrAnimationPage(kind, editor, parent)) return page;
       if (PropertyPage* page = CreateTextOrCaptionPage(kind, editor, parent)) return page;
+      if (PropertyPage* page = CreateFramePage(kind, editor, parent)) return page;
       return new PendingPage(editor, QString::fromLatin1(PageCaption(kind)), QString::fromLatin1(PageClassName(kind)),
                              parent);
   }
