@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -173,6 +174,24 @@ TEST_F(ImportDialogTest, FrameBuilderModeReimportsThePathWhenTheBuilderSavesNoth
   const std::string result = ImportImage(nullptr, ImportMode::FrameBuilder, source, "S\\strip.tga");
   EXPECT_EQ(result, "S\\Strip.tga");
   EXPECT_TRUE(files::isFile(temp.file("skins/S/Strip.TGA")));
+}
+
+TEST_F(ImportDialogTest, QuickImportRunsThePickerThenImports) {
+  const std::string source = writeArt("Quick.png");
+  QString title;
+  AnswerNextModal([&](QWidget* picker) {
+    title = picker->windowTitle();
+    auto* dialog = static_cast<QFileDialog*>(picker);
+    dialog->selectFile(QString::fromStdString(source));
+    static_cast<QDialog*>(dialog)->accept();
+  });
+  EXPECT_EQ(ImportImage(nullptr, ImportMode::Quick, temp.file("art"), "S\\old.bmp"), "S\\Quick.tga");
+  EXPECT_EQ(title, "Select image to import...");
+  EXPECT_EQ(listValue("S\\Quick.tga", "SourceFile"), source);
+
+  // A cancelled picker imports nothing.
+  AnswerNextModal([](QWidget* picker) { static_cast<QDialog*>(picker)->reject(); });
+  EXPECT_EQ(ImportImage(nullptr, ImportMode::Quick, temp.file("art"), ""), "");
 }
 
 TEST_F(ImportDialogTest, PreviewShrinksLargePicturesButNeverEnlarges) {
