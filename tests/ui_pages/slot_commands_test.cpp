@@ -11,6 +11,7 @@
 #include "core/platform/files.h"
 #include "core/platform/profile.h"
 #include "core/platform/shell.h"
+#include "ui/import/import_dialog.h"
 #include "ui/pages/glyph_page.h"
 #include "ui/pages/image_page.h"
 #include "ui/pages/image_slot_panel.h"
@@ -160,11 +161,13 @@ TEST_F(SlotCommandsTest, QuickImportOfAnUnreadableFileSaysSoAndKeepsTheSlot) {
 TEST_F(SlotCommandsTest, ACancelledImportChangesNothing) {
   FakeEditor editor("Button", "Button");
   CMyPropertyPage1 page(editor);
-  for (SlotCommand command : {SlotCommand::Import, SlotCommand::FrameBuilder}) {
-    auto message = CatchNextMessage();
-    page.slotPanel()->runCommand(command);
-    EXPECT_TRUE(message->shown);
-  }
+  bool dialogShown = false;
+  WhenModal<CImportFil>([&dialogShown](CImportFil* dialog) {
+    dialogShown = true;
+    dialog->reject();
+  });
+  page.slotPanel()->runCommand(SlotCommand::Import);
+  EXPECT_TRUE(dialogShown);
   EXPECT_EQ(skinValue("Button", "Image"), "s\\button.tga");
   EXPECT_FALSE(page.refreshTimer()->isPending());
 }
