@@ -14,7 +14,7 @@
 #include "ui/pages/caption_margins_panel.h"
 #include "ui/pages/caption_personality_pages.h"
 #include "ui/pages/caption_text_pages.h"
-#include "ui/pages/text_preset_list.h"
+#include "ui/sheet/skin_preset_list.h"
 #include "ui/sheet/refresh_timer.h"
 #include "ui_sheet/fake_editor.h"
 

@@ -13,7 +13,7 @@
 #include "core/platform/environment.h"
 #include "sheet/sheet_fixture.h"
 #include "ui/pages/text_page_factory.h"
-#include "ui/pages/text_preset_list.h"
+#include "ui/sheet/skin_preset_list.h"
 #include "ui/pages/text_preview_box.h"
 #include "ui/sheet/refresh_timer.h"
 #include "ui_sheet/fake_editor.h"

@@ -10,7 +10,7 @@
 #include "core/pages/caption_keys.h"
 #include "ui/pages/caption_choosers.h"
 #include "ui/pages/caption_margins_panel.h"
-#include "ui/pages/text_preset_list.h"
+#include "ui/sheet/skin_preset_list.h"
 #include "ui/sheet/refresh_timer.h"
 
 namespace tessera::ui {
@@ -36,23 +36,23 @@ CMyPropertyPage13::CMyPropertyPage13(SectionEditorContext& editor, QWidget* pare
   loaded_ = true;
 }
 
-TextPresetList* CMyPropertyPage13::fontObjectList(const char* key) {
-  auto* list = new TextPresetList(TextPresetList::Kind::Fonts, editor().editorWindow(), this);
+SkinPresetList* CMyPropertyPage13::fontObjectList(const char* key) {
+  auto* list = new SkinPresetList(SkinPresetList::Kind::Fonts, editor().editorWindow(), this);
   selectFontObject(list, key);
-  connect(list, &TextPresetList::rowChosen, this, [this, list, key](int row) {
+  connect(list, &SkinPresetList::rowChosen, this, [this, list, key](int row) {
     if (!loaded_ || row < 0 || row > static_cast<int>(list->numbers().size())) return;
     // "OS Default" removes the key.
     WriteFontObject(key, FontObjectForRow(list->numbers(), row));
     refresh_->start();
   });
-  connect(list, &TextPresetList::presetsEdited, this, [this, list, key] {
+  connect(list, &SkinPresetList::presetsEdited, this, [this, list, key] {
     selectFontObject(list, key);
     refresh_->start();
   });
   return list;
 }
 
-void CMyPropertyPage13::selectFontObject(TextPresetList* list, const char* key) {
+void CMyPropertyPage13::selectFontObject(SkinPresetList* list, const char* key) {
   const QSignalBlocker blocker(list->list());
   const int stored = ReadCaptionInt(caption_sections::kCaption, key, 0);
   list->list()->setCurrentIndex(FontObjectRow(list->numbers(), stored));

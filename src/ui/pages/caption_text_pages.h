@@ -10,7 +10,7 @@ namespace tessera::ui {
 
 class CaptionMarginsPanel;
 class RefreshTimer;
-class TextPresetList;
+class SkinPresetList;
 
 class CMyPropertyPage13 : public PropertyPage {
   Q_OBJECT
@@ -19,20 +19,20 @@ class CMyPropertyPage13 : public PropertyPage {
 
   bool isLoaded() const { return loaded_; }
   CaptionMarginsPanel* margins() const { return margins_; }
-  TextPresetList* activeFontList() const { return activeFont_; }
-  TextPresetList* inactiveFontList() const { return inactiveFont_; }
+  SkinPresetList* activeFontList() const { return activeFont_; }
+  SkinPresetList* inactiveFontList() const { return inactiveFont_; }
   QPushButton* fontButton() const { return fontButton_; }
   RefreshTimer* refreshTimer() const { return refresh_; }
 
  private:
-  TextPresetList* fontObjectList(const char* key);
-  void selectFontObject(TextPresetList* list, const char* key);
+  SkinPresetList* fontObjectList(const char* key);
+  void selectFontObject(SkinPresetList* list, const char* key);
   void chooseFont();
 
   bool loaded_ = false;
   CaptionMarginsPanel* margins_ = nullptr;
-  TextPresetList* activeFont_ = nullptr;
-  TextPresetList* inactiveFont_ = nullptr;
+  SkinPresetList* activeFont_ = nullptr;
+  SkinPresetList* inactiveFont_ = nullptr;
   QPushButton* fontButton_ = nullptr;
   RefreshTimer* refresh_ = nullptr;
 };

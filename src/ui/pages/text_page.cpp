@@ -11,7 +11,7 @@
 
 #include "core/sheet/section_preview.h"
 #include "ui/app/message_prompt.h"
-#include "ui/pages/text_preset_list.h"
+#include "ui/sheet/skin_preset_list.h"
 #include "ui/pages/text_preview_box.h"
 #include "ui/sheet/refresh_timer.h"
 
@@ -58,8 +58,8 @@ QWidget* CMyPropertyPage3::buildStateControls() {
   stateList_->setCurrentIndex(stateList_->count() > 0 ? 0 : -1);
   horizontal_ = alignmentList(box, {"OS Default", "Align Left", "Align Centre", "Align Right"});
   vertical_ = alignmentList(box, {"OS Default", "Align Top", "Align Centre", "Align Bottom"});
-  colours_ = new TextPresetList(TextPresetList::Kind::Colours, editor().editorWindow(), box);
-  fonts_ = new TextPresetList(TextPresetList::Kind::Fonts, editor().editorWindow(), box);
+  colours_ = new SkinPresetList(SkinPresetList::Kind::Colours, editor().editorWindow(), box);
+  fonts_ = new SkinPresetList(SkinPresetList::Kind::Fonts, editor().editorWindow(), box);
   preview_ = new TextPreviewBox(box);
   form->addRow(QStringLiteral("State to modify :"), stateList_);
   form->addRow(QStringLiteral("Horizontal alignment :"), horizontal_);
@@ -76,11 +76,11 @@ QWidget* CMyPropertyPage3::buildStateControls() {
           [this](int value) { writeAlignment(true, value); });
   connect(vertical_, qOverload<int>(&QComboBox::currentIndexChanged), this,
           [this](int value) { writeAlignment(false, value); });
-  connect(colours_, &TextPresetList::rowChosen, this, [this](int row) { writePreset(true, row); });
-  connect(fonts_, &TextPresetList::rowChosen, this, [this](int row) { writePreset(false, row); });
+  connect(colours_, &SkinPresetList::rowChosen, this, [this](int row) { writePreset(true, row); });
+  connect(fonts_, &SkinPresetList::rowChosen, this, [this](int row) { writePreset(false, row); });
   // The editors behind "..." may renumber or rename presets: show the state's keys again.
-  for (TextPresetList* list : {colours_, fonts_})
-    connect(list, &TextPresetList::presetsEdited, this, [this] {
+  for (SkinPresetList* list : {colours_, fonts_})
+    connect(list, &SkinPresetList::presetsEdited, this, [this] {
       selectPresets(ReadTextState(currentSection(), stateList_->currentIndex()));
       refresh_->start();
     });
@@ -134,7 +134,7 @@ void CMyPropertyPage3::writeAlignment(bool horizontal, int value) {
 }
 
 void CMyPropertyPage3::writePreset(bool colour, int row) {
-  TextPresetList* list = colour ? colours_ : fonts_;
+  SkinPresetList* list = colour ? colours_ : fonts_;
   if (!loaded_ || row < 0 || row > static_cast<int>(list->numbers().size())) return;
   const TextStateKeys keys = TextKeysForState(stateList_->currentIndex());
   // "OS Default" removes the key, so the engine keeps the system's colour or font.

@@ -12,7 +12,7 @@ class QSpinBox;
 namespace tessera::ui {
 
 class RefreshTimer;
-class TextPresetList;
+class SkinPresetList;
 class TextPreviewBox;
 
 class CMyPropertyPage3 : public PropertyPage {
@@ -24,8 +24,8 @@ class CMyPropertyPage3 : public PropertyPage {
   QComboBox* stateList() const { return stateList_; }
   QComboBox* horizontalList() const { return horizontal_; }
   QComboBox* verticalList() const { return vertical_; }
-  TextPresetList* colourList() const { return colours_; }
-  TextPresetList* fontList() const { return fonts_; }
+  SkinPresetList* colourList() const { return colours_; }
+  SkinPresetList* fontList() const { return fonts_; }
   // Top, bottom, left, right.
   QSpinBox* contentBox(int edge) const { return content_[static_cast<std::size_t>(edge)]; }
   TextPreviewBox* preview() const { return preview_; }
@@ -46,8 +46,8 @@ class CMyPropertyPage3 : public PropertyPage {
   QComboBox* stateList_ = nullptr;
   QComboBox* horizontal_ = nullptr;
   QComboBox* vertical_ = nullptr;
-  TextPresetList* colours_ = nullptr;
-  TextPresetList* fonts_ = nullptr;
+  SkinPresetList* colours_ = nullptr;
+  SkinPresetList* fonts_ = nullptr;
   std::array<QSpinBox*, 4> content_{};
   TextPreviewBox* preview_ = nullptr;
   QWidget* stateControls_ = nullptr;

@@ -14,7 +14,6 @@
 #include <algorithm>
 
 #include "core/platform/environment.h"
-#include "ui/app/editor_launcher.h"
 #include "ui/app/message_prompt.h"
 
 namespace tessera::ui {
@@ -31,11 +30,12 @@ ExtraValueEditor::ExtraValueEditor(QWidget* dialogParent, QWidget* parent)
   layout->addWidget(stack_);
   flagPage_ = buildFlag();
   choicePage_ = buildChoice();
-  colourPresetPage_ = buildPresetList(colourPresets_, &OpenColoursEditor);
-  fontPresetPage_ = buildPresetList(fontPresets_, &OpenFontsEditor);
+  colourPresetPage_ = buildPresetList(SkinPresetList::Kind::Colours);
+  fontPresetPage_ = buildPresetList(SkinPresetList::Kind::Fonts);
   colourPage_ = buildColour();
   numberPage_ = buildNumber();
-  for (QWidget* page : {flagPage_, choicePage_, colourPresetPage_, fontPresetPage_, colourPage_, numberPage_})
+  for (QWidget* page : std::initializer_list<QWidget*>{flagPage_, choicePage_, colourPresetPage_, fontPresetPage_,
+                                                    colourPage_, numberPage_})
     stack_->addWidget(page);
 }
 
@@ -65,23 +65,11 @@ QWidget* ExtraValueEditor::buildChoice() {
   return page;
 }
 
-QWidget* ExtraValueEditor::buildPresetList(QComboBox*& list, void (*openEditor)(QWidget*)) {
-  auto* page = new QWidget(this);
-  auto* layout = new QHBoxLayout(page);
-  list = new QComboBox(page);
-  auto* more = new QToolButton(page);
-  more->setText(QStringLiteral("..."));
-  layout->addWidget(list, 1);
-  layout->addWidget(more);
-  QComboBox* combo = list;
-  connect(combo, qOverload<int>(&QComboBox::activated), this, [this, combo](int row) {
-    writePreset(combo, combo == colourPresets_ ? colourNumbers_ : fontNumbers_, row);
-  });
-  connect(more, &QToolButton::clicked, this, [this, combo, openEditor] {
-    openEditor(dialogParent_);
-    if (combo == colourPresets_) fillColourPresets(); else fillFontPresets();
-  });
-  return page;
+SkinPresetList* ExtraValueEditor::buildPresetList(SkinPresetList::Kind kind) {
+  auto* list = new SkinPresetList(kind, dialogParent_, this);
+  connect(list, &SkinPresetList::rowChosen, this, [this, list](int row) { writePreset(*list, row); });
+  connect(list, &SkinPresetList::presetsEdited, this, [this, list] { fillPresets(*list); });
+  return list;
 }
 
 QWidget* ExtraValueEditor::buildColour() {
@@ -122,11 +110,11 @@ void ExtraValueEditor::edit(const ExtraEntry& entry) {
       break;
     }
     case extra_types::kColourPreset:
-      fillColourPresets();
+      fillPresets(*colourPresetPage_);
       stack_->setCurrentWidget(colourPresetPage_);
       break;
     case extra_types::kFontPreset:
-      fillFontPresets();
+      fillPresets(*fontPresetPage_);
       stack_->setCurrentWidget(fontPresetPage_);
       break;
     case extra_types::kColour:
@@ -141,49 +129,22 @@ void ExtraValueEditor::edit(const ExtraEntry& entry) {
   loading_ = false;
 }
 
-void ExtraValueEditor::fillColourPresets() {
-  const bool wasLoading = std::exchange(loading_, true);
-  colourPresets_->clear();
-  colourNumbers_.clear();
-  colourPresets_->addItem(QStringLiteral("OS Default"));
-  for (const auto& preset : SkinColourPresets()) {
-    colourPresets_->addItem(FromSkinText(preset.label));
-    colourPresets_->setItemData(colourPresets_->count() - 1, ToQColor(preset.colour), Qt::ForegroundRole);
-    colourNumbers_.push_back(preset.number);
-  }
-  selectPreset(colourPresets_, colourNumbers_);
-  loading_ = wasLoading;
-}
-
-void ExtraValueEditor::fillFontPresets() {
-  const bool wasLoading = std::exchange(loading_, true);
-  fontPresets_->clear();
-  fontNumbers_.clear();
-  fontPresets_->addItem(QStringLiteral("OS Default"));
-  for (const auto& preset : SkinFontPresets()) {
-    fontPresets_->addItem(FromSkinText(preset.label));
-    QFont font(FromSkinText(preset.fontName));
-    font.setPointSize(std::clamp(preset.height, 6, 24));
-    fontPresets_->setItemData(fontPresets_->count() - 1, font, Qt::FontRole);
-    fontNumbers_.push_back(preset.number);
-  }
-  selectPreset(fontPresets_, fontNumbers_);
-  loading_ = wasLoading;
-}
-
-void ExtraValueEditor::selectPreset(QComboBox* list, const std::vector<int>& numbers) {
+void ExtraValueEditor::fillPresets(SkinPresetList& list) {
+  list.refill();
   const ExtraDefinition& d = entry_.definition;
   const int value = CurrentExtraInt(d);
   if (!StoredExtraValue(d) || value < 0) {
-    list->setCurrentIndex(0);
+    list.list()->setCurrentIndex(0);
     return;
   }
+  const std::vector<int>& numbers = list.numbers();
   const auto found = std::find(numbers.begin(), numbers.end(), value);
-  list->setCurrentIndex(found == numbers.end() ? -1 : static_cast<int>(found - numbers.begin()) + 1);
+  list.list()->setCurrentIndex(found == numbers.end() ? -1 : static_cast<int>(found - numbers.begin()) + 1);
 }
 
-void ExtraValueEditor::writePreset(QComboBox*, const std::vector<int>& numbers, int row) {
+void ExtraValueEditor::writePreset(const SkinPresetList& list, int row) {
   // "OS Default" removes the key, so the engine uses the system's own colour or font.
+  const std::vector<int>& numbers = list.numbers();
   if (row <= 0) {
     writeValue(std::nullopt);
   } else if (static_cast<std::size_t>(row - 1) < numbers.size()) {

@@ -6,6 +6,7 @@
 
 #include "core/sheet/extra_settings.h"
 #include "core/sheet/skin_presets.h"
+#include "ui/sheet/skin_preset_list.h"
 
 class QCheckBox;
 class QComboBox;
@@ -27,8 +28,8 @@ class ExtraValueEditor : public QWidget {
 
   QCheckBox* flagBox() const { return flag_; }
   QRadioButton* choiceButton(int index) const { return choices_[index]; }
-  QComboBox* colourPresetList() const { return colourPresets_; }
-  QComboBox* fontPresetList() const { return fontPresets_; }
+  QComboBox* colourPresetList() const { return colourPresetPage_->list(); }
+  QComboBox* fontPresetList() const { return fontPresetPage_->list(); }
   QPushButton* colourButton() const { return colourButton_; }
   QSpinBox* numberBox() const { return number_; }
 
@@ -39,17 +40,15 @@ class ExtraValueEditor : public QWidget {
  private:
   QWidget* buildFlag();
   QWidget* buildChoice();
-  QWidget* buildPresetList(QComboBox*& list, void (*openEditor)(QWidget*));
+  SkinPresetList* buildPresetList(SkinPresetList::Kind kind);
   QWidget* buildColour();
   QWidget* buildNumber();
 
-  void fillColourPresets();
-  void fillFontPresets();
-  // Selects the preset whose number the entry holds: "OS Default" for a missing or negative
-  // value, nothing for a number the skin has no preset of.
-  void selectPreset(QComboBox* list, const std::vector<int>& numbers);
+  // Refills `list` and selects the preset whose number the entry holds: "OS Default" for a
+  // missing or negative value, nothing for a number the skin has no preset of.
+  void fillPresets(SkinPresetList& list);
   void writeValue(std::optional<std::string_view> value);
-  void writePreset(QComboBox* list, const std::vector<int>& numbers, int row);
+  void writePreset(const SkinPresetList& list, int row);
   void chooseColour();
 
   QWidget* dialogParent_;
@@ -58,16 +57,12 @@ class ExtraValueEditor : public QWidget {
   QStackedWidget* stack_ = nullptr;
   QCheckBox* flag_ = nullptr;
   QRadioButton* choices_[3] = {nullptr, nullptr, nullptr};
-  QComboBox* colourPresets_ = nullptr;
-  QComboBox* fontPresets_ = nullptr;
-  std::vector<int> colourNumbers_;
-  std::vector<int> fontNumbers_;
   QPushButton* colourButton_ = nullptr;
   QSpinBox* number_ = nullptr;
   QWidget* flagPage_ = nullptr;
   QWidget* choicePage_ = nullptr;
-  QWidget* colourPresetPage_ = nullptr;
-  QWidget* fontPresetPage_ = nullptr;
+  SkinPresetList* colourPresetPage_ = nullptr;
+  SkinPresetList* fontPresetPage_ = nullptr;
   QWidget* colourPage_ = nullptr;
   QWidget* numberPage_ = nullptr;
 };

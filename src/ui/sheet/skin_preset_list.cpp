@@ -1,9 +1,10 @@
-#include "ui/pages/text_preset_list.h"
+#include "ui/sheet/skin_preset_list.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QSignalBlocker>
 #include <QToolButton>
+#include <algorithm>
 
 #include "core/sheet/skin_presets.h"
 #include "ui/app/editor_launcher.h"
@@ -11,14 +12,14 @@
 
 namespace tessera::ui {
 
-TextPresetList::TextPresetList(Kind kind, QWidget* dialogParent, QWidget* parent)
+SkinPresetList::SkinPresetList(Kind kind, QWidget* dialogParent, QWidget* parent)
     : QWidget(parent), kind_(kind), dialogParent_(dialogParent), list_(new QComboBox(this)), edit_(new QToolButton(this)) {
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   edit_->setText(QStringLiteral("..."));
   layout->addWidget(list_, 1);
   layout->addWidget(edit_);
-  connect(list_, qOverload<int>(&QComboBox::activated), this, &TextPresetList::rowChosen);
+  connect(list_, qOverload<int>(&QComboBox::activated), this, &SkinPresetList::rowChosen);
   connect(edit_, &QToolButton::clicked, this, [this] {
     if (kind_ == Kind::Colours)
       OpenColoursEditor(dialogParent_);
@@ -30,7 +31,7 @@ TextPresetList::TextPresetList(Kind kind, QWidget* dialogParent, QWidget* parent
   refill();
 }
 
-void TextPresetList::refill() {
+void SkinPresetList::refill() {
   const QSignalBlocker blocker(list_);
   list_->clear();
   numbers_.clear();
@@ -47,7 +48,8 @@ void TextPresetList::refill() {
     for (const FontPreset& preset : SkinFontPresets()) {
       list_->addItem(FromSkinText(preset.label));
       QFont font(FromSkinText(preset.fontName));
-      if (preset.height > 0) font.setPointSize(preset.height);
+      // Held to a readable size, so a huge or odd height cannot blow up the row.
+      font.setPointSize(std::clamp(preset.height, 6, 24));
       list_->setItemData(list_->count() - 1, font, Qt::FontRole);
       numbers_.push_back(preset.number);
     }

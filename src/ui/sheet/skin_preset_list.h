@@ -10,11 +10,11 @@ class QToolButton;
 
 namespace tessera::ui {
 
-class TextPresetList : public QWidget {
+class SkinPresetList : public QWidget {
   Q_OBJECT
  public:
   enum class Kind { Colours, Fonts };
-  TextPresetList(Kind kind, QWidget* dialogParent, QWidget* parent = nullptr);
+  SkinPresetList(Kind kind, QWidget* dialogParent, QWidget* parent = nullptr);
 
   // Re-reads the presets of the skin; the selection is left to the caller.
   void refill();
