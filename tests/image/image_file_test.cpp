@@ -3,7 +3,7 @@
 #include <QColor>
 #include <QImage>
 
-#include "core/image/cdib.h"
+#include "core/image/picture_holder.h"
 #include "core/image/image_file.h"
 #include "core/platform/files.h"
 #include "support/temp_dir.h"
@@ -157,7 +157,7 @@ TEST_F(ImageFileTest, KeyedBitmapsAreOpaqueWithMagentaTransparent) {
   temp.write("fake.tga", temp.read("piece.bmp"));
   EXPECT_FALSE(LoadKeyedBitmap(temp.file("fake.tga")));
 
-  CDib dib;
+  PictureHolder dib;
   EXPECT_EQ(dib.Load(temp.file("piece.bmp")), 0);
   EXPECT_EQ(dib.width(), 2);
   dib.Load(temp.file("missing.bmp"));

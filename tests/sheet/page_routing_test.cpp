@@ -82,12 +82,5 @@ TEST_F(PageRoutingTest, BasicSectionsAndShellSections) {
   EXPECT_EQ(route("Shell"), (Captions{"Settings", "Import", "Help"}));
 }
 
-TEST(PageNames, ClassesOfTheButtonPagesDifferFromTheirNamesakes) {
-  EXPECT_STREQ(PageClassName(PageKind::ButtonImage), "CMyPropertyPage42");
-  EXPECT_STREQ(PageClassName(PageKind::Image), "CMyPropertyPage1");
-  EXPECT_STREQ(PageClassName(PageKind::ButtonPosition), "CMyPropertyPage61");
-  EXPECT_STREQ(PageClassName(PageKind::Import), "CMyPropertyPage44");
-}
-
 }  // namespace
 }  // namespace tessera

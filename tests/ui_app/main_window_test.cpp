@@ -21,7 +21,7 @@
 #include "ui/app/category_pane.h"
 #include "ui/app/editor_launcher.h"
 #include "ui/app/skin_properties_dialog.h"
-#include "ui/app/tessera_dlg.h"
+#include "ui/app/main_window.h"
 
 namespace tessera::ui {
 namespace {
@@ -37,7 +37,7 @@ class MainWindowTest : public testing::EnvironmentTest {
     temp.write("skins/Tessera7/subsections2.ini", "[2]\r\nButton=1\r\nCloseButton=8\r\nFramelessOnly=6\r\n");
     temp.write("skins/Tessera7/subsections.ini", "[Button]\r\nDescription=Push button\r\n");
   }
-  std::vector<int> paneNumbers(CTesseraDlg& dlg) {
+  std::vector<int> paneNumbers(MainWindow& dlg) {
     std::vector<int> numbers;
     for (int i = 0; i < dlg.categoryPane()->count(); ++i) numbers.push_back(CategoryPane::numberOf(dlg.categoryPane()->item(i)));
     return numbers;
@@ -47,7 +47,7 @@ class MainWindowTest : public testing::EnvironmentTest {
 TEST_F(MainWindowTest, StartPageOffersNewAndOpenAndListsRecentSkins) {
   AddToSkinHistory("/a/One/One.uis", "One");
   AddToSkinHistory("/a/Two/Two.uis", "Two");
-  CTesseraDlg dlg("");
+  MainWindow dlg("");
   EXPECT_EQ(dlg.windowTitle(), "Quillmont Tessera");
   EXPECT_EQ(paneNumbers(dlg), (std::vector<int>{kNewSkinItem, kOpenSkinItem}));
   ASSERT_EQ(dlg.recentSkinsList()->count(), 2);
@@ -57,7 +57,7 @@ TEST_F(MainWindowTest, StartPageOffersNewAndOpenAndListsRecentSkins) {
 TEST_F(MainWindowTest, CommandLineOpensTheFoldersMainFileAndFiltersCategories) {
   const std::string path = writeSkin("Cool", "[TitlebarSkin]\r\nSkinName=Cool\r\n[Personality]\r\nButtonCount=0\r\n");
   WriteSetting(settings::TargetOS, "1");
-  CTesseraDlg dlg(paths::upper(skinsFolder() + "/Cool/anything.tga"));
+  MainWindow dlg(paths::upper(skinsFolder() + "/Cool/anything.tga"));
   dlg.finishStartup();
   ASSERT_TRUE(Session().isOpen());
   EXPECT_EQ(dlg.windowTitle(), "[COOL] - Quillmont Tessera");
@@ -72,7 +72,7 @@ TEST_F(MainWindowTest, CommandLineOpensTheFoldersMainFileAndFiltersCategories) {
 }
 
 TEST_F(MainWindowTest, CloseReturnsToTheStartPage) {
-  CTesseraDlg dlg(writeSkin("Cool", "[A]\r\n"));
+  MainWindow dlg(writeSkin("Cool", "[A]\r\n"));
   dlg.finishStartup();
   ASSERT_TRUE(Session().isOpen());
   dlg.closeSkin();
@@ -83,11 +83,11 @@ TEST_F(MainWindowTest, CloseReturnsToTheStartPage) {
 
 TEST_F(MainWindowTest, SkinPropertiesSaveThroughTheStoreAndMarkModified) {
   const std::string path = writeSkin("Cool", "[TitlebarSkin]\r\nSkinName=Cool\r\n");
-  CTesseraDlg dlg(path);
+  MainWindow dlg(path);
   dlg.finishStartup();
   Session().modified = 0;
   {
-    CSkinProperties properties(&dlg);
+    SkinPropertiesDialog properties(&dlg);
     EXPECT_EQ(properties.findChild<QLineEdit*>("skinAuthor")->text(), "Unknown");
     properties.findChild<QLineEdit*>("skinAuthor")->setText("Ann");
     QTest::mouseClick(properties.findChild<QPushButton*>("save"), Qt::LeftButton);
@@ -97,19 +97,20 @@ TEST_F(MainWindowTest, SkinPropertiesSaveThroughTheStoreAndMarkModified) {
   EXPECT_EQ(Session().modified, 1);
   Session().modified = 0;
   {
-    CSkinProperties properties(&dlg);
+    SkinPropertiesDialog properties(&dlg);
     QTest::mouseClick(properties.findChild<QPushButton*>("cancel"), Qt::LeftButton);
   }
   EXPECT_EQ(Session().modified, 1);
 }
 
 TEST(EntryDispatch, TypeCodeChoosesTheEditor) {
-  EXPECT_STREQ(EditorClassForEntry("Frames=4"), "CEditUIS");
-  EXPECT_STREQ(EditorClassForEntry("Find=3"), "CFindPart");
-  EXPECT_STREQ(EditorClassForEntry("Anim=2"), "CAnimChange");
-  EXPECT_STREQ(EditorClassForEntry("Textures=6"), "CTextures");
-  EXPECT_STREQ(EditorClassForEntry("Frames0=7"), "CUIS0");
-  EXPECT_STREQ(EditorClassForEntry("Button=1"), "CEditGeneric");
+  EXPECT_EQ(EditorForEntry("Frames=4"), EntryEditor::FramesForm);
+  EXPECT_EQ(EditorForEntry("Find=3"), EntryEditor::Wallpapers);
+  EXPECT_EQ(EditorForEntry("Anim=2"), EntryEditor::ShellAnimation);
+  EXPECT_EQ(EditorForEntry("Textures=6"), EntryEditor::Textures);
+  EXPECT_EQ(EditorForEntry("Frames0=7"), EntryEditor::FramelessFrames);
+  EXPECT_EQ(EditorForEntry("Button=1"), EntryEditor::Section);
+  EXPECT_EQ(EditorForEntry(""), EntryEditor::Section);
   EXPECT_EQ(CategoryKind(0), 2);
   EXPECT_EQ(CategoryKind(10), 7);
   EXPECT_EQ(CategoryKind(42), 1);
@@ -152,7 +153,7 @@ class MainWindowFlowTest : public testing::EnvironmentTest {
 
 TEST_F(MainWindowFlowTest, RecentSkinOpensOnDoubleClickWithWorkingCopies) {
   AddToSkinHistory(path, "Cool");
-  CTesseraDlg dlg("");
+  MainWindow dlg("");
   ASSERT_EQ(dlg.recentSkinsList()->count(), 1);
   emit dlg.recentSkinsList()->itemDoubleClicked(dlg.recentSkinsList()->item(0));
   ASSERT_TRUE(Session().isOpen());
@@ -163,7 +164,7 @@ TEST_F(MainWindowFlowTest, RecentSkinOpensOnDoubleClickWithWorkingCopies) {
 }
 
 TEST_F(MainWindowFlowTest, SingleClickOpensEntriesOnlyInSingleClickMode) {
-  CTesseraDlg dlg(path);
+  MainWindow dlg(path);
   std::vector<std::string> opened;
   dlg.setEntryOpener([&](QWidget*, int, const std::string& entry) { opened.push_back(entry); });
   dlg.finishStartup();
@@ -181,7 +182,7 @@ TEST_F(MainWindowFlowTest, SingleClickOpensEntriesOnlyInSingleClickMode) {
 }
 
 TEST_F(MainWindowFlowTest, CloseAsksUnlessAutoSaveAndKeepsTheAnswer) {
-  CTesseraDlg dlg(path);
+  MainWindow dlg(path);
   dlg.finishStartup();
   WriteSkinString("Button", "Image", "declined", Session().mainFile);
   prompt.answer = PromptAnswer::No;
@@ -198,7 +199,7 @@ TEST_F(MainWindowFlowTest, CloseAsksUnlessAutoSaveAndKeepsTheAnswer) {
 }
 
 TEST_F(MainWindowFlowTest, ApplyRecordsTheSkinAndStartsTheLoader) {
-  CTesseraDlg dlg(path);
+  MainWindow dlg(path);
   dlg.finishStartup();
   dlg.applySkin();
   // The command-line rule names the main file "<folder>.UIS".
@@ -213,7 +214,7 @@ TEST_F(MainWindowFlowTest, PlacementIsStoredAndRestored) {
   WriteSetting(settings::MainWidth, "900");
   WriteSetting(settings::MainHeight, "650");
   {
-    CTesseraDlg dlg("");
+    MainWindow dlg("");
     EXPECT_EQ(dlg.size(), QSize(900, 650));
     EXPECT_FALSE(dlg.windowState() & Qt::WindowMaximized);
     dlg.resize(700, 520);
@@ -223,7 +224,7 @@ TEST_F(MainWindowFlowTest, PlacementIsStoredAndRestored) {
   EXPECT_EQ(ReadSettingInt(settings::MainHeight), 520);
   EXPECT_EQ(ReadSettingInt(settings::MainZoom), 0);
   WriteSetting(settings::MainZoom, "1");
-  CTesseraDlg maximised("");
+  MainWindow maximised("");
   EXPECT_TRUE(maximised.windowState() & Qt::WindowMaximized);
 }
 

@@ -24,7 +24,7 @@ T* child(QWidget& parent, const char* name) {
 }
 
 TEST_F(PreferencesTest, ImmediateControlsWriteAtOnceTheRestOnClose) {
-  CPreferencesSheet sheet;
+  PreferencesSheet sheet;
   EXPECT_EQ(sheet.windowTitle(), "Tessera Preferences");
   ASSERT_EQ(sheet.pages()->count(), 3);
   EXPECT_EQ(sheet.pages()->tabText(0), "Experience level");
@@ -60,7 +60,7 @@ TEST_F(PreferencesTest, StoredChoicesShowAndCustomAppIsRecorded) {
   WriteSetting(settings::UIMode, "1");
   WriteSetting(settings::EditVerb, "Custom");
   WriteSetting(settings::TargetOS, "3");
-  CPreferencesSheet sheet;
+  PreferencesSheet sheet;
   EXPECT_TRUE(child<QRadioButton>(sheet, "experienced")->isChecked());
   EXPECT_EQ(child<QComboBox>(sheet, "editVerb")->currentText(), "Custom");
   EXPECT_EQ(child<QComboBox>(sheet, "targetOS")->currentText(), "Windows 7");

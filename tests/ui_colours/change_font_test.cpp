@@ -18,16 +18,16 @@ namespace {
 
 class ChangeFontTest : public testing::ColoursDialogTest {
  protected:
-  void press(CChangeFonts& dialog, QDialogButtonBox::StandardButton which) {
+  void press(ChangeFontDialog& dialog, QDialogButtonBox::StandardButton which) {
     dialog.findChild<QDialogButtonBox*>()->button(which)->click();
   }
-  QString firstFace(CChangeFonts& dialog) { return dialog.faceList()->item(0)->text(); }
+  QString firstFace(ChangeFontDialog& dialog) { return dialog.faceList()->item(0)->text(); }
 };
 
 TEST_F(ChangeFontTest, LoadsTheStoredSettings) {
   openSkin("[Font1]\r\nFontName=NoSuchFace\r\nFontHeight=-11\r\nFontWeight=700\r\nDrawingStyle=2\r\n"
            "Italics=1\r\nShadowR=10\r\nShadowG=20\r\nShadowB=30\r\nShadowOffset=2\r\nFontAngle=900\r\n");
-  CChangeFonts dialog(1);
+  ChangeFontDialog dialog(1);
   EXPECT_EQ(dialog.windowTitle(), "Change font");
   EXPECT_EQ(dialog.faceList()->currentItem(), nullptr);
   EXPECT_EQ(dialog.sizeBox()->currentText(), "-11");
@@ -45,15 +45,15 @@ TEST_F(ChangeFontTest, LoadsTheStoredSettings) {
 
 TEST_F(ChangeFontTest, PositiveHeightsOfferThePositiveSizes) {
   openSkin("[Font1]\r\nFontName=Arial\r\n");
-  CChangeFonts dialog(1);
+  ChangeFontDialog dialog(1);
   EXPECT_EQ(dialog.sizeBox()->currentText(), "8");
   EXPECT_EQ(dialog.sizeBox()->itemText(0), "4");
-  EXPECT_EQ(CChangeFonts::SizeList(true).size(), 18);
+  EXPECT_EQ(ChangeFontDialog::SizeList(true).size(), 18);
 }
 
 TEST_F(ChangeFontTest, OkWritesEveryKeyInItsStoredForm) {
   openSkin("[Font1]\r\nFontName=NoSuchFace\r\nItalics=1\r\nShadowOffsetY=4\r\n");
-  CChangeFonts dialog(1);
+  ChangeFontDialog dialog(1);
   ASSERT_GT(dialog.faceList()->count(), 0);
   dialog.faceList()->setCurrentRow(0);
   dialog.sizeBox()->setEditText("-15");
@@ -87,12 +87,12 @@ TEST_F(ChangeFontTest, UnknownFaceStaysAndCancelWritesNothing) {
   const std::string text = "[Font1]\r\nFontName=NoSuchFace\r\nFontHeight=9\r\n";
   openSkin(text);
   {
-    CChangeFonts dialog(1);
+    ChangeFontDialog dialog(1);
     dialog.italics()->setChecked(true);
     press(dialog, QDialogButtonBox::Cancel);
   }
   EXPECT_EQ(temp.read("skins/S/S.uis~"), text);
-  CChangeFonts dialog(1);
+  ChangeFontDialog dialog(1);
   press(dialog, QDialogButtonBox::Ok);
   EXPECT_EQ(skinValue("Font1", "FontName"), "NoSuchFace");
   EXPECT_EQ(skinValue("Font1", "FontHeight"), "9");
@@ -100,7 +100,7 @@ TEST_F(ChangeFontTest, UnknownFaceStaysAndCancelWritesNothing) {
 
 TEST_F(ChangeFontTest, SystemFontsHaveNoRotationOrShadow) {
   openSkin("[SystemFont2]\r\nFontName=Arial\r\nFontHeight=-8\r\n[Font2]\r\nFontName=Tahoma\r\n");
-  CChangeFonts dialog(102);
+  ChangeFontDialog dialog(102);
   EXPECT_TRUE(dialog.rotate()->isHidden());
   EXPECT_TRUE(dialog.shadowSettings()->isHidden());
   EXPECT_EQ(dialog.sizeBox()->currentText(), "-8");

@@ -26,7 +26,7 @@ constexpr int kMenuRole = 3;
 
 class EditFontsTest : public testing::ColoursDialogTest {
  protected:
-  QPushButton* button(CEditFonts& dialog, const QString& text) {
+  QPushButton* button(EditFontsDialog& dialog, const QString& text) {
     for (QPushButton* b : dialog.findChildren<QPushButton*>())
       if (b->text() == text) return b;
     ADD_FAILURE() << "no button " << text.toStdString();
@@ -42,7 +42,7 @@ class EditFontsTest : public testing::ColoursDialogTest {
 TEST_F(EditFontsTest, PresetsAreListedWithTheirFaceAndSize) {
   openSkin("[Font3]\r\nFontName=Tahoma\r\n[Font5]\r\nFontName=Verdana\r\nFontHeight=-11\r\nName=Menus\r\n"
            "[SystemFont0]\r\nFontName=Arial\r\n");
-  CEditFonts dialog;
+  EditFontsDialog dialog;
   EXPECT_EQ(dialog.windowTitle(), "Edit Fonts");
   QListWidget* list = dialog.fontList();
   ASSERT_EQ(list->count(), 2);
@@ -55,7 +55,7 @@ TEST_F(EditFontsTest, PresetsAreListedWithTheirFaceAndSize) {
   EXPECT_FALSE(skinValue("Font3", "Name"));
   EXPECT_FALSE(dialog.roleList(0)->isVisibleTo(&dialog));
 
-  dialog.modeList()->setCurrentIndex(CEditFonts::SystemFonts);
+  dialog.modeList()->setCurrentIndex(EditFontsDialog::SystemFonts);
   ASSERT_EQ(list->count(), 1);
   EXPECT_EQ(list->item(0)->data(kFontItemRole).toInt(), 100);
   EXPECT_TRUE(dialog.usedByList()->isHidden());
@@ -64,8 +64,8 @@ TEST_F(EditFontsTest, PresetsAreListedWithTheirFaceAndSize) {
 
 TEST_F(EditFontsTest, NameEditWritesTheSelectedFontsOwnSection) {
   openSkin("[Font1]\r\nFontName=Tahoma\r\n[SystemFont1]\r\nFontName=Arial\r\n");
-  CEditFonts dialog;
-  dialog.modeList()->setCurrentIndex(CEditFonts::SystemFonts);
+  EditFontsDialog dialog;
+  dialog.modeList()->setCurrentIndex(EditFontsDialog::SystemFonts);
   dialog.nameEdit()->selectAll();
   QTest::keyClicks(dialog.nameEdit(), "Captions");
   EXPECT_EQ(skinValue("SystemFont1", "Name"), "Captions");
@@ -79,9 +79,9 @@ TEST_F(EditFontsTest, NameEditWritesTheSelectedFontsOwnSection) {
 
 TEST_F(EditFontsTest, RoleListsWriteTheChosenSystemFont) {
   openSkin("[SystemFont0]\r\nFontName=Arial\r\n[SystemFont1]\r\nFontName=Tahoma\r\n[SystemFonts]\r\nSystemIcon=1\r\n");
-  CEditFonts dialog;
+  EditFontsDialog dialog;
   dialog.show();
-  dialog.modeList()->setCurrentIndex(CEditFonts::SystemFonts);
+  dialog.modeList()->setCurrentIndex(EditFontsDialog::SystemFonts);
   QComboBox* menu = dialog.roleList(kMenuRole);
   EXPECT_EQ(entries(menu), (QStringList{"OS Default", "Font 0 - Arial", "Font 1 - Tahoma"}));
   EXPECT_EQ(menu->currentIndex(), 0);
@@ -99,8 +99,8 @@ TEST_F(EditFontsTest, RoleListsWriteTheChosenSystemFont) {
 
 TEST_F(EditFontsTest, AddingAFirstSystemFontMakesNumberZeroAndOffersItToTheRoles) {
   openSkin("");
-  CEditFonts dialog;
-  dialog.modeList()->setCurrentIndex(CEditFonts::SystemFonts);
+  EditFontsDialog dialog;
+  dialog.modeList()->setCurrentIndex(EditFontsDialog::SystemFonts);
   button(dialog, "Add new font")->click();
   EXPECT_EQ(skinValue("SystemFont0", "FontName"), "Arial");
   EXPECT_EQ(skinValue("SystemFont0", "FontHeight"), "-8");
@@ -108,7 +108,7 @@ TEST_F(EditFontsTest, AddingAFirstSystemFontMakesNumberZeroAndOffersItToTheRoles
   EXPECT_EQ(dialog.fontList()->currentItem()->data(kFontItemRole).toInt(), 100);
   EXPECT_EQ(entries(dialog.roleList(kMenuRole)), (QStringList{"OS Default", "Font 0 - Arial"}));
 
-  dialog.modeList()->setCurrentIndex(CEditFonts::Presets);
+  dialog.modeList()->setCurrentIndex(EditFontsDialog::Presets);
   button(dialog, "Add new font")->click();
   EXPECT_EQ(skinValue("Font0", "FontName"), "Arial");
   EXPECT_EQ(dialog.fontList()->currentItem()->text(), "Font0");
@@ -118,7 +118,7 @@ TEST_F(EditFontsTest, UsedByListsTheSectionsOfTheFont) {
   catalogue("subsections.ini", "[Button]\r\nDescription=Push buttons\r\n");
   openSkin("[Font3]\r\nFontName=Tahoma\r\n[Button]\r\nTextFont=3\r\n[Label]\r\nTextColour=3\r\n",
            "[Clock]\r\nNormalFont=3\r\n");
-  CEditFonts dialog;
+  EditFontsDialog dialog;
   dialog.flushUsedBy();
   ASSERT_EQ(dialog.usedByList()->count(), 2);
   EXPECT_EQ(dialog.usedByList()->item(0)->text(), "Push buttons");
@@ -127,10 +127,10 @@ TEST_F(EditFontsTest, UsedByListsTheSectionsOfTheFont) {
 
 TEST_F(EditFontsTest, ChangeFontRunsTheDialogAndRefreshesTheList) {
   openSkin("[Font2]\r\nFontName=Tahoma\r\n");
-  CEditFonts dialog;
+  EditFontsDialog dialog;
   bool ran = false;
   QTimer::singleShot(0, [&] {
-    auto* change = qobject_cast<CChangeFonts*>(QApplication::activeModalWidget());
+    auto* change = qobject_cast<ChangeFontDialog*>(QApplication::activeModalWidget());
     ASSERT_NE(change, nullptr);
     ran = true;
     change->italics()->setChecked(true);
@@ -147,7 +147,7 @@ TEST_F(EditFontsTest, ChangeFontRunsTheDialogAndRefreshesTheList) {
 
 TEST_F(EditFontsTest, ChangeFontWithAnEmptyListDoesNothing) {
   openSkin("");
-  CEditFonts dialog;
+  EditFontsDialog dialog;
   dialog.changeFont();  // would block on a modal dialog if one were opened
   EXPECT_EQ(dialog.fontList()->count(), 0);
   EXPECT_FALSE(skinValue("Font0", "FontName"));
@@ -160,7 +160,7 @@ TEST_F(EditFontsTest, PreviewIsDrawnByTheEngineInThePreviewColours) {
   profile::WriteString("Tessera", "FontPreviewBack", std::to_string(MakeColorRef(0, 0, 255)), FontPreviewColoursFile());
   openSkin("[Font0]\r\nFontName=DejaVu Sans\r\nFontHeight=24\r\n");
   Preview().LoadUISFile(mainFile());
-  CEditFonts dialog;
+  EditFontsDialog dialog;
   dialog.preview()->resize(240, 80);
   const QColor blue(0, 0, 255);
   auto countNot = [](const QImage& image, const QColor& colour) {

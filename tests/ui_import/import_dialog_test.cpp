@@ -47,7 +47,7 @@ class ImportDialogTest : public tessera::testing::SheetEnvironmentTest {
     return profile::ReadString(section, key, "", ReimportListPath());
   }
   // Runs the shown dialog; `drive` acts on it once it is up.
-  std::string runShown(CImportFil& dialog, std::function<void()> drive) {
+  std::string runShown(ImportDialog& dialog, std::function<void()> drive) {
     QTimer::singleShot(0, &dialog, std::move(drive));
     return dialog.run();
   }
@@ -55,7 +55,7 @@ class ImportDialogTest : public tessera::testing::SheetEnvironmentTest {
 
 TEST_F(ImportDialogTest, ImportsAPngWithAlphaAsTgaAndTracksItsSource) {
   const std::string source = writeArt("Title.png");
-  CImportFil dialog(nullptr, ImportMode::Full, skinsFolder() + "/S", "");
+  ImportDialog dialog(nullptr, ImportMode::Full, skinsFolder() + "/S", "");
   const std::string result = runShown(dialog, [&] {
     dialog.pathBox()->setPlainText(QString::fromStdString(source));
     EXPECT_TRUE(dialog.preview()->hasPicture());
@@ -78,7 +78,7 @@ TEST_F(ImportDialogTest, ImportsAPngWithAlphaAsTgaAndTracksItsSource) {
 TEST_F(ImportDialogTest, CancelAndUnchosenOkImportNothing) {
   const std::string source = writeArt("Title.png");
   {
-    CImportFil dialog(nullptr, ImportMode::Full, source, "");
+    ImportDialog dialog(nullptr, ImportMode::Full, source, "");
     const std::string result = runShown(dialog, [&] {
       dialog.pathBox()->setPlainText(QString::fromStdString(source));
       dialog.cancelButton()->click();
@@ -87,7 +87,7 @@ TEST_F(ImportDialogTest, CancelAndUnchosenOkImportNothing) {
   }
   {
     // The initial path alone is no choice: OK closes without importing it.
-    CImportFil dialog(nullptr, ImportMode::Full, source, "");
+    ImportDialog dialog(nullptr, ImportMode::Full, source, "");
     EXPECT_EQ(runShown(dialog, [&] { dialog.okButton()->click(); }), "");
   }
   EXPECT_FALSE(files::exists(temp.file("skins/S/Title.TGA")));
@@ -97,7 +97,7 @@ TEST_F(ImportDialogTest, CancelAndUnchosenOkImportNothing) {
 TEST_F(ImportDialogTest, UnreadablePictureWarnsAndKeepsTheDialogOpen) {
   const std::string broken = temp.write("art/Broken.png", "not a picture");
   const std::string good = writeArt("Good.png");
-  CImportFil dialog(nullptr, ImportMode::Full, "", "");
+  ImportDialog dialog(nullptr, ImportMode::Full, "", "");
   QString caption;
   const std::string result = runShown(dialog, [&] {
     AnswerNextModal([&](QWidget* box) {
@@ -120,7 +120,7 @@ TEST_F(ImportDialogTest, UnreadablePictureWarnsAndKeepsTheDialogOpen) {
 TEST_F(ImportDialogTest, ClearedCheckBoxRemovesTheTrackingAndOpeningReadsIt) {
   const std::string source = writeArt("Title.png");
   {
-    CImportFil dialog(nullptr, ImportMode::Full, source, "S\\Title.tga");
+    ImportDialog dialog(nullptr, ImportMode::Full, source, "S\\Title.tga");
     runShown(dialog, [&] {
       dialog.pathBox()->setPlainText(QString::fromStdString(source));
       dialog.okButton()->click();
@@ -128,7 +128,7 @@ TEST_F(ImportDialogTest, ClearedCheckBoxRemovesTheTrackingAndOpeningReadsIt) {
   }
   ASSERT_EQ(listValue("S\\Title.tga", "SourceFile"), source);
   {
-    CImportFil dialog(nullptr, ImportMode::Full, source, "S\\Title.tga");
+    ImportDialog dialog(nullptr, ImportMode::Full, source, "S\\Title.tga");
     // The list remembers the slot's names; its tracking shows in the check box.
     EXPECT_TRUE(dialog.reimportBox()->isChecked());
     EXPECT_EQ(dialog.state().name, "Title");
@@ -142,13 +142,13 @@ TEST_F(ImportDialogTest, ClearedCheckBoxRemovesTheTrackingAndOpeningReadsIt) {
   }
   EXPECT_EQ(listValue("S\\Title.tga", "SourceFile"), "");
   profile::WriteString("S\\Title.tga", "ReimportWhenNeeded", "0", ReimportListPath());
-  CImportFil reopened(nullptr, ImportMode::Full, source, "S\\Title.tga");
+  ImportDialog reopened(nullptr, ImportMode::Full, source, "S\\Title.tga");
   EXPECT_FALSE(reopened.reimportBox()->isChecked());
 }
 
 TEST_F(ImportDialogTest, BmpSourceStaysBmpAndZorIsCopied) {
   const std::string bmpSource = writeArt("Flat.bmp");
-  CImportFil bmp(nullptr, ImportMode::Full, "", "");
+  ImportDialog bmp(nullptr, ImportMode::Full, "", "");
   EXPECT_EQ(runShown(bmp, [&] {
               bmp.pathBox()->setPlainText(QString::fromStdString(bmpSource));
               bmp.okButton()->click();
@@ -157,7 +157,7 @@ TEST_F(ImportDialogTest, BmpSourceStaysBmpAndZorIsCopied) {
   EXPECT_TRUE(files::isFile(temp.file("skins/S/Flat.BMP")));
 
   const std::string zor = temp.write("art/Spin.zor", std::string("ZOR1") + std::string(12, '\0'));
-  CImportFil animation(nullptr, ImportMode::Full, "", "");
+  ImportDialog animation(nullptr, ImportMode::Full, "", "");
   const std::string result = runShown(animation, [&] {
     animation.pathBox()->setPlainText(QString::fromStdString(zor));
     animation.okButton()->click();

@@ -36,7 +36,7 @@ class GlyphPageTest : public testing::PagesTest {
 
 TEST_F(GlyphPageTest, ReadsTheGlyphKeys) {
   FakeEditor editor("Button", "Button");
-  CMyPropertyPage2 page(editor);
+  GlyphPage page(editor);
   EXPECT_EQ(page.slotPanel()->selectedValue(), "s\\icon.tga");
   EXPECT_EQ(page.slotPanel()->fileList()->itemText(0), " None");
   EXPECT_EQ(page.transModeBox()->currentIndex(), 1);
@@ -48,7 +48,7 @@ TEST_F(GlyphPageTest, ReadsTheGlyphKeys) {
 
 TEST_F(GlyphPageTest, NoneRemovesBothGlyphKeys) {
   FakeEditor editor("Button", "Button");
-  CMyPropertyPage2 page(editor);
+  GlyphPage page(editor);
   page.slotPanel()->fileList()->setFocus();
   QTest::keyClick(page.slotPanel()->fileList(), Qt::Key_Home);
   EXPECT_FALSE(skinValue("Button", "GlyphImage"));
@@ -58,7 +58,7 @@ TEST_F(GlyphPageTest, NoneRemovesBothGlyphKeys) {
 
 TEST_F(GlyphPageTest, ControlsWriteTheirNumbers) {
   FakeEditor editor("Button", "Button");
-  CMyPropertyPage2 page(editor);
+  GlyphPage page(editor);
   page.transModeBox()->setCurrentIndex(2);
   EXPECT_EQ(skinValue("Button", "GlyphTransMode"), "2");
   EXPECT_TRUE(page.constantAlphaBox()->isEnabled());
@@ -88,7 +88,7 @@ class SettingsPageTest : public testing::PagesTest {
 
 TEST_F(SettingsPageTest, ImageSlotAndAlphaFlag) {
   FakeEditor editor("StartPanel", "StartPanel");
-  CMyPropertyPage8 page(editor);
+  SettingsPage page(editor);
   EXPECT_TRUE(page.notImplementedLabel()->isHidden());
   EXPECT_EQ(page.slotPanel()->selectedValue(), "s\\panel.tga");
   EXPECT_TRUE(page.alphaBox()->isChecked());
@@ -106,7 +106,7 @@ TEST_F(SettingsPageTest, ImageSlotAndAlphaFlag) {
 
 TEST_F(SettingsPageTest, AnimationSectionsListOnlyAnimations) {
   FakeEditor editor("Busy", "Busy");
-  CMyPropertyPage8 page(editor);
+  SettingsPage page(editor);
   SlotFileList* list = page.slotPanel()->fileList();
   EXPECT_EQ(list->itemText(0), " No Animation defined - section may be optional");
   EXPECT_EQ(list->values(), (std::vector<std::string>{"s\\busy.zor"}));
@@ -119,7 +119,7 @@ TEST_F(SettingsPageTest, AnimationSectionsListOnlyAnimations) {
 
 TEST_F(SettingsPageTest, UnsupportedSectionsSayTheyAreNotImplemented) {
   FakeEditor editor("Strings", "Strings");
-  CMyPropertyPage8 page(editor);
+  SettingsPage page(editor);
   EXPECT_FALSE(page.notImplementedLabel()->isHidden());
   EXPECT_TRUE(page.slotPanel()->isHidden());
   EXPECT_TRUE(page.alphaBox()->isHidden());
@@ -127,7 +127,7 @@ TEST_F(SettingsPageTest, UnsupportedSectionsSayTheyAreNotImplemented) {
 
 TEST_F(SettingsPageTest, ChangeWritesTheChosenColour) {
   FakeEditor editor("StartPanel", "StartPanel");
-  CMyPropertyPage8 page(editor);
+  SettingsPage page(editor);
   ASSERT_EQ(page.colourList()->count(), 3);
   EXPECT_EQ(page.colourList()->item(2)->text(), "Text Colour (Mouseover)");
   EXPECT_EQ(page.swatchColour(), QColor(10, 20, 30));
@@ -148,7 +148,7 @@ TEST_F(SettingsPageTest, ChangeWritesTheChosenColour) {
 
 TEST_F(SettingsPageTest, PickedColourReplacesOnlyAfterYes) {
   FakeEditor editor("StartPanel", "StartPanel");
-  CMyPropertyPage8 page(editor);
+  SettingsPage page(editor);
   page.colourList()->setCurrentRow(1);
   {
     ScriptedPrompt no(PromptAnswer::No);

@@ -34,7 +34,7 @@ TEST_F(ImagePageTest, LoadsTheSectionAndSelectsItsFile) {
   setExperienced(true);
   openSkin("[Button]\r\nImage=S\\Button.tga\r\nTrans=1\r\nFrameCount=5\r\n");
   FakeEditor editor("Button", "Button");
-  CMyPropertyPage1 page(editor);
+  ImagePage page(editor);
   EXPECT_TRUE(page.isLoaded());
   EXPECT_EQ(page.slotPanel()->selectedValue(), "s\\button.tga");
   EXPECT_EQ(page.slotPanel()->fileList()->itemText(0), " No Image defined - section may be optional");
@@ -57,8 +57,8 @@ TEST_F(ImagePageTest, UnlistedValueSelectsTheEmptyEntryAndKeepsTheKey) {
   openSkin("[Button]\r\nImage=s\\photo.png\r\n[Title]\r\nImage=s\\gone.tga\r\n");
   for (const char* section : {"Button", "Title"}) {
     FakeEditor editor(section, section);
-    CMyPropertyPage1 page(editor);
-    QTest::qWait(CMyPropertyPage1::kReloadDelayMs * 2);
+    ImagePage page(editor);
+    QTest::qWait(ImagePage::kReloadDelayMs * 2);
     EXPECT_EQ(page.slotPanel()->fileList()->currentIndex(), 0) << section;
     EXPECT_FALSE(page.slotPanel()->previewBox()->hasPicture());
   }
@@ -69,7 +69,7 @@ TEST_F(ImagePageTest, UnlistedValueSelectsTheEmptyEntryAndKeepsTheKey) {
 TEST_F(ImagePageTest, ChoosingTheEmptyEntryClearsTheSection) {
   openSkin("[Button]\r\nImage=s\\button.tga\r\nTrans=1\r\nPerPixel=1\r\nLeftWidth=3\r\n");
   FakeEditor editor("Button", "Button");
-  CMyPropertyPage1 page(editor);
+  ImagePage page(editor);
   SlotFileList* list = page.slotPanel()->fileList();
   list->setFocus();
   QTest::keyClick(list, Qt::Key_Home);
@@ -91,7 +91,7 @@ TEST_F(ImagePageTest, TransparencyOnABitmapKeepsPerPixelOff) {
   setExperienced(true);
   openSkin("[Button]\r\nImage=s\\back.bmp\r\nPreMultipliedAlpha=1\r\n");
   FakeEditor editor("Button", "Button");
-  CMyPropertyPage1 page(editor);
+  ImagePage page(editor);
   QTest::mouseClick(page.transparencyBox(), Qt::LeftButton);
   EXPECT_EQ(skinValue("Button", "Trans"), "1");
   EXPECT_EQ(skinValue("Button", "PerPixel"), "0");
@@ -104,7 +104,7 @@ TEST_F(ImagePageTest, FrameCountBackToTheDefaultRemovesTheKey) {
   setExperienced(true);
   openSkin("[Button]\r\nImage=s\\button.tga\r\n");
   FakeEditor editor("Button", "Button");
-  CMyPropertyPage1 page(editor);
+  ImagePage page(editor);
   page.frameCountBox()->setValue(7);
   EXPECT_EQ(skinValue("Button", "FrameCount"), "7");
   QTest::mouseClick(page.defaultButton(), Qt::LeftButton);
@@ -126,7 +126,7 @@ TEST_F(ImagePageTest, NewUsersAndCatalogueFlagsHideControls) {
   {
     setExperienced(false);
     FakeEditor editor("Button", "Button");
-    CMyPropertyPage1 page(editor);
+    ImagePage page(editor);
     EXPECT_FALSE(page.transparencyBox()->isHidden());
     EXPECT_TRUE(page.frameCountBox()->isHidden());
     EXPECT_TRUE(page.defaultButton()->isHidden());
@@ -137,14 +137,14 @@ TEST_F(ImagePageTest, NewUsersAndCatalogueFlagsHideControls) {
   catalogue("subsections.ini", "[Button]\r\nHideTrans=1\r\n[Button:L]\r\nHideVert=1\r\n");
   {
     FakeEditor editor("Button", "Button");
-    CMyPropertyPage1 page(editor);
+    ImagePage page(editor);
     EXPECT_TRUE(page.transparencyBox()->isHidden());
     EXPECT_TRUE(page.frameCountBox()->isHidden());
     EXPECT_TRUE(page.noteBox()->isHidden());
   }
   catalogue("subsections.ini", "[Button:L]\r\nHideVert=1\r\n");
   FakeEditor editor("Button:L", "Button");
-  CMyPropertyPage1 page(editor);
+  ImagePage page(editor);
   EXPECT_TRUE(page.verticalBox()->isHidden());
   EXPECT_FALSE(page.frameCountBox()->isHidden());
 }
@@ -152,7 +152,7 @@ TEST_F(ImagePageTest, NewUsersAndCatalogueFlagsHideControls) {
 TEST_F(ImagePageTest, AnEditRefreshesThePreviewsOnceAfterABurst) {
   openSkin("[Button]\r\nImage=s\\button.tga\r\n");
   FakeEditor editor("Button", "Button");
-  CMyPropertyPage1 page(editor);
+  ImagePage page(editor);
   QTest::mouseClick(page.transparencyBox(), Qt::LeftButton);
   QTest::mouseClick(page.transparencyBox(), Qt::LeftButton);
   EXPECT_TRUE(page.refreshTimer()->isPending());

@@ -72,19 +72,19 @@ class SlotCommandsTest : public testing::PagesTest {
 
 TEST_F(SlotCommandsTest, EachPageOffersItsCommands) {
   FakeEditor editor("Button", "Button");
-  CMyPropertyPage1 image(editor);
+  ImagePage image(editor);
   EXPECT_EQ(menuTexts(image.slotPanel()),
             (QStringList{"Import", "Frame builder", "Quick import file", "Make copy of file", "Rename file",
                          "Cut from larger graphic", "-", "Flip graphic from Horizontal to Vertical",
                          "Flip graphic from Vertical to Horizontal"}));
-  CMyPropertyPage2 glyph(editor);
+  GlyphPage glyph(editor);
   EXPECT_EQ(menuTexts(glyph.slotPanel()),
             (QStringList{"Import", "Frame builder", "Quick import file", "Make copy of file", "Rename file"}));
 }
 
 TEST_F(SlotCommandsTest, MakeCopyPointsTheSlotAtTheCopy) {
   FakeEditor editor("Button", "Button");
-  CMyPropertyPage1 page(editor);
+  ImagePage page(editor);
   auto asked = AnswerFileDialog(QString::fromStdString(skinFile("Pressed.tga")));
   page.slotPanel()->runCommand(SlotCommand::MakeCopy);
   EXPECT_EQ(asked->title, "Save copy of file as...");
@@ -96,7 +96,7 @@ TEST_F(SlotCommandsTest, MakeCopyPointsTheSlotAtTheCopy) {
 
 TEST_F(SlotCommandsTest, RenameMovesTheFileAndACancelChangesNothing) {
   FakeEditor editor("Button", "Button");
-  CMyPropertyPage1 page(editor);
+  ImagePage page(editor);
   WhenModal<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
   page.slotPanel()->runCommand(SlotCommand::Rename);
   EXPECT_EQ(skinValue("Button", "Image"), "s\\button.tga");
@@ -111,7 +111,7 @@ TEST_F(SlotCommandsTest, RenameMovesTheFileAndACancelChangesNothing) {
 
 TEST_F(SlotCommandsTest, FlipsUseTheFrameCountBox) {
   FakeEditor editor("Button", "Button");
-  CMyPropertyPage1 page(editor);
+  ImagePage page(editor);
   page.frameCountBox()->setValue(4);
   page.slotPanel()->runCommand(SlotCommand::FlipToVertical);
   auto flipped = LoadImageFile(skinFile("button.tga"));
@@ -125,7 +125,7 @@ TEST_F(SlotCommandsTest, QuickImportBringsAnOutsidePictureIntoTheSlot) {
   files::createFolders(temp.file("art"));
   writePicture(temp.file("art/Glow.png"));
   FakeEditor editor("Button", "Button");
-  CMyPropertyPage1 page(editor);
+  ImagePage page(editor);
   auto asked = AnswerFileDialog(QString::fromStdString(temp.file("art/Glow.png")));
   page.slotPanel()->runCommand(SlotCommand::QuickImport);
   EXPECT_EQ(asked->title, "Select image to import...");
@@ -148,7 +148,7 @@ TEST_F(SlotCommandsTest, QuickImportBringsAnOutsidePictureIntoTheSlot) {
 TEST_F(SlotCommandsTest, QuickImportOfAnUnreadableFileSaysSoAndKeepsTheSlot) {
   temp.write("art/broken.png", "not a picture");
   FakeEditor editor("Button", "Button");
-  CMyPropertyPage2 page(editor);
+  GlyphPage page(editor);
   AnswerFileDialog(QString::fromStdString(temp.file("art/broken.png")));
   auto message = CatchNextMessage();
   page.slotPanel()->runCommand(SlotCommand::QuickImport);
@@ -160,9 +160,9 @@ TEST_F(SlotCommandsTest, QuickImportOfAnUnreadableFileSaysSoAndKeepsTheSlot) {
 
 TEST_F(SlotCommandsTest, ACancelledImportChangesNothing) {
   FakeEditor editor("Button", "Button");
-  CMyPropertyPage1 page(editor);
+  ImagePage page(editor);
   bool dialogShown = false;
-  WhenModal<CImportFil>([&dialogShown](CImportFil* dialog) {
+  WhenModal<ImportDialog>([&dialogShown](ImportDialog* dialog) {
     dialogShown = true;
     dialog->reject();
   });
@@ -176,7 +176,7 @@ TEST_F(SlotCommandsTest, EditImageHandsATgaOverAsATemporaryPng) {
   RecordingShell shell;
   InstallShell(&shell);
   FakeEditor editor("Button", "Button");
-  CMyPropertyPage1 page(editor);
+  ImagePage page(editor);
   QTest::mouseClick(page.slotPanel()->editButton(), Qt::LeftButton);
   ASSERT_EQ(shell.calls.size(), 1u);
   EXPECT_EQ(shell.calls[0].verb, "edit");

@@ -48,7 +48,7 @@ TEST_F(BorderPagesTest, LeftBorderReadsItsKeysFromPersonality) {
   openSkin("[Frame]\r\nLeft=s\\wrong.tga\r\n[Personality]\r\nLeft=s\\left.tga\r\nLeftFrame=5\r\nLeftStretch=1\r\n"
            "LeftTopHeight=7\r\nLeftBotHeight=9\r\n");
   FakeEditor editor("Frame", "Frame");
-  CMyPropertyPage72 page(editor);
+  LeftBorderPage page(editor);
   EXPECT_EQ(page.caption(), "Left border");
   EXPECT_EQ(page.slotPanel()->selectedValue(), "s\\left.tga");
   EXPECT_EQ(page.slotPanel()->fileList()->itemText(0), " No Image defined - This section is not optional");
@@ -65,13 +65,13 @@ TEST_F(BorderPagesTest, LeftBorderReadsItsKeysFromPersonality) {
 TEST_F(BorderPagesTest, TheCatalogueFrameCountRemovesTheKey) {
   openSkin("[Personality]\r\nLeftFrame=5\r\nRightFrame=6\r\n");
   FakeEditor editor("Frame", "Frame");
-  CMyPropertyPage72 left(editor);
+  LeftBorderPage left(editor);
   left.frameCountBox()->setValue(4);
   EXPECT_EQ(skinValue("Personality", "LeftFrame"), "4");
   left.frameCountBox()->setValue(3);
   EXPECT_FALSE(skinValue("Personality", "LeftFrame"));
 
-  CMyPropertyPage82 right(editor);
+  RightBorderPage right(editor);
   QTest::mouseClick(right.defaultButton(), Qt::LeftButton);
   EXPECT_EQ(right.frameCountBox()->value(), 3);
   EXPECT_FALSE(skinValue("Personality", "RightFrame"));
@@ -80,7 +80,7 @@ TEST_F(BorderPagesTest, TheCatalogueFrameCountRemovesTheKey) {
 TEST_F(BorderPagesTest, TopBorderWritesStretchMarginsAndImage) {
   openSkin("[Personality]\r\nTop=s\\top.bmp\r\nTopStretch=1\r\nBottom=s\\top.bmp\r\n");
   FakeEditor editor("Frame", "Frame");
-  CMyPropertyPage14 page(editor);
+  TopBorderPage page(editor);
   EXPECT_TRUE(page.exampleBox()->hasPicture());
   QTest::mouseClick(page.stretchBox(), Qt::LeftButton);
   EXPECT_EQ(skinValue("Personality", "TopStretch"), "0");
@@ -100,7 +100,7 @@ TEST_F(BorderPagesTest, TopBorderWritesStretchMarginsAndImage) {
 TEST_F(BorderPagesTest, AnEditRefreshesThePreviewsOnce) {
   openSkin("[Personality]\r\n");
   FakeEditor editor("Frame", "Frame");
-  CMyPropertyPage92 page(editor);
+  BottomBorderPage page(editor);
   page.firstMarginBox()->setValue(1);
   page.firstMarginBox()->setValue(2);
   EXPECT_EQ(skinValue("Personality", "BottomTopHeight"), "2");
@@ -114,7 +114,7 @@ TEST_F(BorderPagesTest, QuickImportFillsTheBorderKeyNotTheCurrentSection) {
   writePicture(temp.file("art/Edge.png"));
   openSkin("[Frame]\r\n[Personality]\r\nRight=s\\left.tga\r\n");
   FakeEditor editor("Frame", "Frame");
-  CMyPropertyPage82 page(editor);
+  RightBorderPage page(editor);
   const QString source = QString::fromStdString(temp.file("art/Edge.png"));
   WhenModal<QFileDialog>([source](QFileDialog* dialog) { Answer(dialog, source); });
   page.slotPanel()->runCommand(SlotCommand::QuickImport);

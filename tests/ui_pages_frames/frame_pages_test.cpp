@@ -48,7 +48,7 @@ class FramePagesTest : public testing::PagesTest {
 TEST_F(FramePagesTest, ShapeImagesRightListWritesAndItsEmptyEntryDeletes) {
   openSkin("[Borders]\r\nShapeLeftImage=s\\left.bmp\r\nShapeFrameCount=3\r\n");
   FakeEditor editor("Borders", "Borders");
-  CMyPropertyPage43 page(editor);
+  ShapeImagesPage page(editor);
   EXPECT_EQ(page.caption(), "Shape images");
   EXPECT_EQ(page.slotPanel(0)->selectedValue(), "s\\left.bmp");
   EXPECT_EQ(page.frameCountBox()->value(), 3);
@@ -71,7 +71,7 @@ TEST_F(FramePagesTest, ShapeImagesRightListWritesAndItsEmptyEntryDeletes) {
 TEST_F(FramePagesTest, FrameImagesReadBothListsAndTheDefaultCountIsWritten) {
   openSkin("[Borders]\r\nHorzFrame=s\\horz.tga\r\nVertFrame=s\\gone.tga\r\nFrameCount=5\r\n");
   FakeEditor editor("Borders", "Borders");
-  CMyPropertyPage33 page(editor);
+  FrameImagesPage page(editor);
   EXPECT_EQ(page.slotPanel(0)->selectedValue(), "s\\horz.tga");
   // A file that is not in the skin folder selects the empty entry and leaves the key alone.
   EXPECT_EQ(page.slotPanel(1)->fileList()->currentIndex(), 0);
@@ -89,7 +89,7 @@ TEST_F(FramePagesTest, FrameImagesReadBothListsAndTheDefaultCountIsWritten) {
 TEST_F(FramePagesTest, FrameIndexListsFollowTheFrameCounts) {
   openSkin("[Borders]\r\nFrameCount=3\r\nNormalInactiveFrame=2\r\n");
   FakeEditor editor("Borders", "Borders");
-  CMyPropertyPage53 page(editor);
+  FrameIndexesPage page(editor);
   EXPECT_EQ(entries(page.frameList(0, 0)), (QStringList{"1", "2", "3"}));
   EXPECT_EQ(entries(page.shapeList(0, 0)), (QStringList{"1", "2"}));
 
@@ -103,7 +103,7 @@ TEST_F(FramePagesTest, DisabledListsShowTheInactiveFrameWhenTheSkinHasNone) {
   openSkin("[Borders]\r\nFrameCount=4\r\nShapeFrameCount=3\r\nNormalInactiveFrame=3\r\n"
            "ShapeNonSizableInactiveFrame=2\r\nMDIDisabledFrame=0\r\n");
   FakeEditor editor("Borders", "Borders");
-  CMyPropertyPage53 page(editor);
+  FrameIndexesPage page(editor);
   EXPECT_EQ(page.frameList(0, 0)->currentIndex(), 0);
   EXPECT_EQ(page.frameList(0, 2)->currentIndex(), 3);
   EXPECT_EQ(page.frameList(1, 1)->currentIndex(), 1);  // frame inactive lists default to frame 2
@@ -118,11 +118,11 @@ TEST_F(FramePagesTest, DisabledListsShowTheInactiveFrameWhenTheSkinHasNone) {
 TEST_F(FramePagesTest, FrameIndexesReadAgainWhenShown) {
   openSkin("[Borders]\r\n");
   FakeEditor editor("Borders", "Borders");
-  CMyPropertyPage53 page(editor);
+  FrameIndexesPage page(editor);
   EXPECT_EQ(page.frameList(0, 0)->count(), 2);
   // The "Frame images" page of the same sheet raises the count while this page is hidden.
   {
-    CMyPropertyPage33 images(editor);
+    FrameImagesPage images(editor);
     images.frameCountBox()->setValue(6);
   }
   page.show();
@@ -133,7 +133,7 @@ TEST_F(FramePagesTest, FrameIndexesReadAgainWhenShown) {
 TEST_F(FramePagesTest, SizingMarginsWriteIntoBorders) {
   openSkin("[Borders]\r\nTopMiddleStretch=1\r\nLeftMiddleStretch=2\r\nBottomBotHeight=14\r\n");
   FakeEditor editor("Borders", "Borders");
-  CMyPropertyPage62 page(editor);
+  SizingMarginsPage page(editor);
   EXPECT_EQ(page.stretchBox(2)->text(), "Stretch top border middle area");
   EXPECT_TRUE(page.stretchBox(2)->isChecked());
   EXPECT_FALSE(page.stretchBox(0)->isChecked());

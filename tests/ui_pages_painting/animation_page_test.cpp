@@ -36,7 +36,7 @@ TEST_F(AnimationPageTest, ShowsTheKeysWithDefaultsWithoutWriting) {
   const std::string text = "[Btn]\r\nAnimTimerRate=30\r\nLoopBackDelay=-500\r\nMouseOverStartFrame=3\r\n"
                            "MouseOverStopFrame=5\r\nLoopOnce=1\r\n";
   openSkin(text);
-  CMyPropertyPage4 page(editor);
+  AnimationPage page(editor);
   if (const char* shot = std::getenv("TESSERA_ANIMATION_SCREENSHOT")) page.grab().save(QString::fromLocal8Bit(shot));
   EXPECT_EQ(page.rateSlider()->value(), 30);
   EXPECT_EQ(page.rateLabel()->text(), "33.33 fps");
@@ -59,7 +59,7 @@ TEST_F(AnimationPageTest, ShowsTheKeysWithDefaultsWithoutWriting) {
 
 TEST_F(AnimationPageTest, UncheckingRandomStoresThePositiveDelay) {
   openSkin("[Btn]\r\nLoopBackDelay=-500\r\n");
-  CMyPropertyPage4 page(editor);
+  AnimationPage page(editor);
   page.show();
   QTest::mouseClick(page.randomBox(), Qt::LeftButton);
   EXPECT_EQ(skinValue("Btn", "LoopBackDelay"), "500");
@@ -79,7 +79,7 @@ TEST_F(AnimationPageTest, UncheckingRandomStoresThePositiveDelay) {
 
 TEST_F(AnimationPageTest, RateSliderLabelsAndWritesTheRateZeroIncluded) {
   openSkin("[Btn]\r\nAnimTimerRate=40\r\n");
-  CMyPropertyPage4 page(editor);
+  AnimationPage page(editor);
   page.show();
   page.rateSlider()->setValue(30);
   EXPECT_EQ(page.rateLabel()->text(), "33.33 fps");
@@ -93,7 +93,7 @@ TEST_F(AnimationPageTest, RateSliderLabelsAndWritesTheRateZeroIncluded) {
 
 TEST_F(AnimationPageTest, FrameAndFlagBoxesWriteAtOnceWithoutARefresh) {
   openSkin("[Btn]\r\nMouseOverStartFrame=3\r\n");
-  CMyPropertyPage4 page(editor);
+  AnimationPage page(editor);
   page.show();
   QSpinBox* enter = page.enterStartBox();
   enter->selectAll();
@@ -115,11 +115,11 @@ TEST_F(AnimationPageTest, FrameAndFlagBoxesWriteAtOnceWithoutARefresh) {
 
 TEST_F(AnimationPageTest, TryItOpensTheTestDialogForTheSection) {
   openSkin("[Btn]\r\nAnimTimerRate=30\r\n");
-  CMyPropertyPage4 page(editor);
+  AnimationPage page(editor);
   page.show();
   QString title;
   QString closeText;
-  testing::WhenModal<CTestAnimation>([&](CTestAnimation* dialog) {
+  testing::WhenModal<AnimationTestDialog>([&](AnimationTestDialog* dialog) {
     title = dialog->windowTitle();
     closeText = dialog->closeButton()->text();
     QTest::mouseClick(dialog->closeButton(), Qt::LeftButton);
@@ -131,7 +131,7 @@ TEST_F(AnimationPageTest, TryItOpensTheTestDialogForTheSection) {
 
 TEST_F(AnimationPageTest, TestDialogElementIsResizedByDragging) {
   openSkin("[Btn]\r\n");
-  CTestAnimation dialog("Btn", "Btn");
+  AnimationTestDialog dialog("Btn", "Btn");
   dialog.show();
   AnimatedSectionView* view = dialog.view();
   const QSize before = view->size();
@@ -164,7 +164,7 @@ TEST_F(AnimationPageTest, TestDialogPlaysTheFramesOnMouseOver) {
            "MouseEnterStartFrame=1\r\nMouseLeaveStopFrame=0\r\nLoopOnce=1\r\n");
   Preview().LoadUISFile(mainFile());
 
-  CTestAnimation dialog("Btn", "Btn");
+  AnimationTestDialog dialog("Btn", "Btn");
   dialog.show();
   AnimatedSectionView* view = dialog.view();
   EXPECT_EQ(view->state(), 1);

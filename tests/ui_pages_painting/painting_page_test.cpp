@@ -41,7 +41,7 @@ TEST_F(PaintingPageTest, ShowsTheKeysWithoutWritingAnything) {
       "EdgesOnly=1\r\nTile=3\r\nSmartSmallMargins=1\r\n";
   openSkin(text);
   WriteSetting(settings::UseGrid, "1");
-  CMyPropertyPage6 page(editor);
+  PaintingPage page(editor);
   EXPECT_TRUE(page.isLoaded());
   EXPECT_EQ(page.marginBox(kTopEdge)->value(), 3);
   EXPECT_EQ(page.marginBox(kRightEdge)->value(), 6);
@@ -59,7 +59,7 @@ TEST_F(PaintingPageTest, ShowsTheKeysWithoutWritingAnything) {
 
 TEST_F(PaintingPageTest, MiddleListWritesTileAndEdgesOnlyTogether) {
   openSkin("[Btn]\r\nEdgesOnly=1\r\nTile=3\r\n");
-  CMyPropertyPage6 page(editor);
+  PaintingPage page(editor);
   page.middleList()->setCurrentIndex(2);  // "Tile Horz middle section"
   EXPECT_EQ(skinValue("Btn", "Tile"), "2");
   EXPECT_EQ(skinValue("Btn", "EdgesOnly"), "0");
@@ -71,7 +71,7 @@ TEST_F(PaintingPageTest, MiddleListWritesTileAndEdgesOnlyTogether) {
 
 TEST_F(PaintingPageTest, NoMarginModesDisableTheMarginControlsButKeepTheirValues) {
   openSkin("[Btn]\r\nSimpleMode=2\r\nTopHeight=9\r\n");
-  CMyPropertyPage6 page(editor);
+  PaintingPage page(editor);
   EXPECT_EQ(page.modeList()->currentText(), "Stretch horizontally (no margins)");
   EXPECT_FALSE(page.marginBox(kTopEdge)->isEnabled());
   EXPECT_EQ(page.marginBox(kTopEdge)->value(), 9);
@@ -91,7 +91,7 @@ TEST_F(PaintingPageTest, NoMarginModesDisableTheMarginControlsButKeepTheirValues
 
 TEST_F(PaintingPageTest, TypedMarginsAndTileBoxesAreWrittenAtOnce) {
   openSkin("[Btn]\r\n");
-  CMyPropertyPage6 page(editor);
+  PaintingPage page(editor);
   page.show();
   QSpinBox* top = page.marginBox(kTopEdge);
   top->selectAll();
@@ -107,7 +107,7 @@ TEST_F(PaintingPageTest, TypedMarginsAndTileBoxesAreWrittenAtOnce) {
 
 TEST_F(PaintingPageTest, SyncCopiesTheTopMarginToEveryEdge) {
   openSkin("[Btn]\r\nTopHeight=7\r\nTileTop=1\r\nLeftWidth=2\r\n");
-  CMyPropertyPage6 page(editor);
+  PaintingPage page(editor);
   page.show();
   QTest::mouseClick(page.syncButton(), Qt::LeftButton);
   for (const char* key : {"BottomHeight", "LeftWidth", "RightWidth"}) EXPECT_EQ(skinValue("Btn", key), "7") << key;
@@ -119,7 +119,7 @@ TEST_F(PaintingPageTest, SyncCopiesTheTopMarginToEveryEdge) {
 TEST_F(PaintingPageTest, GridAndMarginsBoxesAreSettingsNotSkinKeys) {
   const std::string text = "[Btn]\r\n";
   openSkin(text);
-  CMyPropertyPage6 page(editor);
+  PaintingPage page(editor);
   page.show();
   QTest::mouseClick(page.marginsBox(), Qt::LeftButton);
   QTest::mouseClick(page.gridBox(), Qt::LeftButton);
@@ -139,7 +139,7 @@ TEST_F(PaintingPageTest, DoubleClickFitsThePreviewToAFrameWithinThePage) {
   openSkin("");
   const std::string strip = writeStrip("btn.png", QSize(40, 40), {Qt::red, Qt::green, Qt::blue}, true);
   openSkin("[Btn]\r\nImage=" + strip + "\r\nVert=1\r\n");
-  CMyPropertyPage6 page(editor);
+  PaintingPage page(editor);
   page.resize(600, 400);
   page.preview()->setFixedSize(10, 10);
   QTest::mouseDClick(page.preview(), Qt::LeftButton);
@@ -151,7 +151,7 @@ TEST_F(PaintingPageTest, DoubleClickFitsThePreviewToAFrameWithinThePage) {
 
 TEST_F(PaintingPageTest, AnEditRefreshesTheSkinAndTheLargePreviewOnce) {
   openSkin("[Btn]\r\n");
-  CMyPropertyPage6 page(editor);
+  PaintingPage page(editor);
   page.marginBox(kTopEdge)->setValue(1);
   page.marginBox(kTopEdge)->setValue(2);
   page.marginBox(kTopEdge)->setValue(3);
@@ -162,15 +162,15 @@ TEST_F(PaintingPageTest, AnEditRefreshesTheSkinAndTheLargePreviewOnce) {
 TEST_F(PaintingPageTest, MarginsEditorButtonOpensTheLauncherThenRebuildsTheSheet) {
   openSkin("[Btn]\r\n");
   {
-    CMyPropertyPage6 page(editor);
+    PaintingPage page(editor);
     EXPECT_TRUE(page.marginsEditorButton()->isHidden());
   }
   int opened = 0;
-  CMyPropertyPage6::setMarginsEditorLauncher([&opened](SectionEditorContext&, QWidget*) { ++opened; });
-  CMyPropertyPage6 page(editor);
+  PaintingPage::setMarginsEditorLauncher([&opened](SectionEditorContext&, QWidget*) { ++opened; });
+  PaintingPage page(editor);
   page.show();
   QTest::mouseClick(page.marginsEditorButton(), Qt::LeftButton);
-  CMyPropertyPage6::setMarginsEditorLauncher({});
+  PaintingPage::setMarginsEditorLauncher({});
   EXPECT_EQ(opened, 1);
   EXPECT_EQ(editor.rebuilds, 1);
 }
@@ -178,8 +178,8 @@ TEST_F(PaintingPageTest, MarginsEditorButtonOpensTheLauncherThenRebuildsTheSheet
 TEST_F(PaintingPageTest, FactoryBuildsOnlyItsOwnPages) {
   openSkin("[Btn]\r\n");
   QWidget parent;
-  EXPECT_NE(qobject_cast<CMyPropertyPage6*>(CreatePaintingOrAnimationPage(PageKind::Painting, editor, &parent)), nullptr);
-  EXPECT_NE(qobject_cast<CMyPropertyPage4*>(CreatePaintingOrAnimationPage(PageKind::Animation, editor, &parent)), nullptr);
+  EXPECT_NE(qobject_cast<PaintingPage*>(CreatePaintingOrAnimationPage(PageKind::Painting, editor, &parent)), nullptr);
+  EXPECT_NE(qobject_cast<AnimationPage*>(CreatePaintingOrAnimationPage(PageKind::Animation, editor, &parent)), nullptr);
   EXPECT_EQ(CreatePaintingOrAnimationPage(PageKind::Image, editor, &parent), nullptr);
   EXPECT_EQ(CreatePaintingOrAnimationPage(PageKind::Help, editor, &parent), nullptr);
 }
@@ -195,7 +195,7 @@ TEST_F(PaintingPageTest, PreviewShowsTheMarginMarksFromTheLibrary) {
   openSkin("[Btn]\r\nImage=" + strip + "\r\nTopHeight=8\r\nLeftWidth=8\r\nBottomHeight=8\r\nRightWidth=8\r\n");
   Preview().LoadUISFile(mainFile());
   WriteSetting(settings::UseColour, "1");
-  CMyPropertyPage6 page(editor);
+  PaintingPage page(editor);
   if (const char* shot = std::getenv("TESSERA_PAINTING_SCREENSHOT")) {
     page.resize(640, 300);
     page.grab().save(QString::fromLocal8Bit(shot));

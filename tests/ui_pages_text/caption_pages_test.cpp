@@ -41,7 +41,7 @@ class CaptionPagesTest : public tessera::testing::SheetEnvironmentTest {
 
 TEST_F(CaptionPagesTest, CaptionTextSettingsWriteToSectionCaption) {
   openSkin("[Caption]\r\nTextLeftShift=6\r\nTextAlignMode=1\r\n");
-  CMyPropertyPage13 page(editor);
+  CaptionTextSettingsPage page(editor);
   page.show();
   CaptionMarginsPanel* margins = page.margins();
   EXPECT_TRUE(margins->alignmentButton(1)->isChecked());
@@ -67,7 +67,7 @@ TEST_F(CaptionPagesTest, CaptionTextSettingsWriteToSectionCaption) {
 TEST_F(CaptionPagesTest, CaptionFontObjectsCountPresetsFromOne) {
   openSkin("[Font0]\r\nFontName=Arial\r\n[Font2]\r\nFontName=Tahoma\r\nName=Title\r\n"
            "[Caption]\r\nTitlebarFontObject=255\r\nTitlebarFontObjectInActive=3\r\n");
-  CMyPropertyPage13 page(editor);
+  CaptionTextSettingsPage page(editor);
   page.show();
   EXPECT_EQ(page.activeFontList()->list()->currentText(), "OS Default");
   EXPECT_EQ(page.inactiveFontList()->list()->currentText(), "Title");
@@ -89,7 +89,7 @@ TEST_F(CaptionPagesTest, ChangeFontWritesAllFourKeys) {
     chosen.setItalic(true);
     return chosen;
   };
-  CMyPropertyPage13 page(editor);
+  CaptionTextSettingsPage page(editor);
   page.show();
   QTest::mouseClick(page.fontButton(), Qt::LeftButton);
   EXPECT_EQ(offered.pointSize(), 11);
@@ -108,7 +108,7 @@ TEST_F(CaptionPagesTest, ChangeFontWritesAllFourKeys) {
 TEST_F(CaptionPagesTest, ClickActionsStoreTheEntryLessOne) {
   const std::string text = "[Caption]\r\nDoubleClickAction=1\r\n";
   openSkin(text);
-  CMyPropertyPage23 page(editor);
+  CaptionClickSettingsPage page(editor);
   EXPECT_EQ(page.doubleClickList()->currentText(), "Minimize window");
   EXPECT_EQ(page.rightClickList()->currentText(), "Perform OS default action");
   EXPECT_EQ(temp.read("skins/S/S.uis~"), text);
@@ -121,7 +121,7 @@ TEST_F(CaptionPagesTest, ClickActionsStoreTheEntryLessOne) {
 
 TEST_F(CaptionPagesTest, CaptionPageWritesToPersonality) {
   openSkin("[Personality]\r\nTextShift=4\r\nTextRightClip=5\r\nTextRightClipNoIcon=8\r\nTextOnBottom=2\r\n");
-  CMyPropertyPage24 page(editor);
+  CaptionPage page(editor);
   page.show();
   CaptionMarginsPanel* margins = page.margins();
   EXPECT_EQ(margins->leftNoIconBox()->value(), 4);
@@ -147,9 +147,9 @@ TEST_F(CaptionPagesTest, TextSettingsColoursAreThreeKeysAndShowInTheirSwatches) 
     offered = initial;
     return QColor(200, 100, 50);
   };
-  CMyPropertyPage34 page(editor);
+  TextSettingsPage page(editor);
   page.show();
-  using P = CMyPropertyPage34;
+  using P = TextSettingsPage;
   EXPECT_EQ(page.colourSwatch(P::kActiveColour)->palette().color(QPalette::Window), QColor(10, 20, 30));
   QTest::mouseClick(page.colourButton(P::kActiveColour), Qt::LeftButton);
   EXPECT_EQ(offered, QColor(10, 20, 30));
@@ -172,7 +172,7 @@ TEST_F(CaptionPagesTest, TextSettingsShadowTextAndFont) {
     chosen.setPointSize(8);
     return chosen;
   };
-  CMyPropertyPage34 page(editor);
+  TextSettingsPage page(editor);
   page.show();
   EXPECT_TRUE(page.shadowModeButton(1)->isChecked());
   EXPECT_EQ(page.shadowYBox()->value(), 2);

@@ -41,7 +41,7 @@ TEST_F(TextPageTest, ShowsTheFirstStateWithoutWritingAnything) {
   const std::string text = std::string(kPresets) +
                            "[Btn]\r\nTextHorzAlignNormal=2\r\nNormalColour=3\r\nNormalFont=1\r\nContentLeft=-7\r\n";
   openSkin(text);
-  CMyPropertyPage3 page(editor);
+  TextPage page(editor);
   EXPECT_TRUE(page.isLoaded());
   ASSERT_EQ(page.stateList()->count(), 4);
   EXPECT_EQ(page.stateList()->currentIndex(), 0);
@@ -58,7 +58,7 @@ TEST_F(TextPageTest, ShowsTheFirstStateWithoutWritingAnything) {
 
 TEST_F(TextPageTest, EachStateEditsItsOwnKeys) {
   openSkin(std::string(kPresets) + "[Btn]\r\nDisabledColour=0\r\n");
-  CMyPropertyPage3 page(editor);
+  TextPage page(editor);
   page.show();
   // Nothing set for the first state: the colour list shows no entry rather than "OS Default".
   EXPECT_EQ(page.colourList()->list()->currentIndex(), -1);
@@ -85,7 +85,7 @@ TEST_F(TextPageTest, EachStateEditsItsOwnKeys) {
 
 TEST_F(TextPageTest, OsDefaultRemovesTheStatesColourKey) {
   openSkin(std::string(kPresets) + "[Btn]\r\nNormalColour=0\r\nNormalFont=1\r\n");
-  CMyPropertyPage3 page(editor);
+  TextPage page(editor);
   page.show();
   QTest::keyClick(page.colourList()->list(), Qt::Key_Home);
   EXPECT_FALSE(skinValue("Btn", "NormalColour"));
@@ -95,7 +95,7 @@ TEST_F(TextPageTest, OsDefaultRemovesTheStatesColourKey) {
 
 TEST_F(TextPageTest, ContentMarginsAreWrittenAtOnce) {
   openSkin("[Btn]\r\n");
-  CMyPropertyPage3 page(editor);
+  TextPage page(editor);
   page.show();
   QSpinBox* bottom = page.contentBox(1);
   bottom->selectAll();
@@ -106,7 +106,7 @@ TEST_F(TextPageTest, ContentMarginsAreWrittenAtOnce) {
 TEST_F(TextPageTest, SectionsWithoutTextKeepOnlyTheContentMargins) {
   openSkin("[Bare]\r\nContentTop=4\r\n");
   FakeEditor bare{"Bare", "Bare"};
-  CMyPropertyPage3 page(bare);
+  TextPage page(bare);
   page.show();
   EXPECT_FALSE(page.stateControls()->isVisible());
   EXPECT_FALSE(page.preview()->isVisible());
@@ -120,7 +120,7 @@ TEST_F(TextPageTest, PreviewDrawsTheTextInTheStatesColour) {
   ASSERT_TRUE(Preview().isBound());
   openSkin(std::string(kPresets) + "[Btn]\r\nNormalColour=0\r\nTextHorzAlignNormal=2\r\n");
   Preview().LoadUISFile(mainFile());
-  CMyPropertyPage3 page(editor);
+  TextPage page(editor);
   page.preview()->resize(200, 60);
   if (const char* shot = std::getenv("TESSERA_TEXT_SCREENSHOT")) {
     page.resize(480, 420);

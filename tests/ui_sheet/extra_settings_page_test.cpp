@@ -43,7 +43,7 @@ class ExtraSettingsPageTest : public tessera::testing::SheetEnvironmentTest {
 };
 
 TEST_F(ExtraSettingsPageTest, ListsEntriesWithValuesAndShowsTheSelectedNote) {
-  CMyPropertyPage5 page(editor);
+  ExtraSettingsPage page(editor);
   QTreeWidget* list = page.entryList();
   ASSERT_EQ(list->topLevelItemCount(), 6);
   EXPECT_EQ(list->currentItem(), list->topLevelItem(0));
@@ -56,7 +56,7 @@ TEST_F(ExtraSettingsPageTest, ListsEntriesWithValuesAndShowsTheSelectedNote) {
 }
 
 TEST_F(ExtraSettingsPageTest, FlagAndChoiceWriteTheirValues) {
-  CMyPropertyPage5 page(editor);
+  ExtraSettingsPage page(editor);
   QTest::mouseClick(page.valueEditor()->flagBox(), Qt::LeftButton);
   EXPECT_EQ(skinValue("Personality", "MenuShadow"), "1");
   EXPECT_EQ(page.entryList()->topLevelItem(0)->text(1), "Enabled");
@@ -74,7 +74,7 @@ TEST_F(ExtraSettingsPageTest, FlagAndChoiceWriteTheirValues) {
 TEST_F(ExtraSettingsPageTest, ChoiceOptionsMapThroughTheDefinitionKeys) {
   catalogue("extraDetails.ini", "[MinimizeEffect]\r\nType=3\r\n0=5\r\n1=7\r\n2=9\r\n");
   openSkin("[Personality]\r\nMinimizeEffect=9\r\n");
-  CMyPropertyPage5 page(editor);
+  ExtraSettingsPage page(editor);
   page.selectEntry(1);
   EXPECT_TRUE(page.valueEditor()->choiceButton(2)->isChecked());
   QTest::mouseClick(page.valueEditor()->choiceButton(0), Qt::LeftButton);
@@ -82,7 +82,7 @@ TEST_F(ExtraSettingsPageTest, ChoiceOptionsMapThroughTheDefinitionKeys) {
 }
 
 TEST_F(ExtraSettingsPageTest, PresetListsWritePresetNumbersAndOsDefaultDeletes) {
-  CMyPropertyPage5 page(editor);
+  ExtraSettingsPage page(editor);
   page.selectEntry(2);
   QComboBox* colours = page.valueEditor()->colourPresetList();
   ASSERT_EQ(colours->count(), 3);
@@ -107,7 +107,7 @@ TEST_F(ExtraSettingsPageTest, PresetListsWritePresetNumbersAndOsDefaultDeletes) 
 }
 
 TEST_F(ExtraSettingsPageTest, ColourChooserWritesCommaSeparatedRgb) {
-  CMyPropertyPage5 page(editor);
+  ExtraSettingsPage page(editor);
   page.selectEntry(4);
   ui::testing::WhenModal<QColorDialog>([](QColorDialog* dialog) {
     dialog->setCurrentColor(QColor(255, 0, 0));
@@ -123,7 +123,7 @@ TEST_F(ExtraSettingsPageTest, ColourChooserWritesCommaSeparatedRgb) {
 }
 
 TEST_F(ExtraSettingsPageTest, NumbersAreLimitedAndWrittenToTheTargetSection) {
-  CMyPropertyPage5 page(editor);
+  ExtraSettingsPage page(editor);
   page.selectEntry(5);
   QSpinBox* box = page.valueEditor()->numberBox();
   EXPECT_EQ(box->maximum(), 50);
@@ -137,7 +137,7 @@ TEST_F(ExtraSettingsPageTest, NumbersAreLimitedAndWrittenToTheTargetSection) {
 
 TEST_F(ExtraSettingsPageTest, LayerSectionEditsTheLayerEntries) {
   FakeEditor layerEditor("Button:Glow", "Button");
-  CMyPropertyPage5 page(layerEditor);
+  ExtraSettingsPage page(layerEditor);
   ASSERT_EQ(page.entryList()->topLevelItemCount(), 6);
   EXPECT_EQ(page.entryList()->topLevelItem(4)->text(0), "AlignLayerMode");
   page.selectEntry(4);

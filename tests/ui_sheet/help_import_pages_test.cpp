@@ -33,7 +33,7 @@ class HelpPageTest : public tessera::testing::SheetEnvironmentTest {
 
 TEST_F(HelpPageTest, ShowsTheEntryHelpAndFrameOrder) {
   FakeEditor editor("Button:Glow", "Button");
-  CMyPropertyPage9 page(editor);
+  HelpPage page(editor);
   EXPECT_EQ(page.helpText(), "Push buttons.\nAlso default buttons.");
   EXPECT_EQ(page.stateNames(), (QStringList{"Normal", "Pressed"}));
   // A preview picture that does not load hides the example box.
@@ -47,7 +47,7 @@ TEST_F(HelpPageTest, ExampleAndStateDescriptionWhenTheCatalogueHasThem) {
   ASSERT_TRUE(QDir().mkpath(QString::fromStdString(dataFolder() + "/previews")));
   ASSERT_TRUE(example.save(QString::fromStdString(dataFolder() + "/previews/button.png")));
   FakeEditor editor("Button", "Button");
-  CMyPropertyPage9 page(editor);
+  HelpPage page(editor);
   EXPECT_TRUE(page.showsExample());
   EXPECT_EQ(page.stateDescription(), "Normal, then pressed.");
   EXPECT_TRUE(page.stateNames().isEmpty());
@@ -57,7 +57,7 @@ TEST_F(HelpPageTest, WikiOpensTheEntryPage) {
   RecordingShell shell;
   InstallShell(&shell);
   FakeEditor editor("Button:Glow", "Button");
-  CMyPropertyPage9 page(editor);
+  HelpPage page(editor);
   QTest::mouseClick(page.wikiButton(), Qt::LeftButton);
   ASSERT_EQ(shell.calls.size(), 1u);
   EXPECT_EQ(shell.calls[0].verb, "open");
@@ -67,7 +67,7 @@ TEST_F(HelpPageTest, WikiOpensTheEntryPage) {
 
 TEST_F(HelpPageTest, DeleteAsksAndRemovesOnlyTheCurrentSection) {
   FakeEditor editor("Button:Glow", "Button");
-  CMyPropertyPage9 page(editor);
+  HelpPage page(editor);
   {
     ScriptedPrompt no(PromptAnswer::No);
     QTest::mouseClick(page.deleteButton(), Qt::LeftButton);
@@ -94,7 +94,7 @@ class ImportPageTest : public tessera::testing::SheetEnvironmentTest {
     openSkin("[Button]\r\nImage=s\\button.tga\r\nTopHeight=4\r\n"
              "[Check(box)]\r\nImage=s\\check.tga\r\nTopHeight=9\r\n");
   }
-  static void selectRow(CMyPropertyPage44& page, const QString& startingWith) {
+  static void selectRow(ImportPage& page, const QString& startingWith) {
     const auto rows = page.sourceList()->findItems(startingWith, Qt::MatchStartsWith);
     ASSERT_EQ(rows.size(), 1);
     page.sourceList()->setCurrentItem(rows[0]);
@@ -103,7 +103,7 @@ class ImportPageTest : public tessera::testing::SheetEnvironmentTest {
 
 TEST_F(ImportPageTest, ImportsTheSelectedSectionAndSaysSo) {
   FakeEditor editor("Button", "Button");
-  CMyPropertyPage44 page(editor);
+  ImportPage page(editor);
   EXPECT_EQ(page.sourceList()->count(), 2);
   selectRow(page, "Check(box) (Check box)");
   ScriptedPrompt prompt(PromptAnswer::Yes);
@@ -121,7 +121,7 @@ TEST_F(ImportPageTest, ImportsTheSelectedSectionAndSaysSo) {
 
 TEST_F(ImportPageTest, KeepsTheImageWhenAskedAndDoesNothingWithoutASelection) {
   FakeEditor editor("Button", "Button");
-  CMyPropertyPage44 page(editor);
+  ImportPage page(editor);
   ScriptedPrompt prompt(PromptAnswer::Yes);
   QTest::mouseClick(page.importButton(), Qt::LeftButton);
   EXPECT_TRUE(prompt.messages.empty());

@@ -39,36 +39,35 @@ class PropertySheetTest : public tessera::testing::SheetEnvironmentTest {
 
 TEST_F(PropertySheetTest, PagesFollowTheRoutingAndUnbuiltPagesSayWhatTheyAre) {
   FakeEditor editor("Button", "Button");
-  CMyPropertySheet sheet(editor, QString());
+  PropertySheet sheet(editor, QString());
   EXPECT_EQ(sheet.pageCaptions(), (QStringList{"Image", "Glyph", "Painting", "Text", "Content settings",
                                                "Extra settings", "Help"}));
   EXPECT_EQ(sheet.activePage(), 0);
-  // Each caption is served by its own page class; a page without one says which it would be.
-  EXPECT_NE(qobject_cast<CMyPropertyPage1*>(sheet.page(0)), nullptr);
-  EXPECT_NE(qobject_cast<CMyPropertyPage2*>(sheet.page(1)), nullptr);
-  EXPECT_NE(qobject_cast<CMyPropertyPage6*>(sheet.page(2)), nullptr);
-  EXPECT_NE(qobject_cast<CMyPropertyPage3*>(sheet.page(3)), nullptr);
+  // Each caption is served by its own page class; a page without one says it is not built yet.
+  EXPECT_NE(qobject_cast<ImagePage*>(sheet.page(0)), nullptr);
+  EXPECT_NE(qobject_cast<GlyphPage*>(sheet.page(1)), nullptr);
+  EXPECT_NE(qobject_cast<PaintingPage*>(sheet.page(2)), nullptr);
+  EXPECT_NE(qobject_cast<TextPage*>(sheet.page(3)), nullptr);
   auto* note = sheet.page(4)->findChild<QLabel*>(QStringLiteral("pendingNote"));
   ASSERT_NE(note, nullptr);
   EXPECT_TRUE(note->text().contains("Content settings"));
-  EXPECT_TRUE(note->text().contains("CMyPropertyPage22"));
   EXPECT_TRUE(note->text().contains("not built yet"));
-  EXPECT_NE(qobject_cast<CMyPropertyPage5*>(sheet.page(5)), nullptr);
-  EXPECT_NE(qobject_cast<CMyPropertyPage9*>(sheet.page(6)), nullptr);
+  EXPECT_NE(qobject_cast<ExtraSettingsPage*>(sheet.page(5)), nullptr);
+  EXPECT_NE(qobject_cast<HelpPage*>(sheet.page(6)), nullptr);
 }
 
 TEST_F(PropertySheetTest, RememberedCaptionIsActivatedAgain) {
   FakeEditor editor("Button", "Button");
-  CMyPropertySheet sheet(editor, QStringLiteral("Extra settings"));
+  PropertySheet sheet(editor, QStringLiteral("Extra settings"));
   EXPECT_EQ(sheet.activeCaption(), "Extra settings");
   EXPECT_EQ(sheet.activePage(), 5);
   // A caption the new sheet lacks falls back to the first page.
   FakeEditor captionEditor("Caption", "Caption");
-  CMyPropertySheet captionSheet(captionEditor, QStringLiteral("Extra settings"));
+  PropertySheet captionSheet(captionEditor, QStringLiteral("Extra settings"));
   EXPECT_EQ(captionSheet.pageCaptions(), (QStringList{"Caption text settings", "Caption click settings"}));
   EXPECT_EQ(captionSheet.activePage(), 0);
 
-  QSignalSpy changed(&sheet, &CMyPropertySheet::activePageChanged);
+  QSignalSpy changed(&sheet, &PropertySheet::activePageChanged);
   sheet.activatePage(2);
   sheet.activatePage(99);
   ASSERT_EQ(changed.count(), 1);
@@ -79,8 +78,8 @@ TEST_F(PropertySheetTest, RememberedCaptionIsActivatedAgain) {
 TEST_F(PropertySheetTest, EditsRefreshOnceAfterABurstAndBeforeTheSheetGoes) {
   FakeEditor editor("Button", "Button");
   {
-    auto sheet = std::make_unique<CMyPropertySheet>(editor, QStringLiteral("Extra settings"));
-    auto* page = qobject_cast<CMyPropertyPage5*>(sheet->page(sheet->activePage()));
+    auto sheet = std::make_unique<PropertySheet>(editor, QStringLiteral("Extra settings"));
+    auto* page = qobject_cast<ExtraSettingsPage*>(sheet->page(sheet->activePage()));
     ASSERT_NE(page, nullptr);
     QCheckBox* box = page->valueEditor()->flagBox();
     box->click();

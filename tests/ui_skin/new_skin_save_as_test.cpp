@@ -39,7 +39,7 @@ class NewSkinDialogTest : public testing::DialogTest {
 };
 
 TEST_F(NewSkinDialogTest, OffersTheAdvancedSkinAndAPresetName) {
-  CCreateNewSkin dialog(skinsFolder());
+  NewSkinDialog dialog(skinsFolder());
   EXPECT_EQ(dialog.windowTitle(), "Create new skin");
   EXPECT_TRUE(dialog.typeButton(SkinType::Advanced)->isChecked());
   EXPECT_EQ(dialog.typeButton(SkinType::Basic)->text(), "Velarium basic skin");
@@ -56,7 +56,7 @@ TEST_F(NewSkinDialogTest, EachTypeCopiesItsTemplateUnderTheNewName) {
                {SkinType::Advanced, "Fancy", "TemplateUIS2_Vista"},
                {SkinType::UIS0, "Glassy", "TemplateUIS0_Vista"}};
   for (const auto& c : cases) {
-    CCreateNewSkin dialog(skinsFolder());
+    NewSkinDialog dialog(skinsFolder());
     dialog.show();
     QRadioButton* choice = dialog.typeButton(c.type);
     // On the indicator: the button spans the dialog's width, its text does not.
@@ -78,7 +78,7 @@ TEST_F(NewSkinDialogTest, EachTypeCopiesItsTemplateUnderTheNewName) {
 }
 
 TEST_F(NewSkinDialogTest, ExistingNameIsRefusedAndTheDialogStays) {
-  CCreateNewSkin dialog(skinsFolder());
+  NewSkinDialog dialog(skinsFolder());
   dialog.show();
   typeName(dialog.nameEdit(), "Taken");
   const auto shown = CatchNextMessage();
@@ -94,7 +94,7 @@ TEST_F(NewSkinDialogTest, ExistingNameIsRefusedAndTheDialogStays) {
 
 TEST_F(NewSkinDialogTest, EmptyNameDoesNothing) {
   MessageBoxGuard guard;
-  CCreateNewSkin dialog(skinsFolder());
+  NewSkinDialog dialog(skinsFolder());
   dialog.show();
   dialog.nameEdit()->clear();
   QTest::mouseClick(dialog.createButton(), Qt::LeftButton);
@@ -113,7 +113,7 @@ class SaveAsDialogTest : public NewSkinDialogTest {
 };
 
 TEST_F(SaveAsDialogTest, ExistingNameIsRefused) {
-  CEnterSkinName dialog(skinsFolder(), "Cool");
+  SaveAsDialog dialog(skinsFolder(), "Cool");
   EXPECT_EQ(dialog.windowTitle(), "Enter new skin name");
   dialog.show();
   typeName(dialog.nameEdit(), "Taken");
@@ -128,7 +128,7 @@ TEST_F(SaveAsDialogTest, ExistingNameIsRefused) {
 }
 
 TEST_F(SaveAsDialogTest, NewNameCopiesTheOpenSkinWithItsReferences) {
-  WhenModal<CEnterSkinName>([this](CEnterSkinName* dialog) {
+  WhenModal<SaveAsDialog>([this](SaveAsDialog* dialog) {
     typeName(dialog->nameEdit(), "Cooler");
     QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
   });
@@ -141,7 +141,7 @@ TEST_F(SaveAsDialogTest, NewNameCopiesTheOpenSkinWithItsReferences) {
 }
 
 TEST_F(SaveAsDialogTest, CancelCopiesNothing) {
-  WhenModal<CEnterSkinName>([](CEnterSkinName* dialog) {
+  WhenModal<SaveAsDialog>([](SaveAsDialog* dialog) {
     dialog->nameEdit()->setText(QStringLiteral("Other"));
     dialog->reject();
   });

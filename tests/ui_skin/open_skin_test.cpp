@@ -34,7 +34,7 @@ class OpenSkinDialogTest : public testing::DialogTest {
     writeSkin("Beta", "[TitlebarSkin]\r\nSpecialNotes=hidden\r\nAuthorsURL=/bin/sh\r\n[DWM]\r\nUseDWMFrames=1\r\n");
     rebuildSkinList();
   }
-  void select(COpenSkin& dialog, int row) {
+  void select(OpenSkinDialog& dialog, int row) {
     dialog.skinList()->setCurrentRow(row);
     dialog.infoPanel()->finishLoading();
   }
@@ -42,7 +42,7 @@ class OpenSkinDialogTest : public testing::DialogTest {
 };
 
 TEST_F(OpenSkinDialogTest, ListsTheInstalledSkinsInTallRows) {
-  COpenSkin dialog(skinsFolder());
+  OpenSkinDialog dialog(skinsFolder());
   EXPECT_EQ(dialog.windowTitle(), "Open skin for editing");
   dialog.show();
   ASSERT_EQ(dialog.skinList()->count(), 2);
@@ -53,7 +53,7 @@ TEST_F(OpenSkinDialogTest, ListsTheInstalledSkinsInTallRows) {
 }
 
 TEST_F(OpenSkinDialogTest, SelectingShowsIdentityAndARenderedPreview) {
-  COpenSkin dialog(skinsFolder());
+  OpenSkinDialog dialog(skinsFolder());
   dialog.show();
   dialog.skinList()->setCurrentRow(0);
   SkinInfoPanel* info = dialog.infoPanel();
@@ -76,7 +76,7 @@ TEST_F(OpenSkinDialogTest, SelectingShowsIdentityAndARenderedPreview) {
 }
 
 TEST_F(OpenSkinDialogTest, LinkButtonOpensOnlyWebAddresses) {
-  COpenSkin dialog(skinsFolder());
+  OpenSkinDialog dialog(skinsFolder());
   dialog.show();
   select(dialog, 0);
   QTest::mouseClick(dialog.infoPanel()->linkButton(), Qt::LeftButton);
@@ -90,7 +90,7 @@ TEST_F(OpenSkinDialogTest, LinkButtonOpensOnlyWebAddresses) {
 }
 
 TEST_F(OpenSkinDialogTest, DoubleClickChoosesTheSkin) {
-  COpenSkin dialog(skinsFolder());
+  OpenSkinDialog dialog(skinsFolder());
   dialog.show();
   QListWidget* list = dialog.skinList();
   const QPoint centre = list->visualItemRect(list->item(1)).center();
@@ -102,7 +102,7 @@ TEST_F(OpenSkinDialogTest, DoubleClickChoosesTheSkin) {
 }
 
 TEST_F(OpenSkinDialogTest, RefreshListFindsNewSkinsAndKeepsTheRow) {
-  COpenSkin dialog(skinsFolder());
+  OpenSkinDialog dialog(skinsFolder());
   dialog.show();
   select(dialog, 1);
   writeSkin("Aardvark", "[TitlebarSkin]\r\nSkinName=Aardvark\r\n");
@@ -115,8 +115,8 @@ TEST_F(OpenSkinDialogTest, RefreshListFindsNewSkinsAndKeepsTheRow) {
 TEST_F(OpenSkinDialogTest, CreateNewSkinReturnsTheNewSkin) {
   temp.write("skins/Tessera7/TesseraTemplates/TemplateUIS2_Vista/TemplateUIS2_Vista.uis",
              "[TitlebarSkin]\r\nSkinName=Template\r\n");
-  WhenModal<COpenSkin>([](COpenSkin* dialog) {
-    WhenModal<CCreateNewSkin>([](CCreateNewSkin* create) {
+  WhenModal<OpenSkinDialog>([](OpenSkinDialog* dialog) {
+    WhenModal<NewSkinDialog>([](NewSkinDialog* create) {
       create->nameEdit()->setText(QStringLiteral("Fresh"));
       QTest::mouseClick(create->createButton(), Qt::LeftButton);
     });
@@ -126,7 +126,7 @@ TEST_F(OpenSkinDialogTest, CreateNewSkinReturnsTheNewSkin) {
 }
 
 TEST_F(OpenSkinDialogTest, ClosingChoosesNothing) {
-  WhenModal<COpenSkin>([](COpenSkin* dialog) { dialog->reject(); });
+  WhenModal<OpenSkinDialog>([](OpenSkinDialog* dialog) { dialog->reject(); });
   EXPECT_EQ(RunOpenSkinDialog(nullptr), "");
 }
 
@@ -136,7 +136,7 @@ TEST_F(OpenSkinDialogTest, ClosingPutsTheEditedSkinBackIntoThePreviewLibrary) {
   Session().mainFile = edited;
   Preview().LoadUISFile(edited, 0);
   {
-    COpenSkin dialog(skinsFolder());
+    OpenSkinDialog dialog(skinsFolder());
     dialog.show();
     select(dialog, 0);  // Alpha
     EXPECT_EQ(Preview().GetColourVal(kDesktopColourIndex, 0), MakeColorRef(10, 20, 30));

@@ -23,7 +23,7 @@ class SkinManagerTest : public testing::DialogTest {
     }
     rebuildSkinList();
   }
-  static void tick(CSkinManager& dialog, const QString& name) {
+  static void tick(SkinManagerDialog& dialog, const QString& name) {
     const auto items = dialog.skinList()->findItems(name, Qt::MatchExactly);
     ASSERT_EQ(items.size(), 1);
     items[0]->setCheckState(0, Qt::Checked);
@@ -32,7 +32,7 @@ class SkinManagerTest : public testing::DialogTest {
 };
 
 TEST_F(SkinManagerTest, ListsTheInstalledSkinsWithCheckBoxes) {
-  CSkinManager dialog(skinsFolder());
+  SkinManagerDialog dialog(skinsFolder());
   EXPECT_EQ(dialog.windowTitle(), "Skin management");
   EXPECT_EQ(dialog.skinList()->headerItem()->text(0), "name");
   ASSERT_EQ(dialog.skinList()->topLevelItemCount(), 4);
@@ -47,7 +47,7 @@ TEST_F(SkinManagerTest, ListsTheInstalledSkinsWithCheckBoxes) {
 
 TEST_F(SkinManagerTest, OneTickedSkinGivesTheSingularQuestionAndNoKeepsIt) {
   ScriptedPrompt no(PromptAnswer::No);
-  CSkinManager dialog(skinsFolder());
+  SkinManagerDialog dialog(skinsFolder());
   dialog.show();
   tick(dialog, "Beta");
   QTest::mouseClick(dialog.deleteButton(), Qt::LeftButton);
@@ -60,7 +60,7 @@ TEST_F(SkinManagerTest, OneTickedSkinGivesTheSingularQuestionAndNoKeepsIt) {
 
 TEST_F(SkinManagerTest, ThreeTickedSkinsGiveThePluralQuestionAndYesDeletesThem) {
   ScriptedPrompt yes(PromptAnswer::Yes);
-  CSkinManager dialog(skinsFolder());
+  SkinManagerDialog dialog(skinsFolder());
   dialog.show();
   tick(dialog, "Alpha");
   tick(dialog, "Gamma");
@@ -74,14 +74,14 @@ TEST_F(SkinManagerTest, ThreeTickedSkinsGiveThePluralQuestionAndYesDeletesThem) 
   EXPECT_TRUE(skinExists("Beta"));
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
   // The database list was rebuilt: the next dialog lists only what is left.
-  CSkinManager again(skinsFolder());
+  SkinManagerDialog again(skinsFolder());
   ASSERT_EQ(again.skinList()->topLevelItemCount(), 1);
   EXPECT_EQ(again.skinList()->topLevelItem(0)->text(0), "Beta");
 }
 
 TEST_F(SkinManagerTest, NothingTickedAsksNothingAndCloses) {
   ScriptedPrompt yes(PromptAnswer::Yes);
-  CSkinManager dialog(skinsFolder());
+  SkinManagerDialog dialog(skinsFolder());
   dialog.show();
   QTest::mouseClick(dialog.deleteButton(), Qt::LeftButton);
   EXPECT_TRUE(yes.questions.empty());
@@ -93,7 +93,7 @@ TEST_F(SkinManagerTest, TheSkinOpenForEditingCannotBeTicked) {
   Session().skinName = "Gamma";
   Session().mainFile = temp.file("skins/Gamma/Gamma.uis~");
   ScriptedPrompt yes(PromptAnswer::Yes);
-  CSkinManager dialog(skinsFolder());
+  SkinManagerDialog dialog(skinsFolder());
   const auto items = dialog.skinList()->findItems(QStringLiteral("Gamma"), Qt::MatchExactly);
   ASSERT_EQ(items.size(), 1);
   EXPECT_FALSE(items[0]->flags() & Qt::ItemIsUserCheckable);

@@ -42,12 +42,12 @@ class SubStyleDialogTest : public testing::DialogTest {
   static QString label(const QListWidget* list, int row) {
     return list->item(row)->data(kSubStyleLabelRole).toString();
   }
-  static void select(CSubStyleMan& dialog, int row) { dialog.list()->setCurrentRow(row); }
+  static void select(SubStyleManagerDialog& dialog, int row) { dialog.list()->setCurrentRow(row); }
   struct Enabled {
     bool rename, remove, up, down;
     bool operator==(const Enabled&) const = default;
   };
-  static Enabled enabled(const CSubStyleMan& d) {
+  static Enabled enabled(const SubStyleManagerDialog& d) {
     return {d.renameButton()->isEnabled(), d.deleteButton()->isEnabled(), d.upButton()->isEnabled(),
             d.downButton()->isEnabled()};
   }
@@ -55,7 +55,7 @@ class SubStyleDialogTest : public testing::DialogTest {
 
 TEST_F(SubStyleDialogTest, ButtonsFollowTheSelectedRowPosition) {
   writeStyles(4);
-  CSubStyleMan dialog(skinsFolder(), "Aqua");
+  SubStyleManagerDialog dialog(skinsFolder(), "Aqua");
   ASSERT_EQ(dialog.list()->count(), 4);
   EXPECT_EQ(dialog.list()->currentRow(), 0);
 
@@ -72,7 +72,7 @@ TEST_F(SubStyleDialogTest, ButtonsFollowTheSelectedRowPosition) {
 }
 
 TEST_F(SubStyleDialogTest, SkinWithoutSubStylesShowsOneRowThatCannotBeChanged) {
-  CSubStyleMan dialog(skinsFolder(), "Aqua");
+  SubStyleManagerDialog dialog(skinsFolder(), "Aqua");
   ASSERT_EQ(dialog.list()->count(), 1);
   EXPECT_EQ(dialog.list()->item(0)->text(), "Aqua.uis");
   EXPECT_EQ(dialog.list()->item(0)->data(Qt::UserRole).toInt(), -1);
@@ -83,7 +83,7 @@ TEST_F(SubStyleDialogTest, SkinWithoutSubStylesShowsOneRowThatCannotBeChanged) {
 
 TEST_F(SubStyleDialogTest, RowsCarryDefaultMarkersAndFortyPixelHeight) {
   writeStyles(3, "VistaDefault=2\r\nWin7Default=2\r\n");
-  CSubStyleMan dialog(skinsFolder(), "Aqua");
+  SubStyleManagerDialog dialog(skinsFolder(), "Aqua");
   dialog.show();
   EXPECT_EQ(label(dialog.list(), 0), "Style 0");
   EXPECT_EQ(label(dialog.list(), 2), "Style 2  (Vista default substyle)  (Win 7 default substyle)");
@@ -101,9 +101,9 @@ TEST_F(SubStyleDialogTest, RowsCarryDefaultMarkersAndFortyPixelHeight) {
 }
 
 TEST_F(SubStyleDialogTest, AddCreatesTheFirstSubStyleFromTheExistingSkin) {
-  CSubStyleMan dialog(skinsFolder(), "Aqua");
+  SubStyleManagerDialog dialog(skinsFolder(), "Aqua");
   dialog.show();
-  WhenModal<CCreateNewSub>([](CCreateNewSub* create) {
+  WhenModal<NewSubStyleDialog>([](NewSubStyleDialog* create) {
     EXPECT_EQ(create->windowTitle(), "Create new substyle");
     EXPECT_EQ(create->nameEdit()->text(), "newsubstylename");
     ASSERT_EQ(create->baseList()->count(), 1);
@@ -127,10 +127,10 @@ TEST_F(SubStyleDialogTest, AddCreatesTheFirstSubStyleFromTheExistingSkin) {
 
 TEST_F(SubStyleDialogTest, AddBasedOnAChosenSubStyleAndRefusedNameKeepsTheDialogOpen) {
   writeStyles(3);
-  CSubStyleMan dialog(skinsFolder(), "Aqua");
+  SubStyleManagerDialog dialog(skinsFolder(), "Aqua");
   dialog.show();
   auto refusal = std::make_shared<testing::ShownMessage>();
-  WhenModal<CCreateNewSub>([refusal](CCreateNewSub* create) {
+  WhenModal<NewSubStyleDialog>([refusal](NewSubStyleDialog* create) {
     ASSERT_EQ(create->baseList()->count(), 3);
     create->baseList()->setCurrentRow(2);
     create->nameEdit()->setText(QStringLiteral("bad/name"));
@@ -157,10 +157,10 @@ TEST_F(SubStyleDialogTest, AddBasedOnAChosenSubStyleAndRefusedNameKeepsTheDialog
 
 TEST_F(SubStyleDialogTest, RenameWritesTheDisplayName) {
   writeStyles(2);
-  CSubStyleMan dialog(skinsFolder(), "Aqua");
+  SubStyleManagerDialog dialog(skinsFolder(), "Aqua");
   dialog.show();
   select(dialog, 1);
-  WhenModal<CRenameSubStyle>([](CRenameSubStyle* rename) {
+  WhenModal<RenameSubStyleDialog>([](RenameSubStyleDialog* rename) {
     EXPECT_EQ(rename->windowTitle(), "Rename substyle");
     EXPECT_EQ(rename->nameEdit()->text(), "Style 1");
     rename->nameEdit()->setText(QStringLiteral("Midnight blue"));
@@ -174,7 +174,7 @@ TEST_F(SubStyleDialogTest, RenameWritesTheDisplayName) {
 
 TEST_F(SubStyleDialogTest, UpAndDownExchangeWholeEntriesAndMoveTheSelection) {
   writeStyles(3);
-  CSubStyleMan dialog(skinsFolder(), "Aqua");
+  SubStyleManagerDialog dialog(skinsFolder(), "Aqua");
   dialog.show();
   select(dialog, 2);
   QTest::mouseClick(dialog.upButton(), Qt::LeftButton);
@@ -192,7 +192,7 @@ TEST_F(SubStyleDialogTest, UpAndDownExchangeWholeEntriesAndMoveTheSelection) {
 
 TEST_F(SubStyleDialogTest, DeleteAsksAndOnlyYesDeletes) {
   writeStyles(3);
-  CSubStyleMan dialog(skinsFolder(), "Aqua");
+  SubStyleManagerDialog dialog(skinsFolder(), "Aqua");
   dialog.show();
   select(dialog, 1);
   {
@@ -221,7 +221,7 @@ TEST_F(SubStyleDialogTest, DeleteAsksAndOnlyYesDeletes) {
 
 TEST_F(SubStyleDialogTest, DeletingTheFirstRowMakesTheSecondTheMainFile) {
   writeStyles(3);
-  CSubStyleMan dialog(skinsFolder(), "Aqua");
+  SubStyleManagerDialog dialog(skinsFolder(), "Aqua");
   dialog.show();
   select(dialog, 0);
   ScriptedPrompt yes(PromptAnswer::Yes);
@@ -238,7 +238,7 @@ TEST_F(SubStyleDialogTest, TheSubStyleOpenForEditingIsNotDeleted) {
   Session().mainFile = temp.file("skins/Aqua/style2.sss~");
   Session().chosenSubStyle = "STYLE2.sss";
   ScriptedPrompt yes(PromptAnswer::Yes);
-  CSubStyleMan dialog(skinsFolder(), "Aqua");
+  SubStyleManagerDialog dialog(skinsFolder(), "Aqua");
   dialog.show();
   select(dialog, 2);
   const auto refusal = testing::CatchNextMessage();
@@ -257,7 +257,7 @@ TEST_F(SubStyleDialogTest, TheSubStyleOpenForEditingIsNotDeleted) {
 
 TEST_F(SubStyleDialogTest, PickerListsDisplayNamesAndReturnsTheChosenFile) {
   writeStyles(3);
-  WhenModal<CSubPicker>([](CSubPicker* picker) {
+  WhenModal<SubStylePickerDialog>([](SubStylePickerDialog* picker) {
     EXPECT_EQ(picker->windowTitle(), "Select a substyle");
     ASSERT_EQ(picker->list()->count(), 3);
     EXPECT_EQ(picker->list()->item(1)->text(), "Style 1");
@@ -267,7 +267,7 @@ TEST_F(SubStyleDialogTest, PickerListsDisplayNamesAndReturnsTheChosenFile) {
   });
   EXPECT_EQ(PickSubStyle(nullptr, "Aqua"), "style2.sss");
 
-  WhenModal<CSubPicker>([](CSubPicker* picker) { picker->reject(); });
+  WhenModal<SubStylePickerDialog>([](SubStylePickerDialog* picker) { picker->reject(); });
   EXPECT_EQ(PickSubStyle(nullptr, "Aqua"), "");
 }
 
@@ -276,7 +276,7 @@ TEST_F(SubStyleDialogTest, SkinWithoutDescriptionOpensWithoutThePicker) {
   QTimer guard;  // closes a picker should one appear
   guard.setSingleShot(true);
   QObject::connect(&guard, &QTimer::timeout, [&pickerShown] {
-    if (auto* picker = qobject_cast<CSubPicker*>(QApplication::activeModalWidget())) {
+    if (auto* picker = qobject_cast<SubStylePickerDialog*>(QApplication::activeModalWidget())) {
       pickerShown = true;
       picker->reject();
     }

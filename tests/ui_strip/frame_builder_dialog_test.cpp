@@ -43,7 +43,7 @@ TEST_F(FrameBuilderDialogTest, ImportsIntoOneFrameAndAllAndFollowsTheFrameCount)
   const std::string red = writeFilled("art/red.tga", 8, 6, kRed);
   const std::string blue = writeFilled("art/blue.tga", 8, 6, kBlue);
   ScriptedPrompt prompt(PromptAnswer::Yes);
-  CFrameBuilder builder("Button");
+  FrameBuilderDialog builder("Button");
   builder.show();
   const FrameBuilderModel& model = builder.model();
   auto* count = builder.findChild<QSpinBox*>();
@@ -86,7 +86,7 @@ TEST_F(FrameBuilderDialogTest, SplitsAVerticalPictureAndSavesInTheChosenLayoutAn
   for (int y = 0; y < 12; ++y)
     for (int x = 0; x < 8; ++x) tall->setPixelAt(x, y, y < 6 ? kRed : (x < 4 ? kGreen : 0u));
   const std::string parts = writePicture("art/parts.tga", *tall);
-  CFrameBuilder builder("Button");
+  FrameBuilderDialog builder("Button");
   builder.show();
   const FrameBuilderModel& model = builder.model();
   builder.findChild<QSpinBox*>()->setValue(2);
@@ -138,7 +138,7 @@ TEST_F(FrameBuilderDialogTest, OpensOnTheBuilderPathAndKeepsWorkWhenASaveFails) 
   strip->fill(kBlue);
   BuilderPath() = writePicture("skins/S/strip.tga", *strip);
   ScriptedPrompt prompt(PromptAnswer::No);
-  CFrameBuilder builder("Button");
+  FrameBuilderDialog builder("Button");
   builder.show();
   const FrameBuilderModel& model = builder.model();
   EXPECT_FALSE(model.isEmpty());

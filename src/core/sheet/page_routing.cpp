@@ -14,40 +14,39 @@ namespace {
 struct PageName {
   PageKind kind;
   const char* caption;
-  const char* className;
 };
 
 // clang-format off
 constexpr PageName kPageNames[] = {
-    {PageKind::Image,                "Image",                  "CMyPropertyPage1"},
-    {PageKind::Glyph,                "Glyph",                  "CMyPropertyPage2"},
-    {PageKind::Text,                 "Text",                   "CMyPropertyPage3"},
-    {PageKind::Animation,            "Animation",              "CMyPropertyPage4"},
-    {PageKind::ExtraSettings,        "Extra settings",         "CMyPropertyPage5"},
-    {PageKind::Painting,             "Painting",               "CMyPropertyPage6"},
-    {PageKind::Settings,             "Settings",               "CMyPropertyPage8"},
-    {PageKind::Help,                 "Help",                   "CMyPropertyPage9"},
-    {PageKind::Position,             "Position",               "CMyPropertyPage12"},
-    {PageKind::ContentSettings,      "Content settings",       "CMyPropertyPage22"},
-    {PageKind::Buttons,              "Buttons",                "CMyPropertyPage32"},
-    {PageKind::ButtonImage,          "Image",                  "CMyPropertyPage42"},
-    {PageKind::Actions,              "Actions",                "CMyPropertyPage52"},
-    {PageKind::ButtonPosition,       "Position",               "CMyPropertyPage61"},
-    {PageKind::Visibility,           "Visibility",             "CMyPropertyPage71"},
-    {PageKind::MouseoverGlow,        "Mouseover glow",         "CMyPropertyPage81"},
-    {PageKind::CaptionTextSettings,  "Caption text settings",  "CMyPropertyPage13"},
-    {PageKind::CaptionClickSettings, "Caption click settings", "CMyPropertyPage23"},
-    {PageKind::FrameImages,          "Frame images",           "CMyPropertyPage33"},
-    {PageKind::ShapeImages,          "Shape images",           "CMyPropertyPage43"},
-    {PageKind::FrameIndexes,         "Frame indexes",          "CMyPropertyPage53"},
-    {PageKind::SizingMargins,        "Sizing margins",         "CMyPropertyPage62"},
-    {PageKind::LeftBorder,           "Left border",            "CMyPropertyPage72"},
-    {PageKind::RightBorder,          "Right border",           "CMyPropertyPage82"},
-    {PageKind::BottomBorder,         "Bottom border",          "CMyPropertyPage92"},
-    {PageKind::TopBorder,            "Top border",             "CMyPropertyPage14"},
-    {PageKind::Caption,              "Caption",                "CMyPropertyPage24"},
-    {PageKind::TextSettings,         "Text settings",          "CMyPropertyPage34"},
-    {PageKind::Import,               "Import",                 "CMyPropertyPage44"},
+    {PageKind::Image,                "Image"},
+    {PageKind::Glyph,                "Glyph"},
+    {PageKind::Text,                 "Text"},
+    {PageKind::Animation,            "Animation"},
+    {PageKind::ExtraSettings,        "Extra settings"},
+    {PageKind::Painting,             "Painting"},
+    {PageKind::Settings,             "Settings"},
+    {PageKind::Help,                 "Help"},
+    {PageKind::Position,             "Position"},
+    {PageKind::ContentSettings,      "Content settings"},
+    {PageKind::Buttons,              "Buttons"},
+    {PageKind::ButtonImage,          "Image"},
+    {PageKind::Actions,              "Actions"},
+    {PageKind::ButtonPosition,       "Position"},
+    {PageKind::Visibility,           "Visibility"},
+    {PageKind::MouseoverGlow,        "Mouseover glow"},
+    {PageKind::CaptionTextSettings,  "Caption text settings"},
+    {PageKind::CaptionClickSettings, "Caption click settings"},
+    {PageKind::FrameImages,          "Frame images"},
+    {PageKind::ShapeImages,          "Shape images"},
+    {PageKind::FrameIndexes,         "Frame indexes"},
+    {PageKind::SizingMargins,        "Sizing margins"},
+    {PageKind::LeftBorder,           "Left border"},
+    {PageKind::RightBorder,          "Right border"},
+    {PageKind::BottomBorder,         "Bottom border"},
+    {PageKind::TopBorder,            "Top border"},
+    {PageKind::Caption,              "Caption"},
+    {PageKind::TextSettings,         "Text settings"},
+    {PageKind::Import,               "Import"},
 };
 // clang-format on
 
@@ -82,7 +81,6 @@ void appendPicturePages(const RoutingFacts& f, std::vector<PageKind>& pages) {
 }  // namespace
 
 const char* PageCaption(PageKind kind) { return nameOf(kind).caption; }
-const char* PageClassName(PageKind kind) { return nameOf(kind).className; }
 
 RoutingFacts ReadRoutingFacts(std::string_view section, std::string_view topLevelSection) {
   return ReadRoutingFacts(DataFolder(), section, topLevelSection);

@@ -7,43 +7,41 @@
 
 namespace tessera {
 
-// One kind per page class of the sheet.
+// One kind per page of the sheet.
 enum class PageKind {
-  Image,                 // CMyPropertyPage1
-  Glyph,                 // CMyPropertyPage2
-  Text,                  // CMyPropertyPage3
-  Animation,             // CMyPropertyPage4
-  ExtraSettings,         // CMyPropertyPage5
-  Painting,              // CMyPropertyPage6
-  Settings,              // CMyPropertyPage8
-  Help,                  // CMyPropertyPage9
-  Position,              // CMyPropertyPage12
-  ContentSettings,       // CMyPropertyPage22
-  Buttons,               // CMyPropertyPage32
-  ButtonImage,           // CMyPropertyPage42
-  Actions,               // CMyPropertyPage52
-  ButtonPosition,        // CMyPropertyPage61
-  Visibility,            // CMyPropertyPage71
-  MouseoverGlow,         // CMyPropertyPage81
-  CaptionTextSettings,   // CMyPropertyPage13
-  CaptionClickSettings,  // CMyPropertyPage23
-  FrameImages,           // CMyPropertyPage33
-  ShapeImages,           // CMyPropertyPage43
-  FrameIndexes,          // CMyPropertyPage53
-  SizingMargins,         // CMyPropertyPage62
-  LeftBorder,            // CMyPropertyPage72
-  RightBorder,           // CMyPropertyPage82
-  BottomBorder,          // CMyPropertyPage92
-  TopBorder,             // CMyPropertyPage14
-  Caption,               // CMyPropertyPage24
-  TextSettings,          // CMyPropertyPage34
-  Import,                // CMyPropertyPage44
+  Image,
+  Glyph,
+  Text,
+  Animation,
+  ExtraSettings,
+  Painting,
+  Settings,
+  Help,
+  Position,
+  ContentSettings,
+  Buttons,
+  ButtonImage,
+  Actions,
+  ButtonPosition,
+  Visibility,
+  MouseoverGlow,
+  CaptionTextSettings,
+  CaptionClickSettings,
+  FrameImages,
+  ShapeImages,
+  FrameIndexes,
+  SizingMargins,
+  LeftBorder,
+  RightBorder,
+  BottomBorder,
+  TopBorder,
+  Caption,
+  TextSettings,
+  Import,
 };
 
 // The tab text of a page ("Image", "Extra settings", ...).
 const char* PageCaption(PageKind kind);
-// The page class that edits it ("CMyPropertyPage1", ...).
-const char* PageClassName(PageKind kind);
 
 // Everything the routing depends on, read once per sheet.
 struct RoutingFacts {

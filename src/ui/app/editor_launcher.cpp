@@ -8,14 +8,14 @@
 #include "core/platform/settings.h"
 #include "core/skin/skin_package.h"
 #include "core/skin/skin_session.h"
-#include "ui/app/edit_uis_dialog.h"
+#include "ui/app/frames_editor_dialog.h"
 #include "ui/app/message_prompt.h"
 #include "ui/colours/edit_colours_dialog.h"
 #include "ui/colours/edit_fonts_dialog.h"
-#include "ui/editor/edit_generic.h"
-#include "ui/import/animation_compress_dialog.h"
+#include "ui/editor/section_editor_window.h"
+#include "ui/import/zor_builder_dialog.h"
 #include "ui/import/import_dialog.h"
-#include "ui/strip/cut_from_dialog.h"
+#include "ui/strip/cut_tool_dialog.h"
 #include "ui/strip/frame_builder_dialog.h"
 
 namespace tessera::ui {
@@ -33,50 +33,65 @@ std::string entryName(const std::string& entryText) { return entryText.substr(0,
 
 }  // namespace
 
-const char* EditorClassForEntry(const std::string& entryText) {
+EntryEditor EditorForEntry(const std::string& entryText) {
   switch (entryText.empty() ? '\0' : entryText.back()) {
-    case '4': return "CEditUIS";
-    case '3': return "CFindPart";
-    case '2': return "CAnimChange";
-    case '6': return "CTextures";
-    case '7': return "CUIS0";
-    default: return "CEditGeneric";
+    case '4': return EntryEditor::FramesForm;
+    case '3': return EntryEditor::Wallpapers;
+    case '2': return EntryEditor::ShellAnimation;
+    case '6': return EntryEditor::Textures;
+    case '7': return EntryEditor::FramelessFrames;
+    default: return EntryEditor::Section;
   }
 }
 
+namespace {
+
+// What the placeholder message calls an editor that is not built yet.
+QString plainName(EntryEditor editor) {
+  switch (editor) {
+    case EntryEditor::Wallpapers: return QStringLiteral("wallpaper management");
+    case EntryEditor::ShellAnimation: return QStringLiteral("shell animation");
+    case EntryEditor::Textures: return QStringLiteral("start menu and taskbar texture");
+    case EntryEditor::FramelessFrames: return QStringLiteral("frameless window frame");
+    default: return {};
+  }
+}
+
+}  // namespace
+
 void OpenEntryEditor(QWidget* parent, int category, const std::string& entryText) {
-  const std::string editor = EditorClassForEntry(entryText);
-  if (editor == "CEditUIS") {
-    CEditUIS dialog(parent);
+  const EntryEditor editor = EditorForEntry(entryText);
+  if (editor == EntryEditor::FramesForm) {
+    FramesEditorDialog dialog(parent);
     dialog.exec();
-  } else if (editor == "CEditGeneric") {
+  } else if (editor == EntryEditor::Section) {
     OpenSectionEditor(parent, category, entryName(entryText));
   } else {
-    announce(parent, QString::fromStdString(editor), FromSkinText(entryText));
+    announce(parent, plainName(editor), FromSkinText(entryText));
   }
 }
 
 void OpenSectionEditor(QWidget* parent, int, const std::string& section) {
-  CEditGeneric editor(section, parent);
+  SectionEditorWindow editor(section, parent);
   if (ReadSettingInt(settings::WasMaxEdit) == 1) editor.setWindowState(Qt::WindowMaximized);
   editor.exec();
 }
 
 void OpenHowDoI(QWidget* parent) { announce(parent, QStringLiteral("\"How do I\"")); }
 void OpenColoursEditor(QWidget* parent) {
-  CEditColours dialog(parent);
+  EditColoursDialog dialog(parent);
   dialog.exec();
 }
 void OpenFontsEditor(QWidget* parent) {
-  CEditFonts dialog(parent);
+  EditFontsDialog dialog(parent);
   dialog.exec();
 }
 void OpenFrameBuilder(QWidget* parent, const std::string& currentSection) {
-  CFrameBuilder builder(currentSection, parent);
+  FrameBuilderDialog builder(currentSection, parent);
   builder.exec();
 }
 void OpenCutTool(QWidget* parent) {
-  CCutFrom tool(parent);
+  CutToolDialog tool(parent);
   tool.setWindowState(Qt::WindowMaximized);
   tool.exec();
 }
@@ -85,7 +100,7 @@ std::string OpenImportDialog(QWidget* parent, ImportMode mode, const std::string
   return ImportImage(parent, mode, sourcePath, currentFile);
 }
 void OpenZorBuilder(QWidget* parent) {
-  CAnimationCompress dialog(parent);
+  ZorBuilderDialog dialog(parent);
   dialog.exec();
 }
 

@@ -10,17 +10,17 @@ namespace tessera::ui {
 
 // Opens the editor for an entry of the entry list.
 void OpenEntryEditor(QWidget* parent, int category, const std::string& entryText);
-// The section editor (CEditGeneric) on a section.
+// The section editor (SectionEditorWindow) on a section.
 void OpenSectionEditor(QWidget* parent, int category, const std::string& section);
 void OpenHowDoI(QWidget* parent);
 void OpenColoursEditor(QWidget* parent);
 void OpenFontsEditor(QWidget* parent);
-// The frame builder (CFrameBuilder) on the builder path; with a section, on that section's frame
+// The frame builder (FrameBuilderDialog) on the builder path; with a section, on that section's frame
 // count and state names. Afterwards the builder path names the saved file.
 void OpenFrameBuilder(QWidget* parent, const std::string& currentSection = {});
-// The cut tool (CCutFrom), maximised.
+// The cut tool (CutToolDialog), maximised.
 void OpenCutTool(QWidget* parent);
-// The import dialog (CImportFil) in its full or frame-builder mode for an image slot whose value
+// The import dialog (ImportDialog) in its full or frame-builder mode for an image slot whose value
 // is `currentFile`, starting at `sourcePath`. Returns the new slot value; empty = cancelled.
 std::string OpenImportDialog(QWidget* parent, ImportMode mode, const std::string& currentFile,
                              const std::string& sourcePath);
@@ -28,7 +28,8 @@ void OpenZorBuilder(QWidget* parent);
 // "Make VLA package" with a progress bar and a message when it finishes or fails.
 void MakePackageWithProgress(QWidget* parent);
 
-// The dialog class an entry's type code opens ("CEditGeneric", "CEditUIS", ...).
-const char* EditorClassForEntry(const std::string& entryText);
+// The editor an entry's type code opens.
+enum class EntryEditor { Section, FramesForm, Wallpapers, ShellAnimation, Textures, FramelessFrames };
+EntryEditor EditorForEntry(const std::string& entryText);
 
 }  // namespace tessera::ui

@@ -7,7 +7,7 @@
 #include "core/platform/environment.h"
 #include "core/platform/prompt.h"
 #include "ui/app/message_prompt.h"
-#include "ui/app/tessera_dlg.h"
+#include "ui/app/main_window.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -24,7 +24,7 @@ int main(int argc, char** argv) {
 
   tessera::ui::MessageBoxPrompt prompt;
   tessera::InstallPrompt(&prompt);
-  tessera::ui::CTesseraDlg window(tessera::CommandLinePath(argc, argv));
+  tessera::ui::MainWindow window(tessera::CommandLinePath(argc, argv));
   prompt.setOwner(&window);
   QTimer::singleShot(0, &window, [&window] { window.finishStartup(); });
   // For the start-up benchmark: end as soon as the window is up.

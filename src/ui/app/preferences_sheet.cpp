@@ -40,7 +40,7 @@ QCheckBox* immediateCheck(const QString& text, const SettingKey& key, QWidget* p
 
 }  // namespace
 
-CPreferencesSheet::CPreferencesSheet(QWidget* parent) : QDialog(parent) {
+PreferencesSheet::PreferencesSheet(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Tessera Preferences"));
   auto* layout = new QVBoxLayout(this);
   pages_ = new QTabWidget(this);
@@ -59,7 +59,7 @@ CPreferencesSheet::CPreferencesSheet(QWidget* parent) : QDialog(parent) {
   layout->addWidget(buttons);
 }
 
-QWidget* CPreferencesSheet::buildExperiencePage() {
+QWidget* PreferencesSheet::buildExperiencePage() {
   auto* page = new QWidget(this);
   auto* layout = new QVBoxLayout(page);
   auto* intro = new QLabel(QStringLiteral("Tessera can hide advanced options to simplify the user interface"), page);
@@ -78,7 +78,7 @@ QWidget* CPreferencesSheet::buildExperiencePage() {
   return page;
 }
 
-QWidget* CPreferencesSheet::buildEditModePage() {
+QWidget* PreferencesSheet::buildEditModePage() {
   auto* page = new QWidget(this);
   auto* layout = new QVBoxLayout(page);
   layout->addWidget(new QLabel(QStringLiteral("Select the edit window mode :"), page));
@@ -95,7 +95,7 @@ QWidget* CPreferencesSheet::buildEditModePage() {
   return page;
 }
 
-QWidget* CPreferencesSheet::buildAdvancedPage() {
+QWidget* PreferencesSheet::buildAdvancedPage() {
   auto* page = new QWidget(this);
   auto* layout = new QGridLayout(page);
   int row = 0;
@@ -125,7 +125,7 @@ QWidget* CPreferencesSheet::buildAdvancedPage() {
   layout->addWidget(editVerb_, row, 1);
   auto* pick = new QPushButton(QStringLiteral("Pick custom app..."), page);
   pick->setObjectName(QStringLiteral("pickCustomApp"));
-  connect(pick, &QPushButton::clicked, this, &CPreferencesSheet::pickCustomApp);
+  connect(pick, &QPushButton::clicked, this, &PreferencesSheet::pickCustomApp);
   layout->addWidget(pick, row++, 2);
 
   layout->addWidget(new QLabel(QStringLiteral("Operating system to target :"), page), row, 0);
@@ -152,19 +152,19 @@ QWidget* CPreferencesSheet::buildAdvancedPage() {
   return page;
 }
 
-void CPreferencesSheet::pickCustomApp() {
+void PreferencesSheet::pickCustomApp() {
   const QString program = QFileDialog::getOpenFileName(this, QStringLiteral("Select Application..."), QString(),
                                                        QStringLiteral("Applications (*.exe);;All files (*)"));
   if (!program.isEmpty()) chooseCustomApp(program);
 }
 
-void CPreferencesSheet::chooseCustomApp(const QString& program) {
+void PreferencesSheet::chooseCustomApp(const QString& program) {
   editVerb_->setCurrentIndex(editVerb_->findText(QStringLiteral("Custom")));
   customApp_ = program;
   WriteSetting(settings::EditApp, program.toStdString());
 }
 
-void CPreferencesSheet::applyPages() {
+void PreferencesSheet::applyPages() {
   WriteSetting(settings::UIMode, experienced_->isChecked() ? "1" : "0");
   WriteSetting(settings::UIMode2, "0");
   if (editVerb_->currentIndex() >= 0) WriteSetting(settings::EditVerb, editVerb_->currentText().toStdString());

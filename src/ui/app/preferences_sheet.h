@@ -11,10 +11,10 @@ class QTabWidget;
 
 namespace tessera::ui {
 
-class CPreferencesSheet : public QDialog {
+class PreferencesSheet : public QDialog {
   Q_OBJECT
  public:
-  explicit CPreferencesSheet(QWidget* parent = nullptr);
+  explicit PreferencesSheet(QWidget* parent = nullptr);
 
   // Writes what the pages keep until the sheet closes (as the "Close" button does).
   void applyPages();

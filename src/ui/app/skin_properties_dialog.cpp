@@ -40,7 +40,7 @@ const QStringList& SkinCategories() {
   return categories;
 }
 
-CSkinProperties::CSkinProperties(QWidget* parent) : QDialog(parent) {
+SkinPropertiesDialog::SkinPropertiesDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Set Skin Properties"));
   auto* form = new QFormLayout(this);
   auto line = [this](const char* key, const char* def, const char* objectName) {
@@ -82,7 +82,7 @@ CSkinProperties::CSkinProperties(QWidget* parent) : QDialog(parent) {
   form->addRow(buttons);
 }
 
-void CSkinProperties::save() {
+void SkinPropertiesDialog::save() {
   const std::string& file = Session().mainFile;
   WriteSkinString(kSection, "SkinName", toSkinText(name_->text()), file);
   WriteSkinString(kSection, "SkinAuthor", toSkinText(author_->text()), file);
@@ -94,7 +94,7 @@ void CSkinProperties::save() {
   WriteSkinString(kSection, "Category", toSkinText(category_->currentText()), file);
 }
 
-void CSkinProperties::done(int result) {
+void SkinPropertiesDialog::done(int result) {
   Session().modified = 1;
   QDialog::done(result);
 }

@@ -8,10 +8,10 @@ class QPlainTextEdit;
 
 namespace tessera::ui {
 
-class CSkinProperties : public QDialog {
+class SkinPropertiesDialog : public QDialog {
   Q_OBJECT
  public:
-  explicit CSkinProperties(QWidget* parent = nullptr);
+  explicit SkinPropertiesDialog(QWidget* parent = nullptr);
   // "Save": writes the seven keys through the section store.
   void save();
 

@@ -42,19 +42,19 @@ QFont sampleFont(const QString& family, int pixels, int weight = 400) {
 
 }  // namespace
 
-QStringList CChangeFonts::SizeList(bool negative) {
+QStringList ChangeFontDialog::SizeList(bool negative) {
   QStringList sizes;
   for (const int size : kSizes) sizes << QString::number(negative ? -size : size);
   return sizes;
 }
 
-CChangeFonts::CChangeFonts(int itemData, QWidget* parent) : QDialog(parent), itemData_(itemData) {
+ChangeFontDialog::ChangeFontDialog(int itemData, QWidget* parent) : QDialog(parent), itemData_(itemData) {
   setWindowTitle(QStringLiteral("Change font"));
   buildLayout();
   load();
 }
 
-void CChangeFonts::buildLayout() {
+void ChangeFontDialog::buildLayout() {
   auto* intro = new QLabel(QStringLiteral("You can adjust the font settings using the options below"));
   faceList_ = new QListWidget;
   faceList_->setUniformItemSizes(true);
@@ -110,7 +110,7 @@ void CChangeFonts::buildLayout() {
   layout->addWidget(buttons);
   resize(640, 420);
 
-  connect(faceList_, &QListWidget::currentRowChanged, this, &CChangeFonts::faceChanged);
+  connect(faceList_, &QListWidget::currentRowChanged, this, &ChangeFontDialog::faceChanged);
   connect(shadowButton, &QPushButton::clicked, this, [this] {
     if (const auto chosen = CurrentColourChooser()(this, shadowSwatch_->colour())) shadowSwatch_->setColour(*chosen);
   });
@@ -128,7 +128,7 @@ void CChangeFonts::buildLayout() {
 }
 
 // Weight and size entries are drawn in the chosen face.
-void CChangeFonts::faceChanged() {
+void ChangeFontDialog::faceChanged() {
   const QListWidgetItem* face = faceList_->currentItem();
   if (face == nullptr) return;
   for (int i = 0; i < weightList_->count(); ++i)
@@ -138,7 +138,7 @@ void CChangeFonts::faceChanged() {
                           Qt::FontRole);
 }
 
-void CChangeFonts::load() {
+void ChangeFontDialog::load() {
   const FontSettings s = ReadFontSettings(itemData_, Session().mainFile);
   const QString face = FromSkinText(s.fontName);
   for (int i = 0; i < faceList_->count(); ++i) {
@@ -161,7 +161,7 @@ void CChangeFonts::load() {
   rotate_->setChecked(s.rotated);
 }
 
-void CChangeFonts::save() {
+void ChangeFontDialog::save() {
   FontSettings s;
   if (const QListWidgetItem* face = faceList_->currentItem()) s.fontName = ToSkinText(face->text());
   s.heightText = ToSkinText(sizeBox_->currentText().trimmed());

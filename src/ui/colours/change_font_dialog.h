@@ -13,12 +13,12 @@ namespace tessera::ui {
 
 class ColourSwatch;
 
-class CChangeFonts final : public QDialog {
+class ChangeFontDialog final : public QDialog {
   Q_OBJECT
 
  public:
   // `itemData`: a preset number, or 100 + a system font number.
-  explicit CChangeFonts(int itemData, QWidget* parent = nullptr);
+  explicit ChangeFontDialog(int itemData, QWidget* parent = nullptr);
 
   QListWidget* faceList() const { return faceList_; }
   QComboBox* sizeBox() const { return sizeBox_; }

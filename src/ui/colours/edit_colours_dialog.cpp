@@ -39,16 +39,16 @@ QListWidgetItem* colourItem(const QString& text, int number, ColorRef colour, co
 
 }  // namespace
 
-CEditColours::CEditColours(QWidget* parent) : QDialog(parent) {
+EditColoursDialog::EditColoursDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Edit Colours"));
   buildLayout();
   usedByTimer_.setSingleShot(true);
   usedByTimer_.setInterval(75);
-  connect(&usedByTimer_, &QTimer::timeout, this, &CEditColours::fillUsedBy);
+  connect(&usedByTimer_, &QTimer::timeout, this, &EditColoursDialog::fillUsedBy);
   setMode(Presets);
 }
 
-void CEditColours::buildLayout() {
+void EditColoursDialog::buildLayout() {
   auto* intro = new QLabel(
       QStringLiteral("Pick a colour from below.  To change system colours pick that option from the drop down below."));
   intro->setWordWrap(true);
@@ -113,29 +113,29 @@ void CEditColours::buildLayout() {
   layout->addLayout(buttons);
   resize(720, 520);
 
-  connect(modeList_, &QComboBox::currentIndexChanged, this, &CEditColours::setMode);
-  connect(colourList_, &QListWidget::currentRowChanged, this, &CEditColours::rowSelected);
-  connect(changeButton_, &QPushButton::clicked, this, &CEditColours::changeColour);
-  connect(picker_, &ScreenPickIcon::colourPicked, this, &CEditColours::pickedColour);
-  connect(nameEdit_, &QLineEdit::textEdited, this, &CEditColours::nameEdited);
-  connect(nameEdit_, &QLineEdit::editingFinished, this, &CEditColours::fillList);
-  connect(addButton_, &QPushButton::clicked, this, &CEditColours::addPreset);
-  connect(importButton_, &QPushButton::clicked, this, &CEditColours::importSystemColours);
-  connect(partColoursButton_, &QPushButton::clicked, this, &CEditColours::openPartColours);
+  connect(modeList_, &QComboBox::currentIndexChanged, this, &EditColoursDialog::setMode);
+  connect(colourList_, &QListWidget::currentRowChanged, this, &EditColoursDialog::rowSelected);
+  connect(changeButton_, &QPushButton::clicked, this, &EditColoursDialog::changeColour);
+  connect(picker_, &ScreenPickIcon::colourPicked, this, &EditColoursDialog::pickedColour);
+  connect(nameEdit_, &QLineEdit::textEdited, this, &EditColoursDialog::nameEdited);
+  connect(nameEdit_, &QLineEdit::editingFinished, this, &EditColoursDialog::fillList);
+  connect(addButton_, &QPushButton::clicked, this, &EditColoursDialog::addPreset);
+  connect(importButton_, &QPushButton::clicked, this, &EditColoursDialog::importSystemColours);
+  connect(partColoursButton_, &QPushButton::clicked, this, &EditColoursDialog::openPartColours);
   // Applying commits the skin (asking first), so it runs once this click has been handled.
   connect(applyButton, &QPushButton::clicked, this,
           [this] { QMetaObject::invokeMethod(this, [] { ApplySkin(); }, Qt::QueuedConnection); });
   connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-int CEditColours::mode() const { return modeList_->currentIndex() == SystemColours ? SystemColours : Presets; }
+int EditColoursDialog::mode() const { return modeList_->currentIndex() == SystemColours ? SystemColours : Presets; }
 
-int CEditColours::selectedNumber() const {
+int EditColoursDialog::selectedNumber() const {
   const QListWidgetItem* item = colourList_->currentItem();
   return item ? item->data(kColourNumberRole).toInt() : -1;
 }
 
-void CEditColours::setMode(int) {
+void EditColoursDialog::setMode(int) {
   const bool presets = mode() == Presets;
   nameEdit_->setEnabled(presets);
   colourSample_->setVisible(presets);
@@ -150,7 +150,7 @@ void CEditColours::setMode(int) {
   fillList();
 }
 
-void CEditColours::fillList() {
+void EditColoursDialog::fillList() {
   const int previous = colourList_->currentRow();
   const QSignalBlocker blocker(colourList_);
   colourList_->clear();
@@ -172,7 +172,7 @@ void CEditColours::fillList() {
   sampleWindow_->update();
 }
 
-void CEditColours::rowSelected() {
+void EditColoursDialog::rowSelected() {
   const QListWidgetItem* item = colourList_->currentItem();
   QPalette palette = colourSample_->palette();
   palette.setColor(QPalette::Window, item ? ColourToQt(item->data(kColourValueRole).toUInt()) : QColor(Qt::transparent));
@@ -196,7 +196,7 @@ void CEditColours::rowSelected() {
   }
 }
 
-void CEditColours::fillUsedBy() {
+void EditColoursDialog::fillUsedBy() {
   usedByTimer_.stop();
   usedByList_->clear();
   const int number = selectedNumber();
@@ -204,11 +204,11 @@ void CEditColours::fillUsedBy() {
   for (const std::string& section : SectionsUsing(number, kTextColourKeys)) usedByList_->addItem(FromSkinText(section));
 }
 
-void CEditColours::flushUsedBy() {
+void EditColoursDialog::flushUsedBy() {
   if (usedByTimer_.isActive()) fillUsedBy();
 }
 
-void CEditColours::changeColour() {
+void EditColoursDialog::changeColour() {
   const QListWidgetItem* item = colourList_->currentItem();
   if (item == nullptr) return;
   const ColorRef current = mode() == Presets
@@ -217,7 +217,7 @@ void CEditColours::changeColour() {
   if (const auto chosen = CurrentColourChooser()(this, current)) storeColour(*chosen);
 }
 
-void CEditColours::pickedColour(unsigned int colour) {
+void EditColoursDialog::pickedColour(unsigned int colour) {
   if (colourList_->currentItem() == nullptr) return;
   if (CurrentPrompt().askYesNo("Do you want to replace this colour with the colour you just picked?",
                                "Replace colour?") != PromptAnswer::Yes)
@@ -225,7 +225,7 @@ void CEditColours::pickedColour(unsigned int colour) {
   storeColour(colour);
 }
 
-void CEditColours::storeColour(unsigned int colour) {
+void EditColoursDialog::storeColour(unsigned int colour) {
   const QListWidgetItem* item = colourList_->currentItem();
   if (item == nullptr) return;
   if (mode() == Presets) {
@@ -236,14 +236,14 @@ void CEditColours::storeColour(unsigned int colour) {
   fillList();
 }
 
-void CEditColours::nameEdited(const QString& text) {
+void EditColoursDialog::nameEdited(const QString& text) {
   if (mode() != Presets) return;
   const int number = selectedNumber();
   if (number < 0) return;
   WritePresetName(number, ToSkinText(text), mainFile());
 }
 
-void CEditColours::addPreset() {
+void EditColoursDialog::addPreset() {
   if (mode() != Presets) return;
   const int count = colourList_->count();
   const int last = count == 0 ? -1 : colourList_->item(count - 1)->data(kColourNumberRole).toInt();
@@ -254,7 +254,7 @@ void CEditColours::addPreset() {
   colourList_->setCurrentRow(colourList_->count() - 1);
 }
 
-void CEditColours::importSystemColours() {
+void EditColoursDialog::importSystemColours() {
   if (CurrentPrompt().askYesNo(
           "Are you sure you want to replace the skin system colours with the currently applied system colours?",
           "Import system colours?") != PromptAnswer::Yes)
@@ -263,9 +263,9 @@ void CEditColours::importSystemColours() {
   fillList();
 }
 
-void CEditColours::openPartColours() {
+void EditColoursDialog::openPartColours() {
   QMessageBox::information(this, QStringLiteral("Quillmont Tessera"),
-                           QStringLiteral("The Vista / 7 part colours editor (CVistaColours) opens here."));
+                           QStringLiteral("The Vista / 7 part colours editor opens here."));
 }
 
 }  // namespace tessera::ui

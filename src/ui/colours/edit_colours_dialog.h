@@ -16,13 +16,13 @@ namespace tessera::ui {
 class ScreenPickIcon;
 class SystemColourSample;
 
-class CEditColours final : public QDialog {
+class EditColoursDialog final : public QDialog {
   Q_OBJECT
 
  public:
   enum Mode { Presets = 0, SystemColours = 1 };
 
-  explicit CEditColours(QWidget* parent = nullptr);
+  explicit EditColoursDialog(QWidget* parent = nullptr);
 
   QComboBox* modeList() const { return modeList_; }
   QListWidget* colourList() const { return colourList_; }

@@ -36,12 +36,12 @@ constexpr int kOsDefault = -1;
 
 }  // namespace
 
-CEditFonts::CEditFonts(QWidget* parent, int startRow) : QDialog(parent) {
+EditFontsDialog::EditFontsDialog(QWidget* parent, int startRow) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Edit Fonts"));
   buildLayout();
   usedByTimer_.setSingleShot(true);
   usedByTimer_.setInterval(75);
-  connect(&usedByTimer_, &QTimer::timeout, this, &CEditFonts::fillUsedBy);
+  connect(&usedByTimer_, &QTimer::timeout, this, &EditFontsDialog::fillUsedBy);
   const FontPreviewColours colours = ReadFontPreviewColours();
   preview_->setColours(colours.fore, colours.back);
   textSwatch_->setColour(colours.fore);
@@ -50,7 +50,7 @@ CEditFonts::CEditFonts(QWidget* parent, int startRow) : QDialog(parent) {
   if (startRow > 0 && startRow < fontList_->count()) fontList_->setCurrentRow(startRow);
 }
 
-void CEditFonts::buildLayout() {
+void EditFontsDialog::buildLayout() {
   auto* intro = new QLabel(
       QStringLiteral("Pick a font from below.  To change system fonts pick that option from the dropdown below."));
   intro->setWordWrap(true);
@@ -121,23 +121,23 @@ void CEditFonts::buildLayout() {
   layout->addLayout(buttons);
   resize(760, 520);
 
-  connect(modeList_, &QComboBox::currentIndexChanged, this, &CEditFonts::setMode);
-  connect(fontList_, &QListWidget::currentRowChanged, this, &CEditFonts::rowSelected);
-  connect(nameEdit_, &QLineEdit::textEdited, this, &CEditFonts::nameEdited);
-  connect(nameEdit_, &QLineEdit::editingFinished, this, &CEditFonts::fillList);
-  connect(changeButton, &QPushButton::clicked, this, &CEditFonts::changeFont);
-  connect(addButton, &QPushButton::clicked, this, &CEditFonts::addFont);
+  connect(modeList_, &QComboBox::currentIndexChanged, this, &EditFontsDialog::setMode);
+  connect(fontList_, &QListWidget::currentRowChanged, this, &EditFontsDialog::rowSelected);
+  connect(nameEdit_, &QLineEdit::textEdited, this, &EditFontsDialog::nameEdited);
+  connect(nameEdit_, &QLineEdit::editingFinished, this, &EditFontsDialog::fillList);
+  connect(changeButton, &QPushButton::clicked, this, &EditFontsDialog::changeFont);
+  connect(addButton, &QPushButton::clicked, this, &EditFontsDialog::addFont);
   connect(textSwatch_, &ColourSwatch::colourChosen, this,
           [this](unsigned int colour) { preview_->setColours(colour, preview_->backColour()); });
   connect(backSwatch_, &ColourSwatch::colourChosen, this,
           [this](unsigned int colour) { preview_->setColours(preview_->foreColour(), colour); });
   connect(includedButton, &QPushButton::clicked, this, [this] {
     QMessageBox::information(this, QStringLiteral("Quillmont Tessera"),
-                             QStringLiteral("The included fonts dialog (CIncludeFonts) opens here."));
+                             QStringLiteral("The included fonts dialog opens here."));
   });
   connect(partFontsButton, &QPushButton::clicked, this, [this] {
     QMessageBox::information(this, QStringLiteral("Quillmont Tessera"),
-                             QStringLiteral("The Vista / 7 part fonts editor (CVistaFonts) opens here."));
+                             QStringLiteral("The Vista / 7 part fonts editor opens here."));
   });
   // Applying commits the skin (asking first), so it runs once this click has been handled.
   connect(applyButton, &QPushButton::clicked, this,
@@ -145,14 +145,14 @@ void CEditFonts::buildLayout() {
   connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-int CEditFonts::mode() const { return modeList_->currentIndex() == SystemFonts ? SystemFonts : Presets; }
+int EditFontsDialog::mode() const { return modeList_->currentIndex() == SystemFonts ? SystemFonts : Presets; }
 
-int CEditFonts::selectedItemData() const {
+int EditFontsDialog::selectedItemData() const {
   const QListWidgetItem* item = fontList_->currentItem();
   return item ? item->data(kFontItemRole).toInt() : -1;
 }
 
-void CEditFonts::setMode(int) {
+void EditFontsDialog::setMode(int) {
   const bool presets = mode() == Presets;
   usedByLabel_->setVisible(presets);
   usedByList_->setVisible(presets);
@@ -162,7 +162,7 @@ void CEditFonts::setMode(int) {
   if (!presets) fillRoleLists();
 }
 
-void CEditFonts::fillList() {
+void EditFontsDialog::fillList() {
   const int previous = fontList_->currentRow();
   const QSignalBlocker blocker(fontList_);
   fontList_->clear();
@@ -178,7 +178,7 @@ void CEditFonts::fillList() {
   rowSelected();
 }
 
-void CEditFonts::fillRoleLists() {
+void EditFontsDialog::fillRoleLists() {
   const std::vector<FontRow> fonts = ListSystemFonts(mainFile(), kRoleSystemFontCount);
   for (std::size_t i = 0; i < roleLists_.size(); ++i) {
     QComboBox* list = roleLists_[i];
@@ -193,14 +193,14 @@ void CEditFonts::fillRoleLists() {
   }
 }
 
-void CEditFonts::roleChosen(int role, int entry) {
+void EditFontsDialog::roleChosen(int role, int entry) {
   QComboBox* list = roleList(role);
   const int number = list->itemData(entry).toInt();
   WriteFontRole(kSystemFontRoles[static_cast<std::size_t>(role)],
                 entry <= 0 || number < 0 ? std::nullopt : std::optional<int>(number), mainFile());
 }
 
-void CEditFonts::rowSelected() {
+void EditFontsDialog::rowSelected() {
   const QListWidgetItem* item = fontList_->currentItem();
   nameEdit_->setText(item ? item->text() : QString());
   preview_->setFont(item ? item->data(kFontItemRole).toInt() : -1);
@@ -211,7 +211,7 @@ void CEditFonts::rowSelected() {
   }
 }
 
-void CEditFonts::fillUsedBy() {
+void EditFontsDialog::fillUsedBy() {
   usedByTimer_.stop();
   usedByList_->clear();
   const int itemData = selectedItemData();
@@ -219,17 +219,17 @@ void CEditFonts::fillUsedBy() {
   for (const std::string& section : SectionsUsing(itemData, kTextFontKeys)) usedByList_->addItem(FromSkinText(section));
 }
 
-void CEditFonts::flushUsedBy() {
+void EditFontsDialog::flushUsedBy() {
   if (usedByTimer_.isActive()) fillUsedBy();
 }
 
-void CEditFonts::nameEdited(const QString& text) {
+void EditFontsDialog::nameEdited(const QString& text) {
   const int itemData = selectedItemData();
   if (itemData < 0) return;
   WriteFontName(itemData, ToSkinText(text), mainFile());
 }
 
-void CEditFonts::addFont() {
+void EditFontsDialog::addFont() {
   const int count = fontList_->count();
   const std::optional<int> last =
       count == 0 ? std::nullopt : std::optional<int>(fontList_->item(count - 1)->data(kFontItemRole).toInt());
@@ -249,10 +249,10 @@ void CEditFonts::addFont() {
   }
 }
 
-void CEditFonts::changeFont() {
+void EditFontsDialog::changeFont() {
   const int itemData = selectedItemData();
   if (itemData < 0) return;
-  CChangeFonts dialog(itemData, this);
+  ChangeFontDialog dialog(itemData, this);
   dialog.exec();
   RefreshPreview();
   fillList();

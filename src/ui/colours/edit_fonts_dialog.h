@@ -16,13 +16,13 @@ namespace tessera::ui {
 class ColourSwatch;
 class FontPreview;
 
-class CEditFonts final : public QDialog {
+class EditFontsDialog final : public QDialog {
   Q_OBJECT
 
  public:
   enum Mode { Presets = 0, SystemFonts = 1 };
 
-  explicit CEditFonts(QWidget* parent = nullptr, int startRow = 0);
+  explicit EditFontsDialog(QWidget* parent = nullptr, int startRow = 0);
 
   QComboBox* modeList() const { return modeList_; }
   QListWidget* fontList() const { return fontList_; }

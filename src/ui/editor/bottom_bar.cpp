@@ -12,25 +12,25 @@ constexpr int kCaptionPadding = 12;
 constexpr int kBarHeight = 26;
 }  // namespace
 
-CBottomBar::CBottomBar(QWidget* parent) : QWidget(parent), grip_(new QSizeGrip(this)) {
+BottomBar::BottomBar(QWidget* parent) : QWidget(parent), grip_(new QSizeGrip(this)) {
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   grip_->resize(kGripSize, kGripSize);
 }
 
-void CBottomBar::setCaptions(const QStringList& captions) {
+void BottomBar::setCaptions(const QStringList& captions) {
   captions_ = captions;
   if (selected_ >= captions_.size()) selected_ = -1;
   update();
 }
 
-void CBottomBar::setSelected(int index) {
+void BottomBar::setSelected(int index) {
   selected_ = index;
   update();
 }
 
-QSize CBottomBar::sizeHint() const { return {200, kBarHeight}; }
+QSize BottomBar::sizeHint() const { return {200, kBarHeight}; }
 
-QRect CBottomBar::captionRect(int index) const {
+QRect BottomBar::captionRect(int index) const {
   int x = 4;
   const QFontMetrics metrics(font());
   for (int i = 0; i < captions_.size(); ++i) {
@@ -41,7 +41,7 @@ QRect CBottomBar::captionRect(int index) const {
   return {};
 }
 
-void CBottomBar::paintEvent(QPaintEvent*) {
+void BottomBar::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), palette().window().color().darker(108));
   painter.setPen(palette().mid().color());
@@ -61,7 +61,7 @@ void CBottomBar::paintEvent(QPaintEvent*) {
   }
 }
 
-void CBottomBar::mousePressEvent(QMouseEvent* event) {
+void BottomBar::mousePressEvent(QMouseEvent* event) {
   for (int i = 0; i < captions_.size(); ++i) {
     if (captionRect(i).contains(event->position().toPoint())) {
       setSelected(i);
@@ -71,6 +71,6 @@ void CBottomBar::mousePressEvent(QMouseEvent* event) {
   }
 }
 
-void CBottomBar::resizeEvent(QResizeEvent*) { grip_->move(width() - kGripSize, height() - kGripSize); }
+void BottomBar::resizeEvent(QResizeEvent*) { grip_->move(width() - kGripSize, height() - kGripSize); }
 
 }  // namespace tessera::ui

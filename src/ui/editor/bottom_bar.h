@@ -9,10 +9,10 @@ class QSizeGrip;
 
 namespace tessera::ui {
 
-class CBottomBar : public QWidget {
+class BottomBar : public QWidget {
   Q_OBJECT
  public:
-  explicit CBottomBar(QWidget* parent = nullptr);
+  explicit BottomBar(QWidget* parent = nullptr);
 
   void setCaptions(const QStringList& captions);
   QStringList captions() const { return captions_; }

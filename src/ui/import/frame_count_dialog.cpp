@@ -9,7 +9,7 @@
 
 namespace tessera::ui {
 
-CFrameCount::CFrameCount(QWidget* parent) : QDialog(parent) {
+FrameCountDialog::FrameCountDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("How many frames?"));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new QLabel(QStringLiteral("How many frames does the animation have?"), this));
@@ -23,6 +23,6 @@ CFrameCount::CFrameCount(QWidget* parent) : QDialog(parent) {
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-int CFrameCount::frames() const { return numberBox_->value(); }
+int FrameCountDialog::frames() const { return numberBox_->value(); }
 
 }  // namespace tessera::ui

@@ -6,10 +6,10 @@ class QSpinBox;
 
 namespace tessera::ui {
 
-class CFrameCount : public QDialog {
+class FrameCountDialog : public QDialog {
   Q_OBJECT
  public:
-  explicit CFrameCount(QWidget* parent = nullptr);
+  explicit FrameCountDialog(QWidget* parent = nullptr);
   int frames() const;
   QSpinBox* numberBox() const { return numberBox_; }
 

@@ -39,14 +39,14 @@ void showImportFailure(QWidget* parent, const char* text) {
 
 }  // namespace
 
-CImportFil::CImportFil(QWidget* parent, ImportMode mode, const std::string& initialPath,
+ImportDialog::ImportDialog(QWidget* parent, ImportMode mode, const std::string& initialPath,
                        const std::string& trackingSection)
     : QDialog(parent), state_(OpenImport(mode, initialPath, trackingSection)) {
   setWindowTitle(QStringLiteral("Import File"));
   buildLayout();
 }
 
-void CImportFil::buildLayout() {
+void ImportDialog::buildLayout() {
   auto* layout = new QVBoxLayout(this);
   auto* heading = new QLabel(QStringLiteral("Import File"), this);
   QFont big = heading->font();
@@ -98,17 +98,17 @@ void CImportFil::buildLayout() {
   closing->addWidget(cancelButton_);
   layout->addLayout(closing);
 
-  connect(browse, &QPushButton::clicked, this, &CImportFil::pickFile);
-  connect(sample, &QPushButton::clicked, this, &CImportFil::pickSample);
+  connect(browse, &QPushButton::clicked, this, &ImportDialog::pickFile);
+  connect(sample, &QPushButton::clicked, this, &ImportDialog::pickSample);
   connect(createButton_, &QPushButton::clicked, this, [this] { runFrameBuilder({}); });
   connect(modifyButton_, &QPushButton::clicked, this, [this] { runFrameBuilder(state_.path); });
-  connect(pathBox_, &QPlainTextEdit::textChanged, this, &CImportFil::pathTyped);
+  connect(pathBox_, &QPlainTextEdit::textChanged, this, &ImportDialog::pathTyped);
   connect(reimportBox_, &QCheckBox::toggled, this, [this](bool on) { state_.reimport = on; });
-  connect(okButton_, &QPushButton::clicked, this, &CImportFil::okClicked);
+  connect(okButton_, &QPushButton::clicked, this, &ImportDialog::okClicked);
   connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-std::string CImportFil::run() {
+std::string ImportDialog::run() {
   result_.clear();
   switch (state_.mode) {
     case ImportMode::Quick:
@@ -126,7 +126,7 @@ std::string CImportFil::run() {
   return result_;
 }
 
-void CImportFil::pickFile() {
+void ImportDialog::pickFile() {
   const QString picked = PickPreviewFile(
       isVisible() ? this : parentWidget(),
       {QStringLiteral("Select image to import..."),
@@ -135,7 +135,7 @@ void CImportFil::pickFile() {
   if (!picked.isEmpty()) choosePath(picked.toStdString());
 }
 
-void CImportFil::pickSample() {
+void ImportDialog::pickSample() {
   const std::string samples = paths::join(paths::join(GetSkinsFolder(), "Tessera7"), "Sample");
   const QString picked =
       PickPreviewFile(this, {QStringLiteral("Select image to import..."),
@@ -144,14 +144,14 @@ void CImportFil::pickSample() {
   if (!picked.isEmpty()) choosePath(picked.toStdString());
 }
 
-void CImportFil::runFrameBuilder(const std::string& startPath) {
+void ImportDialog::runFrameBuilder(const std::string& startPath) {
   BuilderPath() = startPath;
   OpenFrameBuilder(isVisible() ? this : parentWidget());
   // An unsaved builder leaves the path it was given, which is then imported again.
   if (!BuilderPath().empty()) choosePath(BuilderPath());
 }
 
-void CImportFil::choosePath(const std::string& path) {
+void ImportDialog::choosePath(const std::string& path) {
   SetImportPath(state_, path);
   {
     const QSignalBlocker quiet(pathBox_);
@@ -160,12 +160,12 @@ void CImportFil::choosePath(const std::string& path) {
   preview_->setPath(path);
 }
 
-void CImportFil::pathTyped() {
+void ImportDialog::pathTyped() {
   SetImportPath(state_, pathBox_->toPlainText().trimmed().toStdString());
   preview_->setPath(state_.path);
 }
 
-bool CImportFil::acceptImport(bool showMessages) {
+bool ImportDialog::acceptImport(bool showMessages) {
   const ImportResult outcome = AcceptImport(state_);
   switch (outcome.outcome) {
     case ImportOutcome::Imported:
@@ -183,7 +183,7 @@ bool CImportFil::acceptImport(bool showMessages) {
   return false;
 }
 
-void CImportFil::okClicked() {
+void ImportDialog::okClicked() {
   if (!state_.chosen) {
     reject();
     return;
@@ -194,7 +194,7 @@ void CImportFil::okClicked() {
 
 std::string ImportImage(QWidget* parent, ImportMode mode, const std::string& initialPath,
                         const std::string& trackingSection) {
-  CImportFil dialog(parent, mode, initialPath, trackingSection);
+  ImportDialog dialog(parent, mode, initialPath, trackingSection);
   return dialog.run();
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The import dialog (CImportFil): brings an outside picture into the skin folder as TGA or BMP,
+// The import dialog (ImportDialog): brings an outside picture into the skin folder as TGA or BMP,
 // or copies a ZOR animation, and remembers the source for re-importing. Runs shown (full
 // dialog), or hidden as a quick import or around the frame builder.
 #include <QDialog>
@@ -15,10 +15,10 @@ namespace tessera::ui {
 
 class ImportPreview;
 
-class CImportFil : public QDialog {
+class ImportDialog : public QDialog {
   Q_OBJECT
  public:
-  CImportFil(QWidget* parent, ImportMode mode, const std::string& initialPath, const std::string& trackingSection);
+  ImportDialog(QWidget* parent, ImportMode mode, const std::string& initialPath, const std::string& trackingSection);
 
   // Runs the dialog in its mode; the new slot value, empty when nothing was imported.
   std::string run();

@@ -25,7 +25,7 @@ QPixmap pixmapOf(const ImageBuffer& image) {
 
 }  // namespace
 
-CPreviewFileDlg::CPreviewFileDlg(QWidget* parent, const PreviewFileRequest& request)
+PreviewFileDialog::PreviewFileDialog(QWidget* parent, const PreviewFileRequest& request)
     : QFileDialog(parent, request.title) {
   // Qt's own dialog, so that the preview can sit inside it and tests can drive it.
   setOption(QFileDialog::DontUseNativeDialog);
@@ -40,10 +40,10 @@ CPreviewFileDlg::CPreviewFileDlg(QWidget* parent, const PreviewFileRequest& requ
   preview_->setFixedSize(kPreviewSide, kPreviewSide);
   preview_->setAlignment(Qt::AlignCenter);
   if (auto* grid = qobject_cast<QGridLayout*>(layout())) grid->addWidget(preview_, 0, grid->columnCount(), grid->rowCount(), 1);
-  connect(this, &QFileDialog::currentChanged, this, &CPreviewFileDlg::showPreview);
+  connect(this, &QFileDialog::currentChanged, this, &PreviewFileDialog::showPreview);
 }
 
-void CPreviewFileDlg::showPreview(const QString& path) {
+void PreviewFileDialog::showPreview(const QString& path) {
   const auto image = LoadImageFile(path.toStdString());
   if (!image) {
     preview_->clear();
@@ -54,7 +54,7 @@ void CPreviewFileDlg::showPreview(const QString& path) {
 }
 
 QString PickPreviewFile(QWidget* parent, const PreviewFileRequest& request) {
-  CPreviewFileDlg dialog(parent, request);
+  PreviewFileDialog dialog(parent, request);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().constFirst();
 }

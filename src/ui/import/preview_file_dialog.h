@@ -16,10 +16,10 @@ struct PreviewFileRequest {
   QString initialName;  // a pattern or a file name
 };
 
-class CPreviewFileDlg : public QFileDialog {
+class PreviewFileDialog : public QFileDialog {
   Q_OBJECT
  public:
-  CPreviewFileDlg(QWidget* parent, const PreviewFileRequest& request);
+  PreviewFileDialog(QWidget* parent, const PreviewFileRequest& request);
 
  private:
   void showPreview(const QString& path);

@@ -27,7 +27,7 @@ QSlider* slider(int maximum, int tickInterval, QWidget* parent) {
 
 }  // namespace
 
-CMyPropertyPage4::CMyPropertyPage4(SectionEditorContext& editor, QWidget* parent)
+AnimationPage::AnimationPage(SectionEditorContext& editor, QWidget* parent)
     : PropertyPage(editor, QStringLiteral("Animation"), parent) {
   using namespace animation_keys;
   auto* layout = new QVBoxLayout(this);
@@ -81,17 +81,17 @@ CMyPropertyPage4::CMyPropertyPage4(SectionEditorContext& editor, QWidget* parent
   layout->addStretch(1);
 
   refresh_ = RefreshTimer::forAnimationPage(this);
-  connect(rateSlider_, &QSlider::valueChanged, this, &CMyPropertyPage4::rateMoved);
+  connect(rateSlider_, &QSlider::valueChanged, this, &AnimationPage::rateMoved);
   connect(delaySlider_, &QSlider::valueChanged, this, [this] {
     delayChanged();
     if (loaded_) refresh_->start();
   });
   connect(randomBox_, &QCheckBox::toggled, this, [this] { delayChanged(); });
-  connect(tryButton_, &QPushButton::clicked, this, &CMyPropertyPage4::tryIt);
+  connect(tryButton_, &QPushButton::clicked, this, &AnimationPage::tryIt);
   load();
 }
 
-QSpinBox* CMyPropertyPage4::frameBox(const char* key) {
+QSpinBox* AnimationPage::frameBox(const char* key) {
   auto* box = new QSpinBox(this);
   box->setRange(0, kMaxAnimationFrame);
   connect(box, &QSpinBox::valueChanged, this, [this, key](int frame) {
@@ -100,7 +100,7 @@ QSpinBox* CMyPropertyPage4::frameBox(const char* key) {
   return box;
 }
 
-QCheckBox* CMyPropertyPage4::flagBox(const QString& text, const char* key) {
+QCheckBox* AnimationPage::flagBox(const QString& text, const char* key) {
   auto* box = new QCheckBox(text, this);
   connect(box, &QCheckBox::toggled, this, [this, key](bool on) {
     if (loaded_) WriteAnimationFlag(currentSection(), key, on);
@@ -108,7 +108,7 @@ QCheckBox* CMyPropertyPage4::flagBox(const QString& text, const char* key) {
   return box;
 }
 
-void CMyPropertyPage4::load() {
+void AnimationPage::load() {
   loaded_ = false;
   const AnimationSettings s = ReadAnimationSettings(currentSection());
   rateSlider_->setValue(s.rate);
@@ -128,24 +128,24 @@ void CMyPropertyPage4::load() {
   loaded_ = true;
 }
 
-void CMyPropertyPage4::rateMoved(int rate) {
+void AnimationPage::rateMoved(int rate) {
   rateLabel_->setText(QString::fromStdString(AnimationRateLabel(rate)));
   if (!loaded_) return;
   WriteAnimationRate(currentSection(), rate);
   refresh_->start();
 }
 
-void CMyPropertyPage4::delayChanged() {
+void AnimationPage::delayChanged() {
   const int delay = delaySlider_->value();
   const bool random = randomBox_->isChecked();
   delayLabel_->setText(QString::fromStdString(LoopDelayLabel(delay, random)));
   if (loaded_) WriteLoopBackDelay(currentSection(), delay, random);
 }
 
-void CMyPropertyPage4::tryIt() {
+void AnimationPage::tryIt() {
   RefreshPreview();
   if (QWidget* window = editor().editorWindow()) window->activateWindow();
-  CTestAnimation dialog(currentSection(), currentTopLevelSection(), editor().editorWindow());
+  AnimationTestDialog dialog(currentSection(), currentTopLevelSection(), editor().editorWindow());
   dialog.exec();
 }
 

@@ -13,10 +13,10 @@ namespace tessera::ui {
 
 class RefreshTimer;
 
-class CMyPropertyPage4 : public PropertyPage {
+class AnimationPage : public PropertyPage {
   Q_OBJECT
  public:
-  explicit CMyPropertyPage4(SectionEditorContext& editor, QWidget* parent = nullptr);
+  explicit AnimationPage(SectionEditorContext& editor, QWidget* parent = nullptr);
 
   QSlider* rateSlider() const { return rateSlider_; }
   QLabel* rateLabel() const { return rateLabel_; }

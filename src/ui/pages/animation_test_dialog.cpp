@@ -87,7 +87,7 @@ void AnimatedSectionView::advance() {
   update();
 }
 
-CTestAnimation::CTestAnimation(const std::string& section, const std::string& topLevelSection, QWidget* parent)
+AnimationTestDialog::AnimationTestDialog(const std::string& section, const std::string& topLevelSection, QWidget* parent)
     : QDialog(parent) {
   setWindowTitle(QStringLiteral("Test animation"));
   ReloadSectionPreview(section, topLevelSection);

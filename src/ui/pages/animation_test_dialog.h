@@ -42,10 +42,10 @@ class AnimatedSectionView : public QWidget {
   QSize sizeAtDrag_;
 };
 
-class CTestAnimation : public QDialog {
+class AnimationTestDialog : public QDialog {
   Q_OBJECT
  public:
-  CTestAnimation(const std::string& section, const std::string& topLevelSection, QWidget* parent = nullptr);
+  AnimationTestDialog(const std::string& section, const std::string& topLevelSection, QWidget* parent = nullptr);
 
   AnimatedSectionView* view() const { return view_; }
   QPushButton* closeButton() const { return closeButton_; }

@@ -49,31 +49,31 @@ class BorderPage : public PropertyPage {
   RefreshTimer* refresh_ = nullptr;
 };
 
-class CMyPropertyPage72 : public BorderPage {
+class LeftBorderPage : public BorderPage {
   Q_OBJECT
  public:
-  explicit CMyPropertyPage72(SectionEditorContext& editor, QWidget* parent = nullptr)
+  explicit LeftBorderPage(SectionEditorContext& editor, QWidget* parent = nullptr)
       : BorderPage(BorderSide::Left, editor, parent) {}
 };
 
-class CMyPropertyPage82 : public BorderPage {
+class RightBorderPage : public BorderPage {
   Q_OBJECT
  public:
-  explicit CMyPropertyPage82(SectionEditorContext& editor, QWidget* parent = nullptr)
+  explicit RightBorderPage(SectionEditorContext& editor, QWidget* parent = nullptr)
       : BorderPage(BorderSide::Right, editor, parent) {}
 };
 
-class CMyPropertyPage92 : public BorderPage {
+class BottomBorderPage : public BorderPage {
   Q_OBJECT
  public:
-  explicit CMyPropertyPage92(SectionEditorContext& editor, QWidget* parent = nullptr)
+  explicit BottomBorderPage(SectionEditorContext& editor, QWidget* parent = nullptr)
       : BorderPage(BorderSide::Bottom, editor, parent) {}
 };
 
-class CMyPropertyPage14 : public BorderPage {
+class TopBorderPage : public BorderPage {
   Q_OBJECT
  public:
-  explicit CMyPropertyPage14(SectionEditorContext& editor, QWidget* parent = nullptr)
+  explicit TopBorderPage(SectionEditorContext& editor, QWidget* parent = nullptr)
       : BorderPage(BorderSide::Top, editor, parent) {}
 };
 

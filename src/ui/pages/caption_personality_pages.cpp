@@ -39,7 +39,7 @@ constexpr std::array<const RgbKeys*, 3> kColourKeys = {&kShadowColourKeys, &kAct
 
 }  // namespace
 
-CMyPropertyPage24::CMyPropertyPage24(SectionEditorContext& editor, QWidget* parent)
+CaptionPage::CaptionPage(SectionEditorContext& editor, QWidget* parent)
     : PropertyPage(editor, QStringLiteral("Caption"), parent) {
   refresh_ = RefreshTimer::forImagePage(this, editor, [this] { return loaded_; });
   auto* layout = new QVBoxLayout(this);
@@ -58,7 +58,7 @@ CMyPropertyPage24::CMyPropertyPage24(SectionEditorContext& editor, QWidget* pare
   loaded_ = true;
 }
 
-CMyPropertyPage34::CMyPropertyPage34(SectionEditorContext& editor, QWidget* parent)
+TextSettingsPage::TextSettingsPage(SectionEditorContext& editor, QWidget* parent)
     : PropertyPage(editor, QStringLiteral("Text settings"), parent) {
   refresh_ = RefreshTimer::forImagePage(this, editor, [this] { return loaded_; });
   auto* layout = new QVBoxLayout(this);
@@ -68,7 +68,7 @@ CMyPropertyPage34::CMyPropertyPage34(SectionEditorContext& editor, QWidget* pare
   loaded_ = true;
 }
 
-QWidget* CMyPropertyPage34::buildShadow() {
+QWidget* TextSettingsPage::buildShadow() {
   auto* box = new QWidget(this);
   auto* form = new QFormLayout(box);
   auto* modes = new QHBoxLayout;
@@ -122,7 +122,7 @@ QWidget* CMyPropertyPage34::buildShadow() {
   return box;
 }
 
-QWidget* CMyPropertyPage34::buildCaptionText() {
+QWidget* TextSettingsPage::buildCaptionText() {
   auto* box = new QWidget(this);
   auto* form = new QFormLayout(box);
   front_ = textBox(kFrontString);
@@ -132,12 +132,12 @@ QWidget* CMyPropertyPage34::buildCaptionText() {
   form->addRow(colourRow(kActiveColour, "Active caption text colour :"));
   form->addRow(colourRow(kInactiveColour, "Inactive caption text colour :"));
   fontButton_ = new QPushButton(QStringLiteral("Change caption font..."), box);
-  connect(fontButton_, &QPushButton::clicked, this, &CMyPropertyPage34::chooseFont);
+  connect(fontButton_, &QPushButton::clicked, this, &TextSettingsPage::chooseFont);
   form->addRow(fontButton_);
   return box;
 }
 
-QWidget* CMyPropertyPage34::colourRow(CaptionColour which, const char* label) {
+QWidget* TextSettingsPage::colourRow(CaptionColour which, const char* label) {
   auto* row = new QWidget(this);
   auto* layout = new QHBoxLayout(row);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -156,7 +156,7 @@ QWidget* CMyPropertyPage34::colourRow(CaptionColour which, const char* label) {
   return row;
 }
 
-QLineEdit* CMyPropertyPage34::textBox(const char* key) {
+QLineEdit* TextSettingsPage::textBox(const char* key) {
   auto* edit = new QLineEdit(FromSkinText(ReadSkinString(caption_sections::kPersonality, key, "", Session().mainFile)), this);
   connect(edit, &QLineEdit::textEdited, this, [this, key](const QString& text) {
     if (!loaded_) return;
@@ -166,13 +166,13 @@ QLineEdit* CMyPropertyPage34::textBox(const char* key) {
   return edit;
 }
 
-void CMyPropertyPage34::showColour(CaptionColour which) {
+void TextSettingsPage::showColour(CaptionColour which) {
   QPalette palette = swatches_[which]->palette();
   palette.setColor(QPalette::Window, ReadRgbKeys(*kColourKeys[which]));
   swatches_[which]->setPalette(palette);
 }
 
-void CMyPropertyPage34::chooseColour(CaptionColour which) {
+void TextSettingsPage::chooseColour(CaptionColour which) {
   const std::optional<QColor> chosen = TextColourChooser()(ReadRgbKeys(*kColourKeys[which]), editor().editorWindow());
   if (!chosen) return;
   WriteRgbKeys(*kColourKeys[which], *chosen);
@@ -180,7 +180,7 @@ void CMyPropertyPage34::chooseColour(CaptionColour which) {
   refresh_->start();
 }
 
-void CMyPropertyPage34::chooseFont() {
+void TextSettingsPage::chooseFont() {
   const std::optional<QFont> chosen =
       TextFontChooser()(FontFromStored(ReadStoredFont(caption_sections::kFonts)), editor().editorWindow());
   if (!chosen) return;

@@ -18,10 +18,10 @@ namespace tessera::ui {
 class CaptionMarginsPanel;
 class RefreshTimer;
 
-class CMyPropertyPage24 : public PropertyPage {
+class CaptionPage : public PropertyPage {
   Q_OBJECT
  public:
-  explicit CMyPropertyPage24(SectionEditorContext& editor, QWidget* parent = nullptr);
+  explicit CaptionPage(SectionEditorContext& editor, QWidget* parent = nullptr);
 
   CaptionMarginsPanel* margins() const { return margins_; }
   QCheckBox* onBottomBox() const { return onBottom_; }
@@ -34,12 +34,12 @@ class CMyPropertyPage24 : public PropertyPage {
   RefreshTimer* refresh_ = nullptr;
 };
 
-class CMyPropertyPage34 : public PropertyPage {
+class TextSettingsPage : public PropertyPage {
   Q_OBJECT
  public:
   enum CaptionColour { kShadowColour = 0, kActiveColour, kInactiveColour };
 
-  explicit CMyPropertyPage34(SectionEditorContext& editor, QWidget* parent = nullptr);
+  explicit TextSettingsPage(SectionEditorContext& editor, QWidget* parent = nullptr);
 
   QRadioButton* shadowModeButton(int mode) const { return shadowMode_[static_cast<std::size_t>(mode)]; }
   QCheckBox* noInactiveShadowBox() const { return noInactiveShadow_; }

@@ -15,7 +15,7 @@
 
 namespace tessera::ui {
 
-CMyPropertyPage13::CMyPropertyPage13(SectionEditorContext& editor, QWidget* parent)
+CaptionTextSettingsPage::CaptionTextSettingsPage(SectionEditorContext& editor, QWidget* parent)
     : PropertyPage(editor, QStringLiteral("Caption text settings"), parent) {
   refresh_ = RefreshTimer::forImagePage(this, editor, [this] { return loaded_; });
   auto* layout = new QVBoxLayout(this);
@@ -30,13 +30,13 @@ CMyPropertyPage13::CMyPropertyPage13(SectionEditorContext& editor, QWidget* pare
   fonts->addRow(QStringLiteral("Inactive font effect :"), inactiveFont_);
   layout->addLayout(fonts);
   fontButton_ = new QPushButton(QStringLiteral("Change font used..."), this);
-  connect(fontButton_, &QPushButton::clicked, this, &CMyPropertyPage13::chooseFont);
+  connect(fontButton_, &QPushButton::clicked, this, &CaptionTextSettingsPage::chooseFont);
   layout->addWidget(fontButton_);
   layout->addStretch(1);
   loaded_ = true;
 }
 
-SkinPresetList* CMyPropertyPage13::fontObjectList(const char* key) {
+SkinPresetList* CaptionTextSettingsPage::fontObjectList(const char* key) {
   auto* list = new SkinPresetList(SkinPresetList::Kind::Fonts, editor().editorWindow(), this);
   selectFontObject(list, key);
   connect(list, &SkinPresetList::rowChosen, this, [this, list, key](int row) {
@@ -52,13 +52,13 @@ SkinPresetList* CMyPropertyPage13::fontObjectList(const char* key) {
   return list;
 }
 
-void CMyPropertyPage13::selectFontObject(SkinPresetList* list, const char* key) {
+void CaptionTextSettingsPage::selectFontObject(SkinPresetList* list, const char* key) {
   const QSignalBlocker blocker(list->list());
   const int stored = ReadCaptionInt(caption_sections::kCaption, key, 0);
   list->list()->setCurrentIndex(FontObjectRow(list->numbers(), stored));
 }
 
-void CMyPropertyPage13::chooseFont() {
+void CaptionTextSettingsPage::chooseFont() {
   const std::optional<QFont> chosen =
       TextFontChooser()(FontFromStored(ReadStoredFont(caption_sections::kCaption)), editor().editorWindow());
   if (!chosen) return;
@@ -66,7 +66,7 @@ void CMyPropertyPage13::chooseFont() {
   refresh_->start();
 }
 
-CMyPropertyPage23::CMyPropertyPage23(SectionEditorContext& editor, QWidget* parent)
+CaptionClickSettingsPage::CaptionClickSettingsPage(SectionEditorContext& editor, QWidget* parent)
     : PropertyPage(editor, QStringLiteral("Caption click settings"), parent) {
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(
@@ -80,7 +80,7 @@ CMyPropertyPage23::CMyPropertyPage23(SectionEditorContext& editor, QWidget* pare
   loaded_ = true;
 }
 
-QComboBox* CMyPropertyPage23::actionList(const char* key) {
+QComboBox* CaptionClickSettingsPage::actionList(const char* key) {
   auto* list = new QComboBox(this);
   for (const char* action : kCaptionClickActions) list->addItem(QString::fromLatin1(action));
   list->setCurrentIndex(ReadClickActionEntry(key));

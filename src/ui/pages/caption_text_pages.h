@@ -12,10 +12,10 @@ class CaptionMarginsPanel;
 class RefreshTimer;
 class SkinPresetList;
 
-class CMyPropertyPage13 : public PropertyPage {
+class CaptionTextSettingsPage : public PropertyPage {
   Q_OBJECT
  public:
-  explicit CMyPropertyPage13(SectionEditorContext& editor, QWidget* parent = nullptr);
+  explicit CaptionTextSettingsPage(SectionEditorContext& editor, QWidget* parent = nullptr);
 
   bool isLoaded() const { return loaded_; }
   CaptionMarginsPanel* margins() const { return margins_; }
@@ -37,10 +37,10 @@ class CMyPropertyPage13 : public PropertyPage {
   RefreshTimer* refresh_ = nullptr;
 };
 
-class CMyPropertyPage23 : public PropertyPage {
+class CaptionClickSettingsPage : public PropertyPage {
   Q_OBJECT
  public:
-  explicit CMyPropertyPage23(SectionEditorContext& editor, QWidget* parent = nullptr);
+  explicit CaptionClickSettingsPage(SectionEditorContext& editor, QWidget* parent = nullptr);
 
   QComboBox* doubleClickList() const { return doubleClick_; }
   QComboBox* rightClickList() const { return rightClick_; }

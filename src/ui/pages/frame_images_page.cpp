@@ -119,10 +119,10 @@ void FrameImagePairPage::edited() {
   if (loaded_) refresh_->start();
 }
 
-CMyPropertyPage33::CMyPropertyPage33(SectionEditorContext& editor, QWidget* parent)
+FrameImagesPage::FrameImagesPage(SectionEditorContext& editor, QWidget* parent)
     : FrameImagePairPage(kFrameImages, editor, parent) {}
 
-CMyPropertyPage43::CMyPropertyPage43(SectionEditorContext& editor, QWidget* parent)
+ShapeImagesPage::ShapeImagesPage(SectionEditorContext& editor, QWidget* parent)
     : FrameImagePairPage(kShapeImages, editor, parent) {}
 
 }  // namespace tessera::ui

@@ -59,17 +59,17 @@ class FrameImagePairPage : public PropertyPage {
 };
 
 // "Frame images": "HorzFrame", "VertFrame" and "FrameCount".
-class CMyPropertyPage33 : public FrameImagePairPage {
+class FrameImagesPage : public FrameImagePairPage {
   Q_OBJECT
  public:
-  explicit CMyPropertyPage33(SectionEditorContext& editor, QWidget* parent = nullptr);
+  explicit FrameImagesPage(SectionEditorContext& editor, QWidget* parent = nullptr);
 };
 
 // "Shape images": "ShapeLeftImage", "ShapeRightImage" and "ShapeFrameCount".
-class CMyPropertyPage43 : public FrameImagePairPage {
+class ShapeImagesPage : public FrameImagePairPage {
   Q_OBJECT
  public:
-  explicit CMyPropertyPage43(SectionEditorContext& editor, QWidget* parent = nullptr);
+  explicit ShapeImagesPage(SectionEditorContext& editor, QWidget* parent = nullptr);
 };
 
 }  // namespace tessera::ui

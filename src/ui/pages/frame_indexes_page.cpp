@@ -14,7 +14,7 @@ namespace {
 const char* const kStateCaptions[3] = {"Active", "Inactive", "Disabled"};
 }  // namespace
 
-CMyPropertyPage53::CMyPropertyPage53(SectionEditorContext& editor, QWidget* parent)
+FrameIndexesPage::FrameIndexesPage(SectionEditorContext& editor, QWidget* parent)
     : PropertyPage(editor, QStringLiteral("Frame indexes"), parent) {
   refresh_ = RefreshTimer::forImagePage(this, editor, [this] { return loaded_; });
 
@@ -43,7 +43,7 @@ CMyPropertyPage53::CMyPropertyPage53(SectionEditorContext& editor, QWidget* pare
   load();
 }
 
-QComboBox* CMyPropertyPage53::makeList(const char* key) {
+QComboBox* FrameIndexesPage::makeList(const char* key) {
   auto* list = new QComboBox(this);
   connect(list, &QComboBox::currentIndexChanged, this, [this, key](int index) {
     if (!loaded_ || index < 0) return;
@@ -53,12 +53,12 @@ QComboBox* CMyPropertyPage53::makeList(const char* key) {
   return list;
 }
 
-void CMyPropertyPage53::showEvent(QShowEvent* event) {
+void FrameIndexesPage::showEvent(QShowEvent* event) {
   PropertyPage::showEvent(event);
   load();
 }
 
-void CMyPropertyPage53::load() {
+void FrameIndexesPage::load() {
   loaded_ = false;
   const int frames = ReadFrameImageCount(currentSection(), kFrameCountKey);
   const int shapes = ReadFrameImageCount(currentSection(), kShapeFrameCountKey);
@@ -69,7 +69,7 @@ void CMyPropertyPage53::load() {
   loaded_ = true;
 }
 
-void CMyPropertyPage53::loadRow(const ListRow& lists, const std::array<const char*, 3>& keys, bool shape, int count) {
+void FrameIndexesPage::loadRow(const ListRow& lists, const std::array<const char*, 3>& keys, bool shape, int count) {
   QStringList numbers;
   for (int n = 1; n <= count; ++n) numbers << QString::number(n);
   for (QComboBox* list : lists) {

@@ -12,10 +12,10 @@ namespace tessera::ui {
 
 class RefreshTimer;
 
-class CMyPropertyPage53 : public PropertyPage {
+class FrameIndexesPage : public PropertyPage {
   Q_OBJECT
  public:
-  explicit CMyPropertyPage53(SectionEditorContext& editor, QWidget* parent = nullptr);
+  explicit FrameIndexesPage(SectionEditorContext& editor, QWidget* parent = nullptr);
 
   bool isLoaded() const { return loaded_; }
   // row: "Sizable windows :", "Non sizable windows :", "MDI child windows :"; state: active,

@@ -11,7 +11,7 @@
 
 namespace tessera::ui {
 
-CMyPropertyPage62::CMyPropertyPage62(SectionEditorContext& editor, QWidget* parent)
+SizingMarginsPage::SizingMarginsPage(SectionEditorContext& editor, QWidget* parent)
     : PropertyPage(editor, QStringLiteral("Sizing margins"), parent) {
   refresh_ = RefreshTimer::forImagePage(this, editor, [this] { return loaded_; });
 
@@ -44,7 +44,7 @@ CMyPropertyPage62::CMyPropertyPage62(SectionEditorContext& editor, QWidget* pare
   loaded_ = true;
 }
 
-QSpinBox* CMyPropertyPage62::marginBox(const char* key) {
+QSpinBox* SizingMarginsPage::marginBox(const char* key) {
   auto* box = new QSpinBox(this);
   box->setRange(0, kMaxBorderMargin);
   box->setValue(ReadBorderMargin(kBordersSection, key));

@@ -12,10 +12,10 @@ namespace tessera::ui {
 
 class RefreshTimer;
 
-class CMyPropertyPage62 : public PropertyPage {
+class SizingMarginsPage : public PropertyPage {
   Q_OBJECT
  public:
-  explicit CMyPropertyPage62(SectionEditorContext& editor, QWidget* parent = nullptr);
+  explicit SizingMarginsPage(SectionEditorContext& editor, QWidget* parent = nullptr);
 
   bool isLoaded() const { return loaded_; }
   // Borders in the order left, right, top, bottom.

@@ -9,14 +9,14 @@ namespace tessera::ui {
 
 PropertyPage* CreateFramePage(PageKind kind, SectionEditorContext& editor, QWidget* parent) {
   switch (kind) {
-    case PageKind::FrameImages: return new CMyPropertyPage33(editor, parent);
-    case PageKind::ShapeImages: return new CMyPropertyPage43(editor, parent);
-    case PageKind::FrameIndexes: return new CMyPropertyPage53(editor, parent);
-    case PageKind::SizingMargins: return new CMyPropertyPage62(editor, parent);
-    case PageKind::LeftBorder: return new CMyPropertyPage72(editor, parent);
-    case PageKind::RightBorder: return new CMyPropertyPage82(editor, parent);
-    case PageKind::BottomBorder: return new CMyPropertyPage92(editor, parent);
-    case PageKind::TopBorder: return new CMyPropertyPage14(editor, parent);
+    case PageKind::FrameImages: return new FrameImagesPage(editor, parent);
+    case PageKind::ShapeImages: return new ShapeImagesPage(editor, parent);
+    case PageKind::FrameIndexes: return new FrameIndexesPage(editor, parent);
+    case PageKind::SizingMargins: return new SizingMarginsPage(editor, parent);
+    case PageKind::LeftBorder: return new LeftBorderPage(editor, parent);
+    case PageKind::RightBorder: return new RightBorderPage(editor, parent);
+    case PageKind::BottomBorder: return new BottomBorderPage(editor, parent);
+    case PageKind::TopBorder: return new TopBorderPage(editor, parent);
     default: return nullptr;
   }
 }

@@ -18,7 +18,7 @@ namespace {
 constexpr int kMaxGlyphNumber = 255;
 }  // namespace
 
-CMyPropertyPage2::CMyPropertyPage2(SectionEditorContext& editor, QWidget* parent)
+GlyphPage::GlyphPage(SectionEditorContext& editor, QWidget* parent)
     : PropertyPage(editor, QStringLiteral("Glyph"), parent) {
   refresh_ = RefreshTimer::forImagePage(this, editor, [this] { return loaded_; }, [this] { panel_->repaintPreview(); });
 
@@ -88,7 +88,7 @@ CMyPropertyPage2::CMyPropertyPage2(SectionEditorContext& editor, QWidget* parent
   loaded_ = true;
 }
 
-QComboBox* CMyPropertyPage2::optionBox(const char* key, const QStringList& options) {
+QComboBox* GlyphPage::optionBox(const char* key, const QStringList& options) {
   auto* box = new QComboBox(this);
   box->addItems(options);
   const int value = ReadGlyphValue(currentSection(), key);
@@ -101,7 +101,7 @@ QComboBox* CMyPropertyPage2::optionBox(const char* key, const QStringList& optio
   return box;
 }
 
-QSpinBox* CMyPropertyPage2::numberBox(const char* key) {
+QSpinBox* GlyphPage::numberBox(const char* key) {
   auto* box = new QSpinBox(this);
   box->setRange(0, kMaxGlyphNumber);
   box->setValue(ReadGlyphValue(currentSection(), key));

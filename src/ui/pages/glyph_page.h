@@ -12,10 +12,10 @@ class ImageSlotPanel;
 class NoteBox;
 class RefreshTimer;
 
-class CMyPropertyPage2 : public PropertyPage {
+class GlyphPage : public PropertyPage {
   Q_OBJECT
  public:
-  explicit CMyPropertyPage2(SectionEditorContext& editor, QWidget* parent = nullptr);
+  explicit GlyphPage(SectionEditorContext& editor, QWidget* parent = nullptr);
 
   bool isLoaded() const { return loaded_; }
 

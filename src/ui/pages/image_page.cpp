@@ -24,7 +24,7 @@ constexpr int kMaxFrameCount = 255;
 QString defaultText(int count) { return QStringLiteral("Default (%1)").arg(count); }
 }  // namespace
 
-CMyPropertyPage1::CMyPropertyPage1(SectionEditorContext& editor, QWidget* parent)
+ImagePage::ImagePage(SectionEditorContext& editor, QWidget* parent)
     : PropertyPage(editor, QStringLiteral("Image"), parent) {
   topLevel_ = currentTopLevelSection();
   if (topLevel_.empty()) topLevel_ = currentSection();
@@ -64,13 +64,13 @@ CMyPropertyPage1::CMyPropertyPage1(SectionEditorContext& editor, QWidget* parent
   refresh_ = RefreshTimer::forImagePage(this, editor, [this] { return loaded_; }, [this] { panel_->repaintPreview(); });
   panel_->setFrameCountSource([this] { return frameCount_->value(); });
 
-  connect(panel_, &ImageSlotPanel::fileChosen, this, &CMyPropertyPage1::chooseFile);
+  connect(panel_, &ImageSlotPanel::fileChosen, this, &ImagePage::chooseFile);
   connect(panel_, &ImageSlotPanel::slotWrittenByCommand, this, [this] {
     if (!loaded_) return;
     writeTransparency();
     edited();
   });
-  connect(panel_, &ImageSlotPanel::fileRewritten, this, &CMyPropertyPage1::edited);
+  connect(panel_, &ImageSlotPanel::fileRewritten, this, &ImagePage::edited);
   connect(transparency_, &QCheckBox::toggled, this, [this] {
     if (!loaded_) return;
     writeTransparency();
@@ -105,7 +105,7 @@ CMyPropertyPage1::CMyPropertyPage1(SectionEditorContext& editor, QWidget* parent
   QTimer::singleShot(kReloadDelayMs, this, [this] { load(); });
 }
 
-void CMyPropertyPage1::load() {
+void ImagePage::load() {
   loaded_ = false;
   layout_ = ReadImagePageLayout(currentSection(), topLevel_);
   applyVisibility();
@@ -124,7 +124,7 @@ void CMyPropertyPage1::load() {
   panel_->repaintPreview();
 }
 
-void CMyPropertyPage1::applyVisibility() {
+void ImagePage::applyVisibility() {
   const bool beginner = ReadSettingInt(settings::UIMode) == 0;
   const bool alphaHidden = layout_.hideTransparency || layout_.hidePerPixel;
   transparency_->setVisible(!layout_.hideTransparency);
@@ -136,14 +136,14 @@ void CMyPropertyPage1::applyVisibility() {
   }
 }
 
-void CMyPropertyPage1::chooseFile(const std::string& value) {
+void ImagePage::chooseFile(const std::string& value) {
   if (!loaded_) return;
   WriteImageSlot(currentSection(), value);
   writeTransparency();
   edited();
 }
 
-void CMyPropertyPage1::writeTransparency() {
+void ImagePage::writeTransparency() {
   const bool enabled = WriteTransparency(currentSection(), transparency_->isChecked());
   premultiplied_->setEnabled(enabled);
   if (!enabled) {
@@ -152,6 +152,6 @@ void CMyPropertyPage1::writeTransparency() {
   }
 }
 
-void CMyPropertyPage1::edited() { refresh_->start(); }
+void ImagePage::edited() { refresh_->start(); }
 
 }  // namespace tessera::ui

@@ -15,13 +15,13 @@ class ImageSlotPanel;
 class NoteBox;
 class RefreshTimer;
 
-class CMyPropertyPage1 : public PropertyPage {
+class ImagePage : public PropertyPage {
   Q_OBJECT
  public:
   // The page loads again once the sheet has settled, 50 ms after it was created.
   static constexpr int kReloadDelayMs = 50;
 
-  explicit CMyPropertyPage1(SectionEditorContext& editor, QWidget* parent = nullptr);
+  explicit ImagePage(SectionEditorContext& editor, QWidget* parent = nullptr);
 
   bool isLoaded() const { return loaded_; }
   void load();

@@ -8,9 +8,9 @@ namespace tessera::ui {
 
 PropertyPage* CreateImageSlotPage(PageKind kind, SectionEditorContext& editor, QWidget* parent) {
   switch (kind) {
-    case PageKind::Image: return new CMyPropertyPage1(editor, parent);
-    case PageKind::Glyph: return new CMyPropertyPage2(editor, parent);
-    case PageKind::Settings: return new CMyPropertyPage8(editor, parent);
+    case PageKind::Image: return new ImagePage(editor, parent);
+    case PageKind::Glyph: return new GlyphPage(editor, parent);
+    case PageKind::Settings: return new SettingsPage(editor, parent);
     default: return nullptr;
   }
 }

@@ -24,8 +24,8 @@ namespace tessera::ui {
 
 namespace {
 
-CMyPropertyPage6::MarginsEditorLauncher& marginsEditorLauncher() {
-  static CMyPropertyPage6::MarginsEditorLauncher launcher;
+PaintingPage::MarginsEditorLauncher& marginsEditorLauncher() {
+  static PaintingPage::MarginsEditorLauncher launcher;
   return launcher;
 }
 
@@ -54,11 +54,11 @@ const QColor& edgeColour(int edge) {
 
 }  // namespace
 
-void CMyPropertyPage6::setMarginsEditorLauncher(MarginsEditorLauncher launcher) {
+void PaintingPage::setMarginsEditorLauncher(MarginsEditorLauncher launcher) {
   marginsEditorLauncher() = std::move(launcher);
 }
 
-CMyPropertyPage6::CMyPropertyPage6(SectionEditorContext& editor, QWidget* parent)
+PaintingPage::PaintingPage(SectionEditorContext& editor, QWidget* parent)
     : PropertyPage(editor, QStringLiteral("Painting"), parent) {
   auto* layout = new QHBoxLayout(this);
   layout->addWidget(buildPaintingControls());
@@ -67,7 +67,7 @@ CMyPropertyPage6::CMyPropertyPage6(SectionEditorContext& editor, QWidget* parent
   load();
 }
 
-QWidget* CMyPropertyPage6::buildPaintingControls() {
+QWidget* PaintingPage::buildPaintingControls() {
   auto* box = new QWidget(this);
   auto* column = new QVBoxLayout(box);
   column->setContentsMargins(0, 0, 0, 0);
@@ -133,7 +133,7 @@ QWidget* CMyPropertyPage6::buildPaintingControls() {
   return box;
 }
 
-QWidget* CMyPropertyPage6::buildPreviewControls() {
+QWidget* PaintingPage::buildPreviewControls() {
   auto* box = new QWidget(this);
   auto* column = new QVBoxLayout(box);
   column->setContentsMargins(0, 0, 0, 0);
@@ -181,7 +181,7 @@ QWidget* CMyPropertyPage6::buildPreviewControls() {
   return box;
 }
 
-void CMyPropertyPage6::load() {
+void PaintingPage::load() {
   loaded_ = false;
   const std::string section = currentSection();
   for (const std::string& name : PreviewStateNames(currentTopLevelSection())) stateList_->addItem(FromSkinText(name));
@@ -206,7 +206,7 @@ void CMyPropertyPage6::load() {
   loaded_ = true;
 }
 
-void CMyPropertyPage6::enableMarginControls(bool on) {
+void PaintingPage::enableMarginControls(bool on) {
   for (QSpinBox* spin : marginBoxes_) spin->setEnabled(on);
   for (QCheckBox* tile : tileBoxes_) tile->setEnabled(on);
   smartBox_->setEnabled(on);
@@ -214,9 +214,9 @@ void CMyPropertyPage6::enableMarginControls(bool on) {
   syncButton_->setEnabled(on);
 }
 
-void CMyPropertyPage6::edited() { refresh_->start(); }
+void PaintingPage::edited() { refresh_->start(); }
 
-void CMyPropertyPage6::sync() {
+void PaintingPage::sync() {
   if (!loaded_) return;
   const int top = marginBoxes_[kTopEdge]->value();
   const bool topTiled = tileBoxes_[kTopEdge]->isChecked();
@@ -230,7 +230,7 @@ void CMyPropertyPage6::sync() {
   edited();
 }
 
-void CMyPropertyPage6::updatePreviewOptions() {
+void PaintingPage::updatePreviewOptions() {
   PaintingPreviewOptions options;
   options.grid = gridBox_->isChecked();
   options.margins = marginsBox_->isChecked();
@@ -238,14 +238,14 @@ void CMyPropertyPage6::updatePreviewOptions() {
   preview_->setOptions(options);
 }
 
-void CMyPropertyPage6::fitPreviewToFrame(QSize bound) {
+void PaintingPage::fitPreviewToFrame(QSize bound) {
   const QSize box = PreviewBoxSize(ReadSectionPictureLayout(currentSection(), currentTopLevelSection()), bound);
   preview_->setFixedSize(box);
 }
 
-double CMyPropertyPage6::dialogScale() const { return logicalDpiX() / 96.0; }
+double PaintingPage::dialogScale() const { return logicalDpiX() / 96.0; }
 
-void CMyPropertyPage6::openMarginsEditor() {
+void PaintingPage::openMarginsEditor() {
   if (!marginsEditorLauncher()) return;
   marginsEditorLauncher()(editor(), editor().editorWindow());
   // The editor wrote the keys itself; a new sheet shows them.

@@ -18,10 +18,10 @@ namespace tessera::ui {
 class PaintingPreviewBox;
 class RefreshTimer;
 
-class CMyPropertyPage6 : public PropertyPage {
+class PaintingPage : public PropertyPage {
   Q_OBJECT
  public:
-  explicit CMyPropertyPage6(SectionEditorContext& editor, QWidget* parent = nullptr);
+  explicit PaintingPage(SectionEditorContext& editor, QWidget* parent = nullptr);
 
   // Opens the margins editor for the current section, modally over `parent`. Until one is set
   // the page's margins-editor button is hidden.

@@ -8,9 +8,9 @@ namespace tessera::ui {
 PropertyPage* CreatePaintingOrAnimationPage(PageKind kind, SectionEditorContext& editor, QWidget* parent) {
   switch (kind) {
     case PageKind::Painting:
-      return new CMyPropertyPage6(editor, parent);
+      return new PaintingPage(editor, parent);
     case PageKind::Animation:
-      return new CMyPropertyPage4(editor, parent);
+      return new AnimationPage(editor, parent);
     default:
       return nullptr;
   }

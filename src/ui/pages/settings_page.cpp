@@ -35,7 +35,7 @@ void paintSwatch(QFrame* swatch, const QColor& colour) {
 
 }  // namespace
 
-CMyPropertyPage8::CMyPropertyPage8(SectionEditorContext& editor, QWidget* parent)
+SettingsPage::SettingsPage(SectionEditorContext& editor, QWidget* parent)
     : PropertyPage(editor, QStringLiteral("Settings"), parent) {
   refresh_ = RefreshTimer::forImagePage(this, editor, [this] { return loaded_; }, [this] { panel_->repaintPreview(); });
   const std::string section = currentSection();
@@ -114,29 +114,29 @@ CMyPropertyPage8::CMyPropertyPage8(SectionEditorContext& editor, QWidget* parent
     WriteSkinString(currentSection(), "PerPixel", on ? "1" : "0", Session().mainFile);
     refresh_->start();
   });
-  connect(colours_, &QListWidget::currentRowChanged, this, &CMyPropertyPage8::showSelectedColour);
-  connect(change_, &QPushButton::clicked, this, &CMyPropertyPage8::changeColour);
-  connect(picker_, &ScreenColourPicker::colourPicked, this, &CMyPropertyPage8::offerPickedColour);
+  connect(colours_, &QListWidget::currentRowChanged, this, &SettingsPage::showSelectedColour);
+  connect(change_, &QPushButton::clicked, this, &SettingsPage::changeColour);
+  connect(picker_, &ScreenColourPicker::colourPicked, this, &SettingsPage::offerPickedColour);
 
   if (!entries_.empty()) colours_->setCurrentRow(0);
   showSelectedColour();
   loaded_ = true;
 }
 
-const ColourEntry* CMyPropertyPage8::selectedEntry() const {
+const ColourEntry* SettingsPage::selectedEntry() const {
   const int row = colours_->currentRow();
   if (row < 0 || row >= static_cast<int>(entries_.size())) return nullptr;
   return &entries_[static_cast<std::size_t>(row)];
 }
 
-QColor CMyPropertyPage8::swatchColour() const { return swatch_->property("colour").value<QColor>(); }
+QColor SettingsPage::swatchColour() const { return swatch_->property("colour").value<QColor>(); }
 
-void CMyPropertyPage8::showSelectedColour() {
+void SettingsPage::showSelectedColour() {
   const ColourEntry* entry = selectedEntry();
   paintSwatch(swatch_, entry ? toQColor(ReadColourEntry(currentSection(), *entry)) : QColor(Qt::white));
 }
 
-void CMyPropertyPage8::changeColour() {
+void SettingsPage::changeColour() {
   const ColourEntry* entry = selectedEntry();
   if (!entry) return;
   QColorDialog dialog(toQColor(ReadColourEntry(currentSection(), *entry)), editor().editorWindow());
@@ -145,7 +145,7 @@ void CMyPropertyPage8::changeColour() {
   writeSelectedColour(dialog.selectedColor());
 }
 
-void CMyPropertyPage8::offerPickedColour(const QColor& colour) {
+void SettingsPage::offerPickedColour(const QColor& colour) {
   if (!selectedEntry() || !colour.isValid()) return;
   if (CurrentPrompt().askYesNo("Do you want to replace this colour with the colour you just picked?",
                                "Replace colour?") != PromptAnswer::Yes) {
@@ -154,7 +154,7 @@ void CMyPropertyPage8::offerPickedColour(const QColor& colour) {
   writeSelectedColour(colour);
 }
 
-void CMyPropertyPage8::writeSelectedColour(const QColor& colour) {
+void SettingsPage::writeSelectedColour(const QColor& colour) {
   const ColourEntry* entry = selectedEntry();
   if (!entry || !loaded_) return;
   WriteColourEntry(currentSection(), *entry, Rgb{colour.red(), colour.green(), colour.blue()});

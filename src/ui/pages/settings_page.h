@@ -21,10 +21,10 @@ class NoteBox;
 class RefreshTimer;
 class ScreenColourPicker;
 
-class CMyPropertyPage8 : public PropertyPage {
+class SettingsPage : public PropertyPage {
   Q_OBJECT
  public:
-  explicit CMyPropertyPage8(SectionEditorContext& editor, QWidget* parent = nullptr);
+  explicit SettingsPage(SectionEditorContext& editor, QWidget* parent = nullptr);
 
   bool isLoaded() const { return loaded_; }
 

@@ -31,7 +31,7 @@ QComboBox* alignmentList(QWidget* parent, std::initializer_list<const char*> ent
 
 }  // namespace
 
-CMyPropertyPage3::CMyPropertyPage3(SectionEditorContext& editor, QWidget* parent)
+TextPage::TextPage(SectionEditorContext& editor, QWidget* parent)
     : PropertyPage(editor, QStringLiteral("Text"), parent) {
   refresh_ = RefreshTimer::forSectionPreviewPage(this, editor, [this] { preview_->update(); });
   catalogue_ = ReadTextPageCatalogue(currentSection());
@@ -50,7 +50,7 @@ CMyPropertyPage3::CMyPropertyPage3(SectionEditorContext& editor, QWidget* parent
   loaded_ = true;
 }
 
-QWidget* CMyPropertyPage3::buildStateControls() {
+QWidget* TextPage::buildStateControls() {
   auto* box = new QWidget(this);
   auto* form = new QFormLayout(box);
   stateList_ = new QComboBox(box);
@@ -87,7 +87,7 @@ QWidget* CMyPropertyPage3::buildStateControls() {
   return box;
 }
 
-QWidget* CMyPropertyPage3::buildContentMargins() {
+QWidget* TextPage::buildContentMargins() {
   auto* box = new QWidget(this);
   auto* grid = new QGridLayout(box);
   grid->addWidget(new QLabel(QStringLiteral("Content margins :"), box), 0, 0, 1, 2);
@@ -108,7 +108,7 @@ QWidget* CMyPropertyPage3::buildContentMargins() {
   return box;
 }
 
-void CMyPropertyPage3::loadState() {
+void TextPage::loadState() {
   const bool wasLoaded = std::exchange(loaded_, false);
   const TextStateValues values = ReadTextState(currentSection(), stateList_->currentIndex());
   horizontal_->setCurrentIndex(values.horizontalAlignment >= 0 && values.horizontalAlignment < horizontal_->count()
@@ -119,21 +119,21 @@ void CMyPropertyPage3::loadState() {
   loaded_ = wasLoaded;
 }
 
-void CMyPropertyPage3::selectPresets(const TextStateValues& values) {
+void TextPage::selectPresets(const TextStateValues& values) {
   const QSignalBlocker colourBlocker(colours_->list());
   const QSignalBlocker fontBlocker(fonts_->list());
   colours_->list()->setCurrentIndex(PresetRowForValue(colours_->numbers(), values.colourPreset));
   fonts_->list()->setCurrentIndex(PresetRowForValue(fonts_->numbers(), values.fontPreset));
 }
 
-void CMyPropertyPage3::writeAlignment(bool horizontal, int value) {
+void TextPage::writeAlignment(bool horizontal, int value) {
   if (!loaded_ || value < 0) return;
   const TextStateKeys keys = TextKeysForState(stateList_->currentIndex());
   WriteIntKey(currentSection(), horizontal ? keys.horizontalAlignment : keys.verticalAlignment, value);
   refresh_->start();
 }
 
-void CMyPropertyPage3::writePreset(bool colour, int row) {
+void TextPage::writePreset(bool colour, int row) {
   SkinPresetList* list = colour ? colours_ : fonts_;
   if (!loaded_ || row < 0 || row > static_cast<int>(list->numbers().size())) return;
   const TextStateKeys keys = TextKeysForState(stateList_->currentIndex());

@@ -15,10 +15,10 @@ class RefreshTimer;
 class SkinPresetList;
 class TextPreviewBox;
 
-class CMyPropertyPage3 : public PropertyPage {
+class TextPage : public PropertyPage {
   Q_OBJECT
  public:
-  explicit CMyPropertyPage3(SectionEditorContext& editor, QWidget* parent = nullptr);
+  explicit TextPage(SectionEditorContext& editor, QWidget* parent = nullptr);
 
   bool isLoaded() const { return loaded_; }
   QComboBox* stateList() const { return stateList_; }

@@ -9,15 +9,15 @@ namespace tessera::ui {
 PropertyPage* CreateTextOrCaptionPage(PageKind kind, SectionEditorContext& editor, QWidget* parent) {
   switch (kind) {
     case PageKind::Text:
-      return new CMyPropertyPage3(editor, parent);
+      return new TextPage(editor, parent);
     case PageKind::CaptionTextSettings:
-      return new CMyPropertyPage13(editor, parent);
+      return new CaptionTextSettingsPage(editor, parent);
     case PageKind::CaptionClickSettings:
-      return new CMyPropertyPage23(editor, parent);
+      return new CaptionClickSettingsPage(editor, parent);
     case PageKind::Caption:
-      return new CMyPropertyPage24(editor, parent);
+      return new CaptionPage(editor, parent);
     case PageKind::TextSettings:
-      return new CMyPropertyPage34(editor, parent);
+      return new TextSettingsPage(editor, parent);
     default:
       return nullptr;
   }

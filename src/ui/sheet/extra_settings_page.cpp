@@ -16,7 +16,7 @@ namespace {
 constexpr int kRowHeight = 35;
 }  // namespace
 
-CMyPropertyPage5::CMyPropertyPage5(SectionEditorContext& editor, QWidget* parent)
+ExtraSettingsPage::ExtraSettingsPage(SectionEditorContext& editor, QWidget* parent)
     : PropertyPage(editor, QStringLiteral("Extra settings"), parent) {
   entries_ = ReadExtraEntries(DataFolder(), currentSection());
   auto* layout = new QVBoxLayout(this);
@@ -57,13 +57,13 @@ CMyPropertyPage5::CMyPropertyPage5(SectionEditorContext& editor, QWidget* parent
   editor_->setVisible(!entries_.empty());
 }
 
-void CMyPropertyPage5::selectEntry(int index) {
+void ExtraSettingsPage::selectEntry(int index) {
   if (QTreeWidgetItem* row = list_->topLevelItem(index)) list_->setCurrentItem(row);
 }
 
-QString CMyPropertyPage5::noteText() const { return note_->text(); }
+QString ExtraSettingsPage::noteText() const { return note_->text(); }
 
-void CMyPropertyPage5::showSelected() {
+void ExtraSettingsPage::showSelected() {
   const int index = list_->indexOfTopLevelItem(list_->currentItem());
   if (index < 0 || static_cast<std::size_t>(index) >= entries_.size()) return;
   const ExtraEntry& entry = entries_[static_cast<std::size_t>(index)];
@@ -71,7 +71,7 @@ void CMyPropertyPage5::showSelected() {
   editor_->edit(entry);
 }
 
-void CMyPropertyPage5::refreshRows() {
+void ExtraSettingsPage::refreshRows() {
   const std::string dataFolder = DataFolder();
   for (std::size_t i = 0; i < entries_.size(); ++i)
     list_->topLevelItem(static_cast<int>(i))->setText(1, FromSkinText(ExtraRowValue(dataFolder, entries_[i])));

@@ -14,10 +14,10 @@ namespace tessera::ui {
 class ExtraValueEditor;
 class RefreshTimer;
 
-class CMyPropertyPage5 : public PropertyPage {
+class ExtraSettingsPage : public PropertyPage {
   Q_OBJECT
  public:
-  explicit CMyPropertyPage5(SectionEditorContext& editor, QWidget* parent = nullptr);
+  explicit ExtraSettingsPage(SectionEditorContext& editor, QWidget* parent = nullptr);
 
   QTreeWidget* entryList() const { return list_; }
   ExtraValueEditor* valueEditor() const { return editor_; }

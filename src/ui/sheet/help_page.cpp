@@ -31,7 +31,7 @@ QLabel* heading(const QString& text, QWidget* parent) {
 }
 }  // namespace
 
-CMyPropertyPage9::CMyPropertyPage9(SectionEditorContext& editor, QWidget* parent)
+HelpPage::HelpPage(SectionEditorContext& editor, QWidget* parent)
     : PropertyPage(editor, QStringLiteral("Help"), parent) {
   const HelpContent help = ReadHelpContent(DataFolder(), currentTopLevelSection());
   auto* layout = new QVBoxLayout(this);
@@ -63,18 +63,18 @@ CMyPropertyPage9::CMyPropertyPage9(SectionEditorContext& editor, QWidget* parent
   layout->addWidget(wikiButton_);
   layout->addWidget(deleteButton_);
   layout->addStretch();
-  connect(wikiButton_, &QPushButton::clicked, this, &CMyPropertyPage9::openWiki);
-  connect(deleteButton_, &QPushButton::clicked, this, &CMyPropertyPage9::deleteSection);
+  connect(wikiButton_, &QPushButton::clicked, this, &HelpPage::openWiki);
+  connect(deleteButton_, &QPushButton::clicked, this, &HelpPage::deleteSection);
 }
 
-QString CMyPropertyPage9::helpText() const { return helpText_->text(); }
-QString CMyPropertyPage9::stateDescription() const { return stateDescription_ ? stateDescription_->text() : QString(); }
-QStringList CMyPropertyPage9::stateNames() const { return stateColumns_ ? stateColumns_->names() : QStringList(); }
-bool CMyPropertyPage9::showsExample() const { return !exampleBox_->isHidden(); }
+QString HelpPage::helpText() const { return helpText_->text(); }
+QString HelpPage::stateDescription() const { return stateDescription_ ? stateDescription_->text() : QString(); }
+QStringList HelpPage::stateNames() const { return stateColumns_ ? stateColumns_->names() : QStringList(); }
+bool HelpPage::showsExample() const { return !exampleBox_->isHidden(); }
 
-void CMyPropertyPage9::openWiki() { CurrentShell().open(HelpWikiUrl(currentTopLevelSection())); }
+void HelpPage::openWiki() { CurrentShell().open(HelpWikiUrl(currentTopLevelSection())); }
 
-void CMyPropertyPage9::deleteSection() {
+void HelpPage::deleteSection() {
   if (CurrentPrompt().askYesNo("Are you sure you want to delete this section?", "Delete section?") != PromptAnswer::Yes)
     return;
   WriteSkinString(currentSection(), std::nullopt, std::nullopt, Session().mainFile);

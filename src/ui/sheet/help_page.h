@@ -11,10 +11,10 @@ namespace tessera::ui {
 class ExampleBox;
 class StateColumns;
 
-class CMyPropertyPage9 : public PropertyPage {
+class HelpPage : public PropertyPage {
   Q_OBJECT
  public:
-  explicit CMyPropertyPage9(SectionEditorContext& editor, QWidget* parent = nullptr);
+  explicit HelpPage(SectionEditorContext& editor, QWidget* parent = nullptr);
 
   QString helpText() const;
   // The "StateDesc" text, or empty when the state list is shown.

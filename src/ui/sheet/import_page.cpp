@@ -21,7 +21,7 @@ constexpr int kRowHeight = 25;
 constexpr int kSectionRole = Qt::UserRole;
 }  // namespace
 
-CMyPropertyPage44::CMyPropertyPage44(SectionEditorContext& editor, QWidget* parent)
+ImportPage::ImportPage(SectionEditorContext& editor, QWidget* parent)
     : PropertyPage(editor, QStringLiteral("Import"), parent) {
   auto* layout = new QVBoxLayout(this);
   list_ = new QListWidget(this);
@@ -35,10 +35,10 @@ CMyPropertyPage44::CMyPropertyPage44(SectionEditorContext& editor, QWidget* pare
   keepImage_ = new QCheckBox(QStringLiteral("Do not import image"), this);
   layout->addWidget(import_);
   layout->addWidget(keepImage_);
-  connect(import_, &QPushButton::clicked, this, &CMyPropertyPage44::importSelected);
+  connect(import_, &QPushButton::clicked, this, &ImportPage::importSelected);
 }
 
-void CMyPropertyPage44::importSelected() {
+void ImportPage::importSelected() {
   const QListWidgetItem* row = list_->currentItem();
   if (!row) return;
   const std::string source = ToSkinText(row->data(kSectionRole).toString());

@@ -8,10 +8,10 @@ class QPushButton;
 
 namespace tessera::ui {
 
-class CMyPropertyPage44 : public PropertyPage {
+class ImportPage : public PropertyPage {
   Q_OBJECT
  public:
-  explicit CMyPropertyPage44(SectionEditorContext& editor, QWidget* parent = nullptr);
+  explicit ImportPage(SectionEditorContext& editor, QWidget* parent = nullptr);
 
   QListWidget* sourceList() const { return list_; }
   QCheckBox* keepImageBox() const { return keepImage_; }

@@ -5,11 +5,10 @@
 
 namespace tessera::ui {
 
-PendingPage::PendingPage(SectionEditorContext& editor, const QString& caption, const QString& pageClass,
-                         QWidget* parent)
+PendingPage::PendingPage(SectionEditorContext& editor, const QString& caption, QWidget* parent)
     : PropertyPage(editor, caption, parent) {
   auto* layout = new QVBoxLayout(this);
-  auto* note = new QLabel(QStringLiteral("The \"%1\" page (%2) is not built yet.").arg(caption, pageClass), this);
+  auto* note = new QLabel(QStringLiteral("The \"%1\" page is not built yet.").arg(caption), this);
   note->setObjectName(QStringLiteral("pendingNote"));
   note->setWordWrap(true);
   layout->addWidget(note);

@@ -1,6 +1,6 @@
 #pragma once
 // Stands in for a page whose editor is not built yet: the sheet keeps its caption and order,
-// and the page says which one it is.
+// and the page says it is not built yet.
 #include "ui/sheet/property_page.h"
 
 namespace tessera::ui {
@@ -8,8 +8,7 @@ namespace tessera::ui {
 class PendingPage : public PropertyPage {
   Q_OBJECT
  public:
-  PendingPage(SectionEditorContext& editor, const QString& caption, const QString& pageClass,
-              QWidget* parent = nullptr);
+  PendingPage(SectionEditorContext& editor, const QString& caption, QWidget* parent = nullptr);
 };
 
 }  // namespace tessera::ui

@@ -16,7 +16,7 @@
 namespace tessera::ui {
 
 // The pages and their captions.
-class CMyPropertySheet::Pages {
+class PropertySheet::Pages {
  public:
   QStackedLayout* stack = nullptr;
   QStringList captions;
@@ -27,24 +27,23 @@ namespace {
 PropertyPage* CreatePage(PageKind kind, SectionEditorContext& editor, QWidget* parent) {
   switch (kind) {
     case PageKind::ExtraSettings:
-      return new CMyPropertyPage5(editor, parent);
+      return new ExtraSettingsPage(editor, parent);
     case PageKind::Help:
-      return new CMyPropertyPage9(editor, parent);
+      return new HelpPage(editor, parent);
     case PageKind::Import:
-      return new CMyPropertyPage44(editor, parent);
+      return new ImportPage(editor, parent);
     default:
       if (PropertyPage* page = CreateImageSlotPage(kind, editor, parent)) return page;
       if (PropertyPage* page = CreatePaintingOrAnimationPage(kind, editor, parent)) return page;
       if (PropertyPage* page = CreateTextOrCaptionPage(kind, editor, parent)) return page;
       if (PropertyPage* page = CreateFramePage(kind, editor, parent)) return page;
-      return new PendingPage(editor, QString::fromLatin1(PageCaption(kind)), QString::fromLatin1(PageClassName(kind)),
-                             parent);
+      return new PendingPage(editor, QString::fromLatin1(PageCaption(kind)), parent);
   }
 }
 
 }  // namespace
 
-CMyPropertySheet::CMyPropertySheet(SectionEditorContext& editor, const QString& rememberedCaption, QWidget* parent)
+PropertySheet::PropertySheet(SectionEditorContext& editor, const QString& rememberedCaption, QWidget* parent)
     : QWidget(parent), editor_(editor), pages_(new Pages) {
   setWindowTitle(QStringLiteral("Property Sheet"));
   pages_->stack = new QStackedLayout(this);
@@ -58,22 +57,22 @@ CMyPropertySheet::CMyPropertySheet(SectionEditorContext& editor, const QString& 
   activatePage(remembered < 0 ? 0 : remembered);
 }
 
-CMyPropertySheet::~CMyPropertySheet() {
+PropertySheet::~PropertySheet() {
   // An edit made just before the sheet goes still reaches the previews.
   for (RefreshTimer* timer : findChildren<RefreshTimer*>()) timer->flush();
   delete pages_;
 }
 
-QStringList CMyPropertySheet::pageCaptions() const { return pages_->captions; }
-int CMyPropertySheet::activePage() const { return pages_->stack->currentIndex(); }
-QString CMyPropertySheet::activeCaption() const { return pages_->captions.value(activePage()); }
+QStringList PropertySheet::pageCaptions() const { return pages_->captions; }
+int PropertySheet::activePage() const { return pages_->stack->currentIndex(); }
+QString PropertySheet::activeCaption() const { return pages_->captions.value(activePage()); }
 
-void CMyPropertySheet::activatePage(int index) {
+void PropertySheet::activatePage(int index) {
   if (index < 0 || index >= pages_->stack->count()) return;
   pages_->stack->setCurrentIndex(index);
   emit activePageChanged(index);
 }
 
-QWidget* CMyPropertySheet::page(int index) const { return pages_->stack->widget(index); }
+QWidget* PropertySheet::page(int index) const { return pages_->stack->widget(index); }
 
 }  // namespace tessera::ui

@@ -9,13 +9,13 @@
 
 namespace tessera::ui {
 
-class CMyPropertySheet : public QWidget {
+class PropertySheet : public QWidget {
   Q_OBJECT
  public:
   // Adds the pages of the editor's current section and activates the page whose caption is
   // `rememberedCaption`, else the first.
-  CMyPropertySheet(SectionEditorContext& editor, const QString& rememberedCaption, QWidget* parent = nullptr);
-  ~CMyPropertySheet() override;
+  PropertySheet(SectionEditorContext& editor, const QString& rememberedCaption, QWidget* parent = nullptr);
+  ~PropertySheet() override;
 
   QStringList pageCaptions() const;
   int activePage() const;

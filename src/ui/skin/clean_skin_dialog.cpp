@@ -17,7 +17,7 @@ namespace {
 constexpr int kValueRole = Qt::UserRole;
 }  // namespace
 
-CCleanSkin::CCleanSkin(std::string skinsFolder, std::string skinName, QWidget* parent)
+CleanSkinDialog::CleanSkinDialog(std::string skinsFolder, std::string skinName, QWidget* parent)
     : QDialog(parent), skinsFolder_(std::move(skinsFolder)), skinName_(std::move(skinName)) {
   setWindowTitle(QStringLiteral("Clean skin"));
   auto* text = new QLabel(QStringLiteral("When developing a skin you may find you have left old images in the skin "
@@ -69,27 +69,27 @@ CCleanSkin::CCleanSkin(std::string skinsFolder, std::string skinName, QWidget* p
   layout->addLayout(body, 1);
   layout->addLayout(buttons);
 
-  connect(list_, &QListWidget::currentRowChanged, this, &CCleanSkin::showCurrent);
+  connect(list_, &QListWidget::currentRowChanged, this, &CleanSkinDialog::showCurrent);
   connect(list_, &QListWidget::itemSelectionChanged, this,
           [this] { delete_->setEnabled(!list_->selectedItems().isEmpty()); });
   connect(selectAll_, &QPushButton::clicked, list_, &QListWidget::selectAll);
   connect(selectNone_, &QPushButton::clicked, list_, &QListWidget::clearSelection);
-  connect(delete_, &QPushButton::clicked, this, &CCleanSkin::deleteSelected);
+  connect(delete_, &QPushButton::clicked, this, &CleanSkinDialog::deleteSelected);
   connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 
   scanTimer_.setSingleShot(true);
-  connect(&scanTimer_, &QTimer::timeout, this, &CCleanSkin::scan);
+  connect(&scanTimer_, &QTimer::timeout, this, &CleanSkinDialog::scan);
   scanTimer_.start(kScanDelayMilliseconds);
   resize(ScaledPixels(this, 620), ScaledPixels(this, 420));
 }
 
-void CCleanSkin::scanNow() {
+void CleanSkinDialog::scanNow() {
   if (!scanTimer_.isActive()) return;
   scanTimer_.stop();
   scan();
 }
 
-void CCleanSkin::scan() {
+void CleanSkinDialog::scan() {
   scanned_ = true;
   for (const auto& value : FindUnreferencedImages(skinsFolder_, skinName_)) {
     auto* item = new QListWidgetItem(FromSkinText(value), list_);
@@ -111,7 +111,7 @@ void CCleanSkin::scan() {
   empty_->show();
 }
 
-void CCleanSkin::showCurrent() {
+void CleanSkinDialog::showCurrent() {
   QListWidgetItem* item = list_->currentItem();
   if (!item) {
     preview_->clear();
@@ -120,7 +120,7 @@ void CCleanSkin::showCurrent() {
   preview_->showFile(paths::join(skinsFolder_, item->data(kValueRole).toByteArray().toStdString()));
 }
 
-std::vector<std::string> CCleanSkin::selectedValues() const {
+std::vector<std::string> CleanSkinDialog::selectedValues() const {
   std::vector<std::string> values;
   for (int i = 0; i < list_->count(); ++i) {
     const QListWidgetItem* item = list_->item(i);
@@ -129,7 +129,7 @@ std::vector<std::string> CCleanSkin::selectedValues() const {
   return values;
 }
 
-void CCleanSkin::deleteSelected() {
+void CleanSkinDialog::deleteSelected() {
   const std::vector<std::string> values = selectedValues();
   if (values.empty()) return;
   MoveImagesToBackup(skinsFolder_, skinName_, values);

@@ -13,13 +13,13 @@ namespace tessera::ui {
 
 class PicturePreview;
 
-class CCleanSkin final : public QDialog {
+class CleanSkinDialog final : public QDialog {
   Q_OBJECT
  public:
   // The scan runs this long after the dialog was made, so the dialog shows first.
   static constexpr int kScanDelayMilliseconds = 100;
 
-  CCleanSkin(std::string skinsFolder, std::string skinName, QWidget* parent = nullptr);
+  CleanSkinDialog(std::string skinsFolder, std::string skinName, QWidget* parent = nullptr);
 
   // Runs the scan now when it has not run yet.
   void scanNow();

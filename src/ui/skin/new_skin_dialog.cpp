@@ -31,7 +31,7 @@ QRadioButton* addChoice(QVBoxLayout* layout, QWidget* owner, const QString& titl
 
 }  // namespace
 
-CCreateNewSkin::CCreateNewSkin(std::string skinsFolder, QWidget* parent)
+NewSkinDialog::NewSkinDialog(std::string skinsFolder, QWidget* parent)
     : QDialog(parent), skinsFolder_(std::move(skinsFolder)) {
   setWindowTitle(QStringLiteral("Create new skin"));
 
@@ -63,7 +63,7 @@ CCreateNewSkin::CCreateNewSkin(std::string skinsFolder, QWidget* parent)
   create_ = buttons->addButton(QStringLiteral("Create"), QDialogButtonBox::AcceptRole);
   buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
   create_->setDefault(true);
-  connect(create_, &QPushButton::clicked, this, &CCreateNewSkin::create);
+  connect(create_, &QPushButton::clicked, this, &NewSkinDialog::create);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
   auto* layout = new QVBoxLayout(this);
@@ -78,13 +78,13 @@ CCreateNewSkin::CCreateNewSkin(std::string skinsFolder, QWidget* parent)
   name_->selectAll();
 }
 
-SkinType CCreateNewSkin::chosenType() const {
+SkinType NewSkinDialog::chosenType() const {
   if (basic_->isChecked()) return SkinType::Basic;
   if (uis0_->isChecked()) return SkinType::UIS0;
   return SkinType::Advanced;
 }
 
-QRadioButton* CCreateNewSkin::typeButton(SkinType type) const {
+QRadioButton* NewSkinDialog::typeButton(SkinType type) const {
   switch (type) {
     case SkinType::Basic:
       return basic_;
@@ -96,7 +96,7 @@ QRadioButton* CCreateNewSkin::typeButton(SkinType type) const {
   return advanced_;
 }
 
-void CCreateNewSkin::create() {
+void NewSkinDialog::create() {
   const SkinDatabase database = OnDemandSkinDatabase();
   const NewSkinResult result =
       CreateNewSkin(skinsFolder_, ToSkinText(name_->text()), chosenType(), PlatformOffersWindowRegionCall(), &database);

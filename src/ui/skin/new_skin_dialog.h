@@ -11,10 +11,10 @@
 
 namespace tessera::ui {
 
-class CCreateNewSkin final : public QDialog {
+class NewSkinDialog final : public QDialog {
   Q_OBJECT
  public:
-  CCreateNewSkin(std::string skinsFolder, QWidget* parent = nullptr);
+  NewSkinDialog(std::string skinsFolder, QWidget* parent = nullptr);
 
   // The created skin's name ("" until "Create" succeeded).
   const std::string& createdName() const { return createdName_; }

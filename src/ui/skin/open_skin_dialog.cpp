@@ -13,7 +13,7 @@
 
 namespace tessera::ui {
 
-COpenSkin::COpenSkin(std::string skinsFolder, QWidget* parent) : QDialog(parent), skinsFolder_(std::move(skinsFolder)) {
+OpenSkinDialog::OpenSkinDialog(std::string skinsFolder, QWidget* parent) : QDialog(parent), skinsFolder_(std::move(skinsFolder)) {
   setWindowTitle(QStringLiteral("Open skin for editing"));
 
   auto* intro =
@@ -48,10 +48,10 @@ COpenSkin::COpenSkin(std::string skinsFolder, QWidget* parent) : QDialog(parent)
   layout->addLayout(lists, 1);
   layout->addLayout(buttons);
 
-  connect(list_, &QListWidget::currentRowChanged, this, &COpenSkin::showSelected);
-  connect(list_, &QListWidget::itemActivated, this, &COpenSkin::choose);
-  connect(create_, &QPushButton::clicked, this, &COpenSkin::createNewSkin);
-  connect(refresh_, &QPushButton::clicked, this, &COpenSkin::refreshList);
+  connect(list_, &QListWidget::currentRowChanged, this, &OpenSkinDialog::showSelected);
+  connect(list_, &QListWidget::itemActivated, this, &OpenSkinDialog::choose);
+  connect(create_, &QPushButton::clicked, this, &OpenSkinDialog::createNewSkin);
+  connect(refresh_, &QPushButton::clicked, this, &OpenSkinDialog::refreshList);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
   Preview().SetSkinDir("");
@@ -59,19 +59,19 @@ COpenSkin::COpenSkin(std::string skinsFolder, QWidget* parent) : QDialog(parent)
   resize(ScaledPixels(this, 760), ScaledPixels(this, 520));
 }
 
-void COpenSkin::fillList() {
+void OpenSkinDialog::fillList() {
   rows_->forgetThumbnails();
   FillSkinList(list_, OnDemandSkinDatabase().PopulateSkinList());
 }
 
-void COpenSkin::refreshList() {
+void OpenSkinDialog::refreshList() {
   const int row = list_->currentRow();
   OnDemandSkinDatabase().CreateSkinList();
   fillList();
   if (row >= 0 && list_->count() > 0) list_->setCurrentRow(std::min(row, list_->count() - 1));
 }
 
-void COpenSkin::showSelected() {
+void OpenSkinDialog::showSelected() {
   const std::string name = SkinNameOfRow(list_->currentIndex());
   if (name.empty()) {
     info_->clear();
@@ -80,14 +80,14 @@ void COpenSkin::showSelected() {
   }
 }
 
-void COpenSkin::choose(QListWidgetItem* item) {
+void OpenSkinDialog::choose(QListWidgetItem* item) {
   if (!item) return;
   chosen_ = SkinNameOfRow(list_->indexFromItem(item));
   if (!chosen_.empty()) accept();
 }
 
-void COpenSkin::createNewSkin() {
-  CCreateNewSkin dialog(skinsFolder_, this);
+void OpenSkinDialog::createNewSkin() {
+  NewSkinDialog dialog(skinsFolder_, this);
   if (dialog.exec() != QDialog::Accepted || dialog.createdName().empty()) return;
   chosen_ = dialog.createdName();
   accept();

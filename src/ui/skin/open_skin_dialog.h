@@ -11,10 +11,10 @@ namespace tessera::ui {
 class SkinInfoPanel;
 class SkinRowDelegate;
 
-class COpenSkin final : public QDialog {
+class OpenSkinDialog final : public QDialog {
   Q_OBJECT
  public:
-  explicit COpenSkin(std::string skinsFolder, QWidget* parent = nullptr);
+  explicit OpenSkinDialog(std::string skinsFolder, QWidget* parent = nullptr);
 
   // The chosen skin's name ("" while none was chosen).
   const std::string& chosenSkin() const { return chosen_; }

@@ -12,7 +12,7 @@
 
 namespace tessera::ui {
 
-CEnterSkinName::CEnterSkinName(std::string skinsFolder, std::string currentSkin, QWidget* parent)
+SaveAsDialog::SaveAsDialog(std::string skinsFolder, std::string currentSkin, QWidget* parent)
     : QDialog(parent), skinsFolder_(std::move(skinsFolder)), currentSkin_(std::move(currentSkin)) {
   setWindowTitle(QStringLiteral("Enter new skin name"));
 
@@ -30,7 +30,7 @@ CEnterSkinName::CEnterSkinName(std::string skinsFolder, std::string currentSkin,
   ok_ = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
   buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
   ok_->setDefault(true);
-  connect(ok_, &QPushButton::clicked, this, &CEnterSkinName::saveAs);
+  connect(ok_, &QPushButton::clicked, this, &SaveAsDialog::saveAs);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
   auto* layout = new QVBoxLayout(this);
@@ -43,7 +43,7 @@ CEnterSkinName::CEnterSkinName(std::string skinsFolder, std::string currentSkin,
   name_->setFocus();
 }
 
-void CEnterSkinName::saveAs() {
+void SaveAsDialog::saveAs() {
   const SkinDatabase database = OnDemandSkinDatabase();
   const NewSkinResult result = SaveSkinAs(skinsFolder_, ToSkinText(name_->text()), currentSkin_, &database);
   if (result.created()) {

@@ -7,10 +7,10 @@
 
 namespace tessera::ui {
 
-class CEnterSkinName final : public QDialog {
+class SaveAsDialog final : public QDialog {
   Q_OBJECT
  public:
-  CEnterSkinName(std::string skinsFolder, std::string currentSkin, QWidget* parent = nullptr);
+  SaveAsDialog(std::string skinsFolder, std::string currentSkin, QWidget* parent = nullptr);
 
   // The name the skin was copied to ("" until "OK" succeeded).
   const std::string& newName() const { return newName_; }

@@ -15,25 +15,25 @@
 namespace tessera::ui {
 
 std::string RunOpenSkinDialog(QWidget* parent) {
-  COpenSkin dialog(GetSkinsFolder(), parent);
+  OpenSkinDialog dialog(GetSkinsFolder(), parent);
   dialog.exec();
   return dialog.chosenSkin();
 }
 
 std::string RunSaveAsDialog(QWidget* parent) {
   if (Session().skinName.empty()) return {};
-  CEnterSkinName dialog(GetSkinsFolder(), Session().skinName, parent);
+  SaveAsDialog dialog(GetSkinsFolder(), Session().skinName, parent);
   dialog.exec();
   return dialog.newName();
 }
 
 void RunSkinManager(QWidget* parent) {
-  CSkinManager dialog(GetSkinsFolder(), parent);
+  SkinManagerDialog dialog(GetSkinsFolder(), parent);
   dialog.exec();
 }
 
 std::string RunNewSkinDialog(QWidget* parent) {
-  CCreateNewSkin dialog(GetSkinsFolder(), parent);
+  NewSkinDialog dialog(GetSkinsFolder(), parent);
   dialog.exec();
   return dialog.createdName();
 }
@@ -42,18 +42,18 @@ std::string PickSubStyle(QWidget* parent, const std::string& skinName) {
   const SubStyleFile file(GetSkinsFolder(), skinName);
   const std::vector<std::string> names = SubStylePickerRows(file);
   if (names.empty()) return {};
-  CSubPicker dialog(names, parent);
+  SubStylePickerDialog dialog(names, parent);
   if (dialog.exec() != QDialog::Accepted) return {};
   return SubStylePickerResult(file, dialog.chosenRow());
 }
 
 void RunSubStyleManager(QWidget* parent, const std::string& skinName) {
-  CSubStyleMan dialog(GetSkinsFolder(), skinName, parent);
+  SubStyleManagerDialog dialog(GetSkinsFolder(), skinName, parent);
   dialog.exec();
 }
 
 void RunCleanSkinDialog(QWidget* parent, const std::string& skinName) {
-  CCleanSkin dialog(GetSkinsFolder(), skinName, parent);
+  CleanSkinDialog dialog(GetSkinsFolder(), skinName, parent);
   dialog.exec();
 }
 

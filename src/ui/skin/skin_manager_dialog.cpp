@@ -26,7 +26,7 @@ std::string skinNameOf(const QTreeWidgetItem* item) { return item->data(0, kSkin
 
 }  // namespace
 
-CSkinManager::CSkinManager(std::string skinsFolder, QWidget* parent)
+SkinManagerDialog::SkinManagerDialog(std::string skinsFolder, QWidget* parent)
     : QDialog(parent), skinsFolder_(std::move(skinsFolder)) {
   setWindowTitle(QStringLiteral("Skin management"));
 
@@ -65,15 +65,15 @@ CSkinManager::CSkinManager(std::string skinsFolder, QWidget* parent)
   layout->addLayout(lists, 1);
   layout->addLayout(buttons);
 
-  connect(list_, &QTreeWidget::currentItemChanged, this, &CSkinManager::showSelected);
-  connect(delete_, &QPushButton::clicked, this, &CSkinManager::deleteTicked);
+  connect(list_, &QTreeWidget::currentItemChanged, this, &SkinManagerDialog::showSelected);
+  connect(delete_, &QPushButton::clicked, this, &SkinManagerDialog::deleteTicked);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
   fillList();
   resize(ScaledPixels(this, 720), ScaledPixels(this, 500));
 }
 
-void CSkinManager::fillList() {
+void SkinManagerDialog::fillList() {
   list_->clear();
   for (const auto& name : OnDemandSkinDatabase().PopulateSkinList()) {
     auto* item = new QTreeWidgetItem(list_, {FromSkinText(name)});
@@ -88,7 +88,7 @@ void CSkinManager::fillList() {
   }
 }
 
-void CSkinManager::showSelected() {
+void SkinManagerDialog::showSelected() {
   QTreeWidgetItem* item = list_->currentItem();
   if (item) {
     info_->showSkin(skinNameOf(item));
@@ -97,7 +97,7 @@ void CSkinManager::showSelected() {
   }
 }
 
-std::vector<std::string> CSkinManager::tickedSkins() const {
+std::vector<std::string> SkinManagerDialog::tickedSkins() const {
   std::vector<std::string> ticked;
   for (int i = 0; i < list_->topLevelItemCount(); ++i) {
     const QTreeWidgetItem* item = list_->topLevelItem(i);
@@ -107,7 +107,7 @@ std::vector<std::string> CSkinManager::tickedSkins() const {
   return ticked;
 }
 
-void CSkinManager::deleteTicked() {
+void SkinManagerDialog::deleteTicked() {
   Preview().DestroyBitmaps_and_Masks();
   const SkinDatabase database = OnDemandSkinDatabase();
   deleted_ = DeleteSelectedSkins(skinsFolder_, tickedSkins(), &database);

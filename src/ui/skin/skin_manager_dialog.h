@@ -11,10 +11,10 @@ namespace tessera::ui {
 
 class SkinInfoPanel;
 
-class CSkinManager final : public QDialog {
+class SkinManagerDialog final : public QDialog {
   Q_OBJECT
  public:
-  explicit CSkinManager(std::string skinsFolder, QWidget* parent = nullptr);
+  explicit SkinManagerDialog(std::string skinsFolder, QWidget* parent = nullptr);
 
   QTreeWidget* skinList() const { return list_; }
   SkinInfoPanel* infoPanel() const { return info_; }

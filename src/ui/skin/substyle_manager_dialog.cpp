@@ -21,7 +21,7 @@ constexpr const char* kEditedSubStyleMessage =
     "This substyle is open for editing, so it cannot be deleted. Open another substyle first.";
 }  // namespace
 
-CSubStyleMan::CSubStyleMan(std::string skinsFolder, std::string skinName, QWidget* parent)
+SubStyleManagerDialog::SubStyleManagerDialog(std::string skinsFolder, std::string skinName, QWidget* parent)
     : QDialog(parent), manager_(skinsFolder, skinName) {
   setWindowTitle(QString::fromLatin1(kCaption));
 
@@ -71,10 +71,10 @@ CSubStyleMan::CSubStyleMan(std::string skinsFolder, std::string skinName, QWidge
   layout->addWidget(text);
   layout->addLayout(body, 1);
 
-  connect(list_, &QListWidget::currentRowChanged, this, &CSubStyleMan::updateButtons);
-  connect(add_, &QPushButton::clicked, this, &CSubStyleMan::addSubStyle);
-  connect(rename_, &QPushButton::clicked, this, &CSubStyleMan::renameSubStyle);
-  connect(delete_, &QPushButton::clicked, this, &CSubStyleMan::deleteSubStyle);
+  connect(list_, &QListWidget::currentRowChanged, this, &SubStyleManagerDialog::updateButtons);
+  connect(add_, &QPushButton::clicked, this, &SubStyleManagerDialog::addSubStyle);
+  connect(rename_, &QPushButton::clicked, this, &SubStyleManagerDialog::renameSubStyle);
+  connect(delete_, &QPushButton::clicked, this, &SubStyleManagerDialog::deleteSubStyle);
   connect(up_, &QPushButton::clicked, this, [this] { runOnSelected(&SubStyleManager::moveUp); });
   connect(down_, &QPushButton::clicked, this, [this] { runOnSelected(&SubStyleManager::moveDown); });
   connect(vistaDefault_, &QPushButton::clicked, this, [this] { runOnSelected(&SubStyleManager::makeVistaDefault); });
@@ -85,7 +85,7 @@ CSubStyleMan::CSubStyleMan(std::string skinsFolder, std::string skinName, QWidge
   resize(ScaledPixels(this, 620), ScaledPixels(this, 420));
 }
 
-void CSubStyleMan::refill(int row) {
+void SubStyleManagerDialog::refill(int row) {
   const QSignalBlocker blocker(list_);
   list_->clear();
   for (const auto& r : manager_.rows()) list_->addItem(NewSubStyleItem(r));
@@ -93,7 +93,7 @@ void CSubStyleMan::refill(int row) {
   updateButtons();
 }
 
-void CSubStyleMan::updateButtons() {
+void SubStyleManagerDialog::updateButtons() {
   const SubStyleButtons enabled = manager_.buttonsFor(list_->currentRow());
   rename_->setEnabled(enabled.rename);
   delete_->setEnabled(enabled.remove);
@@ -104,7 +104,7 @@ void CSubStyleMan::updateButtons() {
 }
 
 template <typename Operation>
-void CSubStyleMan::runOnSelected(Operation operation) {
+void SubStyleManagerDialog::runOnSelected(Operation operation) {
   const int row = list_->currentRow();
   if (row < 0) return;
   const SubStyleResult result = (manager_.*operation)(row);
@@ -112,30 +112,30 @@ void CSubStyleMan::runOnSelected(Operation operation) {
   refill(result.ok ? result.selectedRow : row);
 }
 
-void CSubStyleMan::addSubStyle() {
+void SubStyleManagerDialog::addSubStyle() {
   const int row = list_->currentRow();
-  CCreateNewSub dialog(manager_, this);
+  NewSubStyleDialog dialog(manager_, this);
   if (dialog.exec() == QDialog::Accepted) refill(row);
 }
 
-void CSubStyleMan::renameSubStyle() {
+void SubStyleManagerDialog::renameSubStyle() {
   const int row = list_->currentRow();
   if (row < 0 || !manager_.buttonsFor(row).rename) return;
-  CRenameSubStyle dialog(FromSkinText(manager_.file().subStyle(row).name), this);
+  RenameSubStyleDialog dialog(FromSkinText(manager_.file().subStyle(row).name), this);
   if (dialog.exec() != QDialog::Accepted) return;
   const SubStyleResult result = manager_.rename(row, ToSkinText(dialog.newName()));
   if (!result.ok && !result.message.empty()) ShowErrorMessage(this, result.message, kCaption);
   refill(row);
 }
 
-bool CSubStyleMan::isOpenForEditing(int row) const {
+bool SubStyleManagerDialog::isOpenForEditing(int row) const {
   const SkinSession& session = Session();
   if (!session.isOpen() || !paths::equalsIgnoreCase(session.skinName, manager_.file().skinName())) return false;
   if (session.chosenSubStyle.empty()) return row == 0;
   return row >= 0 && paths::equalsIgnoreCase(manager_.file().subStyle(row).skin, session.chosenSubStyle);
 }
 
-void CSubStyleMan::deleteSubStyle() {
+void SubStyleManagerDialog::deleteSubStyle() {
   // Committing the working copy later would write the deleted sub-style back over whatever took
   // its file's place.
   if (isOpenForEditing(list_->currentRow())) {

@@ -10,10 +10,10 @@
 
 namespace tessera::ui {
 
-class CSubStyleMan final : public QDialog {
+class SubStyleManagerDialog final : public QDialog {
   Q_OBJECT
  public:
-  CSubStyleMan(std::string skinsFolder, std::string skinName, QWidget* parent = nullptr);
+  SubStyleManagerDialog(std::string skinsFolder, std::string skinName, QWidget* parent = nullptr);
 
   QListWidget* list() const { return list_; }
   QPushButton* addButton() const { return add_; }

@@ -15,7 +15,7 @@ namespace {
 constexpr const char* kSubStyleRefusedCaption = "Substyle management";
 }  // namespace
 
-CCreateNewSub::CCreateNewSub(SubStyleManager& manager, QWidget* parent) : QDialog(parent), manager_(manager) {
+NewSubStyleDialog::NewSubStyleDialog(SubStyleManager& manager, QWidget* parent) : QDialog(parent), manager_(manager) {
   setWindowTitle(QStringLiteral("Create new substyle"));
   auto* text = new QLabel(QStringLiteral("Please enter the name for this new substyle and pick the existing "
                                          "substyle it should be based on."),
@@ -33,7 +33,7 @@ CCreateNewSub::CCreateNewSub(SubStyleManager& manager, QWidget* parent) : QDialo
   create_ = buttons->addButton(QStringLiteral("Create"), QDialogButtonBox::AcceptRole);
   buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
   create_->setDefault(true);
-  connect(create_, &QPushButton::clicked, this, &CCreateNewSub::create);
+  connect(create_, &QPushButton::clicked, this, &NewSubStyleDialog::create);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
   auto* layout = new QVBoxLayout(this);
@@ -46,7 +46,7 @@ CCreateNewSub::CCreateNewSub(SubStyleManager& manager, QWidget* parent) : QDialo
   name_->selectAll();
 }
 
-void CCreateNewSub::create() {
+void NewSubStyleDialog::create() {
   QListWidgetItem* base = bases_->currentItem();
   if (!base && bases_->count() > 0) base = bases_->item(0);
   const int baseItemData = base ? base->data(Qt::UserRole).toInt() : -1;
@@ -58,7 +58,7 @@ void CCreateNewSub::create() {
   if (!result.message.empty()) ShowErrorMessage(this, result.message, kSubStyleRefusedCaption);
 }
 
-CRenameSubStyle::CRenameSubStyle(const QString& currentName, QWidget* parent) : QDialog(parent) {
+RenameSubStyleDialog::RenameSubStyleDialog(const QString& currentName, QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Rename substyle"));
   auto* text = new QLabel(
       QStringLiteral("The name you enter here is the name that shows in VLconfig for the user to pick"), this);

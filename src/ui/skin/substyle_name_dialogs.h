@@ -10,10 +10,10 @@
 namespace tessera::ui {
 
 // A name and the existing sub-style to base it on; "Create" adds it through the manager.
-class CCreateNewSub final : public QDialog {
+class NewSubStyleDialog final : public QDialog {
   Q_OBJECT
  public:
-  CCreateNewSub(SubStyleManager& manager, QWidget* parent = nullptr);
+  NewSubStyleDialog(SubStyleManager& manager, QWidget* parent = nullptr);
 
   QLineEdit* nameEdit() const { return name_; }
   QListWidget* baseList() const { return bases_; }
@@ -29,10 +29,10 @@ class CCreateNewSub final : public QDialog {
 };
 
 // The display name of one sub-style, the name the engine's configuration program shows.
-class CRenameSubStyle final : public QDialog {
+class RenameSubStyleDialog final : public QDialog {
   Q_OBJECT
  public:
-  CRenameSubStyle(const QString& currentName, QWidget* parent = nullptr);
+  RenameSubStyleDialog(const QString& currentName, QWidget* parent = nullptr);
 
   QString newName() const { return name_->text(); }
   QLineEdit* nameEdit() const { return name_; }

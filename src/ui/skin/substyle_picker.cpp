@@ -9,7 +9,7 @@
 
 namespace tessera::ui {
 
-CSubPicker::CSubPicker(const std::vector<std::string>& names, QWidget* parent) : QDialog(parent) {
+SubStylePickerDialog::SubStylePickerDialog(const std::vector<std::string>& names, QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Select a substyle"));
   auto* text = new QLabel(QStringLiteral("This skin has more than one substyle.  Please pick the substyle that you "
                                          "would like to edit from the box below."),
@@ -22,8 +22,8 @@ CSubPicker::CSubPicker(const std::vector<std::string>& names, QWidget* parent) :
 
   open_ = new QPushButton(QStringLiteral("Open"), this);
   open_->setDefault(true);
-  connect(open_, &QPushButton::clicked, this, &CSubPicker::openChosen);
-  connect(list_, &QListWidget::itemActivated, this, &CSubPicker::openChosen);
+  connect(open_, &QPushButton::clicked, this, &SubStylePickerDialog::openChosen);
+  connect(list_, &QListWidget::itemActivated, this, &SubStylePickerDialog::openChosen);
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
@@ -35,7 +35,7 @@ CSubPicker::CSubPicker(const std::vector<std::string>& names, QWidget* parent) :
   resize(ScaledPixels(this, 380), ScaledPixels(this, 300));
 }
 
-void CSubPicker::openChosen() {
+void SubStylePickerDialog::openChosen() {
   chosen_ = list_->currentRow();
   accept();
 }

@@ -8,11 +8,11 @@
 
 namespace tessera::ui {
 
-class CSubPicker final : public QDialog {
+class SubStylePickerDialog final : public QDialog {
   Q_OBJECT
  public:
   // `names` are the sub-styles' display names in their order; the first is selected.
-  explicit CSubPicker(const std::vector<std::string>& names, QWidget* parent = nullptr);
+  explicit SubStylePickerDialog(const std::vector<std::string>& names, QWidget* parent = nullptr);
 
   // The row "Open" chose, or -1 when the dialog was closed otherwise.
   int chosenRow() const { return chosen_; }

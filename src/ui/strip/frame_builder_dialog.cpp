@@ -27,7 +27,7 @@ QString startFolder() {
 
 }  // namespace
 
-CFrameBuilder::CFrameBuilder(const std::string& currentSection, QWidget* parent) : QDialog(parent) {
+FrameBuilderDialog::FrameBuilderDialog(const std::string& currentSection, QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Sub frame builder"));
   model_.open(currentSection);
   buildControls();
@@ -35,9 +35,9 @@ CFrameBuilder::CFrameBuilder(const std::string& currentSection, QWidget* parent)
   if (frames_->count() > 0) frames_->setCurrentRow(model_.selectedFrame() >= 0 ? model_.selectedFrame() : frames_->count() - 1);
 }
 
-CFrameBuilder::~CFrameBuilder() = default;
+FrameBuilderDialog::~FrameBuilderDialog() = default;
 
-void CFrameBuilder::buildControls() {
+void FrameBuilderDialog::buildControls() {
   auto* layout = new QHBoxLayout(this);
   frames_ = new FrameList(model_, this);
   frames_->setMinimumSize(360, 4 * FrameList::kEntryHeight);
@@ -68,20 +68,20 @@ void CFrameBuilder::buildControls() {
   side->addWidget(close);
   layout->addLayout(side);
 
-  connect(frameCount_, &QSpinBox::valueChanged, this, &CFrameBuilder::frameCountEdited);
+  connect(frameCount_, &QSpinBox::valueChanged, this, &FrameBuilderDialog::frameCountEdited);
   connect(frames_, &QListWidget::currentRowChanged, this, [this](int row) { model_.selectFrame(row); });
-  connect(pick, &QPushButton::clicked, this, &CFrameBuilder::pickFile);
-  connect(loadMulti, &QPushButton::clicked, this, &CFrameBuilder::loadMultiPart);
-  connect(save, &QPushButton::clicked, this, &CFrameBuilder::saveAs);
-  connect(close, &QPushButton::clicked, this, &CFrameBuilder::reject);
+  connect(pick, &QPushButton::clicked, this, &FrameBuilderDialog::pickFile);
+  connect(loadMulti, &QPushButton::clicked, this, &FrameBuilderDialog::loadMultiPart);
+  connect(save, &QPushButton::clicked, this, &FrameBuilderDialog::saveAs);
+  connect(close, &QPushButton::clicked, this, &FrameBuilderDialog::reject);
   for (QAbstractButton* option : std::initializer_list<QAbstractButton*>{intoSelected_, intoAll_, imageIsVertical_,
                                                                          stackVertically_, saveWithAlpha_}) {
-    connect(option, &QAbstractButton::toggled, this, &CFrameBuilder::optionsChanged);
+    connect(option, &QAbstractButton::toggled, this, &FrameBuilderDialog::optionsChanged);
   }
 }
 
 // Puts the model's frame count, options and frames on the controls without feeding them back.
-void CFrameBuilder::showModelState() {
+void FrameBuilderDialog::showModelState() {
   showing_ = true;
   {
     const QSignalBlocker blockCount(frameCount_);
@@ -96,7 +96,7 @@ void CFrameBuilder::showModelState() {
   showing_ = false;
 }
 
-void CFrameBuilder::optionsChanged() {
+void FrameBuilderDialog::optionsChanged() {
   if (showing_) return;
   model_.importIntoAllFrames = intoAll_->isChecked();
   model_.imageIsVertical = imageIsVertical_->isChecked();
@@ -104,20 +104,20 @@ void CFrameBuilder::optionsChanged() {
   model_.saveWithAlpha = saveWithAlpha_->isChecked();
 }
 
-void CFrameBuilder::frameCountEdited(int count) {
+void FrameBuilderDialog::frameCountEdited(int count) {
   if (showing_) return;
   model_.setFrameCount(count);
   frames_->sync();
 }
 
-void CFrameBuilder::pickFile() {
+void FrameBuilderDialog::pickFile() {
   const QString chosen = RunPictureDialog(
       this, {QStringLiteral("Select image to import..."), kPictureFilter, QString(), startFolder(), QFileDialog::AcceptOpen});
   if (chosen.isEmpty()) return;
   if (model_.importPicture(chosen.toStdString())) frames_->sync();
 }
 
-void CFrameBuilder::loadMultiPart() {
+void FrameBuilderDialog::loadMultiPart() {
   const QString chosen = RunPictureDialog(this, {QStringLiteral("Select multipart image to load..."), kPictureFilter,
                                                  QString(), startFolder(), QFileDialog::AcceptOpen});
   if (chosen.isEmpty()) return;
@@ -125,7 +125,7 @@ void CFrameBuilder::loadMultiPart() {
   showModelState();
 }
 
-void CFrameBuilder::saveAs() {
+void FrameBuilderDialog::saveAs() {
   const bool alpha = model_.saveWithAlpha;
   const QString chosen = RunPictureDialog(
       this, {QStringLiteral("Save file as..."),
@@ -137,7 +137,7 @@ void CFrameBuilder::saveAs() {
   showModelState();
 }
 
-void CFrameBuilder::reject() {
+void FrameBuilderDialog::reject() {
   if (model_.mayClose()) QDialog::reject();
 }
 

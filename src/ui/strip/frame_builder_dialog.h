@@ -15,11 +15,11 @@ namespace tessera::ui {
 
 class FrameList;
 
-class CFrameBuilder : public QDialog {
+class FrameBuilderDialog : public QDialog {
   Q_OBJECT
  public:
-  explicit CFrameBuilder(const std::string& currentSection = {}, QWidget* parent = nullptr);
-  ~CFrameBuilder() override;
+  explicit FrameBuilderDialog(const std::string& currentSection = {}, QWidget* parent = nullptr);
+  ~FrameBuilderDialog() override;
 
   const FrameBuilderModel& model() const { return model_; }
   FrameList* frameList() const { return frames_; }

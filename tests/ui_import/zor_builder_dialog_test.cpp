@@ -9,7 +9,7 @@
 #include "core/image/zor_compressor.h"
 #include "core/platform/files.h"
 #include "support/temp_dir.h"
-#include "ui/import/animation_compress_dialog.h"
+#include "ui/import/zor_builder_dialog.h"
 #include "ui/import/zor_view.h"
 
 namespace tessera::ui {
@@ -17,9 +17,9 @@ namespace {
 
 // The progress reports of a dialog, received on this thread as the dialog receives them.
 struct ProgressLog {
-  explicit ProgressLog(CAnimationCompress* dialog) {
+  explicit ProgressLog(ZorBuilderDialog* dialog) {
     QObject::connect(
-        dialog, &CAnimationCompress::progressed, dialog,
+        dialog, &ZorBuilderDialog::progressed, dialog,
         [this](int done, int count) { reports.emplace_back(done, count); }, Qt::QueuedConnection);
   }
   std::vector<std::pair<int, int>> reports;
@@ -40,10 +40,10 @@ std::string writeStrip(const tessera::testing::TempDir& temp, std::string_view n
   return path;
 }
 
-TEST(AnimationCompressTest, CompressesOnTheWorkerWithProgressAndPlaysTheResult) {
+TEST(ZorBuilderDialogTest, CompressesOnTheWorkerWithProgressAndPlaysTheResult) {
   tessera::testing::TempDir temp;
   const std::string source = writeStrip(temp, "spin.tga", 16, 6);
-  CAnimationCompress dialog;
+  ZorBuilderDialog dialog;
   dialog.show();
   ProgressLog progress(&dialog);
   ASSERT_TRUE(dialog.startCompression(source, 6));
@@ -76,10 +76,10 @@ TEST(AnimationCompressTest, CompressesOnTheWorkerWithProgressAndPlaysTheResult) 
   EXPECT_EQ(dialog.lastResult(), ZorCompressResult::Written);
 }
 
-TEST(AnimationCompressTest, ClosingWhileCompressingStopsTheWorkerAndWritesNothing) {
+TEST(ZorBuilderDialogTest, ClosingWhileCompressingStopsTheWorkerAndWritesNothing) {
   tessera::testing::TempDir temp;
   const std::string source = writeStrip(temp, "long.tga", 128, 400);
-  auto dialog = std::make_unique<CAnimationCompress>();
+  auto dialog = std::make_unique<ZorBuilderDialog>();
   dialog->show();
   ProgressLog progress(dialog.get());
   ASSERT_TRUE(dialog->startCompression(source, 400));
@@ -95,7 +95,7 @@ TEST(AnimationCompressTest, ClosingWhileCompressingStopsTheWorkerAndWritesNothin
   EXPECT_FALSE(files::exists(temp.file("long.ZOR")));
 
   // Destroying the dialog mid-way joins the worker too.
-  auto second = std::make_unique<CAnimationCompress>();
+  auto second = std::make_unique<ZorBuilderDialog>();
   ProgressLog secondProgress(second.get());
   ASSERT_TRUE(second->startCompression(source, 400));
   ASSERT_TRUE(QTest::qWaitFor([&] { return !secondProgress.reports.empty(); }, 20000));
@@ -103,7 +103,7 @@ TEST(AnimationCompressTest, ClosingWhileCompressingStopsTheWorkerAndWritesNothin
   EXPECT_FALSE(files::exists(temp.file("long.ZOR")));
 }
 
-TEST(AnimationCompressTest, RaisedStopFlagEndsCompressionWithoutAFile) {
+TEST(ZorBuilderDialogTest, RaisedStopFlagEndsCompressionWithoutAFile) {
   tessera::testing::TempDir temp;
   const std::string source = writeStrip(temp, "tiny.tga", 8, 3);
   ZorAnimation animation;

@@ -4,9 +4,9 @@
 
 namespace tessera::ui {
 
-class CEditUIS : public QDialog {
+class FramesEditorDialog : public QDialog {
  public:
-  explicit CEditUIS(QWidget* parent = nullptr);
+  explicit FramesEditorDialog(QWidget* parent = nullptr);
 };
 
 }  // namespace tessera::ui

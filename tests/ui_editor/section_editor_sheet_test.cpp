@@ -7,7 +7,7 @@
 
 #include "editor_fixture.h"
 #include "ui/editor/bottom_bar.h"
-#include "ui/editor/edit_generic.h"
+#include "ui/editor/section_editor_window.h"
 #include "ui/editor/large_preview_button.h"
 
 namespace tessera::ui {
@@ -27,7 +27,7 @@ class SheetAndPreviewTest : public EditorTest {
 };
 
 TEST_F(SheetAndPreviewTest, CaptionClickActivatesThePageAndTheCaptionSurvivesANewSelection) {
-  CEditGeneric editor("One");
+  SectionEditorWindow editor("One");
   editor.show();
   const QStringList captions = editor.bottomBar()->captions();
   ASSERT_GE(captions.size(), 2);
@@ -43,7 +43,7 @@ TEST_F(SheetAndPreviewTest, CaptionClickActivatesThePageAndTheCaptionSurvivesANe
 }
 
 TEST_F(SheetAndPreviewTest, HoverAndPressShowTheGroupsMouseAndPressedStates) {
-  CEditGeneric editor("One");
+  SectionEditorWindow editor("One");
   LargePreviewButton* preview = editor.largePreview();
   EXPECT_EQ(preview->effectiveRequest().state, 1);
   QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));

@@ -7,7 +7,7 @@
 
 namespace tessera {
 
-class CDib {
+class PictureHolder {
  public:
   // Drops the held picture and loads `path`; a file that cannot be read leaves the holder empty.
   // Returns 0.

@@ -24,16 +24,16 @@ class QVBoxLayout;
 
 namespace tessera::ui {
 
-class CBottomBar;
+class BottomBar;
 class LargePreviewButton;
 class TaskPaneList;
 
-class CEditGeneric final : public QDialog, public SectionEditorContext {
+class SectionEditorWindow final : public QDialog, public SectionEditorContext {
   Q_OBJECT
  public:
   // Opens on catalogue entry `entry` of the open skin.
-  explicit CEditGeneric(const std::string& entry, QWidget* parent = nullptr);
-  ~CEditGeneric() override;
+  explicit SectionEditorWindow(const std::string& entry, QWidget* parent = nullptr);
+  ~SectionEditorWindow() override;
 
   // SectionEditorContext
   std::string currentSection() const override { return currentSection_; }
@@ -69,8 +69,8 @@ class CEditGeneric final : public QDialog, public SectionEditorContext {
   QPushButton* addLayerButton() const { return addLayer_; }
   QPushButton* deleteLayerButton() const { return deleteLayer_; }
   QPushButton* layersButton() const { return layersMenu_; }
-  CBottomBar* bottomBar() const { return bottomBar_; }
-  CMyPropertySheet* propertySheet() const { return sheet_; }
+  BottomBar* bottomBar() const { return bottomBar_; }
+  PropertySheet* propertySheet() const { return sheet_; }
 
   void done(int result) override;
 
@@ -79,7 +79,7 @@ class CEditGeneric final : public QDialog, public SectionEditorContext {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  // Layout and controls (edit_generic_layout.cpp).
+  // Layout and controls (section_editor_window_layout.cpp).
   void buildControls();
   QWidget* buildLeftColumn();
   QWidget* buildPreviewArea();
@@ -87,7 +87,7 @@ class CEditGeneric final : public QDialog, public SectionEditorContext {
   QWidget* buildCommandButtons();
   void applyInterfaceGrey();
 
-  // Selection (edit_generic_selection.cpp).
+  // Selection (section_editor_window_selection.cpp).
   void showSelection(const std::string& entry, int secIdDefault);
   void setTopLevel(const std::string& section);
   void setTitles(const std::string& entry);
@@ -101,14 +101,14 @@ class CEditGeneric final : public QDialog, public SectionEditorContext {
   void searchHitChosen(int row);
   QTreeWidgetItem* treeItemFor(const std::string& section) const;
 
-  // Layer bar (edit_generic_layers.cpp).
+  // Layer bar (section_editor_window_layers.cpp).
   void layerChosen(int entry);
   void blendModeChosen(int row);
   void addLayer();
   void deleteLayer();
   void showLayersMenu();
 
-  // Commands (edit_generic_commands.cpp).
+  // Commands (section_editor_window_commands.cpp).
   void forceReimport();
   void testSkin();
   void saveSkin();
@@ -144,10 +144,10 @@ class CEditGeneric final : public QDialog, public SectionEditorContext {
   QPushButton* deleteLayer_ = nullptr;
   QPushButton* layersMenu_ = nullptr;
   QLabel* layerLabel_ = nullptr;
-  CBottomBar* bottomBar_ = nullptr;
+  BottomBar* bottomBar_ = nullptr;
   QWidget* sheetHost_ = nullptr;
   QVBoxLayout* sheetHostLayout_ = nullptr;
-  QPointer<CMyPropertySheet> sheet_;
+  QPointer<PropertySheet> sheet_;
   QTimer repaintTimer_;
   QTimer brightnessTimer_;
   bool rebuildQueued_ = false;

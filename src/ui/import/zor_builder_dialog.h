@@ -1,5 +1,5 @@
 #pragma once
-// The "ZOR file builder" (CAnimationCompress): compresses a vertical frame strip into a ZOR file
+// The "ZOR file builder" (ZorBuilderDialog): compresses a vertical frame strip into a ZOR file
 // on a worker thread while the view shows the frames as they finish, and plays the result.
 #include <QDialog>
 #include <atomic>
@@ -19,11 +19,11 @@ namespace tessera::ui {
 
 class ZorView;
 
-class CAnimationCompress : public QDialog {
+class ZorBuilderDialog : public QDialog {
   Q_OBJECT
  public:
-  explicit CAnimationCompress(QWidget* parent = nullptr);
-  ~CAnimationCompress() override;
+  explicit ZorBuilderDialog(QWidget* parent = nullptr);
+  ~ZorBuilderDialog() override;
 
   // Starts the compressor on `path` with `frames` frames; false while one is still running.
   bool startCompression(const std::string& path, int frames);

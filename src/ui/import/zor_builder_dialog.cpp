@@ -1,4 +1,4 @@
-#include "ui/import/animation_compress_dialog.h"
+#include "ui/import/zor_builder_dialog.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -23,20 +23,20 @@ constexpr int kPlayIntervalMs = 33;
 constexpr int kBlocksRedrawDelayMs = 100;
 }  // namespace
 
-CAnimationCompress::CAnimationCompress(QWidget* parent) : QDialog(parent) {
+ZorBuilderDialog::ZorBuilderDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("ZOR file builder"));
   qRegisterMetaType<tessera::ZorCompressResult>("tessera::ZorCompressResult");
   buildLayout();
   // The worker reports through these signals; queued, so the widgets are touched on this thread.
-  connect(this, &CAnimationCompress::progressed, this, &CAnimationCompress::showProgress, Qt::QueuedConnection);
-  connect(this, &CAnimationCompress::compressionFinished, this, &CAnimationCompress::finishCompression,
+  connect(this, &ZorBuilderDialog::progressed, this, &ZorBuilderDialog::showProgress, Qt::QueuedConnection);
+  connect(this, &ZorBuilderDialog::compressionFinished, this, &ZorBuilderDialog::finishCompression,
           Qt::QueuedConnection);
   animationChanged();
 }
 
-CAnimationCompress::~CAnimationCompress() { stopWorker(); }
+ZorBuilderDialog::~ZorBuilderDialog() { stopWorker(); }
 
-void CAnimationCompress::buildLayout() {
+void ZorBuilderDialog::buildLayout() {
   auto* layout = new QVBoxLayout(this);
   auto* buttons = new QHBoxLayout;
   auto* compress = new QPushButton(QStringLiteral("Compress file"), this);
@@ -77,10 +77,10 @@ void CAnimationCompress::buildLayout() {
   playTimer_ = new QTimer(this);
   playTimer_->setInterval(kPlayIntervalMs);
 
-  connect(compress, &QPushButton::clicked, this, &CAnimationCompress::compressFile);
-  connect(reencodeButton_, &QPushButton::clicked, this, &CAnimationCompress::reencode);
-  connect(open, &QPushButton::clicked, this, &CAnimationCompress::openExisting);
-  connect(test, &QPushButton::clicked, this, &CAnimationCompress::play);
+  connect(compress, &QPushButton::clicked, this, &ZorBuilderDialog::compressFile);
+  connect(reencodeButton_, &QPushButton::clicked, this, &ZorBuilderDialog::reencode);
+  connect(open, &QPushButton::clicked, this, &ZorBuilderDialog::openExisting);
+  connect(test, &QPushButton::clicked, this, &ZorBuilderDialog::play);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
   connect(qualitySlider_, &QSlider::valueChanged, qualityLabel_, [this](int value) {
     qualityLabel_->setText(QString::number(value));
@@ -93,30 +93,30 @@ void CAnimationCompress::buildLayout() {
     }
   });
   connect(frameBar_, &QScrollBar::valueChanged, view_, &ZorView::setFrame);
-  connect(playTimer_, &QTimer::timeout, this, &CAnimationCompress::stepPlayback);
+  connect(playTimer_, &QTimer::timeout, this, &ZorBuilderDialog::stepPlayback);
   connect(blocksBox_, &QCheckBox::toggled, this, [this](bool on) {
     ZorState().setShowBlocks(on);
     QTimer::singleShot(kBlocksRedrawDelayMs, view_, qOverload<>(&QWidget::update));
   });
 }
 
-void CAnimationCompress::compressFile() {
+void ZorBuilderDialog::compressFile() {
   const QString picked = PickPreviewFile(
       this, {QStringLiteral("Select animation to compress... (Vertical stack only)"),
              QStringLiteral("Images (.tga) (*.tga)"), QStringLiteral("tga"), QString(), QString()});
   if (picked.isEmpty()) return;
   path_ = picked.toStdString();
-  CFrameCount question(this);
+  FrameCountDialog question(this);
   if (question.exec() != QDialog::Accepted || question.frames() < 1) return;
   frames_ = question.frames();
   startCompression(path_, frames_);
 }
 
-void CAnimationCompress::reencode() {
+void ZorBuilderDialog::reencode() {
   if (frames_ > 0) startCompression(path_, frames_);
 }
 
-void CAnimationCompress::openExisting() {
+void ZorBuilderDialog::openExisting() {
   const QString picked = PickPreviewFile(this, {QStringLiteral("Select existing ZOR..."),
                                                 QStringLiteral("Images (.zor) (*.zor)"), QStringLiteral("zor"),
                                                 QString(), QStringLiteral("*.zor")});
@@ -124,7 +124,7 @@ void CAnimationCompress::openExisting() {
   if (LoadZor(picked.toStdString())) animationChanged();
 }
 
-bool CAnimationCompress::startCompression(const std::string& path, int frames) {
+bool ZorBuilderDialog::startCompression(const std::string& path, int frames) {
   if (isCompressing()) return false;
   if (worker_.joinable()) worker_.join();
   path_ = path;
@@ -143,13 +143,13 @@ bool CAnimationCompress::startCompression(const std::string& path, int frames) {
   return true;
 }
 
-void CAnimationCompress::showProgress(int framesDone, int frameCount) {
+void ZorBuilderDialog::showProgress(int framesDone, int frameCount) {
   frameBar_->setRange(0, std::max(frameCount, 1) - 1);
   frameBar_->setValue(framesDone - 1);
   view_->update();
 }
 
-void CAnimationCompress::finishCompression(ZorCompressResult result) {
+void ZorBuilderDialog::finishCompression(ZorCompressResult result) {
   if (worker_.joinable()) worker_.join();
   lastResult_ = result;
   ++finishedCompressions_;
@@ -159,21 +159,21 @@ void CAnimationCompress::finishCompression(ZorCompressResult result) {
   animationChanged();
 }
 
-void CAnimationCompress::animationChanged() {
+void ZorBuilderDialog::animationChanged() {
   const int count = ZorState().frameCount();
   frameBar_->setRange(0, std::max(count, 1) - 1);
   view_->setFrame(frameBar_->value());
 }
 
-void CAnimationCompress::play() {
+void ZorBuilderDialog::play() {
   frameBar_->setValue(0);
   view_->setFrame(0);
   playTimer_->start();
 }
 
-bool CAnimationCompress::isPlaying() const { return playTimer_->isActive(); }
+bool ZorBuilderDialog::isPlaying() const { return playTimer_->isActive(); }
 
-void CAnimationCompress::stepPlayback() {
+void ZorBuilderDialog::stepPlayback() {
   const int next = frameBar_->value() + 1;
   if (next > frameBar_->maximum() || next >= ZorState().frameCount()) {
     playTimer_->stop();
@@ -182,17 +182,17 @@ void CAnimationCompress::stepPlayback() {
   frameBar_->setValue(next);
 }
 
-void CAnimationCompress::stopWorker() {
+void ZorBuilderDialog::stopWorker() {
   stop_ = true;
   if (worker_.joinable()) worker_.join();
 }
 
-void CAnimationCompress::closeEvent(QCloseEvent* event) {
+void ZorBuilderDialog::closeEvent(QCloseEvent* event) {
   stopWorker();
   QDialog::closeEvent(event);
 }
 
-void CAnimationCompress::reject() {
+void ZorBuilderDialog::reject() {
   // The worker writes into the shared animation: it ends before the dialog does.
   stopWorker();
   playTimer_->stop();

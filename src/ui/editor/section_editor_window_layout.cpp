@@ -15,7 +15,7 @@
 #include "core/platform/settings.h"
 #include "core/skin/blend_modes.h"
 #include "ui/editor/bottom_bar.h"
-#include "ui/editor/edit_generic.h"
+#include "ui/editor/section_editor_window.h"
 #include "ui/editor/large_preview_button.h"
 #include "ui/editor/task_pane_list.h"
 
@@ -26,7 +26,7 @@ constexpr int kLeftColumnWidth = 230;
 constexpr int kTreeExtraWidth = 50;  // the tree is wider than the task pane
 }  // namespace
 
-void CEditGeneric::buildControls() {
+void SectionEditorWindow::buildControls() {
   setWindowTitle(QStringLiteral("Edit section"));
   setSizeGripEnabled(false);
   resize(980, 720);
@@ -54,20 +54,20 @@ void CEditGeneric::buildControls() {
   auto* whole = new QVBoxLayout(this);
   whole->setContentsMargins(6, 6, 0, 0);
   whole->addLayout(top, 1);
-  bottomBar_ = new CBottomBar(this);
+  bottomBar_ = new BottomBar(this);
   whole->addWidget(bottomBar_);
-  connect(bottomBar_, &CBottomBar::captionClicked, this, [this](int index) {
+  connect(bottomBar_, &BottomBar::captionClicked, this, [this](int index) {
     if (!sheet_) return;
     sheet_->activatePage(index);
     sheet_->show();
   });
 
   auto* reload = new QShortcut(QKeySequence(Qt::Key_F5), this);
-  connect(reload, &QShortcut::activated, this, &CEditGeneric::forceReimport);
+  connect(reload, &QShortcut::activated, this, &SectionEditorWindow::forceReimport);
   applyInterfaceGrey();
 }
 
-QWidget* CEditGeneric::buildLeftColumn() {
+QWidget* SectionEditorWindow::buildLeftColumn() {
   auto* column = new QWidget(this);
   auto* layout = new QVBoxLayout(column);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -75,7 +75,7 @@ QWidget* CEditGeneric::buildLeftColumn() {
     column->setFixedWidth(kLeftColumnWidth + kTreeExtraWidth);
     tree_ = new QTreeWidget(column);
     tree_->setHeaderHidden(true);
-    connect(tree_, &QTreeWidget::itemSelectionChanged, this, &CEditGeneric::treeSelectionChanged);
+    connect(tree_, &QTreeWidget::itemSelectionChanged, this, &SectionEditorWindow::treeSelectionChanged);
     results_ = new QListWidget(column);
     results_->hide();
     connect(results_, &QListWidget::itemClicked, this,
@@ -87,7 +87,7 @@ QWidget* CEditGeneric::buildLeftColumn() {
     search_ = new QLineEdit(column);
     search_->setPlaceholderText(QStringLiteral("Search"));
     search_->installEventFilter(this);
-    connect(search_, &QLineEdit::textChanged, this, &CEditGeneric::searchTextChanged);
+    connect(search_, &QLineEdit::textChanged, this, &SectionEditorWindow::searchTextChanged);
     layout->addWidget(tree_, 1);
     layout->addWidget(results_, 1);
     layout->addWidget(noMatch_, 1);
@@ -95,13 +95,13 @@ QWidget* CEditGeneric::buildLeftColumn() {
   } else {
     column->setFixedWidth(kLeftColumnWidth);
     taskPane_ = new TaskPaneList(column);
-    connect(taskPane_, &TaskPaneList::entryClicked, this, &CEditGeneric::taskPaneClick);
+    connect(taskPane_, &TaskPaneList::entryClicked, this, &SectionEditorWindow::taskPaneClick);
     layout->addWidget(taskPane_, 1);
   }
   return column;
 }
 
-QWidget* CEditGeneric::buildPreviewArea() {
+QWidget* SectionEditorWindow::buildPreviewArea() {
   auto* area = new QWidget(this);
   auto* layout = new QHBoxLayout(area);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -129,14 +129,14 @@ QWidget* CEditGeneric::buildPreviewArea() {
   }
   const int stored = ReadSettingInt(settings::BackIndex);
   backgrounds_->setCurrentIndex(stored >= 0 && stored < backgrounds_->count() ? stored : 0);
-  connect(backgrounds_, &QComboBox::activated, this, &CEditGeneric::backgroundChosen);
+  connect(backgrounds_, &QComboBox::activated, this, &SectionEditorWindow::backgroundChosen);
   brightness_ = new QSlider(Qt::Vertical, area);
   brightness_->setRange(0, kBrightnessSliderMax);
   brightness_->setValue(SliderFromGrey(grey_));
   connect(brightness_, &QSlider::valueChanged, this, [this] { brightnessTimer_.start(); });
   auto* zoom = new QPushButton(QStringLiteral("Z"), area);
   zoom->setFixedWidth(28);
-  connect(zoom, &QPushButton::clicked, this, &CEditGeneric::showZoomWindow);
+  connect(zoom, &QPushButton::clicked, this, &SectionEditorWindow::showZoomWindow);
   side->addWidget(states_);
   side->addWidget(backgrounds_);
   side->addWidget(brightness_, 1, Qt::AlignHCenter);
@@ -145,24 +145,24 @@ QWidget* CEditGeneric::buildPreviewArea() {
   return area;
 }
 
-QWidget* CEditGeneric::buildLayerBar() {
+QWidget* SectionEditorWindow::buildLayerBar() {
   auto* bar = new QWidget(this);
   auto* layout = new QHBoxLayout(bar);
   layout->setContentsMargins(0, 0, 0, 0);
   layersMenu_ = new QPushButton(QStringLiteral("Layers"), bar);
-  connect(layersMenu_, &QPushButton::clicked, this, &CEditGeneric::showLayersMenu);
+  connect(layersMenu_, &QPushButton::clicked, this, &SectionEditorWindow::showLayersMenu);
   layerLabel_ = new QLabel(QStringLiteral("Layer : "), bar);
   layers_ = new QComboBox(bar);
   layers_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-  connect(layers_, &QComboBox::activated, this, &CEditGeneric::layerChosen);
+  connect(layers_, &QComboBox::activated, this, &SectionEditorWindow::layerChosen);
   addLayer_ = new QPushButton(QStringLiteral("+"), bar);
   deleteLayer_ = new QPushButton(QStringLiteral("-"), bar);
   for (QPushButton* button : {addLayer_, deleteLayer_}) button->setFixedWidth(28);
-  connect(addLayer_, &QPushButton::clicked, this, &CEditGeneric::addLayer);
-  connect(deleteLayer_, &QPushButton::clicked, this, &CEditGeneric::deleteLayer);
+  connect(addLayer_, &QPushButton::clicked, this, &SectionEditorWindow::addLayer);
+  connect(deleteLayer_, &QPushButton::clicked, this, &SectionEditorWindow::deleteLayer);
   blendModes_ = new QComboBox(bar);
   for (const BlendMode& mode : BlendModes()) blendModes_->addItem(QString::fromLatin1(mode.text), mode.value);
-  connect(blendModes_, &QComboBox::activated, this, &CEditGeneric::blendModeChosen);
+  connect(blendModes_, &QComboBox::activated, this, &SectionEditorWindow::blendModeChosen);
   layout->addWidget(layersMenu_);
   layout->addWidget(layerLabel_);
   layout->addWidget(layers_, 1);
@@ -172,20 +172,20 @@ QWidget* CEditGeneric::buildLayerBar() {
   return bar;
 }
 
-QWidget* CEditGeneric::buildCommandButtons() {
+QWidget* SectionEditorWindow::buildCommandButtons() {
   auto* row = new QWidget(this);
   auto* layout = new QHBoxLayout(row);
   layout->setContentsMargins(0, 0, 6, 0);
-  const auto add = [&](const char* caption, void (CEditGeneric::*slot)()) {
+  const auto add = [&](const char* caption, void (SectionEditorWindow::*slot)()) {
     auto* button = new QPushButton(QString::fromLatin1(caption), row);
     button->setAutoDefault(false);
     connect(button, &QPushButton::clicked, this, slot);
     layout->addWidget(button);
   };
-  add("Force image reimport (F5)", &CEditGeneric::forceReimport);
-  add("Test skin", &CEditGeneric::testSkin);
-  add("Save skin", &CEditGeneric::saveSkin);
-  add("Apply skin", &CEditGeneric::applySkin);
+  add("Force image reimport (F5)", &SectionEditorWindow::forceReimport);
+  add("Test skin", &SectionEditorWindow::testSkin);
+  add("Save skin", &SectionEditorWindow::saveSkin);
+  add("Apply skin", &SectionEditorWindow::applySkin);
   layout->addStretch(1);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, row);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

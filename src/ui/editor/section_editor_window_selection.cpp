@@ -12,7 +12,7 @@
 #include "core/skin/skin_session.h"
 #include "ui/app/message_prompt.h"
 #include "ui/skin/skin_text_input.h"
-#include "ui/editor/edit_generic.h"
+#include "ui/editor/section_editor_window.h"
 #include "ui/editor/large_preview_button.h"
 #include "ui/editor/task_pane_list.h"
 
@@ -26,24 +26,24 @@ constexpr int kSearchRowHeight = 40;
 constexpr int kAncestorReach = 3;
 }  // namespace
 
-void CEditGeneric::setTopLevel(const std::string& section) {
+void SectionEditorWindow::setTopLevel(const std::string& section) {
   topLevel_ = section;
   Session().currentTopLevelSection = section;
 }
 
-void CEditGeneric::setTitles(const std::string& entry) {
+void SectionEditorWindow::setTitles(const std::string& entry) {
   const SectionCatalogue catalogue;
   title_->setText(FromSkinText(catalogue.readText(entry, subsection_keys::Description)));
   subtitle_->setText(FromSkinText(catalogue.readText(entry, subsection_keys::Description2AtLists)));
 }
 
-void CEditGeneric::rebuildTaskPane() {
+void SectionEditorWindow::rebuildTaskPane() {
   pane_ = BuildTaskPane(group_, currentSection_, ReadSettingInt(settings::TargetOS));
   taskPane_->showPane(pane_);
   fillPreviewStates(group_);
 }
 
-void CEditGeneric::fillPreviewStates(int group) {
+void SectionEditorWindow::fillPreviewStates(int group) {
   const QSignalBlocker blocker(states_);
   states_->clear();
   for (const std::string& name : PreviewStateNames(group)) states_->addItem(FromSkinText(name));
@@ -51,12 +51,12 @@ void CEditGeneric::fillPreviewStates(int group) {
   if (states_->count() >= 2) states_->setCurrentIndex(0);
 }
 
-void CEditGeneric::selectSubPreview(const std::string& section) {
+void SectionEditorWindow::selectSubPreview(const std::string& section) {
   const int index = SectionCatalogue().readInt(section, subsection_keys::SubPreviewIndex);
   if (index != -1 && index < states_->count()) states_->setCurrentIndex(index);
 }
 
-void CEditGeneric::taskPaneClick(int index) {
+void SectionEditorWindow::taskPaneClick(int index) {
   if (index == kNextEntryIndex || index == kPreviousEntryIndex) {
     stepLinear(index == kNextEntryIndex);
     return;
@@ -74,7 +74,7 @@ void CEditGeneric::taskPaneClick(int index) {
   RebuildPropertySheet();
 }
 
-void CEditGeneric::stepLinear(bool forward) {
+void SectionEditorWindow::stepLinear(bool forward) {
   const LinearFilter filter{SkinButtonCount(Session().mainFile), ReadSettingInt(settings::TargetOS)};
   const LinearStep step = StepLinear(linearPosition_, forward, filter);
   if (step.section.empty()) return;
@@ -91,7 +91,7 @@ void CEditGeneric::stepLinear(bool forward) {
   subtitle_->setText(FromSkinText(selection.subtitle));
 }
 
-void CEditGeneric::fillTree() {
+void SectionEditorWindow::fillTree() {
   const QSignalBlocker blocker(tree_);
   tree_->clear();
   const SectionTree model =
@@ -133,7 +133,7 @@ void CEditGeneric::fillTree() {
   }
 }
 
-QTreeWidgetItem* CEditGeneric::treeItemFor(const std::string& section) const {
+QTreeWidgetItem* SectionEditorWindow::treeItemFor(const std::string& section) const {
   const QString name = QString::fromStdString(section);
   for (QTreeWidgetItemIterator it(tree_); *it; ++it) {
     if ((*it)->data(0, kSectionRole).toString() == name) return *it;
@@ -141,7 +141,7 @@ QTreeWidgetItem* CEditGeneric::treeItemFor(const std::string& section) const {
   return nullptr;
 }
 
-void CEditGeneric::treeSelectionChanged() {
+void SectionEditorWindow::treeSelectionChanged() {
   QTreeWidgetItem* item = tree_->currentItem();
   for (int up = 0; item && item->data(0, kSectionRole).isNull() && up < kAncestorReach; ++up) item = item->parent();
   if (!item || item->data(0, kSectionRole).isNull()) return;
@@ -156,7 +156,7 @@ void CEditGeneric::treeSelectionChanged() {
   RebuildPropertySheet();
 }
 
-void CEditGeneric::searchTextChanged(const QString& text) {
+void SectionEditorWindow::searchTextChanged(const QString& text) {
   if (text.isEmpty()) {
     results_->hide();
     noMatch_->hide();
@@ -174,7 +174,7 @@ void CEditGeneric::searchTextChanged(const QString& text) {
   noMatch_->setVisible(results_->count() == 0);
 }
 
-void CEditGeneric::searchHitChosen(int row) {
+void SectionEditorWindow::searchHitChosen(int row) {
   QListWidgetItem* hit = results_->item(row);
   if (!hit) return;
   const std::string section = hit->data(kSectionRole).toString().toStdString();

@@ -10,40 +10,40 @@
 #include "core/platform/settings.h"
 #include "core/skin/skin_files.h"
 #include "core/skin/skin_session.h"
-#include "ui/editor/edit_generic.h"
+#include "ui/editor/section_editor_window.h"
 #include "ui/editor/large_preview_button.h"
 
 namespace tessera::ui {
 
-void CEditGeneric::forceReimport() {
+void SectionEditorWindow::forceReimport() {
   RefreshPreview();
   preview_->update();
 }
 
-void CEditGeneric::testSkin() { TestSkin(); }
+void SectionEditorWindow::testSkin() { TestSkin(); }
 
-void CEditGeneric::saveSkin() {
+void SectionEditorWindow::saveSkin() {
   if (Session().isOpen()) CommitSkinFiles();
 }
 
-void CEditGeneric::applySkin() {
+void SectionEditorWindow::applySkin() {
   setFocus();
   // Applying commits the skin (asking first) and reads the session, so it runs on this thread,
   // once the click that asked for it has been handled.
   QMetaObject::invokeMethod(this, [] { ApplySkin(); }, Qt::QueuedConnection);
 }
 
-void CEditGeneric::showZoomWindow() {
+void SectionEditorWindow::showZoomWindow() {
   QMessageBox::information(this, QStringLiteral("Quillmont Tessera"),
-                           QStringLiteral("The zoom window (CZoom) opens here."));
+                           QStringLiteral("The zoom window, which magnifies the screen around the mouse, opens here."));
 }
 
-void CEditGeneric::backgroundChosen(int index) {
+void SectionEditorWindow::backgroundChosen(int index) {
   WriteSetting(settings::BackIndex, index);
   preview_->update();
 }
 
-void CEditGeneric::brightnessSettled() {
+void SectionEditorWindow::brightnessSettled() {
   const int grey = GreyFromSlider(brightness_->value());
   if (grey == grey_) return;
   grey_ = grey;
@@ -52,7 +52,7 @@ void CEditGeneric::brightnessSettled() {
   preview_->update();
 }
 
-void CEditGeneric::applyInterfaceGrey() {
+void SectionEditorWindow::applyInterfaceGrey() {
   // Window, statics, edits and the tree all stand on the interface grey with black text.
   QPalette colours = palette();
   const QColor grey(grey_, grey_, grey_);

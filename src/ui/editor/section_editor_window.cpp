@@ -1,4 +1,4 @@
-#include "ui/editor/edit_generic.h"
+#include "ui/editor/section_editor_window.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -19,7 +19,7 @@
 
 namespace tessera::ui {
 
-CEditGeneric::CEditGeneric(const std::string& entry, QWidget* parent) : QDialog(parent) {
+SectionEditorWindow::SectionEditorWindow(const std::string& entry, QWidget* parent) : QDialog(parent) {
   previousTopLevel_ = Session().currentTopLevelSection;
   const EntrySelection selection = SelectEntry(entry);
   group_ = selection.group;
@@ -33,7 +33,7 @@ CEditGeneric::CEditGeneric(const std::string& entry, QWidget* parent) : QDialog(
   connect(&repaintTimer_, &QTimer::timeout, this, [this] { preview_->update(); });
   brightnessTimer_.setSingleShot(true);
   brightnessTimer_.setInterval(50);
-  connect(&brightnessTimer_, &QTimer::timeout, this, &CEditGeneric::brightnessSettled);
+  connect(&brightnessTimer_, &QTimer::timeout, this, &SectionEditorWindow::brightnessSettled);
 
   buildControls();
   title_->setText(FromSkinText(selection.title));
@@ -49,12 +49,12 @@ CEditGeneric::CEditGeneric(const std::string& entry, QWidget* parent) : QDialog(
   repaintTimer_.start();
 }
 
-CEditGeneric::~CEditGeneric() {
+SectionEditorWindow::~SectionEditorWindow() {
   // Routing of layer sections follows the current top-level section only while this window edits.
   Session().currentTopLevelSection = previousTopLevel_;
 }
 
-void CEditGeneric::requestSheetRebuild() {
+void SectionEditorWindow::requestSheetRebuild() {
   if (rebuildQueued_) return;
   rebuildQueued_ = true;
   QMetaObject::invokeMethod(
@@ -66,29 +66,29 @@ void CEditGeneric::requestSheetRebuild() {
       Qt::QueuedConnection);
 }
 
-void CEditGeneric::repaintLargePreview() { preview_->update(); }
+void SectionEditorWindow::repaintLargePreview() { preview_->update(); }
 
-void CEditGeneric::RebuildPropertySheet() {
+void SectionEditorWindow::RebuildPropertySheet() {
   if (sheet_) {
     rememberedCaption_ = sheet_->activeCaption();
     delete sheet_.data();
   }
-  sheet_ = new CMyPropertySheet(*this, rememberedCaption_, sheetHost_);
+  sheet_ = new PropertySheet(*this, rememberedCaption_, sheetHost_);
   sheet_->setFont(QApplication::font());
   sheetHostLayout_->addWidget(sheet_);
   sheet_->show();
   bottomBar_->setCaptions(sheet_->pageCaptions());
   bottomBar_->setSelected(sheet_->activePage());
-  connect(sheet_, &CMyPropertySheet::activePageChanged, bottomBar_, &CBottomBar::setSelected);
+  connect(sheet_, &PropertySheet::activePageChanged, bottomBar_, &BottomBar::setSelected);
   RefreshLayerList();
 }
 
-void CEditGeneric::done(int result) {
+void SectionEditorWindow::done(int result) {
   WriteSetting(settings::WasMaxEdit, isMaximized() ? "1" : "0");
   QDialog::done(result);
 }
 
-void CEditGeneric::changeEvent(QEvent* event) {
+void SectionEditorWindow::changeEvent(QEvent* event) {
   QDialog::changeEvent(event);
   if (event->type() != QEvent::WindowStateChange) return;
   const auto* change = static_cast<QWindowStateChangeEvent*>(event);
@@ -101,7 +101,7 @@ void CEditGeneric::changeEvent(QEvent* event) {
   if (isVisible()) requestSheetRebuild();
 }
 
-bool CEditGeneric::eventFilter(QObject* watched, QEvent* event) {
+bool SectionEditorWindow::eventFilter(QObject* watched, QEvent* event) {
   // A search box left while no results are listed forgets its text.
   if (watched == search_ && event->type() == QEvent::FocusOut && !results_->isVisible()) search_->clear();
   return QDialog::eventFilter(watched, event);

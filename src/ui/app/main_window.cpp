@@ -1,4 +1,4 @@
-#include "ui/app/tessera_dlg.h"
+#include "ui/app/main_window.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -41,7 +41,7 @@ const char* const kStartHint =
     "To edit a skin please open the open skin dialog by clicking 'Open skin' or double click a recent skin below";
 }  // namespace
 
-CTesseraDlg::CTesseraDlg(const std::string& commandLinePath, QWidget* parent)
+MainWindow::MainWindow(const std::string& commandLinePath, QWidget* parent)
     : QDialog(parent), commandLinePath_(commandLinePath), entryOpener_(&OpenEntryEditor) {
   EnableSkinWrites();
   pictures_.load();
@@ -67,7 +67,7 @@ CTesseraDlg::CTesseraDlg(const std::string& commandLinePath, QWidget* parent)
   layout->addWidget(splitter);
   categoryPane_ = new CategoryPane(pictures_, splitter);
   categoryPane_->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('M')) * 16);
-  connect(categoryPane_, &CategoryPane::taskPaneClick, this, &CTesseraDlg::taskPaneClick);
+  connect(categoryPane_, &CategoryPane::taskPaneClick, this, &MainWindow::taskPaneClick);
 
   pages_ = new QStackedWidget(splitter);
   // Start page: logo, hint and the recent skins.
@@ -136,9 +136,9 @@ CTesseraDlg::CTesseraDlg(const std::string& commandLinePath, QWidget* parent)
   resetToStartPage();
 }
 
-CTesseraDlg::~CTesseraDlg() { storePlacement(); }
+MainWindow::~MainWindow() { storePlacement(); }
 
-void CTesseraDlg::finishStartup() {
+void MainWindow::finishStartup() {
   if (ReadSettingInt(settings::FirstRun) == 1) {
     WriteSetting(settings::FirstRun, "0");
     showPreferences();
@@ -146,15 +146,15 @@ void CTesseraDlg::finishStartup() {
   if (!commandLinePath_.empty()) openPath(SkinPathForCommandLine(commandLinePath_), Before::Nothing);
 }
 
-QString CTesseraDlg::currentTitle() const { return windowTitle(); }
+QString MainWindow::currentTitle() const { return windowTitle(); }
 
-bool CTesseraDlg::requireSkin(const char* message) {
+bool MainWindow::requireSkin(const char* message) {
   if (Session().isOpen()) return true;
   CurrentPrompt().inform(message, kPlainTitle);
   return false;
 }
 
-void CTesseraDlg::openPath(const std::string& path, Before before) {
+void MainWindow::openPath(const std::string& path, Before before) {
   const BeforeOpen mode = before == Before::Reset            ? BeforeOpen::Reset
                           : before == Before::CommitThenReset ? BeforeOpen::CommitThenReset
                                                               : BeforeOpen::Nothing;
@@ -185,12 +185,12 @@ void CTesseraDlg::openPath(const std::string& path, Before before) {
   preview_->update();
 }
 
-void CTesseraDlg::writeThumbnail() {
+void MainWindow::writeThumbnail() {
   const QRect r = preview_->previewWindowRect();
   WriteThumbnail(r.left(), r.top(), r.right(), r.bottom());
 }
 
-void CTesseraDlg::resetToStartPage() {
+void MainWindow::resetToStartPage() {
   ResetSkin();
   heading2_->clear();
   heading3_->clear();
@@ -205,7 +205,7 @@ void CTesseraDlg::resetToStartPage() {
   preview_->update();
 }
 
-void CTesseraDlg::rebuildRecentSkins() {
+void MainWindow::rebuildRecentSkins() {
   recentList_->clear();
   for (int k = 0; k < settings::kHistoryLength; ++k) {
     const std::string name = ReadSetting(settings::kHistorySection, "Name" + std::to_string(k + 1), "", settings::kHistoryFile);
@@ -215,7 +215,7 @@ void CTesseraDlg::rebuildRecentSkins() {
   }
 }
 
-void CTesseraDlg::rebuildCategoryPane() {
+void MainWindow::rebuildCategoryPane() {
   categoryPane_->clearItems();
   const CategoryCatalogue catalogue(DataFolder());
   for (const Category& category :
@@ -226,7 +226,7 @@ void CTesseraDlg::rebuildCategoryPane() {
   categoryPane_->addItem(kOpenSkinItem, QStringLiteral("Open skin"), pictures_.categoryIcon(2));
 }
 
-void CTesseraDlg::taskPaneClick(int number) {
+void MainWindow::taskPaneClick(int number) {
   switch (number) {
     case kOpenSkinItem: openSkinForEditing(); return;
     case kNewSkinItem: newSkin(); return;
@@ -246,7 +246,7 @@ void CTesseraDlg::taskPaneClick(int number) {
   selectCategory(number);
 }
 
-void CTesseraDlg::selectCategory(int number) {
+void MainWindow::selectCategory(int number) {
   currentCategory_ = number;
   const CategoryCatalogue catalogue(DataFolder());
   const SectionCatalogue sections(DataFolder());
@@ -280,7 +280,7 @@ void CTesseraDlg::selectCategory(int number) {
   preview_->update();
 }
 
-void CTesseraDlg::showPreviewPictures() {
+void MainWindow::showPreviewPictures() {
   previewPictures_->clear();
   const std::string folder = DataFile("previews");
   const std::string previewsIni = DataFile("previews.ini");
@@ -295,39 +295,39 @@ void CTesseraDlg::showPreviewPictures() {
   }
 }
 
-void CTesseraDlg::openEntry(const QString& entryText) {
+void MainWindow::openEntry(const QString& entryText) {
   if (!Session().isOpen()) return;
   Session().modified = 1;
   entryOpener_(this, currentCategory_, entryText.toStdString());
   preview_->update();
 }
 
-void CTesseraDlg::openSkinForEditing() {
+void MainWindow::openSkinForEditing() {
   const std::string name = RunOpenSkinDialog(this);
   if (!name.empty()) openPath(SkinMainFilePath(name), Before::Reset);
 }
 
-void CTesseraDlg::newSkin() {
+void MainWindow::newSkin() {
   const std::string name = RunNewSkinDialog(this);
   if (!name.empty()) openPath(SkinMainFilePath(name), Before::Reset);
 }
 
-void CTesseraDlg::openAppliedSkin() {
+void MainWindow::openAppliedSkin() {
   const std::string path = AppliedSkinPath();
   if (!path.empty()) openPath(path, Before::Reset);
 }
 
-void CTesseraDlg::openRecentSkin(int index) {
+void MainWindow::openRecentSkin(int index) {
   const std::string path =
       ReadSetting(settings::kHistorySection, "Skin" + std::to_string(index + 1), "", settings::kHistoryFile);
   if (!path.empty()) openPath(path, Before::CommitThenReset);
 }
 
-void CTesseraDlg::saveSkin() {
+void MainWindow::saveSkin() {
   if (Session().isOpen()) CommitSkinFiles();
 }
 
-void CTesseraDlg::saveSkinAs() {
+void MainWindow::saveSkinAs() {
   if (!Session().isOpen()) return;
   CommitSkinFiles();
   const std::string name = RunSaveAsDialog(this);
@@ -339,52 +339,52 @@ void CTesseraDlg::saveSkinAs() {
   }
 }
 
-void CTesseraDlg::closeSkin() {
+void MainWindow::closeSkin() {
   animation_->hide();
   CloseSkin();
   resetToStartPage();
 }
 
-void CTesseraDlg::applySkin() {
+void MainWindow::applySkin() {
   if (!Session().isOpen()) return;
   ApplySkin();
   updateMenus();
 }
 
-void CTesseraDlg::openSkinFolder() {
+void MainWindow::openSkinFolder() {
   if (Session().isOpen()) CurrentShell().open(paths::join(GetSkinsFolder(), Session().skinName));
 }
 
-void CTesseraDlg::manageSubStyles() {
+void MainWindow::manageSubStyles() {
   if (!requireSkin("No skin is currently open")) return;
   RunSubStyleManager(this, Session().skinName);
 }
 
-void CTesseraDlg::switchSubStyle() {
+void MainWindow::switchSubStyle() {
   if (!Session().isOpen()) return;
   if (skinLoaded_) CommitSkinFiles();
   openPath(Session().openedPath, Before::Nothing);
 }
 
-void CTesseraDlg::cleanSkin() {
+void MainWindow::cleanSkin() {
   if (Session().isOpen()) RunCleanSkinDialog(this, Session().skinName);
 }
 
-void CTesseraDlg::manageSkins() { RunSkinManager(this); }
+void MainWindow::manageSkins() { RunSkinManager(this); }
 
-void CTesseraDlg::exitProgram() {
+void MainWindow::exitProgram() {
   storePlacement();
   done(QDialog::Accepted);
 }
 
-void CTesseraDlg::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
   if (Session().isOpen()) CommitSkinFiles();
   storePlacement();
   event->accept();
   QDialog::closeEvent(event);
 }
 
-void CTesseraDlg::keyPressEvent(QKeyEvent* event) {
+void MainWindow::keyPressEvent(QKeyEvent* event) {
   // Escape does not end the program; the close box and "E&xit" do.
   if (event->key() == Qt::Key_Escape) {
     event->accept();
@@ -393,7 +393,7 @@ void CTesseraDlg::keyPressEvent(QKeyEvent* event) {
   QDialog::keyPressEvent(event);
 }
 
-void CTesseraDlg::restorePlacement() {
+void MainWindow::restorePlacement() {
   const QRect want(ReadSettingInt(settings::MainX), ReadSettingInt(settings::MainY), ReadSettingInt(settings::MainWidth),
                    ReadSettingInt(settings::MainHeight));
   // A placement from another screen layout is pulled back onto a screen.
@@ -406,7 +406,7 @@ void CTesseraDlg::restorePlacement() {
   if (ReadSettingInt(settings::MainZoom) == 1) setWindowState(windowState() | Qt::WindowMaximized);
 }
 
-void CTesseraDlg::storePlacement() {
+void MainWindow::storePlacement() {
   if (placementStored_) return;
   placementStored_ = true;
   const QRect frame = geometry();

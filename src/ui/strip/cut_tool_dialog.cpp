@@ -1,4 +1,4 @@
-#include "ui/strip/cut_from_dialog.h"
+#include "ui/strip/cut_tool_dialog.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -21,7 +21,7 @@ SectionLinkChooser& CurrentSectionLinkChooser() {
   return chooser;
 }
 
-CCutFrom::CCutFrom(QWidget* parent) : QDialog(parent) {
+CutToolDialog::CutToolDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Cut from larger graphic"));
   setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint);
   auto* layout = new QVBoxLayout(this);
@@ -45,16 +45,16 @@ CCutFrom::CCutFrom(QWidget* parent) : QDialog(parent) {
   area_ = new CutPictureArea(this);
   layout->addWidget(area_, 1);
 
-  connect(pick, &QPushButton::clicked, this, &CCutFrom::pickSource);
-  connect(save, &QPushButton::clicked, this, &CCutFrom::saveCutOut);
-  connect(zoom, &QPushButton::clicked, this, &CCutFrom::showZoomWindow);
+  connect(pick, &QPushButton::clicked, this, &CutToolDialog::pickSource);
+  connect(save, &QPushButton::clicked, this, &CutToolDialog::saveCutOut);
+  connect(zoom, &QPushButton::clicked, this, &CutToolDialog::showZoomWindow);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
   resize(800, 600);
 }
 
-CCutFrom::~CCutFrom() = default;
+CutToolDialog::~CutToolDialog() = default;
 
-void CCutFrom::pickSource() {
+void CutToolDialog::pickSource() {
   const QString start = sourcePath_.empty() ? QString::fromStdString(OpenSkinFolder()) : QString::fromStdString(sourcePath_);
   const QString chosen = RunPictureDialog(this, {QStringLiteral("Select source image..."),
                                                  QStringLiteral("Images (.bmp;.tga;.png) (*.bmp *.tga *.png)"),
@@ -69,7 +69,7 @@ void CCutFrom::pickSource() {
   area_->setSource(ToQImage(*source_));
 }
 
-void CCutFrom::saveCutOut() {
+void CutToolDialog::saveCutOut() {
   const QString chosen = RunPictureDialog(
       this, {QStringLiteral("Select destination image..."), QStringLiteral("Images (.bmp;.tga;) (*.bmp *.tga)"),
              QStringLiteral("bmp"), QString::fromStdString(lastDestination_), QFileDialog::AcceptSave});
@@ -84,9 +84,9 @@ void CCutFrom::saveCutOut() {
   if (updateLinked_->isChecked()) RecordCutLink(sourcePath_, destination, area_->selection());
 }
 
-void CCutFrom::showZoomWindow() {
+void CutToolDialog::showZoomWindow() {
   QMessageBox::information(this, QStringLiteral("Quillmont Tessera"),
-                           QStringLiteral("The zoom window (CZoom) opens here."));
+                           QStringLiteral("The zoom window, which magnifies the screen around the mouse, opens here."));
 }
 
 }  // namespace tessera::ui

@@ -5,7 +5,7 @@
 
 #include "core/image/cut_links.h"
 #include "core/platform/profile.h"
-#include "ui/strip/cut_from_dialog.h"
+#include "ui/strip/cut_tool_dialog.h"
 #include "ui/strip/cut_picture_area.h"
 #include "ui_strip/strip_fixture.h"
 
@@ -15,7 +15,7 @@ namespace {
 using testing::AnswerNextFileDialog;
 using testing::ButtonNamed;
 
-class CutFromTest : public testing::StripDialogTest {
+class CutToolTest : public testing::StripDialogTest {
  protected:
   void SetUp() override {
     StripDialogTest::SetUp();
@@ -26,7 +26,7 @@ class CutFromTest : public testing::StripDialogTest {
     CurrentSectionLinkChooser() = [](QWidget*) { return SectionLinkAnswer{}; };
     StripDialogTest::TearDown();
   }
-  void pickSource(CCutFrom& tool, const std::string& path) {
+  void pickSource(CutToolDialog& tool, const std::string& path) {
     const auto title = AnswerNextFileDialog(path);
     QTest::mouseClick(ButtonNamed(&tool, QStringLiteral("Pick source graphic...")), Qt::LeftButton);
     EXPECT_EQ(*title, QStringLiteral("Select source image..."));
@@ -38,7 +38,7 @@ class CutFromTest : public testing::StripDialogTest {
     QTest::mouseMove(area, to);
     QTest::mouseRelease(area, Qt::LeftButton, {}, to);
   }
-  void save(CCutFrom& tool, const std::string& path) {
+  void save(CutToolDialog& tool, const std::string& path) {
     const auto title = AnswerNextFileDialog(path);
     QTest::mouseClick(ButtonNamed(&tool, QStringLiteral("Save...")), Qt::LeftButton);
     EXPECT_EQ(*title, QStringLiteral("Select destination image..."));
@@ -46,13 +46,13 @@ class CutFromTest : public testing::StripDialogTest {
   std::string source;
 };
 
-TEST_F(CutFromTest, SelectionDraggedUpLeftIsCutSavedAndLinked) {
+TEST_F(CutToolTest, SelectionDraggedUpLeftIsCutSavedAndLinked) {
   std::vector<int> asked;
   CurrentSectionLinkChooser() = [&asked](QWidget*) {
     asked.push_back(1);
     return SectionLinkAnswer{"Part", 0};
   };
-  CCutFrom tool;
+  CutToolDialog tool;
   tool.show();
   pickSource(tool, source);
   ASSERT_TRUE(tool.hasSource());
@@ -87,8 +87,8 @@ TEST_F(CutFromTest, SelectionDraggedUpLeftIsCutSavedAndLinked) {
   EXPECT_FALSE(cuts[0].tga);
 }
 
-TEST_F(CutFromTest, UnlinkedTgaCutAndAnswerNoneLeaveTheSkinAlone) {
-  CCutFrom tool;
+TEST_F(CutToolTest, UnlinkedTgaCutAndAnswerNoneLeaveTheSkinAlone) {
+  CutToolDialog tool;
   tool.show();
   pickSource(tool, source);
   tool.findChild<QCheckBox*>()->setChecked(false);
@@ -108,9 +108,9 @@ TEST_F(CutFromTest, UnlinkedTgaCutAndAnswerNoneLeaveTheSkinAlone) {
   EXPECT_EQ(skinValue("Part", "Image"), "old.bmp");
 }
 
-TEST_F(CutFromTest, TgaCutLinkedToASectionIsPerPixel) {
+TEST_F(CutToolTest, TgaCutLinkedToASectionIsPerPixel) {
   CurrentSectionLinkChooser() = [](QWidget*) { return SectionLinkAnswer{"Part", 0}; };
-  CCutFrom tool;
+  CutToolDialog tool;
   tool.show();
   pickSource(tool, source);
   drag(tool.pictureArea(), {1, 1}, {5, 5});
@@ -122,13 +122,13 @@ TEST_F(CutFromTest, TgaCutLinkedToASectionIsPerPixel) {
   EXPECT_TRUE(ReadCutList(source)[0].tga);
 }
 
-TEST_F(CutFromTest, NothingIsWrittenWithoutASourceOrASelection) {
+TEST_F(CutToolTest, NothingIsWrittenWithoutASourceOrASelection) {
   bool asked = false;
   CurrentSectionLinkChooser() = [&asked](QWidget*) {
     asked = true;
     return SectionLinkAnswer{"Part", 0};
   };
-  CCutFrom tool;
+  CutToolDialog tool;
   tool.show();
   // A file that is no picture leaves the tool without a source.
   pickSource(tool, temp.write("art/notes.png", "not a picture"));
@@ -146,8 +146,8 @@ TEST_F(CutFromTest, NothingIsWrittenWithoutASourceOrASelection) {
   EXPECT_TRUE(ReadCutList(source).empty());
 }
 
-TEST_F(CutFromTest, WheelSetsTheMagnifierZoomNeverBelowOne) {
-  CCutFrom tool;
+TEST_F(CutToolTest, WheelSetsTheMagnifierZoomNeverBelowOne) {
+  CutToolDialog tool;
   tool.show();
   CutPictureArea* area = tool.pictureArea();
   const int start = CutPictureArea::zoom();

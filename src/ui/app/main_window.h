@@ -20,11 +20,11 @@ namespace tessera::ui {
 class CategoryPane;
 class PreviewView;
 
-class CTesseraDlg : public QDialog {
+class MainWindow : public QDialog {
   Q_OBJECT
  public:
-  explicit CTesseraDlg(const std::string& commandLinePath, QWidget* parent = nullptr);
-  ~CTesseraDlg() override;
+  explicit MainWindow(const std::string& commandLinePath, QWidget* parent = nullptr);
+  ~MainWindow() override;
 
   // Runs the initialisation steps that need the window on screen (first-run preferences, the
   // command-line skin). Called once after show().

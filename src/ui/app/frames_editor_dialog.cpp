@@ -1,4 +1,4 @@
-#include "ui/app/edit_uis_dialog.h"
+#include "ui/app/frames_editor_dialog.h"
 
 #include <QDialogButtonBox>
 #include <QFrame>
@@ -8,7 +8,7 @@
 
 namespace tessera::ui {
 
-CEditUIS::CEditUIS(QWidget* parent) : QDialog(parent) {
+FramesEditorDialog::FramesEditorDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Edit UIS1 Frames"));
   auto* layout = new QVBoxLayout(this);
   auto* heading = new QLabel(QStringLiteral("Edit UIS1 Frames"), this);

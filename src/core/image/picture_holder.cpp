@@ -1,10 +1,10 @@
-#include "core/image/cdib.h"
+#include "core/image/picture_holder.h"
 
 #include "core/image/image_file.h"
 
 namespace tessera {
 
-int CDib::Load(std::string_view path) {
+int PictureHolder::Load(std::string_view path) {
   image_.reset();
   image_ = LoadImageFile(path);
   return 0;

@@ -11,12 +11,12 @@
 #include "core/skin/section_store.h"
 #include "core/skin/skin_session.h"
 #include "ui/app/message_prompt.h"
-#include "ui/editor/edit_generic.h"
+#include "ui/editor/section_editor_window.h"
 #include "ui/editor/large_preview_button.h"
 
 namespace tessera::ui {
 
-void CEditGeneric::RefreshLayerList() {
+void SectionEditorWindow::RefreshLayerList() {
   layerBar_ = ReadLayerBar(topLevel_, currentSection_, Session().mainFile);
   const QSignalBlocker layerBlocker(layers_);
   const QSignalBlocker blendBlocker(blendModes_);
@@ -32,7 +32,7 @@ void CEditGeneric::RefreshLayerList() {
   layersMenu_->setEnabled(layerBar_.layersAvailable);
 }
 
-void CEditGeneric::layerChosen(int entry) {
+void SectionEditorWindow::layerChosen(int entry) {
   currentSection_ = LayerSectionAt(layerBar_, entry);
   {
     const QSignalBlocker blocker(blendModes_);
@@ -41,14 +41,14 @@ void CEditGeneric::layerChosen(int entry) {
   requestSheetRebuild();
 }
 
-void CEditGeneric::blendModeChosen(int row) {
+void SectionEditorWindow::blendModeChosen(int row) {
   if (row < 0) return;
   ChooseBlendMode(currentSection_, static_cast<std::size_t>(row), SkinFileForSection(currentSection_));
   RefreshPreview();
   preview_->update();
 }
 
-void CEditGeneric::addLayer() {
+void SectionEditorWindow::addLayer() {
   if (!layerBar_.layersAvailable) return;
   if (AddLayer(topLevel_, Session().mainFile).empty()) return;
   RefreshLayerList();
@@ -57,7 +57,7 @@ void CEditGeneric::addLayer() {
   layerChosen(last);
 }
 
-void CEditGeneric::deleteLayer() {
+void SectionEditorWindow::deleteLayer() {
   const int selected = layers_->currentIndex();
   if (selected < 1 || !layerBar_.layersAvailable) return;
   if (CurrentPrompt().askYesNo("Are you sure you want to delete the selected layer?", "Delete layer?") !=
@@ -71,7 +71,7 @@ void CEditGeneric::deleteLayer() {
   layerChosen(last);
 }
 
-void CEditGeneric::showLayersMenu() {
+void SectionEditorWindow::showLayersMenu() {
   QMenu menu(this);
   menu.addSection(FromSkinText(topLevel_));
   const std::vector<std::string> texts = LayerMenuTexts(layerBar_.sections.size() - 1);

@@ -27,11 +27,11 @@ using SectionLinkChooser = std::function<SectionLinkAnswer(QWidget* parent)>;
 // here it answers "None", so no section is changed.
 SectionLinkChooser& CurrentSectionLinkChooser();
 
-class CCutFrom : public QDialog {
+class CutToolDialog : public QDialog {
   Q_OBJECT
  public:
-  explicit CCutFrom(QWidget* parent = nullptr);
-  ~CCutFrom() override;
+  explicit CutToolDialog(QWidget* parent = nullptr);
+  ~CutToolDialog() override;
 
   CutPictureArea* pictureArea() const { return area_; }
   bool hasSource() const { return source_.has_value(); }

@@ -6,7 +6,7 @@
 #include "core/platform/settings.h"
 #include "core/platform/shell.h"
 #include "editor_fixture.h"
-#include "ui/editor/edit_generic.h"
+#include "ui/editor/section_editor_window.h"
 
 namespace tessera::ui {
 namespace {
@@ -23,7 +23,7 @@ class CommandsTest : public EditorTest {
     WriteSetting(settings::AutoSave, "1");
     InstallShell(&shell);
   }
-  static QPushButton* button(CEditGeneric& editor, const QString& caption) {
+  static QPushButton* button(SectionEditorWindow& editor, const QString& caption) {
     for (QPushButton* candidate : editor.findChildren<QPushButton*>()) {
       if (candidate->text() == caption) return candidate;
     }
@@ -33,7 +33,7 @@ class CommandsTest : public EditorTest {
 };
 
 TEST_F(CommandsTest, SaveSkinCopiesTheWorkingFileBack) {
-  CEditGeneric editor("Btn");
+  SectionEditorWindow editor("Btn");
   QPushButton* save = button(editor, "Save skin");
   ASSERT_NE(save, nullptr);
   QTest::mouseClick(save, Qt::LeftButton);
@@ -41,7 +41,7 @@ TEST_F(CommandsTest, SaveSkinCopiesTheWorkingFileBack) {
 }
 
 TEST_F(CommandsTest, ApplySkinRunsOnTheWindowThreadOnceTheClickIsHandled) {
-  CEditGeneric editor("Btn");
+  SectionEditorWindow editor("Btn");
   QPushButton* apply = button(editor, "Apply skin");
   ASSERT_NE(apply, nullptr);
   QTest::mouseClick(apply, Qt::LeftButton);

@@ -9,7 +9,7 @@
 
 #include "core/platform/settings.h"
 #include "editor_fixture.h"
-#include "ui/editor/edit_generic.h"
+#include "ui/editor/section_editor_window.h"
 #include "ui/editor/task_pane_list.h"
 
 namespace tessera::ui {
@@ -44,7 +44,7 @@ class NavigationTest : public EditorTest {
 
 TEST_F(NavigationTest, TaskPaneListsTheGroupAndAClickSelectsAnEntry) {
   openSkin("[Personality]\r\nButtonCount=3\r\n");
-  CEditGeneric editor("P1");
+  SectionEditorWindow editor("P1");
   ASSERT_FALSE(editor.usesTree());
   TaskPaneList* pane = editor.taskPane();
   ASSERT_EQ(pane->count(), 5);
@@ -60,7 +60,7 @@ TEST_F(NavigationTest, TaskPaneListsTheGroupAndAClickSelectsAnEntry) {
 
 TEST_F(NavigationTest, NextWrapsAndPreviousSkipsTheButtonPositionsOfASkinWithoutButtons) {
   openSkin("[Personality]\r\nButtonCount=0\r\n");
-  CEditGeneric editor("P38");
+  SectionEditorWindow editor("P38");
   EXPECT_EQ(editor.linearPosition(), 38);
   editor.taskPaneClick(kNextEntryIndex);
   EXPECT_EQ(editor.currentSection(), "P1");
@@ -80,7 +80,7 @@ TEST_F(NavigationTest, NextWrapsAndPreviousSkipsTheButtonPositionsOfASkinWithout
 
 TEST_F(NavigationTest, WithoutButtonCountPosition27IsReached) {
   openSkin("[TitlebarSkin]\r\nSkinName=S\r\n");
-  CEditGeneric editor("P26");
+  SectionEditorWindow editor("P26");
   editor.taskPaneClick(kNextEntryIndex);
   EXPECT_EQ(editor.currentSection(), "P27");
   editor.taskPaneClick(kNextEntryIndex);
@@ -97,7 +97,7 @@ class TreeTest : public NavigationTest {
 };
 
 TEST_F(TreeTest, TreeGroupsUnderSharedParentsAndSelectsTheCurrentSection) {
-  CEditGeneric editor("P2");
+  SectionEditorWindow editor("P2");
   ASSERT_TRUE(editor.usesTree());
   QTreeWidget* tree = editor.sectionTree();
   ASSERT_EQ(tree->topLevelItemCount(), 2);
@@ -114,7 +114,7 @@ TEST_F(TreeTest, TreeGroupsUnderSharedParentsAndSelectsTheCurrentSection) {
 }
 
 TEST_F(TreeTest, SearchFindsSectionsByGroupNameAndChoosingAHitSelectsIt) {
-  CEditGeneric editor("P1");
+  SectionEditorWindow editor("P1");
   editor.show();
   QTest::keyClicks(editor.searchBox(), "scroll");
   EXPECT_FALSE(editor.sectionTree()->isVisible());

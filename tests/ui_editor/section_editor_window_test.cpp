@@ -14,7 +14,7 @@
 #include "core/platform/settings.h"
 #include "editor_fixture.h"
 #include "ui/editor/bottom_bar.h"
-#include "ui/editor/edit_generic.h"
+#include "ui/editor/section_editor_window.h"
 #include "ui/editor/large_preview_button.h"
 
 namespace tessera::ui {
@@ -36,7 +36,7 @@ class LayerBarWindowTest : public EditorTest {
 };
 
 TEST_F(LayerBarWindowTest, OpensOnTheEntryWithItsTitlesAndTheSheetCaptions) {
-  CEditGeneric editor("Btn");
+  SectionEditorWindow editor("Btn");
   EXPECT_EQ(editor.currentSection(), "Btn");
   EXPECT_EQ(editor.currentTopLevelSection(), "Btn");
   EXPECT_EQ(Session().currentTopLevelSection, "Btn");
@@ -53,7 +53,7 @@ TEST_F(LayerBarWindowTest, OpensOnTheEntryWithItsTitlesAndTheSheetCaptions) {
 }
 
 TEST_F(LayerBarWindowTest, AddingLayersChainsThemAndDeletingRelinksTheChain) {
-  CEditGeneric editor("Btn");
+  SectionEditorWindow editor("Btn");
   QTest::mouseClick(editor.addLayerButton(), Qt::LeftButton);
   EXPECT_EQ(skinValue("Btn", "NextLayerName"), "L");
   EXPECT_EQ(editor.currentSection(), "Btn:L");
@@ -98,7 +98,7 @@ TEST_F(LayerBarWindowTest, AddingLayersChainsThemAndDeletingRelinksTheChain) {
 }
 
 TEST_F(LayerBarWindowTest, BlendModeIsWrittenIntoTheEditedLayer) {
-  CEditGeneric editor("Btn");
+  SectionEditorWindow editor("Btn");
   QTest::mouseClick(editor.addLayerButton(), Qt::LeftButton);
   settle();
   ASSERT_TRUE(editor.blendModeList()->isEnabled());
@@ -116,7 +116,7 @@ TEST_F(LayerBarWindowTest, BlendModeIsWrittenIntoTheEditedLayer) {
 }
 
 TEST_F(LayerBarWindowTest, NoLayersDisablesTheBarAndShowsOnlyTheBase) {
-  CEditGeneric editor("Fixed");
+  SectionEditorWindow editor("Fixed");
   EXPECT_EQ(editor.layerList()->count(), 1);
   EXPECT_FALSE(editor.layerList()->isEnabled());
   EXPECT_FALSE(editor.addLayerButton()->isEnabled());
@@ -128,7 +128,7 @@ TEST_F(LayerBarWindowTest, NoLayersDisablesTheBarAndShowsOnlyTheBase) {
 TEST_F(LayerBarWindowTest, BackgroundAndBrightnessAreRememberedAndTheMaximisedState) {
   WriteSetting(settings::BackIndex, "3");
   WriteSetting(settings::Brightness, "200");
-  CEditGeneric editor("Btn");
+  SectionEditorWindow editor("Btn");
   EXPECT_EQ(editor.backgroundList()->currentIndex(), 3);
   EXPECT_EQ(editor.backgroundList()->itemText(5), "Grid");
   EXPECT_EQ(editor.brightnessSlider()->value(), 55);
@@ -146,7 +146,7 @@ TEST_F(LayerBarWindowTest, BackgroundAndBrightnessAreRememberedAndTheMaximisedSt
 TEST_F(LayerBarWindowTest, ClosingRestoresTheSessionsTopLevelSection) {
   Session().currentTopLevelSection = "Before";
   {
-    CEditGeneric editor("Btn");
+    SectionEditorWindow editor("Btn");
     EXPECT_EQ(Session().currentTopLevelSection, "Btn");
   }
   EXPECT_EQ(Session().currentTopLevelSection, "Before");
@@ -159,7 +159,7 @@ TEST_F(LayerBarWindowTest, LargePreviewDrawsTheSkinOverTheBackground) {
   ASSERT_TRUE(Preview().isBound());
   Preview().LoadUISFile(mainFile);
   WriteSetting(settings::BackIndex, "4");  // black
-  CEditGeneric editor("Btn");
+  SectionEditorWindow editor("Btn");
   editor.resize(900, 700);
   editor.show();
   const QImage picture = editor.largePreview()->render().convertToFormat(QImage::Format_RGB32);

@@ -12,7 +12,7 @@
 #include "ui/app/preferences_sheet.h"
 #include "ui/app/preview_view.h"
 #include "ui/app/skin_properties_dialog.h"
-#include "ui/app/tessera_dlg.h"
+#include "ui/app/main_window.h"
 
 namespace tessera::ui {
 
@@ -20,7 +20,7 @@ namespace {
 constexpr int kFirstRecentCommand = 2000;
 }
 
-void CTesseraDlg::buildMenus(QMenuBar* bar) {
+void MainWindow::buildMenus(QMenuBar* bar) {
   auto add = [this](QMenu* menu, const QString& text, auto slot, bool needsSkin, const QKeySequence& keys = {}) {
     QAction* action = menu->addAction(text, this, slot);
     if (!keys.isEmpty()) action->setShortcut(keys);
@@ -29,28 +29,28 @@ void CTesseraDlg::buildMenus(QMenuBar* bar) {
   };
 
   QMenu* file = bar->addMenu(QStringLiteral("&File"));
-  add(file, QStringLiteral("&Open skin for editing..."), &CTesseraDlg::openSkinForEditing, false, QKeySequence::Open);
-  appliedSkinAction_ = add(file, QStringLiteral("Open current &Velarium skin"), &CTesseraDlg::openAppliedSkin, false);
+  add(file, QStringLiteral("&Open skin for editing..."), &MainWindow::openSkinForEditing, false, QKeySequence::Open);
+  appliedSkinAction_ = add(file, QStringLiteral("Open current &Velarium skin"), &MainWindow::openAppliedSkin, false);
   recentMenu_ = file->addMenu(QStringLiteral("Recent skins..."));
-  connect(recentMenu_, &QMenu::aboutToShow, this, &CTesseraDlg::fillRecentMenu);
+  connect(recentMenu_, &QMenu::aboutToShow, this, &MainWindow::fillRecentMenu);
   file->addSeparator();
-  add(file, QStringLiteral("&Save skin"), &CTesseraDlg::saveSkin, true, QKeySequence::Save);
-  add(file, QStringLiteral("Save As..."), &CTesseraDlg::saveSkinAs, true, QKeySequence::SaveAs);
-  add(file, QStringLiteral("Close &skin"), &CTesseraDlg::closeSkin, true, QKeySequence(Qt::CTRL | Qt::Key_W));
+  add(file, QStringLiteral("&Save skin"), &MainWindow::saveSkin, true, QKeySequence::Save);
+  add(file, QStringLiteral("Save As..."), &MainWindow::saveSkinAs, true, QKeySequence::SaveAs);
+  add(file, QStringLiteral("Close &skin"), &MainWindow::closeSkin, true, QKeySequence(Qt::CTRL | Qt::Key_W));
   file->addSeparator();
-  add(file, QStringLiteral("&Apply skin"), &CTesseraDlg::applySkin, true);
-  add(file, QStringLiteral("Make VLA package"), &CTesseraDlg::makePackage, true);
-  add(file, QStringLiteral("Open skin folder"), &CTesseraDlg::openSkinFolder, true);
+  add(file, QStringLiteral("&Apply skin"), &MainWindow::applySkin, true);
+  add(file, QStringLiteral("Make VLA package"), &MainWindow::makePackage, true);
+  add(file, QStringLiteral("Open skin folder"), &MainWindow::openSkinFolder, true);
   file->addSeparator();
-  add(file, QStringLiteral("E&xit"), &CTesseraDlg::exitProgram, false, QKeySequence(Qt::CTRL | Qt::Key_Q));
+  add(file, QStringLiteral("E&xit"), &MainWindow::exitProgram, false, QKeySequence(Qt::CTRL | Qt::Key_Q));
 
   QMenu* skin = bar->addMenu(QStringLiteral("S&kin"));
-  add(skin, QStringLiteral("SubStyle &Management"), &CTesseraDlg::manageSubStyles, true);
-  add(skin, QStringLiteral("Switch substyle"), &CTesseraDlg::switchSubStyle, true);
-  add(skin, QStringLiteral("Skin &Properties"), &CTesseraDlg::editSkinProperties, true);
-  add(skin, QStringLiteral("&Clean skin"), &CTesseraDlg::cleanSkin, true);
+  add(skin, QStringLiteral("SubStyle &Management"), &MainWindow::manageSubStyles, true);
+  add(skin, QStringLiteral("Switch substyle"), &MainWindow::switchSubStyle, true);
+  add(skin, QStringLiteral("Skin &Properties"), &MainWindow::editSkinProperties, true);
+  add(skin, QStringLiteral("&Clean skin"), &MainWindow::cleanSkin, true);
   skin->addSeparator();
-  add(skin, QStringLiteral("Manage skins"), &CTesseraDlg::manageSkins, false);
+  add(skin, QStringLiteral("Manage skins"), &MainWindow::manageSkins, false);
   QAction* refresh = skin->addAction(QStringLiteral("Refresh preview"), this, [this] {
     RefreshPreview();
     preview_->update();
@@ -64,20 +64,20 @@ void CTesseraDlg::buildMenus(QMenuBar* bar) {
   tools->addAction(QStringLiteral("Build ZOR File for animation..."), this, [this] { OpenZorBuilder(this); });
   skinActions_.append(tools->addAction(QStringLiteral("How do I?"), this, [this] { OpenHowDoI(this); }));
   tools->addSeparator();
-  add(tools, QStringLiteral("&Preferences"), &CTesseraDlg::showPreferences, false, QKeySequence::Preferences);
+  add(tools, QStringLiteral("&Preferences"), &MainWindow::showPreferences, false, QKeySequence::Preferences);
 
   QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-  add(help, QStringLiteral("&About Tessera"), &CTesseraDlg::showAbout, false);
+  add(help, QStringLiteral("&About Tessera"), &MainWindow::showAbout, false);
   updateMenus();
 }
 
-void CTesseraDlg::updateMenus() {
+void MainWindow::updateMenus() {
   const bool open = Session().isOpen();
   for (QAction* action : skinActions_) action->setEnabled(open);
   if (appliedSkinAction_) appliedSkinAction_->setEnabled(!ReadSetting(settings::SkinSet2).empty());
 }
 
-void CTesseraDlg::fillRecentMenu() {
+void MainWindow::fillRecentMenu() {
   recentMenu_->clear();
   bool any = false;
   for (int k = 0; k < settings::kHistoryLength; ++k) {
@@ -90,21 +90,21 @@ void CTesseraDlg::fillRecentMenu() {
   if (!any) recentMenu_->addAction(QStringLiteral("No skin history"))->setEnabled(false);
 }
 
-void CTesseraDlg::showPreferences() {
-  CPreferencesSheet sheet(this);
+void MainWindow::showPreferences() {
+  PreferencesSheet sheet(this);
   sheet.exec();
   if (Session().isOpen()) rebuildCategoryPane();
 }
 
-void CTesseraDlg::editSkinProperties() {
+void MainWindow::editSkinProperties() {
   if (!requireSkin("No skin opened")) return;
-  CSkinProperties dialog(this);
+  SkinPropertiesDialog dialog(this);
   dialog.exec();
 }
 
-void CTesseraDlg::showAbout() { ShowAboutBox(this); }
+void MainWindow::showAbout() { ShowAboutBox(this); }
 
-void CTesseraDlg::makePackage() {
+void MainWindow::makePackage() {
   if (Session().isOpen()) MakePackageWithProgress(this);
 }
 
