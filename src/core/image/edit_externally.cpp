@@ -40,7 +40,7 @@ bool EditImageExternally(std::string_view slotValue) {
   const std::string skinFolder = OpenSkinFolder();
   const std::string list = ReimportListPath();
   if (skinFolder.empty()) return false;
-  const std::string tempFolder = paths::join(skinFolder, "TempPngs");
+  const std::string tempFolder = paths::join(skinFolder, kTempPngsFolderName);
   files::createFolder(tempFolder);
   const std::string temporary = paths::join(tempFolder, std::string(paths::fileName(slotValue)) + ".PNG");
   const auto image = LoadImageFile(picture);
