@@ -48,7 +48,9 @@ EntrySelection SelectEntry(const std::string& entry, int secIdDefault) {
 
 int SkinButtonCount(const std::string& mainFile) {
   // Only a missing key gives each read its own default.
-  const auto withDefault = [&](int def) { return static_cast<int>(ReadSkinInt("Personality", "ButtonCount", def, mainFile)); };
+  const auto withDefault = [&](int def) {
+    return static_cast<int>(ReadSkinInt("Personality", "ButtonCount", def, mainFile));
+  };
   const int value = withDefault(-1);
   return value == -1 && withDefault(0) == 0 ? kButtonCountAbsent : value;
 }

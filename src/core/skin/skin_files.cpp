@@ -125,7 +125,8 @@ void OpenSkinFiles(const std::string& path, const std::string& chosenSubStyle, W
   // Working copies left by a session that never committed nor discarded them are offered back
   // before anything is written, so neither answer loses them unasked.
   bool recovered = false;
-  if (existing == WorkingCopies::Remake && mainHasSections && !WorkingCopiesOfThisRun().contains(withWorkingMark(main))) {
+  const bool madeThisRun = WorkingCopiesOfThisRun().contains(withWorkingMark(main));
+  if (existing == WorkingCopies::Remake && mainHasSections && !madeThisRun) {
     bool unsaved = HoldsUnsavedChanges(main, true);
     for (const CompanionRole& role : kCompanionRoles) {
       unsaved = unsaved || HoldsUnsavedChanges(paths::join(skinsFolder, companionValue(role)), false);
