@@ -20,11 +20,12 @@ namespace {
 class YesPrompt : public Prompt {
  public:
   int questions = 0;
+  std::vector<std::string> messages;
   PromptAnswer askYesNo(std::string_view, std::string_view) override {
     ++questions;
     return PromptAnswer::Yes;
   }
-  void inform(std::string_view, std::string_view) override {}
+  void inform(std::string_view text, std::string_view) override { messages.emplace_back(text); }
 };
 
 class SkinActionsTest : public testing::EnvironmentTest {
@@ -126,6 +127,40 @@ TEST_F(SkinActionsTest, AppliedSubStyleOpensThroughItsSkinsMainFile) {
   EXPECT_EQ(AppliedSkinPath(), other);
   WriteSetting(settings::SkinSet, temp.file("skins/Gone/Gone.uis"));
   EXPECT_EQ(AppliedSkinPath(), "");
+}
+
+TEST_F(SkinActionsTest, AppliedSubStyleIsFoundByItsFolderNotItsDisplayName) {
+  const std::string main = writeSkin("Multi", "[A]\r\n");
+  temp.write("skins/Multi/Night.sss", "[A]\r\n");
+  WriteSetting(settings::SkinSet, skinsFolder() + "/Multi/Night.sss");
+  WriteSetting(settings::SkinSet2, "Multi at night");  // TitlebarSkin/SkinName, not a folder
+  EXPECT_EQ(AppliedSkinPath(), main);
+  EXPECT_TRUE(prompt.messages.empty());
+}
+
+TEST_F(SkinActionsTest, AppliedSkinOutsideTheSkinsFolderIsRefusedAndNothingIsWritten) {
+  const std::string outside = temp.write("elsewhere/Evil/Evil.uis", "[A]\r\n");
+  writeSkin("Multi", "[A]\r\n");
+  const std::vector<std::pair<std::string, std::string>> refused = {
+      {outside, "Evil"},
+      {skinsFolder() + "/../elsewhere/Evil/Evil.uis", "Evil"},
+      {skinsFolder() + "/Multi/../../elsewhere/Evil/Night.sss", "Multi"},
+      {skinsFolder() + "/Multi.uis", "Multi"},  // not in a skin folder
+      {temp.file("elsewhere/Evil/Night.sss"), "../skins/Multi"},
+  };
+  for (const auto& [skinSet, skinSet2] : refused) {
+    WriteSetting(settings::SkinSet, skinSet);
+    WriteSetting(settings::SkinSet2, skinSet2);
+    prompt.messages.clear();
+    EXPECT_EQ(AppliedSkinPath(), "") << skinSet;
+    EXPECT_EQ(prompt.messages.size(), 1u) << skinSet;
+  }
+  // A display name that leads outside is not used at all.
+  WriteSetting(settings::SkinSet, skinsFolder() + "/Multi/Night.sss");
+  WriteSetting(settings::SkinSet2, "../elsewhere/Evil");
+  EXPECT_EQ(AppliedSkinPath(), skinsFolder() + "/Multi/Multi.uis");
+  EXPECT_EQ(temp.read("elsewhere/Evil/Evil.uis"), "[A]\r\n");
+  EXPECT_EQ(ReadSetting("SkinHistory", "Name1", "", "TSR6.ini"), "");
 }
 
 TEST_F(SkinActionsTest, ThumbnailIsAnOpaque240By180Png) {

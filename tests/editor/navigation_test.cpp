@@ -36,13 +36,22 @@ TEST_F(LinearOrderTest, PreviousFromTheFirstLandsOn34SoTheLastPositionsAreOnlyRe
 }
 
 TEST_F(LinearOrderTest, ButtonCountDecidesWhetherPositions27And28AreVisited) {
-  // The key absent (-1): 27 is visited, 28 too.
-  EXPECT_EQ(step(26, true, {-1, 0}), 27);
-  EXPECT_EQ(step(27, true, {-1, 0}), 28);
+  // The key absent: 27 is visited, 28 is not (its read defaults to 0).
+  const std::string without = writeSkin("Plain", "[Personality]\r\nOther=1\r\n");
+  const LinearFilter absent{SkinButtonCount(without), 0};
+  EXPECT_EQ(step(26, true, absent), 27);
+  EXPECT_EQ(step(27, true, absent), 29);
+  EXPECT_EQ(step(29, false, absent), 27);
+  // ButtonCount written as -1: both are visited.
+  const std::string minusOne = writeSkin("Minus", "[Personality]\r\nButtonCount=-1\r\n");
+  EXPECT_EQ(SkinButtonCount(minusOne), -1);
+  EXPECT_EQ(step(26, true, {SkinButtonCount(minusOne), 0}), 27);
+  EXPECT_EQ(step(27, true, {SkinButtonCount(minusOne), 0}), 28);
   // ButtonCount 0: 28 is never reached, and 27 neither (it needs the key absent).
   EXPECT_EQ(step(26, true, {0, 0}), 29);
   EXPECT_EQ(step(29, false, {0, 0}), 26);
   // A positive ButtonCount: 28 but not 27.
+  EXPECT_EQ(SkinButtonCount(writeSkin("Three", "[Personality]\r\nButtonCount=3\r\n")), 3);
   EXPECT_EQ(step(26, true, {3, 0}), 28);
   EXPECT_EQ(step(28, false, {3, 0}), 26);
 }

@@ -174,8 +174,17 @@ TEST_F(ImportTest, EditingATgaGoesThroughATrackedPng) {
   EXPECT_EQ(RunReimportPass().rewritten.size(), 1u);
   EXPECT_EQ(LoadImageFile(skinsFolder() + "/MySkin/Title.tga")->pixelAt(1, 1), MakePixel(7, 8, 9, 255));
 
-  // Now tracked: editing opens the PNG itself, through EditApp when it is set.
+  // Now tracked: editing opens the PNG itself, through EditApp only while the verb is "Custom".
   WriteSetting(settings::EditApp, "/usr/bin/painter");
+  WriteSetting(settings::EditVerb, "Edit");
+  ASSERT_TRUE(EditImageExternally("MySkin\\Title.tga"));
+  EXPECT_EQ(shell.calls.back().verb, "edit");
+  EXPECT_EQ(shell.calls.back().target, png);
+  EXPECT_EQ(shell.calls.back().program, "");
+  WriteSetting(settings::EditVerb, "Open");
+  ASSERT_TRUE(EditImageExternally("MySkin\\Title.tga"));
+  EXPECT_EQ(shell.calls.back().verb, "open");
+  WriteSetting(settings::EditVerb, "Custom");
   ASSERT_TRUE(EditImageExternally("MySkin\\Title.tga"));
   EXPECT_EQ(shell.calls.back().target, png);
   EXPECT_EQ(shell.calls.back().program, "/usr/bin/painter");

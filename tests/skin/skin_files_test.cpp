@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "core/platform/files.h"
 #include "core/platform/profile.h"
 #include "core/platform/prompt.h"
@@ -172,6 +174,118 @@ TEST_F(SkinFilesTest, StaleWorkingCompanionIsNotTakenForTheSkinsOwn) {
   temp.write("skins/Cool/Cool.xp~", "[Taskbar]\r\nHeight=77\r\n");
   OpenSkinFiles(path, "");
   EXPECT_EQ(ReadSkinInt("Taskbar", "Height", 0, Session().mainFile), 0u);
+}
+
+// A skin as a killed editor leaves it: working copies written after the permanent files.
+class CrashRecoveryTest : public SkinFilesTest {
+ protected:
+  static constexpr const char* kPermanentMain =
+      "[XPTaskbar]\r\nFile=Cool\\Cool.xp\r\n[XPShell]\r\nFile=Cool\\Cool.xps\r\n[ToolbarIcons]\r\n"
+      "File=Cool\\Cool.toolbarIcons\r\n[Button]\r\nImage=old\r\n";
+  void SetUp() override {
+    SkinFilesTest::SetUp();
+    path = writeSkin("Cool", kPermanentMain);
+    temp.write("skins/Cool/Cool.xp", "[Taskbar]\r\nHeight=30\r\n");
+  }
+  // Writes the working copies and dates them `workingAge` relative to the permanent files.
+  void leaveWorkingCopies(std::string_view buttonImage, std::string_view taskbarHeight,
+                          std::chrono::hours workingAge = std::chrono::hours(1)) {
+    std::string main = std::string(kPermanentMain);
+    for (const char* name : {"Cool.xp", "Cool.xps", "Cool.toolbarIcons"}) {
+      const std::string value = std::string("Cool\\") + name;
+      main.replace(main.find(value), value.size(), value + "~");
+    }
+    main.replace(main.find("Image=old"), 9, "Image=" + std::string(buttonImage));
+    temp.write("skins/Cool/Cool.uis~", main);
+    temp.write("skins/Cool/Cool.xp~", "[Taskbar]\r\nHeight=" + std::string(taskbarHeight) + "\r\n");
+    const auto now = std::filesystem::file_time_type::clock::now();
+    for (const char* name : {"Cool.uis", "Cool.xp"}) {
+      std::filesystem::last_write_time(temp.file(std::string("skins/Cool/") + name), now);
+      std::filesystem::last_write_time(temp.file(std::string("skins/Cool/") + name + "~"), now + workingAge);
+    }
+  }
+  std::string path;
+};
+
+// Records the skin's files at the moment of the question.
+class SnapshotPrompt : public Prompt {
+ public:
+  explicit SnapshotPrompt(const testing::TempDir& temp, PromptAnswer answer) : temp_(temp), answer_(answer) {
+    previous_ = InstallPrompt(this);
+  }
+  ~SnapshotPrompt() override { InstallPrompt(previous_); }
+  PromptAnswer askYesNo(std::string_view text, std::string_view caption) override {
+    questions.emplace_back(text);
+    for (const char* name : {"Cool.uis", "Cool.uis~", "Cool.xp", "Cool.xp~"}) {
+      filesAtQuestion.push_back(temp_.read(std::string("skins/Cool/") + name));
+    }
+    (void)caption;
+    return answer_;
+  }
+  void inform(std::string_view, std::string_view) override {}
+  std::vector<std::string> questions;
+  std::vector<std::string> filesAtQuestion;
+
+ private:
+  const testing::TempDir& temp_;
+  PromptAnswer answer_;
+  Prompt* previous_ = nullptr;
+};
+
+TEST_F(CrashRecoveryTest, YesKeepsTheLeftWorkingCopiesAndMarksTheSkinModified) {
+  leaveWorkingCopies("new", "44");
+  const std::vector<std::string> before = {temp.read("skins/Cool/Cool.uis"), temp.read("skins/Cool/Cool.uis~"),
+                                           temp.read("skins/Cool/Cool.xp"), temp.read("skins/Cool/Cool.xp~")};
+  SnapshotPrompt answer(temp, PromptAnswer::Yes);
+  OpenSkinFiles(path, "");
+  ASSERT_EQ(answer.questions, (std::vector<std::string>{kRecoverQuestion}));
+  EXPECT_EQ(answer.filesAtQuestion, before);  // nothing written before the answer
+  EXPECT_EQ(ReadSkinString("Button", "Image", "", Session().mainFile), "new");
+  EXPECT_EQ(ReadSkinInt("Taskbar", "Height", 0, Session().mainFile), 44u);
+  EXPECT_EQ(Session().modified, 1);
+  EXPECT_EQ(temp.read("skins/Cool/Cool.uis"), kPermanentMain);
+  // Saving then takes the recovered state into the permanent files.
+  WriteSetting(settings::AutoSave, "1");
+  CommitSkinFiles();
+  EXPECT_EQ(profile::ReadString("Button", "Image", "", path), "new");
+  EXPECT_EQ(profile::ReadString("XPTaskbar", "File", "", path), "Cool\\Cool.xp");
+}
+
+TEST_F(CrashRecoveryTest, NoMakesFreshWorkingCopies) {
+  leaveWorkingCopies("new", "44");
+  SnapshotPrompt answer(temp, PromptAnswer::No);
+  OpenSkinFiles(path, "");
+  EXPECT_EQ(answer.questions.size(), 1u);
+  EXPECT_EQ(ReadSkinString("Button", "Image", "", Session().mainFile), "old");
+  EXPECT_EQ(ReadSkinInt("Taskbar", "Height", 0, Session().mainFile), 30u);
+  EXPECT_EQ(Session().modified, 0);
+}
+
+TEST_F(CrashRecoveryTest, OnlyNewerCopiesThatDifferAreOffered) {
+  SnapshotPrompt answer(temp, PromptAnswer::Yes);
+  // Copies of an untouched session: the main file differs only by its working marks.
+  leaveWorkingCopies("old", "30");
+  OpenSkinFiles(path, "");
+  EXPECT_TRUE(answer.questions.empty());
+  Session() = SkinSession{};
+
+  // Permanent files written after the copies (saved, or changed by another program since).
+  const std::string other = writeSkin("Other", "[Button]\r\nImage=old\r\n");
+  temp.write("skins/Other/Other.uis~", "[Button]\r\nImage=new\r\n");
+  const auto now = std::filesystem::file_time_type::clock::now();
+  std::filesystem::last_write_time(other, now);
+  std::filesystem::last_write_time(other + "~", now - std::chrono::hours(1));
+  OpenSkinFiles(other, "");
+  EXPECT_TRUE(answer.questions.empty());
+  EXPECT_EQ(ReadSkinString("Button", "Image", "", Session().mainFile), "old");
+}
+
+TEST_F(CrashRecoveryTest, AnEditedCompanionAloneIsOffered) {
+  leaveWorkingCopies("old", "44");
+  SnapshotPrompt answer(temp, PromptAnswer::Yes);
+  OpenSkinFiles(path, "");
+  EXPECT_EQ(answer.questions.size(), 1u);
+  EXPECT_EQ(ReadSkinInt("Taskbar", "Height", 0, Session().mainFile), 44u);
 }
 
 TEST(ColourValue, ParsesThreeNumbers) {

@@ -178,10 +178,26 @@ TEST_F(CatalogueTest, PreviewPicturesSkipNoShowAndOtherTypes) {
   temp.write("skins/Tessera7/previews/hidden.png", "png");
   temp.write("skins/Tessera7/previews/notes.txt", "text");
   catalogue("previews.ini", "[hidden.png]\r\nNoShow=1\r\n[Start.PNG]\r\nSectionName=StartMenu\r\n");
+  catalogue("subsections.ini", "[StartMenu]\r\nDescription=Start menu\r\n");
   const auto pictures = PreviewPictures(dataFolder());
   ASSERT_EQ(pictures.size(), 1u);
   EXPECT_EQ(pictures[0].slotValue, "tessera7\\previews\\start.png");
+  EXPECT_EQ(pictures[0].fileName, "Start.PNG");
   EXPECT_EQ(pictures[0].sectionName, "StartMenu");
+}
+
+TEST_F(CatalogueTest, APreviewPictureOpensOnlyACatalogueSection) {
+  catalogue("subsections.ini", "[Buttons]\r\nDescription=Push buttons\r\n[Tab.Pane]\r\nDescription=Tabs\r\n");
+  catalogue("previews.ini",
+            "[pushbuttons.png]\r\nSectionName=Buttons\r\n[tessera7\\previews\\tabs.png]\r\nSectionName=Tab.Pane\r\n"
+            "[plain.png]\r\nNoShow=0\r\n[wrong.png]\r\nSectionName=NoSuchSection\r\n");
+  EXPECT_EQ(PreviewPictureEntry(dataFolder(), "pushbuttons.png"), "Buttons");
+  EXPECT_EQ(PreviewPictureEntry(dataFolder(), "PushButtons.PNG"), "Buttons");
+  EXPECT_EQ(PreviewPictureEntry(dataFolder(), "tabs.png"), "Tab.Pane");
+  // Neither the picture's own name nor an unknown section opens an editor.
+  EXPECT_EQ(PreviewPictureEntry(dataFolder(), "plain.png"), "");
+  EXPECT_EQ(PreviewPictureEntry(dataFolder(), "wrong.png"), "");
+  EXPECT_EQ(PreviewPictureEntry(dataFolder(), "unlisted.png"), "");
 }
 
 }  // namespace

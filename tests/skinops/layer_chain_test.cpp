@@ -35,7 +35,8 @@ TEST_F(LayerChainTest, DeletingAMiddleLayerKeepsLaterSectionNames) {
   ASSERT_TRUE(DeleteLayer("S", 1, file));
   EXPECT_EQ(profile::ReadString("S", "NextLayerName", "", file), "A:B");
   EXPECT_EQ(ReadLayerChain("S", file), (std::vector<std::string>{"S:A:B", "S:A:B:C"}));
-  EXPECT_EQ(profile::ReadString("S:A", "Image", "", file), "a") << "the deleted layer's section stays";
+  EXPECT_FALSE(profile::FindValue("S:A", "Image", file).has_value()) << "the deleted layer's section goes";
+  EXPECT_EQ(profile::ReadString("S:A:B", "NextLayerName", "", file), "C") << "later layers keep theirs";
 
   ASSERT_TRUE(DeleteLayer("S", 1, file));
   EXPECT_EQ(profile::ReadString("S", "NextLayerName", "", file), "A:B:C");
@@ -47,7 +48,8 @@ TEST_F(LayerChainTest, DeletingTheLastLayerRemovesOnlyThePredecessorsKey) {
   ASSERT_TRUE(DeleteLayer("S", 2, file));
   EXPECT_FALSE(profile::FindValue("S:A", "NextLayerName", file).has_value());
   EXPECT_EQ(profile::ReadString("S", "NextLayerName", "", file), "A");
-  EXPECT_EQ(profile::ReadString("S:A:B", "Image", "", file), "b");
+  EXPECT_EQ(profile::ReadString("S", "Image", "", file), "s");
+  EXPECT_EQ(profile::SectionNames(file), (std::vector<std::string>{"S", "S:A"}));
   EXPECT_FALSE(DeleteLayer("S", 2, file));
   EXPECT_FALSE(DeleteLayer("S", 0, file));
 }
@@ -79,6 +81,34 @@ TEST_F(LayerChainTest, LayersOfACompanionSectionAreRoutedToTheCompanion) {
   AddLayer("Taskbar", s.mainFile);
   EXPECT_EQ(profile::ReadString("Taskbar:A", "NextLayerName", "", s.companionFiles[0]), "L");
   EXPECT_FALSE(profile::FindValue("Taskbar:A", "NextLayerName", s.mainFile).has_value());
+}
+
+TEST_F(LayerChainTest, ALayerAddedAfterADeletionStartsEmpty) {
+  // Add a layer, give it a picture, delete it: a new layer takes the same section name and must
+  // not bring the deleted picture back.
+  const std::string file = skin("[S]\r\nImage=base.tga\r\n");
+  const std::string layer = AddLayer("S", file);
+  profile::WriteString(layer, "Image", "L\\glow.tga", file);
+  profile::WriteString(layer, "AlphaMode", "17", file);
+  ASSERT_TRUE(DeleteLayer("S", 1, file));
+  EXPECT_TRUE(ReadLayerChain("S", file).empty());
+  EXPECT_EQ(profile::SectionNames(file), (std::vector<std::string>{"S"}));
+  EXPECT_FALSE(profile::FindValue("S", "NextLayerName", file).has_value());
+  EXPECT_EQ(AddLayer("S", file), layer);
+  EXPECT_FALSE(profile::FindValue(layer, "Image", file).has_value());
+  EXPECT_FALSE(profile::FindValue(layer, "AlphaMode", file).has_value());
+}
+
+TEST_F(LayerChainTest, DeletingACompanionLayerRemovesItsSectionFromTheCompanion) {
+  temp.write("skins/Tessera7/subsections.ini", "[Taskbar]\r\nAlternativeFile=1\r\n");
+  SkinSession& s = Session();
+  s.mainFile = temp.write("skins/L/L.uis~", "[Taskbar:A]\r\nImage=main\r\n");
+  s.companionFiles[0] = temp.write("skins/L/L.xp~", "[Taskbar]\r\nNextLayerName=A\r\n[Taskbar:A]\r\nImage=a\r\n");
+  s.currentTopLevelSection = "Taskbar";
+  ASSERT_TRUE(DeleteLayer("Taskbar", 1, s.mainFile));
+  EXPECT_EQ(profile::SectionNames(s.companionFiles[0]), (std::vector<std::string>{"Taskbar"}));
+  EXPECT_FALSE(profile::FindValue("Taskbar", "NextLayerName", s.companionFiles[0]).has_value());
+  EXPECT_EQ(temp.read("skins/L/L.uis~"), "[Taskbar:A]\r\nImage=main\r\n") << "the main file is not the layer's";
 }
 
 TEST_F(LayerChainTest, BlendModeTableAndUnknownStoredModes) {

@@ -160,6 +160,17 @@ TEST_F(SkinCopyTest, ExistingNamesAreRefusedOnlyWithASkinName) {
   EXPECT_EQ(temp.read("skins/Stale/keep.tga"), "mine");
 }
 
+TEST_F(SkinCopyTest, NewSkinNamesHaveAtMostTwentyCharacters) {
+  writeTemplate();
+  const NewSkinResult tooLong = CreateNewSkin(skinsFolder(), "ABCDEFGHIJKLMNOPQRSTUVWXYZ", SkinType::Advanced, false, nullptr);
+  EXPECT_EQ(tooLong.outcome, NewSkinResult::Outcome::Refused);
+  EXPECT_EQ(tooLong.message, kNewSkinNameTooLongMessage);
+  EXPECT_FALSE(files::exists(temp.file("skins/ABCDEFGHIJKLMNOPQRSTUVWXYZ")));
+  EXPECT_EQ(CreateNewSkin(skinsFolder(), "ABCDEFGHIJKLMNOPQRSTU", SkinType::Advanced, false, nullptr).outcome,
+            NewSkinResult::Outcome::Refused);
+  EXPECT_TRUE(CreateNewSkin(skinsFolder(), "ABCDEFGHIJKLMNOPQRST", SkinType::Advanced, false, nullptr).created());
+}
+
 TEST_F(SkinCopyTest, TemplateNames) {
   EXPECT_EQ(TemplateName(SkinType::Basic, false), "TemplateUIS1");
   EXPECT_EQ(TemplateName(SkinType::Advanced, true), "TemplateUIS2_Vista");

@@ -4,9 +4,12 @@
 #include <zip.h>
 
 #include <cstdlib>
+#include <algorithm>
+#include <map>
 #include <set>
 
 #include "core/platform/files.h"
+#include "core/platform/paths.h"
 #include "core/platform/shell.h"
 #include "support/temp_dir.h"
 
@@ -71,7 +74,7 @@ TEST_F(SkinPackageTest, ArchiveHoldsEveryFileWithoutFolderNames) {
     EXPECT_EQ(e.method, ZIP_CM_DEFLATE) << e.name;
     EXPECT_EQ(e.extraFields, 0) << e.name;
   }
-  EXPECT_EQ(names, (std::set<std::string>{"Pack.uis", "Pack.uis~", "button.tga", "face.ttf"}));
+  EXPECT_EQ(names, (std::set<std::string>{"Pack.uis", "button.tga", "face.ttf"}));
   for (const auto& e : entries) {
     if (e.name == "button.tga") {
       EXPECT_EQ(e.data, std::string(5000, 'b'));
@@ -82,6 +85,44 @@ TEST_F(SkinPackageTest, ArchiveHoldsEveryFileWithoutFolderNames) {
   ASSERT_FALSE(steps.empty());
   EXPECT_DOUBLE_EQ(steps.back(), 1.0);
   EXPECT_TRUE(std::is_sorted(steps.begin(), steps.end()));
+}
+
+std::vector<std::string> entryNames(const std::string& package) {
+  std::vector<std::string> names;
+  for (const auto& e : readArchive(package)) names.push_back(e.name);
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+TEST_F(SkinPackageTest, WhatOnlyTheEditorUsesStaysOut) {
+  temp.write("skins/Pack/Pack.xp~", "working companion");
+  temp.write("skins/Pack/reimport.lst", "[Pack\\button.tga]\r\n");
+  temp.write("skins/Pack/Pack.uis~.CutLink", "[x]\r\n");
+  temp.write("skins/Pack/sheet.bmp.CutLinks", "[y]\r\n");
+  temp.write("skins/Pack/sheet.bmp", "source");
+  temp.write("skins/Pack/TempPngs/button.tga.PNG", "converted");
+  temp.write("skins/Pack/tempPNGS/other.PNG", "converted");
+  temp.write("skins/Pack/backup/old.tga", "cleaned away");
+  temp.write("skins/Pack/fonts/backup/kept.tga", "a skin's own folder named backup, deeper down");
+  const PackageResult r = MakeSkinPackage(skinsFolder(), "Pack");
+  ASSERT_TRUE(r.ok) << r.message;
+  EXPECT_EQ(entryNames(r.packagePath),
+            (std::vector<std::string>{"Pack.uis", "button.tga", "face.ttf", "kept.tga", "sheet.bmp"}));
+  EXPECT_EQ(r.fileCount, 5);
+}
+
+TEST_F(SkinPackageTest, TopLevelFilesWinAndTheShallowerSubFolderFileIsKept) {
+  // "fonts/BUTTON.TGA" of the fixture must not land over the top-level "button.tga".
+  temp.write("skins/Pack/a/deep/logo.png", "deep");
+  temp.write("skins/Pack/b/LOGO.png", "shallow");
+  temp.write("skins/Pack/c/logo.PNG", "later");
+  const PackageResult r = MakeSkinPackage(skinsFolder(), "Pack");
+  ASSERT_TRUE(r.ok) << r.message;
+  std::map<std::string, std::string> data;
+  for (const auto& e : readArchive(r.packagePath)) data[paths::upper(e.name)] = e.data;
+  EXPECT_EQ(data["BUTTON.TGA"], std::string(5000, 'b'));
+  EXPECT_EQ(data["LOGO.PNG"], "shallow");
+  EXPECT_EQ(data.size(), 4u);  // Pack.uis, button.tga, face.ttf, LOGO.png
 }
 
 TEST_F(SkinPackageTest, ASecondPackReplacesTheFirst) {

@@ -136,6 +136,29 @@ TEST_F(SubStyleTest, DeleteAsksAndRenumbersWithoutLosingSections) {
   EXPECT_TRUE(files::isFile(temp.file("skins/Aqua/style2.sss"))) << "the sub-style's own file stays";
 }
 
+TEST_F(SubStyleTest, DefaultsFollowTheirSubStyleWhenRowsAreDeletedOrMoved) {
+  writeStyles(5, "VistaDefault=2\r\nWin7Default=3\r\n");
+  ScriptedPrompt yes(PromptAnswer::Yes);
+  SubStyleManager m(skinsFolder(), "Aqua");
+  // Deleting the Vista default clears it; the 7 default after it moves down with its sub-style.
+  ASSERT_TRUE(m.remove(2).ok);
+  EXPECT_EQ(value("SkinStyles", "VistaDefault"), "-1");
+  EXPECT_EQ(value("SkinStyles", "Win7Default"), "2");
+  EXPECT_EQ(m.rows()[2].label(), std::string("Style 3") + kWin7DefaultMarker);
+  // A deletion after it leaves it alone.
+  ASSERT_TRUE(m.remove(3).ok);
+  EXPECT_EQ(value("SkinStyles", "Win7Default"), "2");
+  // Moving rows carries the marker along.
+  ASSERT_TRUE(m.moveUp(2).ok);
+  EXPECT_EQ(value("SkinStyles", "Win7Default"), "1");
+  ASSERT_TRUE(m.moveDown(1).ok);
+  EXPECT_EQ(value("SkinStyles", "Win7Default"), "2");
+  // Deleting the 7 default clears it too.
+  ASSERT_TRUE(m.remove(2).ok);
+  EXPECT_EQ(value("SkinStyles", "Win7Default"), "-1");
+  EXPECT_EQ(value("SkinStyles", "VistaDefault"), "-1");
+}
+
 TEST_F(SubStyleTest, DeletingRowZeroMakesTheSecondTheMainFile) {
   writeStyles(3);
   ScriptedPrompt yes(PromptAnswer::Yes);

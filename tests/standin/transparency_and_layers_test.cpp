@@ -1,6 +1,9 @@
 // Transparency of pictures (magenta key, alpha) and layers blended by their modes.
 #include <QPainter>
 
+#include "core/skin/layer_chain.h"
+#include "core/skin/section_store.h"
+#include "core/skin/skin_session.h"
 #include "render_fixture.h"
 #include "standin/render/blend_modes.h"
 #include "standin/render/section_painter.h"
@@ -97,6 +100,22 @@ TEST_F(LayerTest, MultiplyLayerDarkensTheBase) {
   writeSkin("[Base]\r\nImage=" + grey + "\r\nNextLayerName=L\r\n[Base:L]\r\nImage=" + red + "\r\nAlphaMode=0\r\n");
   out = renderSection("Base", QSize(10, 10));
   EXPECT_TRUE(PixelIs(out, 5, 5, QColor(255, 0, 0)));
+}
+
+TEST_F(LayerTest, ADeletedLayerIsNoLongerDrawnNorBroughtBackByANewOne) {
+  // As the section editor does it: add a layer, give it a picture, delete it, add another.
+  EnableSkinWrites();
+  const std::string grey = writePicture("grey.png", SolidPicture(QSize(10, 10), QColor(128, 128, 128)));
+  const std::string red = writePicture("red.png", SolidPicture(QSize(10, 10), QColor(255, 0, 0)));
+  const std::string file = writeSkin("[Base]\r\nImage=" + grey + "\r\n");
+  const std::string layer = AddLayer("Base", file);
+  WriteSkinString(layer, "Image", red, file);
+  EXPECT_TRUE(PixelIs(renderSection("Base", QSize(10, 10)), 5, 5, QColor(255, 0, 0)));
+
+  ASSERT_TRUE(DeleteLayer("Base", 1, file));
+  EXPECT_TRUE(PixelIs(renderSection("Base", QSize(10, 10)), 5, 5, QColor(128, 128, 128)));
+  ASSERT_EQ(AddLayer("Base", file), layer);
+  EXPECT_TRUE(PixelIs(renderSection("Base", QSize(10, 10)), 5, 5, QColor(128, 128, 128)));
 }
 
 TEST_F(LayerTest, ColourOnlyModesLeaveGreyPixelsAlone) {

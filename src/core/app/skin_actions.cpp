@@ -6,6 +6,7 @@
 
 #include "core/app/preview_engine.h"
 #include "core/app/qimage_bridge.h"
+#include "core/image/reimport_list.h"
 #include "core/image/reimport_pass.h"
 #include "core/engine/engine_startup.h"
 #include "core/image/image_file.h"
@@ -13,14 +14,35 @@
 #include "core/platform/files.h"
 #include "core/platform/paths.h"
 #include "core/platform/profile.h"
+#include "core/platform/prompt.h"
 #include "core/platform/settings.h"
 #include "core/platform/shell.h"
 #include "core/skin/cached_renderings.h"
 #include "core/skin/section_store.h"
 #include "core/skin/skin_files.h"
+#include "core/skin/skin_path_safety.h"
 #include "core/skin/skin_session.h"
 
 namespace tessera {
+
+namespace {
+
+std::string withoutTrailingSeparators(std::string_view path) {
+  std::string native = paths::toNative(path);
+  while (native.size() > 1 && native.back() == paths::kNativeSeparator) native.pop_back();
+  return native;
+}
+
+// True for <skins folder>/<skin folder>/<file>, without ".." anywhere.
+bool IsFileOfASkinFolder(std::string_view path, std::string_view skinsFolder) {
+  if (!IsInsideFolder(path, skinsFolder)) return false;
+  const std::string_view folder = paths::parentFolder(path);
+  return IsSafeSkinName(paths::fileName(folder)) &&
+         paths::equalsIgnoreCase(withoutTrailingSeparators(paths::parentFolder(folder)),
+                                 withoutTrailingSeparators(skinsFolder));
+}
+
+}  // namespace
 
 std::string SkinMainFilePath(const std::string& skinName) {
   return paths::join(paths::join(GetSkinsFolder(), skinName), skinName + ".uis");
@@ -90,14 +112,21 @@ void ApplySkin() {
 
 std::string AppliedSkinPath() {
   const std::string skinSet = ReadSetting(settings::SkinSet);
-  const std::string skinSet2 = ReadSetting(settings::SkinSet2);
   if (skinSet.empty()) return {};
-  // A sub-style file (".sss") opens through its skin's main file.
-  std::string path = skinSet;
-  if (skinSet.size() >= 2 && skinSet[skinSet.size() - 2] == 's') {
-    if (skinSet2.empty()) return {};
-    path = SkinMainFilePath(skinSet2);
+  // The setting can be written by anything: only a file directly in a skin folder of the skins
+  // folder is opened, since opening writes into the skin's files.
+  const std::string skinsFolder = GetSkinsFolder();
+  const std::string skinName(paths::fileName(paths::parentFolder(skinSet)));
+  if (!IsFileOfASkinFolder(skinSet, skinsFolder)) {
+    CurrentPrompt().inform("The applied skin \"" + skinSet + "\" is not in the skins folder \"" + skinsFolder +
+                               "\", so it is not opened.",
+                           "Open current Velarium skin");
+    return {};
   }
+  // A sub-style file (".sss") opens through the main file of its own folder; the display name in
+  // SkinSet2 need not be the folder's name.
+  std::string path = skinSet;
+  if (skinSet.size() >= 2 && skinSet[skinSet.size() - 2] == 's') path = SkinMainFilePath(skinName);
   char buffer[1000];
   if (profile::GetSectionNames(buffer, sizeof buffer, path) == 0) return {};
   return path;

@@ -45,7 +45,9 @@ void RefreshPreview();
 // Commit, record SkinSet/SkinSet2, hand the skin to the engine's renderer and start the loader.
 void ApplySkin();
 
-// The .uis path of the skin last applied (SkinSet / SkinSet2), or "" when there is none.
+// The .uis path of the skin last applied, found from the file path in SkinSet (a sub-style
+// file opens through its folder's main file), or "" when there is none. A SkinSet that is not a
+// file of a skin folder of the skins folder is refused with a message.
 std::string AppliedSkinPath();
 
 // Writes <skin folder>/TSRPreview.png: a sample window, the preview window and the task bar on

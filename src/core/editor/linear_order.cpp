@@ -8,8 +8,9 @@ namespace tessera {
 namespace {
 
 bool Skipped(const CatalogueFile& linear, int position, const LinearFilter& filter) {
-  if (position == 28 && filter.buttonCount == 0) return true;
-  if (position == 27 && filter.buttonCount != -1) return true;
+  const bool absent = filter.buttonCount == kButtonCountAbsent;
+  if (position == 28 && (filter.buttonCount == 0 || absent)) return true;
+  if (position == 27 && !(filter.buttonCount == -1 || absent)) return true;
   const std::string section = std::to_string(position);
   if (filter.targetOS == 1 && linear.isOn(section, linear_keys::NoXP)) return true;
   if ((filter.targetOS == 2 || filter.targetOS == 3) && linear.isOn(section, linear_keys::NoVista)) return true;
@@ -46,7 +47,12 @@ EntrySelection SelectEntry(const std::string& entry, int secIdDefault) {
 }
 
 int SkinButtonCount(const std::string& mainFile) {
-  return static_cast<int>(ReadSkinInt("Personality", "ButtonCount", -1, mainFile));
+  // Only a missing key gives each read its own default.
+  const auto withDefault = [&](int def) {
+    return static_cast<int>(ReadSkinInt("Personality", "ButtonCount", def, mainFile));
+  };
+  const int value = withDefault(-1);
+  return value == -1 && withDefault(0) == 0 ? kButtonCountAbsent : value;
 }
 
 }  // namespace tessera

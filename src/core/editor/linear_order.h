@@ -1,6 +1,7 @@
 #pragma once
 // The fixed order of sections that "Next ==>" and "<== Previous" walk (linear.ini), and what
 // selecting a catalogue entry sets in the section editor.
+#include <limits>
 #include <string>
 
 namespace tessera {
@@ -9,10 +10,14 @@ inline constexpr int kLinearLastPosition = 38;
 // Going back from position 1 lands here: positions beyond it are reached only going forwards.
 inline constexpr int kLinearLastBackPosition = 34;
 
+// SkinButtonCount's value for a skin without the key.
+inline constexpr int kButtonCountAbsent = std::numeric_limits<int>::min();
+
 // What the skin's "ButtonCount" of "Personality" means for the walk: position 28 needs a
-// ButtonCount other than 0, position 27 needs ButtonCount -1 (the key absent).
+// ButtonCount other than 0 (absent counts as 0), position 27 needs ButtonCount -1 (absent counts
+// as -1).
 struct LinearFilter {
-  int buttonCount = -1;
+  int buttonCount = kButtonCountAbsent;
   int targetOS = 0;
 };
 
@@ -37,7 +42,7 @@ struct EntrySelection {
 // `secIdDefault` is 1 when the window opens and for "Previous", 0 for "Next".
 EntrySelection SelectEntry(const std::string& entry, int secIdDefault = 1);
 
-// The skin's ButtonCount of "Personality" as the walk reads it (-1 when absent).
+// The skin's ButtonCount of "Personality", or kButtonCountAbsent when the key is missing.
 int SkinButtonCount(const std::string& mainFile);
 
 }  // namespace tessera

@@ -63,10 +63,10 @@ void LinkCutOutToSection(std::string_view section, int fileChoice, std::string_v
 
 std::string CutLinkIndexPath() {
   const std::string& main = Session().mainFile;
-  return main.empty() ? std::string() : main + ".CutLink";
+  return main.empty() ? std::string() : main + kCutLinkIndexSuffix;
 }
 
-std::string CutListPath(std::string_view sourcePath) { return std::string(sourcePath) + ".CutLinks"; }
+std::string CutListPath(std::string_view sourcePath) { return std::string(sourcePath) + kCutListSuffix; }
 
 void RecordCutLink(std::string_view sourcePath, std::string_view destination, CutRect rect) {
   const std::string index = CutLinkIndexPath();

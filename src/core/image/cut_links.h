@@ -39,6 +39,8 @@ bool SaveCutOut(const ImageBuffer& source, CutRect rect, std::string_view destin
 // PerPixel=1, for a BMP PerPixel=0, into `section` of that file.
 void LinkCutOutToSection(std::string_view section, int fileChoice, std::string_view destination);
 
+inline constexpr const char* kCutLinkIndexSuffix = ".CutLink";
+inline constexpr const char* kCutListSuffix = ".CutLinks";
 std::string CutLinkIndexPath();  // of the open skin
 std::string CutListPath(std::string_view sourcePath);
 

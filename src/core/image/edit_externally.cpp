@@ -15,10 +15,12 @@ namespace tessera {
 namespace {
 
 // The shell takes the path itself; quoting for a command line is the shell's business.
+// The custom program is only used while the preferences select it: a path left in EditApp from
+// an earlier choice does not override "Open" or "Edit".
 bool openInEditor(const std::string& file) {
-  const std::string app = ReadSetting(settings::EditApp);
-  if (!app.empty()) return CurrentShell().edit(file, app);
   const std::string verb = ReadSetting(settings::EditVerb);
+  const std::string app = ReadSetting(settings::EditApp);
+  if (paths::equalsIgnoreCase(verb, "Custom") && !app.empty()) return CurrentShell().edit(file, app);
   if (paths::equalsIgnoreCase(verb, "open")) return CurrentShell().open(file);
   return CurrentShell().edit(file, "");
 }
@@ -40,7 +42,7 @@ bool EditImageExternally(std::string_view slotValue) {
   const std::string skinFolder = OpenSkinFolder();
   const std::string list = ReimportListPath();
   if (skinFolder.empty()) return false;
-  const std::string tempFolder = paths::join(skinFolder, "TempPngs");
+  const std::string tempFolder = paths::join(skinFolder, kTempPngsFolderName);
   files::createFolder(tempFolder);
   const std::string temporary = paths::join(tempFolder, std::string(paths::fileName(slotValue)) + ".PNG");
   const auto image = LoadImageFile(picture);

@@ -6,8 +6,11 @@
 
 namespace tessera {
 
-// Opens the slot's tracked source (when it exists) or its picture in the editor: the setting
-// EditApp when set, else the shell verb of EditVerb. False when nothing was opened.
+inline constexpr const char* kTempPngsFolderName = "TempPngs";
+
+// Opens the slot's tracked source (when it exists) or its picture in the editor: the program of
+// EditApp when EditVerb is "Custom" and EditApp is set, else the shell verb of EditVerb. False
+// when nothing was opened.
 bool EditImageExternally(std::string_view slotValue);
 
 }  // namespace tessera

@@ -16,7 +16,7 @@ std::string OpenSkinFolder() {
 
 std::string ReimportListPath() {
   const std::string folder = OpenSkinFolder();
-  return folder.empty() ? std::string() : paths::join(folder, "reimport.lst");
+  return folder.empty() ? std::string() : paths::join(folder, kReimportListName);
 }
 
 bool IsPlainFileName(std::string_view name) {

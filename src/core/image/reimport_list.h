@@ -13,6 +13,8 @@ namespace tessera {
 // <skins folder>/<skin name> of the open skin; empty when no skin is open or its name could
 // lead out of the skins folder.
 std::string OpenSkinFolder();
+inline constexpr const char* kReimportListName = "reimport.lst";
+
 // <skin folder>/reimport.lst; empty when there is no usable skin folder.
 std::string ReimportListPath();
 

@@ -5,6 +5,7 @@
 #include "core/platform/files.h"
 #include "core/platform/paths.h"
 #include "core/platform/settings.h"
+#include "core/skin/section_catalogue.h"
 
 namespace tessera {
 
@@ -118,13 +119,36 @@ ExtraDefinition ReadExtraDefinition(std::string_view dataFolder, std::string_vie
   return d;
 }
 
+namespace {
+
+std::string previewSlotValue(std::string_view dataFolder, std::string_view fileName) {
+  return paths::lower(std::string(paths::fileName(dataFolder)) + "\\previews\\" + std::string(fileName));
+}
+
+// The section of previews.ini that describes a picture: the one named by its file name, else the
+// one named by its path relative to the skins folder.
+std::string previewSection(const CatalogueFile& file, std::string_view dataFolder, std::string_view fileName) {
+  if (file.hasEntries(fileName)) return std::string(fileName);
+  return previewSlotValue(dataFolder, fileName);
+}
+
+}  // namespace
+
+std::string PreviewPictureEntry(std::string_view dataFolder, std::string_view fileName) {
+  const CatalogueFile previews(dataFolder, catalogue_files::kPreviews);
+  const std::string section = previewSection(previews, dataFolder, fileName);
+  if (!previews.hasEntries(section)) return {};
+  const std::string entry = previews.readText(section, preview_keys::SectionName);
+  if (entry.empty() || !SectionCatalogue(dataFolder).file().hasEntries(entry)) return {};
+  return entry;
+}
+
 std::vector<PreviewPicture> PreviewPictures(std::string_view dataFolder) {
   const CatalogueFile file(dataFolder, catalogue_files::kPreviews);
-  const std::string dataName(paths::fileName(dataFolder));
   std::vector<PreviewPicture> pictures;
   for (const auto& name : files::listFilesWithExtension(paths::join(dataFolder, "previews"), "PNG")) {
-    if (file.isOn(name, preview_keys::NoShow)) continue;
-    pictures.push_back({paths::lower(dataName + "\\previews\\" + name), file.readText(name, preview_keys::SectionName)});
+    if (file.isOn(previewSection(file, dataFolder, name), preview_keys::NoShow)) continue;
+    pictures.push_back({previewSlotValue(dataFolder, name), name, PreviewPictureEntry(dataFolder, name)});
   }
   return pictures;
 }

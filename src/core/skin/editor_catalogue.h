@@ -81,12 +81,19 @@ ExtraDefinition ReadExtraDefinition(std::string_view dataFolder, std::string_vie
                                     std::string_view currentSection);
 
 // The preview pictures of the data folder's "previews" folder (PNG files) not marked NoShow in
-// previews.ini, each as its path relative to the skins folder in lower case and the skin section
-// it shows.
+// previews.ini, each as its path relative to the skins folder in lower case and the catalogue
+// entry it opens. previews.ini names a picture's section by its file name ("buttons.png") or by
+// that relative path.
 struct PreviewPicture {
   std::string slotValue;
-  std::string sectionName;
+  std::string fileName;     // in the previews folder
+  std::string sectionName;  // PreviewPictureEntry of the picture; empty: it opens nothing
 };
 std::vector<PreviewPicture> PreviewPictures(std::string_view dataFolder);
+
+// What a double click on preview picture `fileName` opens in the section editor: its
+// SectionName when that is an entry of the section catalogue, else "" (nothing opens; a picture
+// is not a section).
+std::string PreviewPictureEntry(std::string_view dataFolder, std::string_view fileName);
 
 }  // namespace tessera

@@ -50,6 +50,10 @@ bool DeleteLayer(const std::string& section, std::size_t k, const std::string& s
   } else {
     WriteSkinString(predecessor, kNextLayerKey, std::nullopt, skinFile);
   }
+  // The layer's own keys go with it, from the file the store routes it to, so that neither the
+  // saved skin nor a chain that comes to name the section again brings it back. Later layers
+  // keep their sections: their names only start with this one's.
+  WriteSkinString(chain[k - 1], std::nullopt, std::nullopt, skinFile);
   return true;
 }
 

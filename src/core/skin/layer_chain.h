@@ -21,7 +21,8 @@ std::vector<std::string> ReadLayerChain(const std::string& section, const std::s
 std::string AddLayer(const std::string& section, const std::string& skinFile);
 
 // Deletes layer k (1-based): its predecessor is linked to the layer after it, whose section keeps
-// its name; the deleted layer's own section stays in the file. False when there is no layer k.
+// its name, and the deleted layer's own section is removed from its file. False when there is no
+// layer k.
 bool DeleteLayer(const std::string& section, std::size_t k, const std::string& skinFile);
 
 }  // namespace tessera

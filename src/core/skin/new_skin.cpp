@@ -47,6 +47,7 @@ bool PlatformOffersWindowRegionCall() { return true; }
 NewSkinResult CreateNewSkin(std::string_view skinsFolder, std::string_view name, SkinType type, bool vistaOrLater,
                             const SkinDatabase* database) {
   if (name.empty()) return {};
+  if (name.size() > kMaxNewSkinNameLength) return refusedName(kNewSkinNameTooLongMessage, kInvalidNameCaption);
   if (const std::string problem = SkinNameProblem(name); !problem.empty()) {
     return refusedName(problem, kInvalidNameCaption);
   }

@@ -32,9 +32,13 @@ struct NewSkinResult {
   bool created() const { return outcome == Outcome::Created; }
 };
 
-// "Create" of the new-skin dialog: an empty name does nothing; a taken name is refused with the
-// dialog's message; otherwise the template is copied to the new name and the database list
-// rebuilt.
+// The new-skin dialog promises at most this many characters for the name.
+inline constexpr std::size_t kMaxNewSkinNameLength = 20;
+inline constexpr const char* kNewSkinNameTooLongMessage = "The skin name may be at most 20 characters long.";
+
+// "Create" of the new-skin dialog: an empty name does nothing; a name longer than
+// kMaxNewSkinNameLength is refused, and so is a taken name with the dialog's message; otherwise
+// the template is copied to the new name and the database list rebuilt.
 NewSkinResult CreateNewSkin(std::string_view skinsFolder, std::string_view name, SkinType type, bool vistaOrLater,
                             const SkinDatabase* database);
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <set>
 
 #include "core/platform/environment.h"
 #include "core/platform/files.h"
@@ -61,6 +62,42 @@ constexpr std::array<std::size_t, 3> kRewriteOrder = {0, 2, 1};  // XPTaskbar, T
 
 std::string withWorkingMark(const std::string& path) { return path + "~"; }
 
+// The permanent form of a working main file: its companion File values without the "~".
+std::string PermanentMainBytes(std::string working) {
+  IniDocument document(std::move(working));
+  for (const std::size_t i : kRewriteOrder) {
+    const char* section = kCompanionRoles[i].section;
+    const auto value = document.value(section, "File");
+    if (!value) continue;
+    std::string text(*value);
+    if (text.size() > 1 && (text.front() == '"' || text.front() == '\'') && text.back() == text.front()) {
+      text = text.substr(1, text.size() - 2);
+    }
+    if (!text.empty() && text.back() == '~') document.setValue(section, "File", text.substr(0, text.size() - 1));
+  }
+  return document.bytes();
+}
+
+// Main working files this process made or took over: their differences are this run's own, not
+// an earlier session's (a declined save followed by "Switch substyle" or a recent skin).
+std::set<std::string>& WorkingCopiesOfThisRun() {
+  static std::set<std::string> paths;
+  return paths;
+}
+
+// A working copy holds changes of an earlier session when it differs from its permanent file and
+// was written after it: a session that ended without committing or discarding (a crash, a kill).
+bool HoldsUnsavedChanges(const std::string& permanent, bool isMain) {
+  const std::string working = withWorkingMark(permanent);
+  const auto workingTime = files::lastWriteTime(working);
+  const auto permanentTime = files::lastWriteTime(permanent);
+  if (!workingTime || !permanentTime || workingTime->value() <= permanentTime->value()) return false;
+  const auto workingBytes = files::readAll(working);
+  const auto permanentBytes = files::readAll(permanent);
+  if (!workingBytes || !permanentBytes) return false;
+  return (isMain ? PermanentMainBytes(*workingBytes) : *workingBytes) != *permanentBytes;
+}
+
 }  // namespace
 
 void OpenSkinFiles(const std::string& path, const std::string& chosenSubStyle, WorkingCopies existing) {
@@ -77,10 +114,30 @@ void OpenSkinFiles(const std::string& path, const std::string& chosenSubStyle, W
 
   s.framelessSkin = IsFramelessSkin(main) ? 1 : 0;
 
+  const bool mainHasSections = !profile::SectionNames(main).empty();
+  auto companionValue = [&](const CompanionRole& role) {
+    const std::string defaultValue = s.skinName + "\\" + base + role.extension;
+    const std::string value = profile::ReadString(role.section, "File", "", main);
+    // A value that would lead out of the skins folder is not followed.
+    return value.empty() || !IsSafeRelativePath(value) ? defaultValue : value;
+  };
+
+  // Working copies left by a session that never committed nor discarded them are offered back
+  // before anything is written, so neither answer loses them unasked.
+  bool recovered = false;
+  const bool madeThisRun = WorkingCopiesOfThisRun().contains(withWorkingMark(main));
+  if (existing == WorkingCopies::Remake && mainHasSections && !madeThisRun) {
+    bool unsaved = HoldsUnsavedChanges(main, true);
+    for (const CompanionRole& role : kCompanionRoles) {
+      unsaved = unsaved || HoldsUnsavedChanges(paths::join(skinsFolder, companionValue(role)), false);
+    }
+    recovered = unsaved && CurrentPrompt().askYesNo(kRecoverQuestion, "Recover changes?") == PromptAnswer::Yes;
+  }
+  const bool keep = existing == WorkingCopies::KeepExisting || recovered;
+
   // Companion files: a missing File key gets its default name in the permanent main file. A
   // missing or empty file gets nothing, so that it stays a file without sections (no skin) and
   // opening a wrong path never creates a skin file.
-  const bool mainHasSections = !profile::SectionNames(main).empty();
   for (std::size_t i = 0; i < kCompanionRoles.size(); ++i) {
     const CompanionRole& role = kCompanionRoles[i];
     const std::string defaultValue = s.skinName + "\\" + base + role.extension;
@@ -95,9 +152,9 @@ void OpenSkinFiles(const std::string& path, const std::string& chosenSubStyle, W
   }
 
   // Working copies: main, then shell, toolbar icons, taskbar.
-  const bool keep = existing == WorkingCopies::KeepExisting;
   if (!keep || !files::isFile(withWorkingMark(main))) files::copyFile(main, withWorkingMark(main), true);
   s.mainFile = withWorkingMark(main);
+  WorkingCopiesOfThisRun().insert(s.mainFile);
   for (const std::size_t i : kCopyOrder) {
     std::string& companion = s.companionFiles[i];
     const std::string working = withWorkingMark(companion);
@@ -125,6 +182,8 @@ void OpenSkinFiles(const std::string& path, const std::string& chosenSubStyle, W
   s.desktopColour = ReadDesktopColour(s.mainFile);
   s.hasButtonCount = static_cast<int>(profile::GetInt("Personality", "ButtonCount", -1, s.mainFile)) != -1 ? 1 : 0;
   s.hasNoButtonCount = s.hasButtonCount ? 0 : 1;
+  // Fresh copies hold nothing to save; recovered ones hold what the earlier session did not save.
+  if (existing == WorkingCopies::Remake) s.modified = recovered ? 1 : 0;
 }
 
 void CommitSkinFiles() {
@@ -139,21 +198,7 @@ void CommitSkinFiles() {
   // permanent companions, so no moment exists in which it names the working copies.
   const std::string permanentMain = s.mainFile.substr(0, s.mainFile.size() - 1);
   const auto working = files::readAll(s.mainFile);
-  bool saved = working.has_value();
-  if (saved) {
-    IniDocument document(*working);
-    for (const std::size_t i : kRewriteOrder) {
-      const char* section = kCompanionRoles[i].section;
-      const auto value = document.value(section, "File");
-      if (!value) continue;
-      std::string text(*value);
-      if (text.size() > 1 && (text.front() == '"' || text.front() == '\'') && text.back() == text.front()) {
-        text = text.substr(1, text.size() - 2);
-      }
-      if (!text.empty() && text.back() == '~') document.setValue(section, "File", text.substr(0, text.size() - 1));
-    }
-    saved = files::writeAllAtomic(permanentMain, document.bytes());
-  }
+  bool saved = working.has_value() && files::writeAllAtomic(permanentMain, PermanentMainBytes(*working));
   for (const std::size_t i : kCopyOrder) {
     const std::string& companion = s.companionFiles[i];
     if (companion.size() < 2 || !files::isFile(companion)) continue;

@@ -9,9 +9,13 @@ namespace tessera {
 
 // What opening does with "~" working copies that are already there.
 enum class WorkingCopies {
-  Remake,        // the editor: fresh copies of the permanent files
+  Remake,        // the editor: fresh copies of the permanent files, unless the user recovers
+                 // copies that an earlier session left with unsaved changes (kRecoverQuestion)
   KeepExisting,  // tools beside a running editor: its unsaved edits stay, missing copies are made
 };
+
+inline constexpr const char* kRecoverQuestion =
+    "This skin has unsaved changes from an earlier session. Recover them?";
 
 // Makes the working copies of the skin at `path` (a .uis file) and fills the session. With a
 // non-empty `chosenSubStyle` the main file is that sub-style file of the skin folder.

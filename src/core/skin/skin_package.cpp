@@ -5,10 +5,14 @@
 #include <unordered_set>
 #include <vector>
 
+#include "core/image/cut_links.h"
+#include "core/image/edit_externally.h"
+#include "core/image/reimport_list.h"
 #include "core/platform/files.h"
 #include "core/platform/paths.h"
 #include "core/platform/shell.h"
 #include "core/skin/cached_renderings.h"
+#include "core/skin/clean_skin.h"
 #include "core/skin/skin_copy.h"
 #include "core/skin/skin_path_safety.h"
 
@@ -24,18 +28,45 @@ struct PackedFile {
   std::string name;  // stored name: the file name alone
 };
 
-// Files of `folder` before those of its sub-folders, each folder in name order; links are never
-// followed. A name already taken (in any letter case) is skipped.
-void collectFiles(const std::string& folder, int depth, const std::string& exclude, std::vector<PackedFile>& out,
-                  std::unordered_set<std::string>& taken) {
-  for (const auto& name : files::listFiles(folder)) {
-    const std::string path = paths::join(folder, name);
-    if (path == exclude) continue;
-    if (!taken.insert(paths::upper(name)).second) continue;
-    out.push_back({path, name});
+// What only the editor uses and a skin's user never needs: working copies ("~"), the re-import
+// list, cut-link files, and the folders of converted pictures and of clean-skin backups.
+bool IsEditorOnlyFile(std::string_view name) {
+  if (name.ends_with('~')) return true;
+  if (paths::equalsIgnoreCase(name, kReimportListName)) return true;
+  const std::string upper = paths::upper(name);
+  return upper.ends_with(paths::upper(kCutLinkIndexSuffix)) || upper.ends_with(paths::upper(kCutListSuffix));
+}
+bool IsEditorOnlyFolder(std::string_view name) {
+  return paths::equalsIgnoreCase(name, kTempPngsFolderName) || paths::equalsIgnoreCase(name, kBackupFolderName);
+}
+
+// The archive has no folder names, so one name can be stored once. Folders are taken level by
+// level (the skin folder, then its sub-folders, then theirs), each level in name order and each
+// folder's files in name order: a top-level file always wins over a file of a sub-folder, and of
+// two sub-folder files of one name (in any letter case) the shallower, then the first in that
+// order, is kept. Links are never followed.
+std::vector<PackedFile> collectFiles(const std::string& skinFolder, const std::string& exclude) {
+  std::vector<PackedFile> out;
+  std::unordered_set<std::string> taken;
+  std::vector<std::string> level = {skinFolder};
+  for (int depth = 0; !level.empty() && depth <= kMaxFolderDepth; ++depth) {
+    std::vector<std::string> next;
+    for (const auto& folder : level) {
+      for (const auto& name : files::listFiles(folder)) {
+        const std::string path = paths::join(folder, name);
+        if (path == exclude || IsEditorOnlyFile(name)) continue;
+        if (!taken.insert(paths::upper(name)).second) continue;
+        out.push_back({path, name});
+      }
+      for (const auto& sub : files::listFolders(folder)) {
+        // The editor's own folders are those directly in the skin folder.
+        if (depth == 0 && IsEditorOnlyFolder(sub)) continue;
+        next.push_back(paths::join(folder, sub));
+      }
+    }
+    level = std::move(next);
   }
-  if (depth >= kMaxFolderDepth) return;
-  for (const auto& sub : files::listFolders(folder)) collectFiles(paths::join(folder, sub), depth + 1, exclude, out, taken);
+  return out;
 }
 
 struct ProgressState {
@@ -71,9 +102,7 @@ PackageResult MakeSkinPackage(std::string_view skinsFolder, std::string_view ski
   DeleteCachedRenderings(skinFolder, CachedRenderingExtensions());
   files::deleteFile(target);
 
-  std::vector<PackedFile> packed;
-  std::unordered_set<std::string> taken;
-  collectFiles(skinFolder, 0, target, packed, taken);
+  const std::vector<PackedFile> packed = collectFiles(skinFolder, target);
   if (packed.empty()) return failed(target, "The skin folder holds no files.");
 
   int error = 0;

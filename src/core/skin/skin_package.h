@@ -1,6 +1,8 @@
 #pragma once
-// Packing a skin into its ".vla" archive: a zip of every plain file of the skin folder (files of
-// sub-folders included, all stored without folder names), deflated at the highest level.
+// Packing a skin into its ".vla" archive: a zip of the plain files of the skin folder (files of
+// sub-folders included, all stored without folder names), deflated at the highest level. What
+// only the editor uses stays out: working copies, the re-import list, cut-link files, and the
+// "TempPngs" and "backup" folders.
 #include <functional>
 #include <string>
 #include <string_view>
@@ -24,7 +26,8 @@ struct PackageResult {
 
 // Writes the archive of skin `skinName` to `packagePath` (empty: the default path, its folder
 // created when missing). Cached renderings are deleted from the skin folder first and an existing
-// package is replaced. Two files of one name in different folders: the first found is kept.
+// package is replaced. Two files of one name in different folders: a top-level file wins, else
+// the shallower, else the first in folder-name order.
 PackageResult MakeSkinPackage(std::string_view skinsFolder, std::string_view skinName, std::string_view packagePath = {},
                               const PackageProgress& progress = {});
 

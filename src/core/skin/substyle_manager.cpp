@@ -26,6 +26,18 @@ constexpr const char* kNotASkinName = "That is not the name of a skin.";
 
 SubStyleResult refused(std::string message, int selectedRow) { return {false, std::move(message), selectedRow}; }
 
+// The Vista and 7 defaults name a sub-style by its index, so they follow it when rows move:
+// `mapIndex` gives an index's new value (-1: the sub-style is gone). Unchanged keys are not written.
+template <typename MapIndex>
+void FollowDefaults(const std::string& ssd, MapIndex mapIndex) {
+  for (const char* key : {"VistaDefault", "Win7Default"}) {
+    const int index = static_cast<int>(profile::GetInt(kSubStylesSection, key, -1, ssd));
+    if (index < 0) continue;
+    const int moved = mapIndex(index);
+    if (moved != index) profile::WriteString(kSubStylesSection, key, std::to_string(moved), ssd);
+  }
+}
+
 }  // namespace
 
 std::string SubStyleRow::label() const {
@@ -191,6 +203,8 @@ SubStyleResult SubStyleManager::remove(int row) {
     profile::WriteSection(SubStyleSection(out++), sections[static_cast<std::size_t>(i)], ssd);
   }
   profile::WriteString(SubStyleSection(n - 1), std::nullopt, std::nullopt, ssd);
+  // A deleted default is no default at all, not the sub-style that moves into its place.
+  FollowDefaults(ssd, [row](int index) { return index == row ? -1 : index > row ? index - 1 : index; });
 
   const int m = file_.number();
   profile::WriteString(kSubStylesSection, "Number", std::to_string(m - 1), ssd);
@@ -206,6 +220,7 @@ SubStyleResult SubStyleManager::swapRows(int row, int other) {
   if (!readAllSections(n, sections, message)) return refused(message, row);
   std::swap(sections[static_cast<std::size_t>(row)], sections[static_cast<std::size_t>(other)]);
   for (int i = 0; i < n; ++i) profile::WriteSection(SubStyleSection(i), sections[static_cast<std::size_t>(i)], file_.path());
+  FollowDefaults(file_.path(), [row, other](int index) { return index == row ? other : index == other ? row : index; });
   return {true, {}, other};
 }
 

@@ -65,6 +65,7 @@ void SectionEditorWindow::deleteLayer() {
     return;
   }
   DeleteLayer(topLevel_, static_cast<std::size_t>(selected), Session().mainFile);
+  RefreshPreview();
   RefreshLayerList();
   const int last = layers_->count() - 1;
   layers_->setCurrentIndex(last);
