@@ -78,13 +78,13 @@ TEST_F(NavigationTest, NextWrapsAndPreviousSkipsTheButtonPositionsOfASkinWithout
   EXPECT_EQ(editor.currentSection(), "P26");
 }
 
-TEST_F(NavigationTest, WithoutButtonCountPosition27IsReached) {
+TEST_F(NavigationTest, WithoutButtonCountTheTitleBarButtonsArePassedOver) {
   openSkin("[TitlebarSkin]\r\nSkinName=S\r\n");
   SectionEditorWindow editor("P26");
   editor.taskPaneClick(kNextEntryIndex);
   EXPECT_EQ(editor.currentSection(), "P27");
   editor.taskPaneClick(kNextEntryIndex);
-  EXPECT_EQ(editor.currentSection(), "P28");
+  EXPECT_EQ(editor.currentSection(), "P29");
 }
 
 class TreeTest : public NavigationTest {

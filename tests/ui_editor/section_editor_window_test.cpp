@@ -67,7 +67,7 @@ TEST_F(LayerBarWindowTest, AddingLayersChainsThemAndDeletingRelinksTheChain) {
   EXPECT_EQ(editor.currentSection(), "Btn:L:L:L");
   EXPECT_EQ(Session().currentTopLevelSection, "Btn");
 
-  // Deleting the first of three layers: its section stays, the later ones keep their names.
+  // Deleting the first of three layers removes its section; the later ones keep their names.
   choose(editor.layerList(), 1);
   settle();
   EXPECT_EQ(editor.currentSection(), "Btn:L");
@@ -83,12 +83,13 @@ TEST_F(LayerBarWindowTest, AddingLayersChainsThemAndDeletingRelinksTheChain) {
   QTest::mouseClick(editor.deleteLayerButton(), Qt::LeftButton);
   settle();
   EXPECT_EQ(skinValue("Btn", "NextLayerName"), "L:L");
-  EXPECT_EQ(skinValue("Btn:L", "NextLayerName"), "L");
+  EXPECT_EQ(skinValue("Btn:L", "NextLayerName"), "<none>");
+  EXPECT_EQ(skinValue("Btn:L:L", "NextLayerName"), "L");
   ASSERT_EQ(editor.layerList()->count(), 3);
   EXPECT_EQ(editor.layerList()->currentIndex(), 2);
   EXPECT_EQ(editor.currentSection(), "Btn:L:L:L");
 
-  // Deleting the last layer drops its predecessor's link only.
+  // Deleting the last layer drops its predecessor's link and its own section.
   QTest::mouseClick(editor.deleteLayerButton(), Qt::LeftButton);
   settle();
   EXPECT_EQ(skinValue("Btn:L:L", "NextLayerName"), "<none>");

@@ -50,6 +50,13 @@ SectionEditorWindow::SectionEditorWindow(const std::string& entry, QWidget* pare
 }
 
 SectionEditorWindow::~SectionEditorWindow() {
+  // The sheet goes first, while this window is still whole: its pages call back into the window
+  // (previews, the current section), and an edit made just before closing still has a refresh
+  // pending, which the sheet runs as it goes. Left to QWidget's teardown, those calls would reach
+  // a half-destroyed window.
+  repaintTimer_.stop();
+  brightnessTimer_.stop();
+  delete sheet_.data();
   // Routing of layer sections follows the current top-level section only while this window edits.
   Session().currentTopLevelSection = previousTopLevel_;
 }
