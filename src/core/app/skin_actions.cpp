@@ -54,12 +54,32 @@ void ResetSkin() {
   s.skinName.clear();
   s.chosenSubStyle.clear();
   for (auto& companion : s.companionFiles) companion.clear();
+  s.modified = 0;
 }
 
 void CloseSkin() {
-  CommitSkinFiles();
-  Session().modified = 0;
+  SkinSession& s = Session();
+  if (s.isOpen() && s.modified != 0) {
+    if (ReadSettingInt(settings::AutoSave) == 1 ||
+        CurrentPrompt().askYesNo(kSaveQuestion, kSaveCaption) == PromptAnswer::Yes) {
+      SaveSkinFiles();
+    } else {
+      DiscardWorkingCopies();
+    }
+  }
   ResetSkin();
+}
+
+bool SettleUnsavedChanges() {
+  SkinSession& s = Session();
+  if (!s.isOpen() || s.modified == 0) return true;
+  if (ReadSettingInt(settings::AutoSave) == 1) return SaveSkinFiles();
+  switch (CurrentPrompt().askYesNoCancel(kSaveQuestion, kSaveCaption)) {
+    case PromptAnswer::Yes: return SaveSkinFiles();
+    case PromptAnswer::No: DiscardWorkingCopies(); return true;
+    case PromptAnswer::Cancel: break;
+  }
+  return false;
 }
 
 OpenResult OpenSkin(const std::string& path, BeforeOpen before, const SubStyleChooser& chooseSubStyle) {

@@ -33,10 +33,14 @@ std::string SkinMainFilePath(const std::string& skinName);
 OpenResult OpenSkin(const std::string& path, BeforeOpen before, const SubStyleChooser& chooseSubStyle);
 
 // Commits (asking unless AutoSave is 1), clears the modified flag whatever the answer, and
-// resets the session to no skin.
+// resets the session to no skin. Changes the user declined to save leave with the working copies.
 void CloseSkin();
-// Forgets the open skin without committing.
+// Forgets the open skin without committing; it is no longer modified.
 void ResetSkin();
+// Before the open skin is replaced or the program ends: when it has unsaved changes, asks the
+// save question with Cancel (Yes saves, No discards; AutoSave 1 saves without asking). Returns
+// false when the user cancelled or the save failed: the open skin then stays as it is.
+bool SettleUnsavedChanges();
 
 // Drops the engine's pictures, re-reads the desktop colour, deletes the cached renderings, runs
 // the re-import pass and reloads the working main file into the preview library.

@@ -6,13 +6,18 @@
 
 namespace tessera {
 
-enum class PromptAnswer { Yes, No };
+enum class PromptAnswer { Yes, No, Cancel };
 
 class Prompt {
  public:
   virtual ~Prompt() = default;
   // A Yes/No question with a question icon.
   virtual PromptAnswer askYesNo(std::string_view text, std::string_view caption) = 0;
+  // A Yes/No/Cancel question with a question icon. Prompts that offer no Cancel answer as
+  // askYesNo does.
+  virtual PromptAnswer askYesNoCancel(std::string_view text, std::string_view caption) {
+    return askYesNo(text, caption);
+  }
   // A message with an OK button.
   virtual void inform(std::string_view text, std::string_view caption) = 0;
 };

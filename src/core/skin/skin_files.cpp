@@ -190,9 +190,24 @@ void CommitSkinFiles() {
   SkinSession& s = Session();
   if (s.skinName.empty() || s.modified == 0 || s.mainFile.empty()) return;
   if (ReadSettingInt(settings::AutoSave) != 1 &&
-      CurrentPrompt().askYesNo("Do you want to save any skin changes?", "Save changes?") != PromptAnswer::Yes) {
+      CurrentPrompt().askYesNo(kSaveQuestion, kSaveCaption) != PromptAnswer::Yes) {
     return;
   }
+  SaveSkinFiles();
+}
+
+void DiscardWorkingCopies() {
+  SkinSession& s = Session();
+  for (const std::string& working : s.companionFiles) {
+    if (working.size() > 1 && working.back() == '~') files::deleteFile(working);
+  }
+  if (s.mainFile.size() > 1 && s.mainFile.back() == '~') files::deleteFile(s.mainFile);
+  s.modified = 0;
+}
+
+bool SaveSkinFiles() {
+  SkinSession& s = Session();
+  if (s.skinName.empty() || s.mainFile.empty()) return true;
 
   // The permanent main file is written once, with its File values already pointing at the
   // permanent companions, so no moment exists in which it names the working copies.
@@ -207,9 +222,12 @@ void CommitSkinFiles() {
   if (!saved) {
     CurrentPrompt().inform("The skin could not be saved. Your changes are kept in the working copies (files ending in \"~\").",
                            "Save failed");
-    return;
+    // Whoever opens this skin next, in this run or a later one, is offered these copies back.
+    WorkingCopiesOfThisRun().erase(s.mainFile);
+    return false;
   }
   s.modified = 0;
+  return true;
 }
 
 }  // namespace tessera

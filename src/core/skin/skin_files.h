@@ -22,9 +22,18 @@ inline constexpr const char* kRecoverQuestion =
 void OpenSkinFiles(const std::string& path, const std::string& chosenSubStyle,
                    WorkingCopies existing = WorkingCopies::Remake);
 
+inline constexpr const char* kSaveQuestion = "Do you want to save any skin changes?";
+inline constexpr const char* kSaveCaption = "Save changes?";
+
 // Copies the working files back over the permanent ones, asking first unless AutoSave is 1.
 // Does nothing when no skin is open or nothing was modified.
 void CommitSkinFiles();
+// The same without asking. Returns false when the save failed (the user is told; the working
+// copies keep the changes and the skin stays modified).
+bool SaveSkinFiles();
+// Drops the unsaved changes of a skin that is being closed: its working copies are removed (so
+// that no later open offers them for recovery) and it is no longer modified.
+void DiscardWorkingCopies();
 
 // Skin name of a .uis path: the file name without its folder and last extension.
 std::string SkinNameFromPath(std::string_view path);

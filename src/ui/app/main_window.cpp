@@ -121,14 +121,18 @@ MainWindow::MainWindow(const std::string& commandLinePath, QWidget* parent)
   pages_->addWidget(skinPage);
   splitter->setStretchFactor(1, 1);
 
+  // Entries keep the catalogue's own bytes, so a name outside ASCII opens the same entry.
   connect(entryList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-    if (ReadSettingInt(settings::SingleClickUI) == 1) openEntry(item->data(kEntryRole).toString());
+    if (ReadSettingInt(settings::SingleClickUI) == 1) openEntry(item->data(kEntryRole).toByteArray().toStdString());
   });
   connect(entryList_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-    if (ReadSettingInt(settings::SingleClickUI) != 1) openEntry(item->data(kEntryRole).toString());
+    if (ReadSettingInt(settings::SingleClickUI) != 1) openEntry(item->data(kEntryRole).toByteArray().toStdString());
   });
   connect(previewPictures_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-    OpenSectionEditor(this, currentCategory_, item->data(kEntryRole).toString().toStdString());
+    // A picture whose name is not a catalogue section opens nothing.
+    const std::string section = item->data(kEntryRole).toByteArray().toStdString();
+    if (section.empty()) return;
+    OpenSectionEditor(this, currentCategory_, section);
     preview_->update();
   });
 
@@ -254,7 +258,7 @@ void MainWindow::selectCategory(int number) {
   for (const CategoryEntry& entry : catalogue.visibleEntries(number, SkinTraits::Of(Session().mainFile))) {
     const std::string description = sections.description(entry.name);
     auto* item = new QListWidgetItem(FromSkinText(description.empty() ? entry.name : description), entryList_);
-    item->setData(kEntryRole, FromSkinText(entry.line));
+    item->setData(kEntryRole, QByteArray::fromStdString(entry.line));
   }
   const Category category = catalogue.category(number);
   heading2_->setText(FromSkinText(category.description2));
@@ -283,44 +287,40 @@ void MainWindow::selectCategory(int number) {
 void MainWindow::showPreviewPictures() {
   previewPictures_->clear();
   const std::string folder = DataFile("previews");
-  const std::string previewsIni = DataFile("previews.ini");
-  for (const auto& name : files::listFilesWithExtension(folder, "PNG")) {
-    // Sections of previews.ini are named by the picture's path relative to the skins folder.
-    const std::string relative = paths::lower("Tessera7\\previews\\" + name);
-    if (profile::GetInt(relative, "NoShow", 0, previewsIni) == 1) continue;
-    const std::string section = profile::ReadString(relative, "SectionName", std::string(paths::stem(name)), previewsIni);
-    auto* item = new QListWidgetItem(QIcon(QString::fromStdString(paths::join(folder, name))), FromSkinText(section),
-                                     previewPictures_);
-    item->setData(kEntryRole, FromSkinText(section));
+  for (const PreviewPicture& picture : PreviewPictures(DataFolder())) {
+    const std::string& label = picture.sectionName.empty() ? picture.fileName : picture.sectionName;
+    auto* item = new QListWidgetItem(QIcon(QString::fromStdString(paths::join(folder, picture.fileName))),
+                                     FromSkinText(label), previewPictures_);
+    item->setData(kEntryRole, QByteArray::fromStdString(picture.sectionName));
   }
 }
 
-void MainWindow::openEntry(const QString& entryText) {
+void MainWindow::openEntry(const std::string& entryText) {
   if (!Session().isOpen()) return;
   Session().modified = 1;
-  entryOpener_(this, currentCategory_, entryText.toStdString());
+  entryOpener_(this, currentCategory_, entryText);
   preview_->update();
 }
 
 void MainWindow::openSkinForEditing() {
   const std::string name = RunOpenSkinDialog(this);
-  if (!name.empty()) openPath(SkinMainFilePath(name), Before::Reset);
+  if (!name.empty() && SettleUnsavedChanges()) openPath(SkinMainFilePath(name), Before::Reset);
 }
 
 void MainWindow::newSkin() {
   const std::string name = RunNewSkinDialog(this);
-  if (!name.empty()) openPath(SkinMainFilePath(name), Before::Reset);
+  if (!name.empty() && SettleUnsavedChanges()) openPath(SkinMainFilePath(name), Before::Reset);
 }
 
 void MainWindow::openAppliedSkin() {
   const std::string path = AppliedSkinPath();
-  if (!path.empty()) openPath(path, Before::Reset);
+  if (!path.empty() && SettleUnsavedChanges()) openPath(path, Before::Reset);
 }
 
 void MainWindow::openRecentSkin(int index) {
   const std::string path =
       ReadSetting(settings::kHistorySection, "Skin" + std::to_string(index + 1), "", settings::kHistoryFile);
-  if (!path.empty()) openPath(path, Before::CommitThenReset);
+  if (!path.empty() && SettleUnsavedChanges()) openPath(path, Before::CommitThenReset);
 }
 
 void MainWindow::saveSkin() {
@@ -328,8 +328,7 @@ void MainWindow::saveSkin() {
 }
 
 void MainWindow::saveSkinAs() {
-  if (!Session().isOpen()) return;
-  CommitSkinFiles();
+  if (!Session().isOpen() || !SettleUnsavedChanges()) return;
   const std::string name = RunSaveAsDialog(this);
   ResetSkin();
   if (!name.empty()) {
@@ -340,6 +339,7 @@ void MainWindow::saveSkinAs() {
 }
 
 void MainWindow::closeSkin() {
+  if (!SettleUnsavedChanges()) return;
   animation_->hide();
   CloseSkin();
   resetToStartPage();
@@ -362,7 +362,7 @@ void MainWindow::manageSubStyles() {
 
 void MainWindow::switchSubStyle() {
   if (!Session().isOpen()) return;
-  if (skinLoaded_) CommitSkinFiles();
+  if (skinLoaded_ && !SettleUnsavedChanges()) return;
   openPath(Session().openedPath, Before::Nothing);
 }
 
@@ -373,12 +373,16 @@ void MainWindow::cleanSkin() {
 void MainWindow::manageSkins() { RunSkinManager(this); }
 
 void MainWindow::exitProgram() {
+  if (!SettleUnsavedChanges()) return;
   storePlacement();
   done(QDialog::Accepted);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (Session().isOpen()) CommitSkinFiles();
+  if (!SettleUnsavedChanges()) {
+    event->ignore();
+    return;
+  }
   storePlacement();
   event->accept();
   QDialog::closeEvent(event);

@@ -53,7 +53,7 @@ class MainWindow : public QDialog {
   // Handles a click of the category pane ("TASKPANE_CLICK").
   void taskPaneClick(int number);
   // Opens an entry of the entry list by its text.
-  void openEntry(const QString& entryText);
+  void openEntry(const std::string& entryText);
 
   // What opening an entry starts (the editors by default; tests record instead).
   using EntryOpener = std::function<void(QWidget* parent, int category, const std::string& entryText)>;

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "core/platform/prompt.h"
+#include "core/platform/skin_text.h"
 
 namespace tessera::ui {
 
@@ -11,13 +12,11 @@ class MessageBoxPrompt final : public Prompt {
   explicit MessageBoxPrompt(QWidget* owner = nullptr) : owner_(owner) {}
   void setOwner(QWidget* owner) { owner_ = owner; }
   PromptAnswer askYesNo(std::string_view text, std::string_view caption) override;
+  PromptAnswer askYesNoCancel(std::string_view text, std::string_view caption) override;
   void inform(std::string_view text, std::string_view caption) override;
 
  private:
   QWidget* owner_;
 };
-
-// Text of the skin files (Windows-1252 bytes) for the interface.
-QString FromSkinText(std::string_view text);
 
 }  // namespace tessera::ui

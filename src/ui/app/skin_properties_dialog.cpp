@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStringEncoder>
 
 #include "core/skin/section_store.h"
 #include "core/skin/skin_session.h"
@@ -17,12 +16,6 @@ namespace tessera::ui {
 namespace {
 
 constexpr const char* kSection = "TitlebarSkin";
-
-std::string toSkinText(const QString& text) {
-  QStringEncoder encoder("windows-1252");
-  const QByteArray bytes = encoder.isValid() ? QByteArray(encoder(text)) : text.toLatin1();
-  return bytes.toStdString();
-}
 
 QString read(const char* key, const char* def) {
   return FromSkinText(ReadSkinString(kSection, key, def, Session().mainFile));
@@ -84,14 +77,14 @@ SkinPropertiesDialog::SkinPropertiesDialog(QWidget* parent) : QDialog(parent) {
 
 void SkinPropertiesDialog::save() {
   const std::string& file = Session().mainFile;
-  WriteSkinString(kSection, "SkinName", toSkinText(name_->text()), file);
-  WriteSkinString(kSection, "SkinAuthor", toSkinText(author_->text()), file);
-  WriteSkinString(kSection, "AuthorEmail", toSkinText(email_->text()), file);
-  WriteSkinString(kSection, "AuthorsURL", toSkinText(url_->text()), file);
+  WriteSkinString(kSection, "SkinName", ToSkinText(name_->text()), file);
+  WriteSkinString(kSection, "SkinAuthor", ToSkinText(author_->text()), file);
+  WriteSkinString(kSection, "AuthorEmail", ToSkinText(email_->text()), file);
+  WriteSkinString(kSection, "AuthorsURL", ToSkinText(url_->text()), file);
   // A line break would end the value; the notes are kept on one line.
-  WriteSkinString(kSection, "SpecialNotes", toSkinText(notes_->toPlainText().replace(QLatin1Char('\n'), QLatin1Char(' '))), file);
-  WriteSkinString(kSection, "ActiveTitle", toSkinText(activeTitle_->text()), file);
-  WriteSkinString(kSection, "Category", toSkinText(category_->currentText()), file);
+  WriteSkinString(kSection, "SpecialNotes", ToSkinText(notes_->toPlainText().replace(QLatin1Char('\n'), QLatin1Char(' '))), file);
+  WriteSkinString(kSection, "ActiveTitle", ToSkinText(activeTitle_->text()), file);
+  WriteSkinString(kSection, "Category", ToSkinText(category_->currentText()), file);
 }
 
 void SkinPropertiesDialog::done(int result) {

@@ -18,7 +18,7 @@
 #include "ui/app/message_prompt.h"
 #include "ui/colours/colour_choosers.h"
 #include "ui/colours/font_preview.h"
-#include "ui/skin/skin_text_input.h"
+#include "core/platform/skin_text.h"
 
 namespace tessera::ui {
 

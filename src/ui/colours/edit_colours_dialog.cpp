@@ -21,7 +21,7 @@
 #include "ui/colours/colour_row_delegate.h"
 #include "ui/colours/screen_pick_icon.h"
 #include "ui/colours/system_colour_sample.h"
-#include "ui/skin/skin_text_input.h"
+#include "core/platform/skin_text.h"
 
 namespace tessera::ui {
 

@@ -19,7 +19,7 @@
 #include "ui/colours/change_font_dialog.h"
 #include "ui/colours/font_preview.h"
 #include "ui/colours/font_row_delegate.h"
-#include "ui/skin/skin_text_input.h"
+#include "core/platform/skin_text.h"
 
 namespace tessera::ui {
 

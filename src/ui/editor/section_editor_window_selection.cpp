@@ -11,7 +11,7 @@
 #include "core/skin/section_catalogue.h"
 #include "core/skin/skin_session.h"
 #include "ui/app/message_prompt.h"
-#include "ui/skin/skin_text_input.h"
+#include "core/platform/skin_text.h"
 #include "ui/editor/section_editor_window.h"
 #include "ui/editor/large_preview_button.h"
 #include "ui/editor/task_pane_list.h"
@@ -123,7 +123,7 @@ void SectionEditorWindow::fillTree() {
       item->setFont(0, font);
       continue;
     }
-    item->setData(0, kSectionRole, QString::fromStdString(entry.section));
+    item->setData(0, kSectionRole, QByteArray::fromStdString(entry.section));
     item->setData(0, kGroupRole, entry.groupSection);
     if (!current && entry.section == currentSection_) current = item;
   }
@@ -134,9 +134,9 @@ void SectionEditorWindow::fillTree() {
 }
 
 QTreeWidgetItem* SectionEditorWindow::treeItemFor(const std::string& section) const {
-  const QString name = QString::fromStdString(section);
+  const QByteArray name = QByteArray::fromStdString(section);
   for (QTreeWidgetItemIterator it(tree_); *it; ++it) {
-    if ((*it)->data(0, kSectionRole).toString() == name) return *it;
+    if ((*it)->data(0, kSectionRole).toByteArray() == name) return *it;
   }
   return nullptr;
 }
@@ -145,7 +145,7 @@ void SectionEditorWindow::treeSelectionChanged() {
   QTreeWidgetItem* item = tree_->currentItem();
   for (int up = 0; item && item->data(0, kSectionRole).isNull() && up < kAncestorReach; ++up) item = item->parent();
   if (!item || item->data(0, kSectionRole).isNull()) return;
-  const std::string section = item->data(0, kSectionRole).toString().toStdString();
+  const std::string section = item->data(0, kSectionRole).toByteArray().toStdString();
   currentSection_ = section;
   setTopLevel(section);
   group_ = item->data(0, kGroupRole).toInt();
@@ -167,7 +167,7 @@ void SectionEditorWindow::searchTextChanged(const QString& text) {
   results_->clear();
   for (const SearchHit& hit : SearchSections(ToSkinText(text))) {
     auto* item = new QListWidgetItem(FromSkinText(hit.text), results_);
-    item->setData(kSectionRole, QString::fromStdString(hit.section));
+    item->setData(kSectionRole, QByteArray::fromStdString(hit.section));
     item->setData(Qt::SizeHintRole, QSize(-1, kSearchRowHeight));
   }
   results_->setVisible(results_->count() > 0);
@@ -177,7 +177,7 @@ void SectionEditorWindow::searchTextChanged(const QString& text) {
 void SectionEditorWindow::searchHitChosen(int row) {
   QListWidgetItem* hit = results_->item(row);
   if (!hit) return;
-  const std::string section = hit->data(kSectionRole).toString().toStdString();
+  const std::string section = hit->data(kSectionRole).toByteArray().toStdString();
   search_->clear();
   results_->hide();
   currentSection_ = section;

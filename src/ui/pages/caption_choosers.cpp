@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "ui/app/message_prompt.h"
-#include "ui/skin/skin_text_input.h"
+#include "core/platform/skin_text.h"
 
 namespace tessera::ui {
 

@@ -19,7 +19,7 @@
 #include "ui/pages/caption_choosers.h"
 #include "ui/pages/caption_margins_panel.h"
 #include "ui/sheet/refresh_timer.h"
-#include "ui/skin/skin_text_input.h"
+#include "core/platform/skin_text.h"
 
 namespace tessera::ui {
 

@@ -10,7 +10,7 @@
 #include "core/platform/prompt.h"
 #include "core/sheet/section_import.h"
 #include "ui/app/message_prompt.h"
-#include "ui/skin/skin_text_input.h"
+#include "core/platform/skin_text.h"
 
 namespace tessera::ui {
 

@@ -8,7 +8,7 @@
 #include "core/skin/skin_list.h"
 #include "ui/skin/display_scale.h"
 #include "ui/skin/skin_messages.h"
-#include "ui/skin/skin_text_input.h"
+#include "core/platform/skin_text.h"
 
 namespace tessera::ui {
 
@@ -57,6 +57,7 @@ NewSkinDialog::NewSkinDialog(std::string skinsFolder, QWidget* parent)
 
   auto* nameLabel = new QLabel(QStringLiteral("The base name of my skin should be  (max 20 chars)"), this);
   name_ = new QLineEdit(QStringLiteral("skinname"), this);
+  name_->setMaxLength(20);
   nameLabel->setBuddy(name_);
 
   auto* buttons = new QDialogButtonBox(this);

@@ -8,7 +8,7 @@
 #include "core/skin/skin_list.h"
 #include "ui/skin/display_scale.h"
 #include "ui/skin/skin_messages.h"
-#include "ui/skin/skin_text_input.h"
+#include "core/platform/skin_text.h"
 
 namespace tessera::ui {
 

@@ -9,7 +9,7 @@
 #include "ui/app/message_prompt.h"
 #include "ui/skin/display_scale.h"
 #include "ui/skin/skin_messages.h"
-#include "ui/skin/skin_text_input.h"
+#include "core/platform/skin_text.h"
 #include "ui/skin/substyle_name_dialogs.h"
 #include "ui/skin/substyle_rows.h"
 

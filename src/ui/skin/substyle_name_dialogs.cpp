@@ -7,7 +7,7 @@
 #include "ui/app/message_prompt.h"
 #include "ui/skin/display_scale.h"
 #include "ui/skin/skin_messages.h"
-#include "ui/skin/skin_text_input.h"
+#include "core/platform/skin_text.h"
 
 namespace tessera::ui {
 
