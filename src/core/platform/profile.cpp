@@ -187,6 +187,11 @@ std::size_t GetString(OptionalText section, OptionalText key, OptionalText def, 
 
 std::string ReadString(std::string_view section, std::string_view key, std::string_view def, const std::string& file,
                        std::size_t size) {
+  if (size == kWholeValue) {
+    if (auto value = FindValue(section, key, file)) return std::move(*value);
+    while (!def.empty() && (def.back() == ' ' || def.back() == '\t')) def.remove_suffix(1);
+    return std::string(def);
+  }
   std::string buffer(size, '\0');
   const std::size_t n = GetString(section, key, def, buffer.data(), size, file);
   buffer.resize(n);
