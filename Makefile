@@ -4,7 +4,7 @@ GENERATOR ?= Ninja
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build test run bench fuzz clean
+.PHONY: all deps configure build test test-sanitize run bench fuzz clean
 
 all: build
 
@@ -19,6 +19,15 @@ build: configure
 
 test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The suite built with AddressSanitizer and UndefinedBehaviorSanitizer in a folder of its own.
+# Leak checking stays off: LeakSanitizer reports the toolkit's own process-wide allocations.
+test-sanitize: deps
+	@cmake -S . -B $(BUILD)-sanitize -G $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSERA_SANITIZE=ON \
+	  -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g -DNDEBUG" $(CMAKE_FLAGS) >/dev/null
+	@ASAN_OPTIONS=detect_leaks=0 cmake --build $(BUILD)-sanitize -j $(JOBS)
+	@cd $(BUILD)-sanitize && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS) $(CTEST_FLAGS)
 
 run: build
 	@bash scripts/run-demo.sh $(BUILD)
@@ -36,4 +45,4 @@ fuzz: deps
 	@bash scripts/run-fuzzers.sh $(BUILD)-fuzz
 
 clean:
-	@rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-fuzz
+	@rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-fuzz $(BUILD)-sanitize

@@ -20,7 +20,7 @@ namespace tessera::cli {
 namespace {
 
 constexpr const char* kHelp =
-    "  skin render NAME -o FILE.png [--kind K] [--state S] [--size WxH]\n"
+    "  skin render NAME -o FILE.png [--kind K] [--state S] [--size WxH] [--skins DIR]\n"
     "                                                         draw a skin with the preview library: its 240 x 180\n"
     "                                                         thumbnail, or preview kind K (1..41) in state S\n";
 
@@ -40,8 +40,8 @@ bool parseSize(const std::string& text, int& width, int& height) {
 }
 
 // The preview library of the data folder, else the one of this build.
-bool loadPreviewModule(DynamicLibrary& module) {
-  for (const std::string& path : {ModulePath(DataFolder(), "vuzudiv"), ModulePath(TESSERA_BUILD_ENGINE_DIR, "vuzudiv")}) {
+bool loadPreviewModule(DynamicLibrary& module, const std::string& dataFolder) {
+  for (const std::string& path : {ModulePath(dataFolder, "vuzudiv"), ModulePath(TESSERA_BUILD_ENGINE_DIR, "vuzudiv")}) {
     if (files::isFile(path) && module.load(path)) return true;
   }
   return false;
@@ -69,10 +69,15 @@ int render(const Arguments& args) {
     if (!parseSize(*text, width, height)) return usage("--size takes WxH, each from 1 to 4096");
   }
 
-  const std::string uis = paths::resolve(paths::join(paths::join(GetSkinsFolder(), name), name + ".uis"));
-  if (!files::isFile(uis) || profile::SectionNames(uis).empty()) return fail("no skin named " + name);
+  // The skins folder given, else the one of the settings store; the preview library finds the
+  // skins folder from the skin's own path.
+  const auto skinsOption = args.option("--skins");
+  const std::string skinsFolder = skinsOption ? paths::toNative(*skinsOption) : GetSkinsFolder();
+  const std::string dataFolder = skinsOption ? paths::join(skinsFolder, "Tessera7") : DataFolder();
+  const std::string uis = paths::resolve(paths::join(paths::join(skinsFolder, name), name + ".uis"));
+  if (!files::isFile(uis) || profile::SectionNames(uis).empty()) return fail("no skin named " + name + " in " + skinsFolder);
   DynamicLibrary module;
-  if (!loadPreviewModule(module)) return fail("cannot load the preview library");
+  if (!loadPreviewModule(module, dataFolder)) return fail("cannot load the preview library");
   PreviewLibrary preview;
   preview.bind(module);
   preview.SetSkinDir("");
@@ -101,7 +106,7 @@ int run(const std::vector<std::string>& words) {
   for (auto& word : normalised) {
     if (word == "-o") word = "--output";
   }
-  const Arguments args(normalised, {"--output", "--kind", "--state", "--size"});
+  const Arguments args(normalised, {"--output", "--kind", "--state", "--size", "--skins"});
   if (!args.valid()) return usage(args.error());
   return render(args);
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <QImage>
 #include <QProcess>
 #include <QProcessEnvironment>
 
@@ -52,6 +53,22 @@ TEST_F(CliTest, SettingsCommandsUseTheRegistryFolder) {
   EXPECT_EQ(run({"settings", "get", "Tessera.ini", "tessera", "uimode"}).out, "1\n");
   EXPECT_EQ(run({"settings", "set", "Tessera.ini", "Tessera", "UIMode", "-"}).status, 0);
   EXPECT_EQ(run({"settings", "get", "Tessera.ini", "Tessera", "UIMode", "--default", "0"}).out, "0\n");
+}
+
+TEST_F(CliTest, SkinRenderTakesTheSkinsFolderLikeEverySkinCommand) {
+  temp.write("skins/Demo/Demo.uis", "[TitlebarSkin]\r\nSkinName=Demo Skin\r\n[Colours]\r\nBackground=0 128 0\r\n");
+  const QString skins = path("skins");
+  const Result thumbnail = run({"skin", "render", "Demo", "-o", path("thumb.png"), "--skins", skins});
+  ASSERT_EQ(thumbnail.status, 0) << thumbnail.err;
+  EXPECT_FALSE(QImage(path("thumb.png")).isNull());
+  const Result preview =
+      run({"skin", "render", "Demo", "--skins", skins, "-o", path("kind.png"), "--kind", "1", "--size", "64x48"});
+  ASSERT_EQ(preview.status, 0) << preview.err;
+  EXPECT_EQ(QImage(path("kind.png")).size(), QSize(64, 48));
+  // A skin that is not in that folder is a failure, not a usage error.
+  const Result missing = run({"skin", "render", "Other", "-o", path("other.png"), "--skins", skins});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_TRUE(QImage(path("other.png")).isNull());
 }
 
 TEST_F(CliTest, ExitStatusTellsUsageFromFailure) {

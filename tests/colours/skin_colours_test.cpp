@@ -57,10 +57,10 @@ TEST_F(ColoursTest, PresetsListTheirNamesOrTheDefaultNames) {
   EXPECT_EQ(ReadPresetColour(2, file), MakeColorRef(0, 128, 0));
 }
 
-TEST_F(ColoursTest, OlderFormTakesTheLowByteOfRAndDefaultsToRed) {
+TEST_F(ColoursTest, OlderFormClampsItsChannelsAndDefaultsToRed) {
   const std::string file = openSkin("[Colour1]\r\nR=\r\nG=40\r\n[Colour3]\r\nR=300\r\nG=5\r\nB=6\r\n");
   EXPECT_EQ(ReadPresetColour(1, file), MakeColorRef(255, 40, 0));
-  EXPECT_EQ(ReadPresetColour(3, file), MakeColorRef(300 & 0xff, 5, 6));
+  EXPECT_EQ(ReadPresetColour(3, file), MakeColorRef(255, 5, 6));
 }
 
 TEST_F(ColoursTest, AddingPresetsStopsAfterTheFiftieth) {

@@ -74,14 +74,38 @@ TEST_F(ImageFileTest, OnlyTheAcceptedTgaKindLoadsAndContentDecides) {
   temp.write("rle.tga", tgaHeader(10, 32, 8, 2, 2) + pixels);
   temp.write("topleft.tga", tgaHeader(2, 32, 40, 2, 2) + pixels);
   temp.write("mapped.tga", tgaHeader(1, 32, 8, 2, 2) + pixels);
-  temp.write("short.tga", tgaHeader(2, 32, 8, 2, 2) + pixels.substr(1));
   temp.write("huge.bmp", tgaHeader(2, 32, 8, 65535, 65535) + pixels);
   temp.write("empty.tga", tgaHeader(2, 32, 8, 0, 2));
-  for (const char* name : {"rgb.tga", "rle.tga", "topleft.tga", "mapped.tga", "short.tga", "huge.bmp", "empty.tga"}) {
+  for (const char* name : {"rgb.tga", "rle.tga", "topleft.tga", "mapped.tga", "huge.bmp", "empty.tga"}) {
     EXPECT_FALSE(DecodeTga(temp.file(name))) << name;
     EXPECT_FALSE(LoadImageFile(temp.file(name))) << name;
   }
   EXPECT_FALSE(LoadImageFile(temp.file("missing.png")));
+}
+
+TEST_F(ImageFileTest, TgaShorterThanItsHeaderPromisesLoadsWithTheRestTransparent) {
+  // 3 x 2 pixels promised; the bottom row and one byte of the next pixel are there.
+  const std::string opaque = std::string("\x10\x20\x30\xff", 4);
+  const std::string bottomRow = opaque + opaque + opaque;
+  const std::string file = tgaHeader(2, 32, 8, 3, 2, 2) + "id" + bottomRow + "\x55";
+  temp.write("short.tga", file);
+  for (const auto& loaded : {DecodeTga(temp.file("short.tga")), DecodeTgaData(file), LoadImageData(file)}) {
+    ASSERT_TRUE(loaded);
+    ASSERT_EQ(loaded->width(), 3);
+    ASSERT_EQ(loaded->height(), 2);
+    for (int x = 0; x < 3; ++x) {
+      EXPECT_EQ(loaded->pixelAt(x, 1), MakePixel(0x10, 0x20, 0x30, 0xff)) << x;  // bottom row, read
+      EXPECT_EQ(loaded->pixelAt(x, 0), 0u) << x;  // top row, missing: transparent
+    }
+  }
+  // A header alone, or one whose identification text runs past the end, gives a transparent image.
+  const std::string headerOnly = tgaHeader(2, 32, 8, 2, 2, 200);
+  temp.write("header.tga", headerOnly);
+  for (const auto& loaded : {DecodeTga(temp.file("header.tga")), DecodeTgaData(headerOnly)}) {
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(loaded->pixelAt(0, 0) | loaded->pixelAt(1, 1), 0u);
+  }
+  EXPECT_FALSE(DecodeTgaData(headerOnly.substr(0, 17)));
 }
 
 TEST_F(ImageFileTest, BmpIsTwentyFourBitPaddedAndComposedOverBlack) {

@@ -48,7 +48,7 @@ TEST(FontObjects, CountFromOneAndTreat255AndNonPositiveAsTheSystemFont) {
 
 TEST_F(CaptionKeysTest, ColoursAreThreeKeysAndFontsFourKeys) {
   openSkin("[Personality]\r\nActiveTextR=300\r\nActiveTextG=20\r\n[Fonts]\r\nFontName=Old\r\nFontItalics=1\r\n");
-  EXPECT_EQ(ReadRgbKeys(kActiveTextColourKeys), QColor(300 & 0xff, 20, 0));
+  EXPECT_EQ(ReadRgbKeys(kActiveTextColourKeys), QColor(255, 20, 0));
   WriteRgbKeys(kShadowColourKeys, QColor(10, 200, 30));
   EXPECT_EQ(skinValue("Text", "ShadowTextR"), "10");
   EXPECT_EQ(skinValue("Text", "ShadowTextG"), "200");

@@ -53,13 +53,24 @@ TEST(IniDocument, NewKeyGoesAfterTheLastEntryOfItsSection) {
   EXPECT_EQ(doc.bytes(), "[S]\na=1\nc=3\r\n\n[T]\nb=2\n");
 }
 
-TEST(IniDocument, NewSectionIsAppendedWithCrLf) {
+TEST(IniDocument, NewSectionFollowsTheLastLineDirectly) {
   IniDocument doc("[S]\na=1");  // no trailing line break
   doc.setValue("New", "k", "v");
-  EXPECT_EQ(doc.bytes(), "[S]\na=1\r\n\r\n[New]\r\nk=v\r\n");
+  EXPECT_EQ(doc.bytes(), "[S]\na=1\r\n[New]\r\nk=v\r\n");
   IniDocument empty;
   empty.setValue("A", "k", "v");
   EXPECT_EQ(empty.bytes(), "[A]\r\nk=v\r\n");
+  // Every byte before stays, whatever line breaks and trailing blank lines the file has.
+  for (const std::string original : {"[S]\na=1\n", "[S]\r\na=1\r\n\r\n", "x=1\r", "; only a comment"}) {
+    IniDocument d(original);
+    d.setValue("New", "k", "v");
+    const std::string separator = original.back() == '\n' || original.back() == '\r' ? "" : "\r\n";
+    EXPECT_EQ(d.bytes(), original + separator + "[New]\r\nk=v\r\n") << original;
+    EXPECT_EQ(d.value("New", "k"), "v");
+  }
+  IniDocument whole("[S]\na=1");
+  whole.replaceSection("W", {"x=1", "y=2"});
+  EXPECT_EQ(whole.bytes(), "[S]\na=1\r\n[W]\r\nx=1\r\ny=2\r\n");
 }
 
 TEST(IniDocument, KeyAppendedToLastLineWithoutBreak) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <fcntl.h>
+#include <sys/wait.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -89,15 +90,61 @@ TEST(Files, LastWriteTimeCountsFrom1601) {
   EXPECT_FALSE(files::lastWriteTime(temp.file("missing")).has_value());
 }
 
-TEST(Files, AtomicWriteKeepsPermissions) {
+// A process id that belonged to a process which has ended.
+pid_t DeadProcessId() {
+  const pid_t child = ::fork();
+  if (child == 0) ::_exit(0);
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  return child;
+}
+
+class AtomicWriteTest : public ::testing::TestWithParam<bool> {
+ protected:
+  void SetUp() override { files::detail::allowUnnamedTemporaries(GetParam()); }
+  void TearDown() override { files::detail::allowUnnamedTemporaries(true); }
   testing::TempDir temp;
+};
+
+TEST_P(AtomicWriteTest, LeavesOnlyTheTargetInItsFolder) {
+  temp.write("skin/other.ini", "o");
+  const std::string f = temp.file("skin/p.ini");
+  ASSERT_TRUE(files::writeAllAtomic(f, "first"));
+  ASSERT_TRUE(files::writeAllAtomic(f, "second"));
+  EXPECT_EQ(temp.read("skin/p.ini"), "second");
+  EXPECT_EQ(files::listFiles(temp.file("skin")), (std::vector<std::string>{"other.ini", "p.ini"}));
+  struct stat st{};
+  ASSERT_EQ(::stat(f.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0644u);
+}
+
+TEST_P(AtomicWriteTest, RemovesTheTemporariesOfDeadWritersOnly) {
+  const std::string dead = ".p.ini.tmp" + std::to_string(DeadProcessId()) + "_0";
+  const std::string live = ".p.ini.tmp" + std::to_string(::getpid()) + "_999999";
+  const std::string otherFile = ".q.ini.tmp" + std::to_string(DeadProcessId()) + "_0";
+  for (const auto& name : {dead, live, otherFile, std::string(".p.ini.tmpx_1")}) temp.write("skin/" + name, "debris");
+  ASSERT_TRUE(files::writeAllAtomic(temp.file("skin/p.ini"), "new"));
+  EXPECT_FALSE(files::exists(temp.file("skin/" + dead)));
+  // A running writer's file, another file's temporaries and names of another form stay.
+  EXPECT_TRUE(files::exists(temp.file("skin/" + live)));
+  EXPECT_TRUE(files::exists(temp.file("skin/" + otherFile)));
+  EXPECT_TRUE(files::exists(temp.file("skin/.p.ini.tmpx_1")));
+  EXPECT_EQ(temp.read("skin/p.ini"), "new");
+}
+
+TEST_P(AtomicWriteTest, KeepsPermissionsAndRefusesFolders) {
   const std::string f = temp.write("p.ini", "a");
   ASSERT_EQ(::chmod(f.c_str(), 0600), 0);
   ASSERT_TRUE(files::writeAllAtomic(f, "b"));
   struct stat st{};
   ASSERT_EQ(::stat(f.c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0600u);
+  temp.write("dir/x", "");
+  EXPECT_FALSE(files::writeAllAtomic(temp.file("dir"), "b"));
+  EXPECT_FALSE(files::writeAllAtomic(temp.file("missing/p.ini"), "b"));
 }
+
+INSTANTIATE_TEST_SUITE_P(UnnamedAndNamedTemporaries, AtomicWriteTest, ::testing::Bool());
 
 }  // namespace
 }  // namespace tessera

@@ -27,6 +27,19 @@ TEST_F(ProfileTest, ReadStringHonoursTheBufferSize) {
   EXPECT_EQ(ReadString("S", "k", "", f, 255), "abcdef");
 }
 
+TEST_F(ProfileTest, EmptyTextsAndDefaultsWithoutDataCopyNothing) {
+  // A null default and an empty value are views without data; the sanitizer build checks that
+  // nothing is copied from them.
+  const std::string f = file("[S]\nempty=\n[]\n");
+  char buffer[8] = "xxxxxxx";
+  EXPECT_EQ(GetString("S", "missing", std::nullopt, buffer, sizeof buffer, f), 0u);
+  EXPECT_STREQ(buffer, "");
+  EXPECT_EQ(GetString("S", "empty", std::string_view{}, buffer, sizeof buffer, f), 0u);
+  EXPECT_EQ(GetString(std::nullopt, std::nullopt, std::nullopt, buffer, sizeof buffer, f), 3u);
+  EXPECT_EQ(std::string(buffer, 4), std::string("S\0\0\0", 4));
+  EXPECT_EQ(ReadString("S", "missing", std::string_view{}, f, kWholeValue), "");
+}
+
 TEST_F(ProfileTest, DefaultLosesTrailingBlanksAndQuotesAreStrippedOnce) {
   const std::string f = file("[S]\nq=\"quoted\"\nq2='x'\nhalf=\"open\nboth=\"\"a\"\"\n");
   EXPECT_EQ(ReadString("S", "missing", "def  \t", f), "def");

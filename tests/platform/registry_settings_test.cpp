@@ -30,6 +30,15 @@ TEST_F(SettingsTest, DashDeletesAndEmptyReadsAsDefault) {
   EXPECT_EQ(ReadSetting(settings::EditVerb), "Edit");
 }
 
+TEST_F(SettingsTest, LongValuesRoundTripWhole) {
+  const std::string longValue = "/home/author/" + std::string(987, 'p');
+  WriteSetting("S", "k", longValue, "T.ini");
+  EXPECT_EQ(ReadSetting("S", "k", "def", "T.ini"), longValue);
+  WriteSetting(settings::EditApp, longValue);
+  EXPECT_EQ(ReadSetting(settings::EditApp), longValue);
+  EXPECT_EQ(ReadSetting("S", "missing", longValue, "T.ini"), longValue);
+}
+
 TEST_F(SettingsTest, ValueTooLongForTheBufferReadsAsDefault) {
   WriteSetting("S", "k", std::string(253, 'a'), "T.ini");
   EXPECT_EQ(ReadSetting("S", "k", "def", "T.ini", 255), std::string(253, 'a'));

@@ -84,6 +84,17 @@ TEST_F(SectionStoreTest, ReadWithBufferSize) {
   char buffer[5];
   EXPECT_EQ(ReadSkinString("Button", "Image", "", buffer, sizeof buffer, main), 4u);
   EXPECT_STREQ(buffer, "s\\bu");
+  EXPECT_EQ(ReadSkinString("Button", "Image", "", main, 5), "s\\bu");
+}
+
+TEST_F(SectionStoreTest, ReadsWithoutASizeGetTheWholeValue) {
+  const std::string longValue = std::string(999, 'v') + "!";
+  ASSERT_EQ(WriteSkinString("Taskbar", "Text", longValue, main), 1);
+  EXPECT_EQ(ReadSkinString("Taskbar", "Text", "", main), longValue);
+  // A long default comes back whole as well, without its trailing blanks.
+  const std::string longDefault = std::string(600, 'd');
+  EXPECT_EQ(ReadSkinString("Taskbar", "Missing", longDefault + "  ", main), longDefault);
+  EXPECT_EQ(ReadSkinString("Taskbar", "Text", "", main, 255), longValue.substr(0, 254));
 }
 
 }  // namespace

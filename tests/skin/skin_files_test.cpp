@@ -288,15 +288,5 @@ TEST_F(CrashRecoveryTest, AnEditedCompanionAloneIsOffered) {
   EXPECT_EQ(ReadSkinInt("Taskbar", "Height", 0, Session().mainFile), 44u);
 }
 
-TEST(ColourValue, ParsesThreeNumbers) {
-  ColorRef c = 0;
-  EXPECT_TRUE(ParseColourValue("1 2 3", c));
-  EXPECT_EQ(c, MakeColorRef(1, 2, 3));
-  EXPECT_FALSE(ParseColourValue("1 2", c));
-  EXPECT_FALSE(ParseColourValue("red", c));
-  EXPECT_TRUE(ParseColourValue("300 0 0", c));
-  EXPECT_EQ(c, MakeColorRef(255, 0, 0));
-}
-
 }  // namespace
 }  // namespace tessera

@@ -35,10 +35,11 @@ ColorRef ReadPresetColour(int number, const std::string& file) {
   const std::string section = ColourPresetSection(number);
   const std::string colour = ReadSkinString(section, "Colour", "", file);
   if (!colour.empty()) return ParseColourText(colour);
-  const auto red = static_cast<int>(ReadSkinInt(section, "R", -1, file));
-  const auto green = static_cast<int>(ReadSkinInt(section, "G", 0, file));
-  const auto blue = static_cast<int>(ReadSkinInt(section, "B", 0, file));
-  return MakeColorRef(red, green, blue);
+  // The older form: three integer keys; a missing R is full red (the low byte of its -1).
+  const auto channel = [&](const char* key, int def) {
+    return static_cast<int>(ReadSkinInt(section, key, def, file));
+  };
+  return ColourFromChannels(channel("R", 255), channel("G", 0), channel("B", 0));
 }
 
 void WritePresetColour(int number, ColorRef colour, const std::string& file) {

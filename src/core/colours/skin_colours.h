@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/colours/colour_value.h"
 #include "core/platform/system_colours.h"
 
 namespace tessera {
@@ -32,12 +33,6 @@ inline constexpr std::array<SystemColourKey, 30> kSystemColourListOrder = {{
 
 // The key of a platform colour index, or nullptr (index 25 and anything out of range).
 const char* SystemColourKeyOf(int index);
-
-// The colour value form: the number at the start, then the number after the first space, then
-// the number after the next space; a missing or unreadable number counts as 0.
-ColorRef ParseColourText(std::string_view text);
-// "r g b" in decimal.
-std::string FormatColourValue(ColorRef colour);
 
 // The skin's colour of a platform index from section Colours of `file`; an empty value, or an
 // index without a key, gives the platform's current colour.

@@ -1,6 +1,7 @@
 #include "core/colours/skin_fonts.h"
 
 #include "core/platform/profile.h"
+#include "core/colours/colour_value.h"
 #include "core/skin/section_store.h"
 
 namespace tessera {
@@ -97,7 +98,7 @@ FontSettings ReadFontSettings(int itemData, const std::string& file) {
   if (style >= 0 && style < kDrawingStyleCount) s.drawingStyle = style;
   s.italics = readInt("Italics", 0) == 1;
   s.underline = readInt("Underline", 0) == 1;
-  s.shadowColour = MakeColorRef(readInt("ShadowR", 0), readInt("ShadowG", 0), readInt("ShadowB", 0));
+  s.shadowColour = ColourFromChannels(readInt("ShadowR", 0), readInt("ShadowG", 0), readInt("ShadowB", 0));
   s.shadowOffsetX = readInt("ShadowOffset", 1);
   s.shadowOffsetY = readInt("ShadowOffsetY", s.shadowOffsetX);
   s.rotated = readInt("FontAngle", 0) == 900;

@@ -41,7 +41,8 @@ struct TgaLayout {
   std::size_t pixelOffset = 0;
 };
 
-// Checks the header against the one accepted kind and the file length.
+// Checks the header against the one accepted kind. The file may hold fewer pixels than the
+// header promises: the decoders read what is there and leave the rest transparent.
 std::optional<TgaLayout> parseTgaHeader(const unsigned char* h, std::uint64_t fileSize) {
   if (fileSize < kTgaHeaderSize) return std::nullopt;
   if (h[1] != 0 || h[2] != 2 || h[16] != 32 || h[17] != 8) return std::nullopt;
@@ -50,22 +51,33 @@ std::optional<TgaLayout> parseTgaHeader(const unsigned char* h, std::uint64_t fi
   layout.height = readLe16(h + 14);
   layout.pixelOffset = kTgaHeaderSize + h[0];
   if (!IsAcceptableImageSize(layout.width, layout.height)) return std::nullopt;
-  const std::uint64_t pixelBytes = std::uint64_t(layout.width) * std::uint64_t(layout.height) * 4;
-  if (fileSize < layout.pixelOffset + pixelBytes) return std::nullopt;
   return layout;
 }
 
-bool readFully(int fd, void* buffer, std::size_t size, off_t offset) {
+// How many pixel bytes of `wanted` a file of `fileSize` bytes holds from `offset` on.
+std::size_t availableBytes(std::uint64_t fileSize, std::size_t offset, std::size_t wanted) {
+  if (fileSize <= offset) return 0;
+  return static_cast<std::size_t>(std::min<std::uint64_t>(fileSize - offset, wanted));
+}
+
+// Reads up to `size` bytes from `offset`; returns how many arrived (fewer at the end of the file).
+std::size_t readUpTo(int fd, void* buffer, std::size_t size, off_t offset) {
   auto* p = static_cast<char*>(buffer);
-  while (size > 0) {
-    const ssize_t n = ::pread(fd, p, size, offset);
+  std::size_t done = 0;
+  while (done < size) {
+    const ssize_t n = ::pread(fd, p + done, size - done, offset + static_cast<off_t>(done));
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    p += n;
-    size -= static_cast<std::size_t>(n);
-    offset += n;
+    if (n <= 0) break;
+    done += static_cast<std::size_t>(n);
   }
-  return true;
+  return done;
+}
+
+// A decoded image whose first `filled` bytes are set; the rest become transparent.
+ImageBuffer finishTga(ImageBuffer image, std::size_t filled) {
+  if (filled < image.byteCount()) std::memset(image.bytes() + filled, 0, image.byteCount() - filled);
+  Premultiply(image);
+  return image;
 }
 
 bool isTgaFormat(const QByteArray& format) { return format.compare("tga", Qt::CaseInsensitive) == 0; }
@@ -107,9 +119,9 @@ std::optional<ImageBuffer> DecodeTgaData(std::string_view bytes) {
   const auto layout = parseTgaHeader(h, bytes.size());
   if (!layout) return std::nullopt;
   ImageBuffer image(layout->width, layout->height, RowOrder::BottomUp, ImageBuffer::Uninitialized{});
-  std::memcpy(image.bytes(), bytes.data() + layout->pixelOffset, image.byteCount());
-  Premultiply(image);
-  return image;
+  const std::size_t n = availableBytes(bytes.size(), layout->pixelOffset, image.byteCount());
+  if (n > 0) std::memcpy(image.bytes(), bytes.data() + layout->pixelOffset, n);
+  return finishTga(std::move(image), n);
 }
 
 std::optional<ImageBuffer> DecodeTga(std::string_view path) {
@@ -119,14 +131,12 @@ std::optional<ImageBuffer> DecodeTga(std::string_view path) {
   std::optional<ImageBuffer> result;
   struct stat st{};
   unsigned char header[kTgaHeaderSize];
-  if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && readFully(fd, header, sizeof header, 0)) {
+  if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && readUpTo(fd, header, sizeof header, 0) == sizeof header) {
     // The pixels are read straight into the image: the file's order is the memory order.
     if (const auto layout = parseTgaHeader(header, static_cast<std::uint64_t>(st.st_size))) {
       ImageBuffer image(layout->width, layout->height, RowOrder::BottomUp, ImageBuffer::Uninitialized{});
-      if (readFully(fd, image.bytes(), image.byteCount(), static_cast<off_t>(layout->pixelOffset))) {
-        Premultiply(image);
-        result = std::move(image);
-      }
+      const std::size_t n = readUpTo(fd, image.bytes(), image.byteCount(), static_cast<off_t>(layout->pixelOffset));
+      result = finishTga(std::move(image), n);
     }
   }
   ::close(fd);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/colours/colour_value.h"
 #include "core/skin/section_store.h"
 #include "core/skin/skin_session.h"
 
@@ -47,8 +48,10 @@ CaptionMarginValues ReadCaptionMargins(const CaptionMarginKeys& keys) {
 }
 
 QColor ReadRgbKeys(const RgbKeys& keys) {
-  return QColor(ReadCaptionInt(keys.section, keys.red, 0) & 0xff, ReadCaptionInt(keys.section, keys.green, 0) & 0xff,
-                ReadCaptionInt(keys.section, keys.blue, 0) & 0xff);
+  const ColorRef colour = ColourFromChannels(ReadCaptionInt(keys.section, keys.red, 0),
+                                             ReadCaptionInt(keys.section, keys.green, 0),
+                                             ReadCaptionInt(keys.section, keys.blue, 0));
+  return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
 }
 
 void WriteRgbKeys(const RgbKeys& keys, const QColor& colour) {

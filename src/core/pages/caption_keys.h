@@ -69,7 +69,7 @@ struct RgbKeys {
 inline constexpr RgbKeys kShadowColourKeys{"Text", "ShadowTextR", "ShadowTextG", "ShadowTextB"};
 inline constexpr RgbKeys kActiveTextColourKeys{"Personality", "ActiveTextR", "ActiveTextG", "ActiveTextB"};
 inline constexpr RgbKeys kInactiveTextColourKeys{"Personality", "InactiveTextR", "InactiveTextG", "InactiveTextB"};
-// Missing keys read as 0; values outside 0..255 keep their low byte, as the engine reads them.
+// Missing keys read as 0; values outside 0..255 are clamped to it.
 QColor ReadRgbKeys(const RgbKeys& keys);
 void WriteRgbKeys(const RgbKeys& keys, const QColor& colour);
 

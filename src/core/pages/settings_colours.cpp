@@ -1,7 +1,6 @@
 #include "core/pages/settings_colours.h"
 
-#include <algorithm>
-
+#include "core/colours/colour_value.h"
 #include "core/skin/catalogue.h"
 #include "core/skin/section_store.h"
 #include "core/skin/skin_session.h"
@@ -17,9 +16,7 @@ ColourEntry entry(const char* label, const char* prefix, const char* suffix = ""
 }
 
 int readChannel(std::string_view section, const std::string& key) {
-  // A skin may hold anything; a channel outside 0..255 would be no colour at all.
-  const int value = static_cast<int>(ReadSkinInt(section, key, 0, Session().mainFile));
-  return std::clamp(value, 0, 255);
+  return ClampChannel(static_cast<int>(ReadSkinInt(section, key, 0, Session().mainFile)));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -35,13 +36,114 @@ bool writeFully(int fd, std::string_view data) {
   return true;
 }
 
+// Temporary siblings are named ".<name>.tmp<pid>_<n>": the writer's process id lets a later
+// write tell the debris of a dead writer from the work of a live one.
+std::string temporaryPrefix(const std::string& target) { return "." + std::string(paths::fileName(target)) + ".tmp"; }
+
 std::string temporarySibling(const std::string& target) {
   static std::atomic<unsigned> counter{0};
   const std::string folder(paths::parentFolder(target));
-  const std::string name = "." + std::string(paths::fileName(target)) + ".tmp" +
-                           std::to_string(::getpid()) + "_" + std::to_string(counter++);
+  const std::string name =
+      temporaryPrefix(target) + std::to_string(::getpid()) + "_" + std::to_string(counter++);
   return folder.empty() ? name : folder + "/" + name;
 }
+
+// The process id of a temporary sibling's name ("<prefix><pid>_<n>"), or 0 when it is none.
+pid_t writerOf(std::string_view name, std::string_view prefix) {
+  if (name.size() <= prefix.size() || name.substr(0, prefix.size()) != prefix) return 0;
+  name.remove_prefix(prefix.size());
+  const auto underscore = name.find('_');
+  if (underscore == 0 || underscore == std::string_view::npos || underscore + 1 == name.size()) return 0;
+  long long pid = 0;
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    const char c = name[i];
+    if (i == underscore) continue;
+    if (c < '0' || c > '9') return 0;
+    if (i < underscore) {
+      pid = pid * 10 + (c - '0');
+      if (pid > 0x7fffffff) return 0;
+    }
+  }
+  return static_cast<pid_t>(pid);
+}
+
+// Removes the temporary siblings of `target` whose writer no longer runs (a crash or a kill
+// between creating and renaming them).
+void removeStaleTemporaries(const std::string& target) {
+  const std::string folder(paths::parentFolder(target));
+  const std::string dirPath = folder.empty() ? "." : folder;
+  const std::string prefix = temporaryPrefix(target);
+  DIR* dir = ::opendir(dirPath.c_str());
+  if (!dir) return;
+  std::vector<std::string> stale;
+  while (const dirent* entry = ::readdir(dir)) {
+    const pid_t pid = writerOf(entry->d_name, prefix);
+    if (pid > 0 && ::kill(pid, 0) != 0 && errno == ESRCH) stale.emplace_back(entry->d_name);
+  }
+  ::closedir(dir);
+  for (const auto& name : stale) ::unlinkat(AT_FDCWD, (dirPath + "/" + name).c_str(), 0);
+}
+
+// Writes and flushes to the disk; false when either fails. The mode is set exactly (the umask
+// does not narrow it) where the file system allows it.
+bool fillAndSync(int fd, std::string_view data, mode_t mode) {
+  ::fchmod(fd, mode);
+  return writeFully(fd, data) && ::fdatasync(fd) == 0;
+}
+
+enum class TmpfileResult { Written, Failed, Unsupported };
+
+// An unnamed file in the target's folder (O_TMPFILE) never shows up in it until it is complete:
+// it gets a name only by the link right before the rename, so a crash leaves nothing behind.
+TmpfileResult writeThroughUnnamedFile(const std::string& target, std::string_view data, mode_t mode) {
+  const std::string folder(paths::parentFolder(target));
+  const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+  if (fd < 0) {
+    return (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL) ? TmpfileResult::Unsupported
+                                                                       : TmpfileResult::Failed;
+  }
+  if (!fillAndSync(fd, data, mode)) {
+    ::close(fd);
+    return TmpfileResult::Failed;
+  }
+  // A link cannot replace a file, so the unnamed file is linked to a fresh temporary name that
+  // is renamed over the target. Linking through /proc needs no privilege, unlike AT_EMPTY_PATH.
+  const std::string procPath = "/proc/self/fd/" + std::to_string(fd);
+  std::string temp;
+  bool linked = false;
+  for (int attempt = 0; attempt < 8 && !linked; ++attempt) {
+    temp = temporarySibling(target);
+    linked = ::linkat(AT_FDCWD, procPath.c_str(), AT_FDCWD, temp.c_str(), AT_SYMLINK_FOLLOW) == 0;
+    if (!linked && errno != EEXIST) break;
+  }
+  ::close(fd);
+  if (!linked) return TmpfileResult::Unsupported;  // no /proc, or a file system without links
+  if (::rename(temp.c_str(), target.c_str()) != 0) {
+    ::unlink(temp.c_str());
+    return TmpfileResult::Failed;
+  }
+  return TmpfileResult::Written;
+}
+
+// The fallback: a named temporary sibling, renamed over the target once complete.
+bool writeThroughNamedFile(const std::string& target, std::string_view data, mode_t mode) {
+  std::string temp;
+  int fd = -1;
+  for (int attempt = 0; attempt < 8 && fd < 0; ++attempt) {
+    temp = temporarySibling(target);
+    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+    if (fd < 0 && errno != EEXIST) return false;
+  }
+  if (fd < 0) return false;
+  const bool written = fillAndSync(fd, data, mode);
+  if (::close(fd) != 0 || !written || ::rename(temp.c_str(), target.c_str()) != 0) {
+    ::unlink(temp.c_str());
+    return false;
+  }
+  return true;
+}
+
+std::atomic<bool> unnamedFilesAllowed{true};
 
 template <typename Pred>
 std::vector<std::string> listEntries(std::string_view folder, Pred keep) {
@@ -108,21 +210,18 @@ bool writeAllAtomic(std::string_view path, std::string_view data) {
     if (S_ISDIR(existing.st_mode)) return false;
     mode = existing.st_mode & 07777;
   }
-  const std::string temp = temporarySibling(target);
-  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-  if (fd < 0) return false;
-  const bool written = writeFully(fd, data) && ::fdatasync(fd) == 0;
-  if (::close(fd) != 0 || !written) {
-    ::unlink(temp.c_str());
-    return false;
+  removeStaleTemporaries(target);
+  if (unnamedFilesAllowed.load(std::memory_order_relaxed)) {
+    switch (writeThroughUnnamedFile(target, data, mode)) {
+      case TmpfileResult::Written: return true;
+      case TmpfileResult::Failed: return false;
+      case TmpfileResult::Unsupported: break;
+    }
   }
-  ::fchmodat(AT_FDCWD, temp.c_str(), mode, 0);
-  if (::rename(temp.c_str(), target.c_str()) != 0) {
-    ::unlink(temp.c_str());
-    return false;
-  }
-  return true;
+  return writeThroughNamedFile(target, data, mode);
 }
+
+void detail::allowUnnamedTemporaries(bool allowed) { unnamedFilesAllowed.store(allowed); }
 
 bool copyFile(std::string_view from, std::string_view to, bool overwrite) {
   const std::string source = paths::resolve(from);

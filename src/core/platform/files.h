@@ -15,8 +15,16 @@ bool isFolder(std::string_view path);
 
 std::optional<std::string> readAll(std::string_view path);
 // Writes through a temporary file in the same folder and a rename, so readers see either the
-// old or the new content, never a part. Keeps the permissions of a file it replaces.
+// old or the new content, never a part; the data reaches the disk before the rename. Keeps the
+// permissions of a file it replaces (a new file gets 0644). Where the file system has unnamed
+// temporary files (O_TMPFILE) the temporary file gets its name only for the rename; elsewhere
+// it is a named sibling ".<name>.tmp<pid>_<n>", and each write removes the siblings that
+// writers which no longer run left behind.
 bool writeAllAtomic(std::string_view path, std::string_view data);
+namespace detail {
+// Tests turn unnamed temporary files off to exercise the named fallback.
+void allowUnnamedTemporaries(bool allowed);
+}  // namespace detail
 
 // Copies a file; with overwrite false an existing target makes the copy fail. The target is
 // replaced atomically.

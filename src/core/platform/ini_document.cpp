@@ -219,19 +219,25 @@ bool IniDocument::setValue(std::string_view section, std::string_view key, std::
     splice(offset, offset, text);
     return true;
   }
+  std::string body(key);
+  body += '=';
+  body += value;
+  body += kNewLine;
+  appendSection(section, body);
+  return true;
+}
+
+void IniDocument::appendSection(std::string_view section, std::string_view body) {
+  // The header follows the file's last line directly, with no blank line between, as the
+  // platform's profile calls write it; a last line without a break gets one first.
   std::string text;
   if (!endsWithLineBreak()) text += kNewLine;
-  if (!bytes_.empty()) text += kNewLine;
   text += '[';
   text += singleLine(section);
   text += ']';
   text += kNewLine;
-  text += key;
-  text += '=';
-  text += value;
-  text += kNewLine;
+  text += body;
   splice(bytes_.size(), bytes_.size(), text);
-  return true;
 }
 
 bool IniDocument::deleteKey(std::string_view section, std::string_view key) {
@@ -272,15 +278,7 @@ bool IniDocument::replaceSection(std::string_view section, const std::vector<std
   }
   const Section* s = findSection(section);
   if (!s) {
-    std::string text;
-    if (!endsWithLineBreak()) text += kNewLine;
-    if (!bytes_.empty()) text += kNewLine;
-    text += '[';
-    text += singleLine(section);
-    text += ']';
-    text += kNewLine;
-    text += body;
-    splice(bytes_.size(), bytes_.size(), text);
+    appendSection(section, body);
     return true;
   }
   const Line& header = lines_[s->header];

@@ -41,6 +41,7 @@ class IniDocument {
   // Removes every section of that name with all its lines.
   bool deleteSection(std::string_view section);
   // Replaces the body of the first matching section (created when missing) by `entries`.
+  // A new section, here and in setValue, starts right after the file's last line.
   bool replaceSection(std::string_view section, const std::vector<std::string>& entries);
 
  private:
@@ -67,6 +68,8 @@ class IniDocument {
   void splice(std::size_t begin, std::size_t end, std::string_view replacement);
   std::string_view lineBreak(const Line& line) const;
   bool endsWithLineBreak() const;
+  // Appends a new section with its body (complete lines) at the end of the file.
+  void appendSection(std::string_view section, std::string_view body);
 
   std::string bytes_;
   std::vector<Line> lines_;

@@ -126,7 +126,7 @@ std::string_view stripQuotes(std::string_view value) {
 std::size_t copyText(std::string_view text, char* buffer, std::size_t size) {
   if (!buffer || size == 0) return 0;
   const std::size_t n = std::min(text.size(), size - 1);
-  std::memcpy(buffer, text.data(), n);
+  if (n > 0) std::memcpy(buffer, text.data(), n);  // an empty view may have no data at all
   buffer[n] = '\0';
   return n;
 }
@@ -143,13 +143,13 @@ std::size_t copyList(const Items& items, char* buffer, std::size_t size) {
     const std::string_view text(item);
     if (used + text.size() + 1 > size - 1) {
       // Does not fit: cut to size - 2 characters plus two NULs.
-      const std::size_t room = size - 2 - used;
-      std::memcpy(buffer + used, text.data(), std::min(room, text.size()));
+      const std::size_t room = std::min(size - 2 - used, text.size());
+      if (room > 0) std::memcpy(buffer + used, text.data(), room);
       buffer[size - 2] = '\0';
       buffer[size - 1] = '\0';
       return size - 2;
     }
-    std::memcpy(buffer + used, text.data(), text.size());
+    if (!text.empty()) std::memcpy(buffer + used, text.data(), text.size());
     used += text.size();
     buffer[used++] = '\0';
   }
@@ -187,6 +187,11 @@ std::size_t GetString(OptionalText section, OptionalText key, OptionalText def, 
 
 std::string ReadString(std::string_view section, std::string_view key, std::string_view def, const std::string& file,
                        std::size_t size) {
+  if (size == kWholeValue) {
+    if (auto value = FindValue(section, key, file)) return std::move(*value);
+    while (!def.empty() && (def.back() == ' ' || def.back() == '\t')) def.remove_suffix(1);
+    return std::string(def);
+  }
   std::string buffer(size, '\0');
   const std::size_t n = GetString(section, key, def, buffer.data(), size, file);
   buffer.resize(n);

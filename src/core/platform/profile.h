@@ -21,7 +21,11 @@ using OptionalText = std::optional<std::string_view>;
 std::size_t GetString(OptionalText section, OptionalText key, OptionalText def, char* buffer, std::size_t size,
                       const std::string& file);
 
-// Convenience form with the same semantics, returning the text read into a `size`-byte buffer.
+// A buffer size meaning "no buffer": the whole value is read, whatever its length.
+inline constexpr std::size_t kWholeValue = static_cast<std::size_t>(-1);
+
+// Convenience form with the same semantics, returning the text read into a `size`-byte buffer
+// (or all of it, with kWholeValue).
 std::string ReadString(std::string_view section, std::string_view key, std::string_view def,
                        const std::string& file, std::size_t size = 255);
 

@@ -23,6 +23,7 @@ std::string SettingsKeyPath(std::string_view file, std::string_view section) {
 std::string ReadSetting(std::string_view section, std::string_view key, std::string_view def, std::string_view file,
                         std::size_t size) {
   const auto value = registry::readValue(registry::Hive::CurrentUser, SettingsKeyPath(file, section), key);
+  if (size == kWholeSetting) return value && !value->empty() ? *value : std::string(def);
   // The registry refuses a value that does not fit the reader's buffer with its terminator and
   // the terminator the read adds; such a value, like a missing or empty one, gives the default.
   if (!value || value->empty() || value->size() + 2 > size) {
@@ -51,7 +52,7 @@ void WriteSetting(std::string_view section, std::string_view key, std::string_vi
     registry::deleteValue(registry::Hive::CurrentUser, keyPath, key);
     return;
   }
-  registry::writeValue(registry::Hive::CurrentUser, keyPath, key, value.substr(0, 259));
+  registry::writeValue(registry::Hive::CurrentUser, keyPath, key, value);
 }
 
 std::string ReadSetting(const SettingKey& s) { return ReadSetting(s.section, s.key, s.defaultValue, s.file); }

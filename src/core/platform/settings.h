@@ -6,6 +6,9 @@
 
 namespace tessera {
 
+// A buffer size meaning "no buffer": the whole value is read.
+inline constexpr std::size_t kWholeSetting = static_cast<std::size_t>(-1);
+
 // One setting with its default; the table of every setting the program uses is in `settings`.
 struct SettingKey {
   const char* file;
@@ -14,13 +17,14 @@ struct SettingKey {
   const char* defaultValue;
 };
 
-// Reads the value into a `size`-byte buffer: a missing or empty value, or one too long for the
-// buffer, gives `def`. Never fails.
+// Reads the whole value; a missing or empty value gives `def`. Given a `size`, reads as into a
+// `size`-byte buffer: a value too long for it gives `def` too, as the registry refuses it.
+// Never fails.
 std::string ReadSetting(std::string_view section, std::string_view key, std::string_view def, std::string_view file,
-                        std::size_t size = 255);
+                        std::size_t size = kWholeSetting);
 // Leading-decimal parse of the setting read with `def` as its default (text without digits gives 0).
 int ReadSettingInt(std::string_view section, std::string_view key, int def, std::string_view file);
-// Stores the value; a value whose first character is '-' deletes the setting instead.
+// Stores the whole value; a value whose first character is '-' deletes the setting instead.
 void WriteSetting(std::string_view section, std::string_view key, std::string_view value, std::string_view file);
 
 std::string ReadSetting(const SettingKey& setting);

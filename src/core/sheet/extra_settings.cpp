@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "core/colours/colour_value.h"
 #include "core/platform/profile.h"
 #include "core/skin/catalogue.h"
 #include "core/skin/section_store.h"
@@ -83,7 +84,7 @@ std::optional<ColorRef> ParseRgbValue(std::string_view text) {
     if (ec != std::errc{} || next == pos) return std::nullopt;
     pos = next;
   }
-  return MakeColorRef(std::clamp(parts[0], 0, 255), std::clamp(parts[1], 0, 255), std::clamp(parts[2], 0, 255));
+  return ColourFromChannels(parts[0], parts[1], parts[2]);
 }
 
 }  // namespace tessera

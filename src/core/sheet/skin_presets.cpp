@@ -1,5 +1,6 @@
 #include "core/sheet/skin_presets.h"
 
+#include "core/colours/colour_presets.h"
 #include "core/platform/profile.h"
 #include "core/skin/section_store.h"
 #include "core/skin/skin_files.h"
@@ -20,16 +21,12 @@ std::vector<ColourPreset> SkinColourPresets() {
     preset.number = n;
     if (!value.empty()) {
       preset.label = "Skin colour : " + name;
-      ParseColourValue(value, preset.colour);
     } else if (!ReadSkinString(section, "R", "", file).empty()) {
       preset.label = name;
-      // The older form keeps the low byte of R (default -1, so 255 when unreadable).
-      preset.colour = MakeColorRef(static_cast<int>(ReadSkinInt(section, "R", -1, file) & 0xff),
-                                   static_cast<int>(ReadSkinInt(section, "G", 0, file) & 0xff),
-                                   static_cast<int>(ReadSkinInt(section, "B", 0, file) & 0xff));
     } else {
       continue;
     }
+    preset.colour = ReadPresetColour(n, file);
     presets.push_back(std::move(preset));
   }
   return presets;

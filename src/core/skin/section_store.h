@@ -20,8 +20,9 @@ std::string SkinFileForSection(std::string_view section, int defaultAlternative)
 unsigned int ReadSkinInt(std::string_view section, std::string_view key, int def, const std::string& file);
 std::size_t ReadSkinString(std::string_view section, std::string_view key, std::string_view def, char* buffer,
                            std::size_t size, const std::string& file);
+// Reads the whole value unless the caller names a buffer size, which cuts it as the buffer form does.
 std::string ReadSkinString(std::string_view section, std::string_view key, std::string_view def,
-                           const std::string& file, std::size_t size = 255);
+                           const std::string& file, std::size_t size = profile::kWholeValue);
 // A nullopt value deletes the key, a nullopt key the whole section. Returns 1 without writing
 // while skin writes are not enabled; otherwise 1 on success and 0 on failure.
 int WriteSkinString(std::string_view section, profile::OptionalText key, profile::OptionalText value,

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <set>
 
+#include "core/colours/colour_value.h"
 #include "core/platform/environment.h"
 #include "core/platform/files.h"
 #include "core/platform/ini_document.h"
@@ -19,26 +20,9 @@ namespace tessera {
 
 std::string SkinNameFromPath(std::string_view path) { return std::string(paths::stem(path)); }
 
-bool ParseColourValue(std::string_view text, ColorRef& colour) {
-  int parts[3] = {0, 0, 0};
-  std::size_t pos = 0;
-  for (int i = 0; i < 3; ++i) {
-    while (pos < text.size() && text[pos] == ' ') ++pos;
-    const char* begin = text.data() + pos;
-    const char* end = text.data() + text.size();
-    const auto [next, ec] = std::from_chars(begin, end, parts[i]);
-    if (ec != std::errc{} || next == begin) return false;
-    pos = static_cast<std::size_t>(next - text.data());
-  }
-  colour = MakeColorRef(std::clamp(parts[0], 0, 255), std::clamp(parts[1], 0, 255), std::clamp(parts[2], 0, 255));
-  return true;
-}
-
 ColorRef ReadDesktopColour(const std::string& file) {
-  ColorRef colour = PlatformSystemColour(kDesktopColourIndex);
   const std::string text = profile::ReadString("Colours", "Background", "", file);
-  ParseColourValue(text, colour);
-  return colour;
+  return text.empty() ? PlatformSystemColour(kDesktopColourIndex) : ParseColourText(text);
 }
 
 bool IsFramelessSkin(const std::string& file) {

@@ -40,10 +40,9 @@ std::string SkinNameFromPath(std::string_view path);
 
 // Frameless test of a skin file: no classic frame key and UseDWMFrames = 1.
 bool IsFramelessSkin(const std::string& file);
-// Desktop colour of a skin file: Colours/Background, else the platform desktop colour.
+// Desktop colour of a skin file: Colours/Background, else (empty or missing) the platform desktop
+// colour.
 ColorRef ReadDesktopColour(const std::string& file);
-// Parses "r g b"; nullopt-like false when the text is not three numbers.
-bool ParseColourValue(std::string_view text, ColorRef& colour);
 
 // Re-reads the session's desktop colour from the main working file.
 void RefreshDesktopColour();

@@ -10,10 +10,6 @@
 
 namespace tessera::render {
 
-// "r g b": the number at the start, after the first space and after the next one; missing
-// numbers count as 0. nullopt for an empty value.
-std::optional<QColor> ParseColourValue(std::string_view value);
-
 // The skin's colour for a system colour index, else the platform's.
 ColorRef SkinSystemColour(const SkinModel& skin, int index);
 QColor SkinSystemQColor(const SkinModel& skin, int index);

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 
+#include "core/colours/colour_value.h"
 #include "standin/render/skin_colours.h"
 
 namespace tessera::render {
@@ -69,9 +70,8 @@ TextStyle FontSectionStyle(const SkinModel& skin, std::string_view section) {
   style.font.setItalic(skin.integer(section, "Italics", 0) == 1 || skin.integer(section, "FontItalics", 0) != 0);
   style.font.setUnderline(skin.integer(section, "Underline", 0) == 1);
   style.effect = skin.integer(section, "DrawingStyle", 0);
-  style.shadow = QColor(std::clamp(skin.integer(section, "ShadowR", 0), 0, 255),
-                        std::clamp(skin.integer(section, "ShadowG", 0), 0, 255),
-                        std::clamp(skin.integer(section, "ShadowB", 0), 0, 255));
+  style.shadow = ToQColor(ColourFromChannels(skin.integer(section, "ShadowR", 0), skin.integer(section, "ShadowG", 0),
+                                             skin.integer(section, "ShadowB", 0)));
   const int dx = std::clamp(skin.integer(section, "ShadowOffset", 1), -20, 20);
   style.shadowOffset = QPoint(dx, std::clamp(skin.integer(section, "ShadowOffsetY", dx), -20, 20));
   style.rotated = skin.integer(section, "FontAngle", 0) == 900;
