@@ -125,10 +125,16 @@ namespace {
 class ScriptedPrompt : public Prompt {
  public:
   PromptAnswer answer = PromptAnswer::Yes;
+  PromptAnswer threeWayAnswer = PromptAnswer::Cancel;
   int questions = 0;
+  int threeWayQuestions = 0;
   PromptAnswer askYesNo(std::string_view, std::string_view) override {
     ++questions;
     return answer;
+  }
+  PromptAnswer askYesNoCancel(std::string_view, std::string_view) override {
+    ++threeWayQuestions;
+    return threeWayAnswer;
   }
   void inform(std::string_view, std::string_view) override {}
 };
@@ -185,16 +191,16 @@ TEST_F(MainWindowFlowTest, CloseAsksUnlessAutoSaveAndKeepsTheAnswer) {
   MainWindow dlg(path);
   dlg.finishStartup();
   WriteSkinString("Button", "Image", "declined", Session().mainFile);
-  prompt.answer = PromptAnswer::No;
+  prompt.threeWayAnswer = PromptAnswer::No;
   dlg.closeSkin();
-  EXPECT_EQ(prompt.questions, 1);
+  EXPECT_EQ(prompt.threeWayQuestions, 1);
   EXPECT_EQ(profile::ReadString("Button", "Image", "", path), "old");
 
   dlg.openRecentSkin(0);
   WriteSetting(settings::AutoSave, "1");
   WriteSkinString("Button", "Image", "saved", Session().mainFile);
   dlg.closeSkin();
-  EXPECT_EQ(prompt.questions, 1);
+  EXPECT_EQ(prompt.threeWayQuestions, 1);
   EXPECT_EQ(profile::ReadString("Button", "Image", "", path), "saved");
 }
 
@@ -226,6 +232,55 @@ TEST_F(MainWindowFlowTest, PlacementIsStoredAndRestored) {
   WriteSetting(settings::MainZoom, "1");
   MainWindow maximised("");
   EXPECT_TRUE(maximised.windowState() & Qt::WindowMaximized);
+}
+
+TEST_F(MainWindowFlowTest, UnsavedChangesAreNeverDroppedWithoutAsking) {
+  AddToSkinHistory(path, "Cool");
+  MainWindow dlg(path);
+  dlg.finishStartup();
+  WriteSkinString("Button", "Image", "edited", Session().mainFile);
+  ASSERT_EQ(Session().modified, 1);
+
+  // Cancel keeps the open skin and its edits, whatever the way out.
+  prompt.threeWayAnswer = PromptAnswer::Cancel;
+  dlg.openRecentSkin(0);
+  dlg.exitProgram();
+  EXPECT_FALSE(dlg.close());
+  dlg.closeSkin();
+  EXPECT_EQ(prompt.threeWayQuestions, 4);
+  ASSERT_TRUE(Session().isOpen());
+  EXPECT_EQ(Session().modified, 1);
+  EXPECT_EQ(ReadSkinString("Button", "Image", "", Session().mainFile), "edited");
+
+  // No discards: the skin opens again fresh, unmodified, and nothing is left to recover.
+  prompt.threeWayAnswer = PromptAnswer::No;
+  dlg.openRecentSkin(0);
+  EXPECT_EQ(prompt.threeWayQuestions, 5);
+  EXPECT_EQ(prompt.questions, 0);
+  EXPECT_EQ(Session().modified, 0);
+  EXPECT_EQ(ReadSkinString("Button", "Image", "", Session().mainFile), "old");
+  EXPECT_EQ(profile::ReadString("Button", "Image", "", path), "old");
+
+  // Yes saves before the window closes.
+  WriteSkinString("Button", "Image", "kept", Session().mainFile);
+  prompt.threeWayAnswer = PromptAnswer::Yes;
+  EXPECT_TRUE(dlg.close());
+  EXPECT_EQ(prompt.threeWayQuestions, 6);
+  EXPECT_EQ(profile::ReadString("Button", "Image", "", path), "kept");
+}
+
+TEST_F(MainWindowFlowTest, EntriesOutsideAsciiOpenByTheirOwnBytes) {
+  temp.write("skins/Tessera7/subsections2.ini", "[0]\r\nB\xFCtton \x80=1\r\n");
+  temp.write("skins/Tessera7/subsections.ini", "[B\xFCtton \x80]\r\nDescription=Caf\xE9 \xA9\r\n");
+  WriteSetting(settings::SingleClickUI, "0");
+  MainWindow dlg(path);
+  std::vector<std::string> opened;
+  dlg.setEntryOpener([&](QWidget*, int, const std::string& entry) { opened.push_back(entry); });
+  dlg.finishStartup();
+  ASSERT_EQ(dlg.entryList()->count(), 1);
+  EXPECT_EQ(dlg.entryList()->item(0)->text(), QString::fromUtf8("Café ©"));
+  emit dlg.entryList()->itemDoubleClicked(dlg.entryList()->item(0));
+  EXPECT_EQ(opened, (std::vector<std::string>{"B\xFCtton \x80=1"}));
 }
 
 }  // namespace

@@ -139,3 +139,48 @@ TEST_F(TreeTest, SearchFindsSectionsByGroupNameAndChoosingAHitSelectsIt) {
 
 }  // namespace
 }  // namespace tessera::ui
+
+namespace tessera::ui {
+namespace {
+
+// Section names are Windows-1252 bytes; the tree and the search hand back the same bytes.
+class NonAsciiSectionTest : public EditorTest {
+ protected:
+  void SetUp() override {
+    EditorTest::SetUp();
+    WriteSetting(settings::UseTree, "1");
+    temp.write("skins/Tessera7/subsections.ini",
+               "[Plain]\r\nDescription=Plain\r\nSection=1\r\n"
+               "[B\xFCtton \x80\xA9]\r\nDescription=Caf\xE9 button\r\nSection=1\r\n");
+    temp.write("skins/Tessera7/subsections3.ini", "[1]\r\nPlain=1\r\nB\xFCtton \x80\xA9=1\r\n");
+    temp.write("skins/Tessera7/subsections4.ini", "[1]\r\nDescription=Controls\\Parts\r\nName=Parts\r\nSection=1\r\n");
+    openSkin("[Plain]\r\n[B\xFCtton \x80\xA9]\r\nImage=x\r\n");
+  }
+};
+
+TEST_F(NonAsciiSectionTest, TreeAndSearchSelectTheSectionByItsOwnBytes) {
+  SectionEditorWindow editor("Plain");
+  editor.show();
+  editor.searchBox()->setText(QString::fromUtf8("café"));  // keyClicks types ASCII only
+  ASSERT_EQ(editor.searchResults()->count(), 1);
+  const QRect hit = editor.searchResults()->visualItemRect(editor.searchResults()->item(0));
+  QTest::mouseClick(editor.searchResults()->viewport(), Qt::LeftButton, {}, hit.center());
+  settle();
+  EXPECT_EQ(editor.currentSection(), "B\xFCtton \x80\xA9");
+
+  auto treeItem = [&](const QString& text) -> QTreeWidgetItem* {
+    for (QTreeWidgetItemIterator it(editor.sectionTree()); *it; ++it)
+      if ((*it)->text(0) == text) return *it;
+    return nullptr;
+  };
+  ASSERT_NE(treeItem("Plain"), nullptr);
+  editor.sectionTree()->setCurrentItem(treeItem("Plain"));
+  EXPECT_EQ(editor.currentSection(), "Plain");
+  ASSERT_NE(treeItem(QString::fromUtf8("Café button")), nullptr);
+  editor.sectionTree()->setCurrentItem(treeItem(QString::fromUtf8("Café button")));
+  EXPECT_EQ(editor.currentSection(), "B\xFCtton \x80\xA9");
+  EXPECT_EQ(editor.titleLabel()->text(), QString::fromUtf8("Café button"));
+}
+
+}  // namespace
+}  // namespace tessera::ui

@@ -23,6 +23,7 @@
 #include "core/platform/shell.h"
 #include "core/skin/category_catalogue.h"
 #include "core/skin/section_catalogue.h"
+#include "core/skin/editor_catalogue.h"
 #include "core/skin/section_store.h"
 #include "core/skin/skin_files.h"
 #include "core/skin/skin_session.h"
