@@ -87,6 +87,30 @@ TEST_F(ImagePageTest, ChoosingTheEmptyEntryClearsTheSection) {
   EXPECT_TRUE(page.premultipliedBox()->isEnabled());
 }
 
+TEST_F(ImagePageTest, PickingTheSelectedEntryAgainLeavesTheSectionAsItIs) {
+  const std::string section = "[Button]\r\nImage=s\\button.tga\r\nTrans=1\r\nPerPixel=1\r\nLeftWidth=3\r\n";
+  openSkin(section);
+  FakeEditor editor("Button", "Button");
+  ImagePage page(editor);
+  SlotFileList* list = page.slotPanel()->fileList();
+  const int selected = list->currentIndex();
+  ASSERT_GT(selected, 0);
+  emit list->activated(selected);
+  list->showPopup();  // the list is read again as it drops down
+  list->hidePopup();
+  emit list->activated(list->currentIndex());
+  EXPECT_EQ(temp.read("skins/S/S.uis~"), section);
+  EXPECT_FALSE(page.refreshTimer()->isPending());
+
+  // An unlisted value shows as the empty entry; choosing that entry does clear it.
+  openSkin("[Button]\r\nImage=s\\gone.tga\r\n");
+  FakeEditor other("Button", "Button");
+  ImagePage second(other);
+  ASSERT_EQ(second.slotPanel()->fileList()->currentIndex(), 0);
+  emit second.slotPanel()->fileList()->activated(0);
+  EXPECT_FALSE(skinValue("Button", "Image"));
+}
+
 TEST_F(ImagePageTest, TransparencyOnABitmapKeepsPerPixelOff) {
   setExperienced(true);
   openSkin("[Button]\r\nImage=s\\back.bmp\r\nPreMultipliedAlpha=1\r\n");

@@ -32,7 +32,12 @@ SlotFileList::SlotFileList(const QString& emptyText, bool animationOnly, QWidget
   setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   setMinimumContentsLength(30);
   connect(this, &QComboBox::activated, this, [this](int index) {
-    emit fileChosen(index <= 0 ? std::string() : values_[static_cast<std::size_t>(index - 1)]);
+    // Picking the entry that is already shown changes nothing: the page's write rule, which may
+    // clear keys of the section, runs only for a real change of the picture.
+    if (index == shownIndex_) return;
+    shownIndex_ = index;
+    shownValue_ = index <= 0 ? std::string() : values_[static_cast<std::size_t>(index - 1)];
+    emit fileChosen(shownValue_);
   });
 }
 
@@ -51,7 +56,11 @@ void SlotFileList::refill(const std::string& value) {
 
 void SlotFileList::selectValue(const std::string& value) {
   const QSignalBlocker block(this);
-  setCurrentIndex(FindSlotFile(values_, value) + 1);
+  const int found = FindSlotFile(values_, value);
+  setCurrentIndex(found + 1);
+  shownValue_ = value;
+  // An unlisted value shows as the empty entry, and choosing that entry still clears it.
+  shownIndex_ = value.empty() || found >= 0 ? found + 1 : -1;
 }
 
 std::string SlotFileList::selectedValue() const {
@@ -60,7 +69,7 @@ std::string SlotFileList::selectedValue() const {
 }
 
 void SlotFileList::showPopup() {
-  refill(selectedValue());
+  refill(shownValue_);
   QComboBox::showPopup();
 }
 

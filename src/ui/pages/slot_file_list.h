@@ -33,6 +33,9 @@ class SlotFileList : public QComboBox {
   QString emptyText_;
   bool animationOnly_;
   std::vector<std::string> values_;
+  // The slot value last selected or chosen, and its entry (-1: not listed).
+  std::string shownValue_;
+  int shownIndex_ = -1;
 };
 
 }  // namespace tessera::ui
