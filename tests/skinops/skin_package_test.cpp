@@ -1,7 +1,6 @@
 #include "core/skin/skin_package.h"
 
 #include <gtest/gtest.h>
-#include <zip.h>
 
 #include <cstdlib>
 #include <algorithm>
@@ -11,41 +10,16 @@
 #include "core/platform/files.h"
 #include "core/platform/paths.h"
 #include "core/platform/shell.h"
+#include <zip.h>
+
+#include "support/archive_reader.h"
 #include "support/temp_dir.h"
 
 namespace tessera {
 namespace {
 
-struct ArchiveEntry {
-  std::string name;
-  std::uint16_t method = 0;
-  std::string data;
-  int extraFields = 0;
-};
-
-std::vector<ArchiveEntry> readArchive(const std::string& path) {
-  std::vector<ArchiveEntry> entries;
-  int error = 0;
-  zip_t* archive = zip_open(path.c_str(), ZIP_RDONLY | ZIP_CHECKCONS, &error);
-  if (!archive) return entries;
-  const zip_int64_t n = zip_get_num_entries(archive, 0);
-  for (zip_int64_t i = 0; i < n; ++i) {
-    const auto index = static_cast<zip_uint64_t>(i);
-    zip_stat_t st;
-    zip_stat_index(archive, index, 0, &st);
-    ArchiveEntry entry{st.name, st.comp_method, std::string(st.size, '\0'), 0};
-    entry.extraFields = zip_file_extra_fields_count(archive, index, ZIP_FL_CENTRAL) +
-                        zip_file_extra_fields_count(archive, index, ZIP_FL_LOCAL);
-    zip_file_t* file = zip_fopen_index(archive, index, 0);
-    if (file) {
-      zip_fread(file, entry.data.data(), st.size);
-      zip_fclose(file);
-    }
-    entries.push_back(std::move(entry));
-  }
-  zip_close(archive);
-  return entries;
-}
+using testing::ArchiveEntry;
+using testing::readArchive;
 
 class SkinPackageTest : public testing::EnvironmentTest {
  protected:

@@ -1,12 +1,9 @@
 #include "ui/app/editor_launcher.h"
 
-#include <QApplication>
 #include <QMessageBox>
-#include <QProgressDialog>
 
 #include "core/platform/environment.h"
 #include "core/platform/settings.h"
-#include "core/skin/skin_package.h"
 #include "core/skin/skin_session.h"
 #include "ui/app/frames_editor_dialog.h"
 #include "ui/app/message_prompt.h"
@@ -102,30 +99,6 @@ std::string OpenImportDialog(QWidget* parent, ImportMode mode, const std::string
 void OpenZorBuilder(QWidget* parent) {
   ZorBuilderDialog dialog(parent);
   dialog.exec();
-}
-
-void MakePackageWithProgress(QWidget* parent) {
-  const SkinSession& session = Session();
-  if (!session.isOpen()) return;
-  QProgressDialog progress(QStringLiteral("Making the VLA package..."), QString(), 0, 1000, parent);
-  progress.setWindowTitle(QStringLiteral("Make VLA package"));
-  progress.setWindowModality(Qt::WindowModal);
-  progress.setMinimumDuration(0);
-  progress.setValue(0);
-  const PackageResult result = MakePackageAndShowFolder(GetSkinsFolder(), session.skinName, [&](double share) {
-    progress.setValue(static_cast<int>(share * 1000));
-    QApplication::processEvents();
-  });
-  progress.setValue(1000);
-  if (result.ok) {
-    QMessageBox::information(parent, QStringLiteral("Make VLA package"),
-                             QStringLiteral("The package %1 was written with %2 files.")
-                                 .arg(QString::fromStdString(result.packagePath))
-                                 .arg(result.fileCount));
-  } else {
-    QMessageBox::warning(parent, QStringLiteral("Make VLA package"),
-                         QStringLiteral("The package could not be made: %1").arg(FromSkinText(result.message)));
-  }
 }
 
 }  // namespace tessera::ui

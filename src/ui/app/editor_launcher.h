@@ -25,8 +25,6 @@ void OpenCutTool(QWidget* parent);
 std::string OpenImportDialog(QWidget* parent, ImportMode mode, const std::string& currentFile,
                              const std::string& sourcePath);
 void OpenZorBuilder(QWidget* parent);
-// "Make VLA package" with a progress bar and a message when it finishes or fails.
-void MakePackageWithProgress(QWidget* parent);
 
 // The editor an entry's type code opens.
 enum class EntryEditor { Section, FramesForm, Wallpapers, ShellAnimation, Textures, FramelessFrames };

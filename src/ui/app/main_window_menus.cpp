@@ -8,6 +8,7 @@
 #include "core/skin/skin_session.h"
 #include "ui/app/about_box.h"
 #include "ui/app/editor_launcher.h"
+#include "ui/app/package_progress.h"
 #include "ui/app/message_prompt.h"
 #include "ui/app/preferences_sheet.h"
 #include "ui/app/preview_view.h"
