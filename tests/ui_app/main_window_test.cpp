@@ -44,6 +44,21 @@ class MainWindowTest : public testing::EnvironmentTest {
   }
 };
 
+TEST_F(MainWindowTest, PlacementComesBackAsItWasStored) {
+  WriteSetting(settings::MainX, 50);
+  WriteSetting(settings::MainY, 40);
+  WriteSetting(settings::MainWidth, 700);
+  WriteSetting(settings::MainHeight, 500);
+  for (int run = 0; run < 2; ++run) {
+    MainWindow dlg("");
+    dlg.show();
+  }
+  EXPECT_EQ(ReadSettingInt(settings::MainX), 50);
+  EXPECT_EQ(ReadSettingInt(settings::MainY), 40);
+  EXPECT_EQ(ReadSettingInt(settings::MainWidth), 700);
+  EXPECT_EQ(ReadSettingInt(settings::MainHeight), 500);
+}
+
 TEST_F(MainWindowTest, StartPageOffersNewAndOpenAndListsRecentSkins) {
   AddToSkinHistory("/a/One/One.uis", "One");
   AddToSkinHistory("/a/Two/Two.uis", "Two");
@@ -217,11 +232,11 @@ TEST_F(MainWindowFlowTest, ApplyRecordsTheSkinAndStartsTheLoader) {
 
 TEST_F(MainWindowFlowTest, PlacementIsStoredAndRestored) {
   WriteSetting(settings::MainZoom, "0");
-  WriteSetting(settings::MainWidth, "900");
-  WriteSetting(settings::MainHeight, "650");
+  WriteSetting(settings::MainWidth, "760");
+  WriteSetting(settings::MainHeight, "560");
   {
     MainWindow dlg("");
-    EXPECT_EQ(dlg.size(), QSize(900, 650));
+    EXPECT_EQ(dlg.size(), QSize(760, 560));
     EXPECT_FALSE(dlg.windowState() & Qt::WindowMaximized);
     dlg.resize(700, 520);
     dlg.exitProgram();

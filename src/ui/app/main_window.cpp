@@ -6,8 +6,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -31,6 +29,7 @@
 #include "ui/app/category_pane.h"
 #include "ui/app/editor_launcher.h"
 #include "ui/app/message_prompt.h"
+#include "ui/app/window_placement.h"
 #include "ui/app/preview_view.h"
 #include "ui/skin/skin_dialogs.h"
 
@@ -399,14 +398,11 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void MainWindow::restorePlacement() {
-  const QRect want(ReadSettingInt(settings::MainX), ReadSettingInt(settings::MainY), ReadSettingInt(settings::MainWidth),
-                   ReadSettingInt(settings::MainHeight));
+  const QSize size = QSize(ReadSettingInt(settings::MainWidth), ReadSettingInt(settings::MainHeight)).expandedTo(QSize(640, 480));
   // A placement from another screen layout is pulled back onto a screen.
-  QRect placed = want;
-  if (QScreen* screen = QGuiApplication::screenAt(want.center()); !screen) {
-    if (QScreen* primary = QGuiApplication::primaryScreen()) placed.moveTopLeft(primary->availableGeometry().topLeft());
-  }
-  resize(placed.size().expandedTo(QSize(640, 480)));
+  const QRect placed = FitOntoScreens(QRect(QPoint(ReadSettingInt(settings::MainX), ReadSettingInt(settings::MainY)), size),
+                                      AvailableScreenAreas());
+  resize(placed.size());
   move(placed.topLeft());
   if (ReadSettingInt(settings::MainZoom) == 1) setWindowState(windowState() | Qt::WindowMaximized);
 }
@@ -414,16 +410,16 @@ void MainWindow::restorePlacement() {
 void MainWindow::storePlacement() {
   if (placementStored_) return;
   placementStored_ = true;
-  const QRect frame = geometry();
-  WriteSetting(settings::MainX, frame.x());
-  WriteSetting(settings::MainY, frame.y());
+  // A maximised window keeps the normal placement it will return to.
   if (isMaximized()) {
     WriteSetting(settings::MainZoom, "1");
-  } else {
-    WriteSetting(settings::MainZoom, "0");
-    WriteSetting(settings::MainWidth, frame.width());
-    WriteSetting(settings::MainHeight, frame.height());
+    return;
   }
+  WriteSetting(settings::MainZoom, "0");
+  WriteSetting(settings::MainX, pos().x());
+  WriteSetting(settings::MainY, pos().y());
+  WriteSetting(settings::MainWidth, width());
+  WriteSetting(settings::MainHeight, height());
 }
 
 }  // namespace tessera::ui
