@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QProxyStyle>
 #include <QTest>
 
 #include "core/app/preview_engine.h"
@@ -99,6 +100,32 @@ TEST_F(OpenSkinDialogTest, DoubleClickChoosesTheSkin) {
   EXPECT_EQ(dialog.chosenSkin(), "Beta");
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
   EXPECT_FALSE(dialog.isVisible());
+}
+
+// A style that activates items on a single click, as some desktops set it.
+class SingleClickStyle final : public QProxyStyle {
+ public:
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* returned) const override {
+    if (hint == QStyle::SH_ItemView_ActivateItemOnSingleClick) return 1;
+    return QProxyStyle::styleHint(hint, option, widget, returned);
+  }
+};
+
+TEST_F(OpenSkinDialogTest, ASingleClickOnlySelectsAndEnterOpens) {
+  OpenSkinDialog dialog(skinsFolder());
+  SingleClickStyle style;
+  dialog.skinList()->setStyle(&style);
+  dialog.show();
+  QListWidget* list = dialog.skinList();
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+  EXPECT_TRUE(dialog.chosenSkin().empty());
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_EQ(list->currentRow(), 1);
+  QTest::keyClick(list, Qt::Key_Return);
+  EXPECT_EQ(dialog.chosenSkin(), "Beta");
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  dialog.skinList()->setStyle(nullptr);
 }
 
 TEST_F(OpenSkinDialogTest, RefreshListFindsNewSkinsAndKeepsTheRow) {

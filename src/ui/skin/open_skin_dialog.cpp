@@ -30,6 +30,9 @@ OpenSkinDialog::OpenSkinDialog(std::string skinsFolder, QWidget* parent) : QDial
 
   create_ = new QPushButton(QStringLiteral("Create new skin"), this);
   refresh_ = new QPushButton(QStringLiteral("Refresh List"), this);
+  open_ = new QPushButton(QStringLiteral("&Open"), this);
+  open_->setObjectName(QStringLiteral("open"));
+  open_->setDefault(true);
   auto* close = new QPushButton(QStringLiteral("Close"), this);
   create_->setAutoDefault(false);
   refresh_->setAutoDefault(false);
@@ -42,6 +45,7 @@ OpenSkinDialog::OpenSkinDialog(std::string skinsFolder, QWidget* parent) : QDial
   buttons->addWidget(create_);
   buttons->addWidget(refresh_);
   buttons->addStretch(1);
+  buttons->addWidget(open_);
   buttons->addWidget(close);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(intro);
@@ -49,7 +53,10 @@ OpenSkinDialog::OpenSkinDialog(std::string skinsFolder, QWidget* parent) : QDial
   layout->addLayout(buttons);
 
   connect(list_, &QListWidget::currentRowChanged, this, &OpenSkinDialog::showSelected);
-  connect(list_, &QListWidget::itemActivated, this, &OpenSkinDialog::choose);
+  // A skin opens on double click or Enter (the default "Open" button), never on a single click,
+  // whatever the style's single-click activation says.
+  connect(list_, &QListWidget::itemDoubleClicked, this, &OpenSkinDialog::choose);
+  connect(open_, &QPushButton::clicked, this, [this] { choose(list_->currentItem()); });
   connect(create_, &QPushButton::clicked, this, &OpenSkinDialog::createNewSkin);
   connect(refresh_, &QPushButton::clicked, this, &OpenSkinDialog::refreshList);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);

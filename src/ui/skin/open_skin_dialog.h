@@ -23,6 +23,7 @@ class OpenSkinDialog final : public QDialog {
   SkinInfoPanel* infoPanel() const { return info_; }
   QPushButton* createButton() const { return create_; }
   QPushButton* refreshButton() const { return refresh_; }
+  QPushButton* openButton() const { return open_; }
 
   // Rebuilds the database's list, fills the rows again and reselects the same row.
   void refreshList();
@@ -40,6 +41,7 @@ class OpenSkinDialog final : public QDialog {
   SkinInfoPanel* info_;
   QPushButton* create_;
   QPushButton* refresh_;
+  QPushButton* open_;
 };
 
 }  // namespace tessera::ui
