@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <chrono>
+#include <memory>
 #include <thread>
 
 #include "core/app/preview_engine.h"
@@ -10,6 +11,7 @@
 #include "core/image/reimport_pass.h"
 #include "core/engine/engine_startup.h"
 #include "core/image/image_file.h"
+#include "core/platform/change_observer.h"
 #include "core/platform/environment.h"
 #include "core/platform/files.h"
 #include "core/platform/paths.h"
@@ -19,6 +21,7 @@
 #include "core/platform/shell.h"
 #include "core/skin/cached_renderings.h"
 #include "core/skin/section_store.h"
+#include "core/skin/skin_document.h"
 #include "core/skin/skin_files.h"
 #include "core/skin/skin_path_safety.h"
 #include "core/skin/skin_session.h"
@@ -26,6 +29,12 @@
 namespace tessera {
 
 namespace {
+
+// The undo journal of the open skin: from opening it to closing it.
+std::unique_ptr<SkinDocument>& openDocument() {
+  static std::unique_ptr<SkinDocument> document;
+  return document;
+}
 
 std::string withoutTrailingSeparators(std::string_view path) {
   std::string native = paths::toNative(path);
@@ -49,6 +58,7 @@ std::string SkinMainFilePath(const std::string& skinName) {
 }
 
 void ResetSkin() {
+  openDocument().reset();
   SkinSession& s = Session();
   s.mainFile.clear();
   s.skinName.clear();
@@ -100,12 +110,17 @@ OpenResult OpenSkin(const std::string& path, BeforeOpen before, const SubStyleCh
     return result;
   }
   result.opened = true;
+  const int modified = Session().modified;  // recovered working copies stay modified
+  openDocument() = std::make_unique<SkinDocument>(paths::join(GetSkinsFolder(), skinName));
+  Session().modified = modified;
   const std::string shownName = chosen.empty() ? skinName : std::string(paths::stem(chosen));
   result.title = "[" + shownName + "] - " + kPlainTitle;
   return result;
 }
 
 void RefreshPreview() {
+  // Cached renderings and re-imported pictures follow from the skin; they are not edits.
+  const ChangesUnobserved derived;
   Preview().DestroyBitmaps_and_Masks();
   RefreshDesktopColour();
   const SkinSession& s = Session();
@@ -155,6 +170,7 @@ std::string AppliedSkinPath() {
 bool WriteThumbnail(int previewLeft, int previewTop, int previewRight, int previewBottom) {
   const SkinSession& s = Session();
   if (!s.isOpen()) return false;
+  const ChangesUnobserved derived;
   const QImage thumbnail =
       ComposeSkinThumbnail(Preview(), VlRect{previewLeft, previewTop, previewRight, previewBottom}, s.hasButtonCount == 1,
                            ReadSkinString("TitlebarSkin", "SkinName", s.skinName, s.mainFile));

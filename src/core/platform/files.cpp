@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <cstdio>
 
+#include "core/platform/change_observer.h"
 #include "core/platform/paths.h"
 
 namespace tessera::files {
@@ -202,8 +203,9 @@ std::optional<std::string> readAll(std::string_view path) {
   return data;
 }
 
-bool writeAllAtomic(std::string_view path, std::string_view data) {
-  const std::string target = paths::resolve(path);
+namespace {
+
+bool writeResolvedAtomic(const std::string& target, std::string_view data) {
   mode_t mode = 0644;
   struct stat existing{};
   if (statPath(target, existing)) {
@@ -219,6 +221,16 @@ bool writeAllAtomic(std::string_view path, std::string_view data) {
     }
   }
   return writeThroughNamedFile(target, data, mode);
+}
+
+}  // namespace
+
+bool writeAllAtomic(std::string_view path, std::string_view data) {
+  const std::string target = paths::resolve(path);
+  change_notice::fileWillChange(target);
+  const bool written = writeResolvedAtomic(target, data);
+  change_notice::fileChanged(target);
+  return written;
 }
 
 void detail::allowUnnamedTemporaries(bool allowed) { unnamedFilesAllowed.store(allowed); }
@@ -240,16 +252,23 @@ bool moveFile(std::string_view from, std::string_view to) {
   struct stat st{};
   if (!statPath(source, st, false)) return false;
   if (statPath(target, st, false)) return false;  // moving never replaces
-  if (::rename(source.c_str(), target.c_str()) == 0) return true;
-  if (errno != EXDEV) return false;
-  return copyFile(source, target, false) && deleteFile(source);
+  change_notice::fileWillChange(source);
+  change_notice::fileWillChange(target);
+  bool moved = ::rename(source.c_str(), target.c_str()) == 0;
+  if (!moved && errno == EXDEV) moved = copyFile(source, target, false) && deleteFile(source);
+  change_notice::fileChanged(source);
+  change_notice::fileChanged(target);
+  return moved;
 }
 
 bool deleteFile(std::string_view path) {
   const std::string resolved = paths::resolve(path);
   struct stat st{};
   if (!statPath(resolved, st, false) || S_ISDIR(st.st_mode)) return false;
-  return ::unlink(resolved.c_str()) == 0;
+  change_notice::fileWillChange(resolved);
+  const bool deleted = ::unlink(resolved.c_str()) == 0;
+  change_notice::fileChanged(resolved);
+  return deleted;
 }
 
 bool createFolder(std::string_view path) {

@@ -7,6 +7,7 @@
 #include <mutex>
 #include <unordered_map>
 
+#include "core/platform/change_observer.h"
 #include "core/platform/files.h"
 #include "core/platform/ini_document.h"
 #include "core/platform/paths.h"
@@ -159,11 +160,15 @@ std::size_t copyList(const Items& items, char* buffer, std::size_t size) {
 
 // Applies an edit to the file's current content and writes it back when it changed.
 template <typename Edit>
-bool modify(const std::string& file, Edit edit) {
+// Applies `edit` to `file` and writes it back. Returns false when the write failed; `path` is the
+// resolved file, and `changed` says whether anything was written.
+bool modify(const std::string& file, Edit edit, std::string& path, bool& changed) {
   std::lock_guard lock(cache().writeMutex());
-  const std::string path = paths::resolve(file);
+  path = paths::resolve(file);
+  changed = false;
   IniDocument document(*cache().load(path, stampOf(path)));
   if (!edit(document)) return true;  // nothing to change is a success, as the profile API reports it
+  changed = true;
   batch.seen.clear();  // this thread's later reads in a batch see its own write
   if (!files::writeAllAtomic(path, document.bytes())) return false;
   if (const auto stamp = stampOf(path)) {
@@ -219,11 +224,22 @@ unsigned int GetInt(std::string_view section, std::string_view key, int def, con
 
 bool WriteString(OptionalText section, OptionalText key, OptionalText value, const std::string& file) {
   if (!section) return true;
-  return modify(file, [&](IniDocument& doc) {
-    if (!key) return doc.deleteSection(*section);
-    if (!value) return doc.deleteKey(*section, *key);
-    return doc.setValue(*section, *key, *value);
-  });
+  std::string path;
+  bool changed = false;
+  const bool written = modify(
+      file,
+      [&](IniDocument& doc) {
+        if (!key) return doc.deleteSection(*section);
+        if (!value) return doc.deleteKey(*section, *key);
+        return doc.setValue(*section, *key, *value);
+      },
+      path, changed);
+  // Told outside the cache's lock, so the listener may read the file.
+  if (changed) {
+    change_notice::keysWritten(path, std::string(*section), key ? std::vector<std::string>{std::string(*key)}
+                                                                 : std::vector<std::string>{});
+  }
+  return written;
 }
 
 std::size_t GetSectionNames(char* buffer, std::size_t size, const std::string& file) {
@@ -247,7 +263,11 @@ std::vector<std::string> ReadSection(std::string_view section, const std::string
 }
 
 bool WriteSection(std::string_view section, const std::vector<std::string>& entries, const std::string& file) {
-  return modify(file, [&](IniDocument& doc) { return doc.replaceSection(section, entries); });
+  std::string path;
+  bool changed = false;
+  const bool written = modify(file, [&](IniDocument& doc) { return doc.replaceSection(section, entries); }, path, changed);
+  if (changed) change_notice::keysWritten(path, std::string(section), {});
+  return written;
 }
 
 bool WriteSection(std::string_view section, const char* list, const std::string& file) {

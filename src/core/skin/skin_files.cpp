@@ -5,6 +5,7 @@
 #include <set>
 
 #include "core/colours/colour_value.h"
+#include "core/platform/change_observer.h"
 #include "core/platform/environment.h"
 #include "core/platform/files.h"
 #include "core/platform/ini_document.h"
@@ -13,6 +14,7 @@
 #include "core/platform/prompt.h"
 #include "core/platform/settings.h"
 #include "core/skin/section_store.h"
+#include "core/skin/skin_document.h"
 #include "core/skin/skin_path_safety.h"
 #include "core/skin/skin_session.h"
 
@@ -181,6 +183,7 @@ void CommitSkinFiles() {
 }
 
 void DiscardWorkingCopies() {
+  const ChangesUnobserved closing;
   SkinSession& s = Session();
   for (const std::string& working : s.companionFiles) {
     if (working.size() > 1 && working.back() == '~') files::deleteFile(working);
@@ -192,6 +195,9 @@ void DiscardWorkingCopies() {
 bool SaveSkinFiles() {
   SkinSession& s = Session();
   if (s.skinName.empty() || s.mainFile.empty()) return true;
+  // Saving is not an edit: the permanent files are not journalled, and the journal's clean state
+  // moves here.
+  const ChangesUnobserved saving;
 
   // The permanent main file is written once, with its File values already pointing at the
   // permanent companions, so no moment exists in which it names the working copies.
@@ -211,6 +217,7 @@ bool SaveSkinFiles() {
     return false;
   }
   s.modified = 0;
+  if (SkinDocument* document = SkinDocument::current()) document->markSaved();
   return true;
 }
 
