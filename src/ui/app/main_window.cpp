@@ -23,12 +23,14 @@
 #include "core/skin/section_catalogue.h"
 #include "core/skin/editor_catalogue.h"
 #include "core/skin/section_store.h"
+#include "core/skin/skin_document.h"
 #include "core/skin/skin_files.h"
 #include "core/skin/skin_session.h"
 #include "ui/app/category_kind.h"
 #include "ui/app/category_pane.h"
 #include "ui/app/editor_launcher.h"
 #include "ui/app/message_prompt.h"
+#include "ui/app/undo_actions.h"
 #include "ui/app/window_placement.h"
 #include "ui/app/preview_view.h"
 #include "ui/skin/skin_dialogs.h"
@@ -59,6 +61,12 @@ MainWindow::MainWindow(const std::string& commandLinePath, QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
+  undo_ = new UndoActions(this);
+  // An undo or redo put files back: the previews show the skin as it now is.
+  connect(undo_, &UndoActions::restored, this, [this] {
+    RefreshPreview();
+    preview_->update();
+  });
   auto* menuBar = new QMenuBar(this);
   buildMenus(menuBar);
   layout->setMenuBar(menuBar);
@@ -185,6 +193,7 @@ void MainWindow::openPath(const std::string& path, Before before) {
   writeThumbnail();
   setWindowTitle(FromSkinText(result.title));
   skinLoaded_ = true;
+  undo_->follow(SkinDocument::current());
   updateMenus();
   preview_->update();
 }
@@ -201,6 +210,7 @@ void MainWindow::resetToStartPage() {
   animation_->hide();
   pages_->setCurrentIndex(0);
   setWindowTitle(QString::fromLatin1(kPlainTitle));
+  undo_->follow(nullptr);
   categoryPane_->clearItems();
   categoryPane_->addItem(kNewSkinItem, QStringLiteral("New skin"), pictures_.categoryIcon(1));
   categoryPane_->addItem(kOpenSkinItem, QStringLiteral("Open skin"), pictures_.categoryIcon(2));

@@ -19,6 +19,7 @@ namespace tessera::ui {
 
 class CategoryPane;
 class PreviewView;
+class UndoActions;
 
 class MainWindow : public QDialog {
   Q_OBJECT
@@ -29,6 +30,8 @@ class MainWindow : public QDialog {
   // Runs the initialisation steps that need the window on screen (first-run preferences, the
   // command-line skin). Called once after show().
   void finishStartup();
+
+  UndoActions* undoActions() const { return undo_; }
 
   // Menu commands.
   void openSkinForEditing();
@@ -105,6 +108,7 @@ class MainWindow : public QDialog {
   QMenu* recentMenu_ = nullptr;
   QList<QAction*> skinActions_;
   QAction* appliedSkinAction_ = nullptr;
+  UndoActions* undo_ = nullptr;
 };
 
 }  // namespace tessera::ui

@@ -13,6 +13,7 @@
 #include "ui/app/preferences_sheet.h"
 #include "ui/app/preview_view.h"
 #include "ui/app/skin_properties_dialog.h"
+#include "ui/app/undo_actions.h"
 #include "ui/app/main_window.h"
 
 namespace tessera::ui {
@@ -44,6 +45,13 @@ void MainWindow::buildMenus(QMenuBar* bar) {
   add(file, QStringLiteral("Open skin folder"), &MainWindow::openSkinFolder, true);
   file->addSeparator();
   add(file, QStringLiteral("E&xit"), &MainWindow::exitProgram, false, QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+  QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
+  edit->addAction(undo_->undoAction());
+  edit->addAction(undo_->redoAction());
+  edit->addSeparator();
+  edit->addAction(undo_->historyAction());
+  skinActions_.append(undo_->historyAction());
 
   QMenu* skin = bar->addMenu(QStringLiteral("S&kin"));
   add(skin, QStringLiteral("SubStyle &Management"), &MainWindow::manageSubStyles, true);

@@ -11,10 +11,13 @@
 #include "core/editor/linear_order.h"
 #include "core/editor/preview_background.h"
 #include "core/platform/settings.h"
+#include "core/app/skin_actions.h"
+#include "core/skin/skin_document.h"
 #include "core/skin/skin_session.h"
 #include "ui/editor/bottom_bar.h"
 #include "ui/editor/large_preview_button.h"
 #include "ui/app/message_prompt.h"
+#include "ui/app/undo_actions.h"
 #include "ui/sheet/property_sheet.h"
 
 namespace tessera::ui {
@@ -34,6 +37,15 @@ SectionEditorWindow::SectionEditorWindow(const std::string& entry, QWidget* pare
   brightnessTimer_.setSingleShot(true);
   brightnessTimer_.setInterval(50);
   connect(&brightnessTimer_, &QTimer::timeout, this, &SectionEditorWindow::brightnessSettled);
+
+  if (SkinDocument* document = SkinDocument::current()) cancelPoint_ = document->markCancelPoint();
+  undo_ = new UndoActions(this);
+  // An undo or redo (here, or in the history) put files back: pages and previews show them.
+  connect(undo_, &UndoActions::restored, this, [this] {
+    RefreshPreview();
+    requestSheetRebuild();
+    repaintLargePreview();
+  });
 
   buildControls();
   title_->setText(FromSkinText(selection.title));
@@ -92,6 +104,11 @@ void SectionEditorWindow::RebuildPropertySheet() {
 
 void SectionEditorWindow::done(int result) {
   WriteSetting(settings::WasMaxEdit, isMaximized() ? "1" : "0");
+  // Cancel, Escape and the close box take back what was changed while the window was open.
+  if (result == QDialog::Rejected && cancelPoint_ >= 0) {
+    if (SkinDocument* document = SkinDocument::current()) document->cancelTo(cancelPoint_);
+    RefreshPreview();
+  }
   QDialog::done(result);
 }
 

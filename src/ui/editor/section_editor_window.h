@@ -26,6 +26,7 @@ namespace tessera::ui {
 
 class BottomBar;
 class LargePreviewButton;
+class UndoActions;
 class TaskPaneList;
 
 class SectionEditorWindow final : public QDialog, public SectionEditorContext {
@@ -71,6 +72,7 @@ class SectionEditorWindow final : public QDialog, public SectionEditorContext {
   QPushButton* layersButton() const { return layersMenu_; }
   BottomBar* bottomBar() const { return bottomBar_; }
   PropertySheet* propertySheet() const { return sheet_; }
+  UndoActions* undoActions() const { return undo_; }
 
   void done(int result) override;
 
@@ -151,6 +153,9 @@ class SectionEditorWindow final : public QDialog, public SectionEditorContext {
   QTimer repaintTimer_;
   QTimer brightnessTimer_;
   bool rebuildQueued_ = false;
+  UndoActions* undo_ = nullptr;
+  // Where Cancel takes the skin back to: the steps made while this window was open are undone.
+  int cancelPoint_ = -1;
 };
 
 }  // namespace tessera::ui

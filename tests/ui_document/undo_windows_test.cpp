@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QSpinBox>
+
+#include "core/app/skin_actions.h"
+#include "core/platform/profile.h"
+#include "core/platform/prompt.h"
+#include "core/platform/settings.h"
+#include "core/skin/skin_document.h"
+#include "core/skin/skin_session.h"
+#include "support/temp_dir.h"
+#include "ui/app/main_window.h"
+#include "ui/app/undo_actions.h"
+#include "ui/editor/section_editor_window.h"
+#include "ui/sheet/property_sheet.h"
+
+namespace tessera::ui {
+namespace {
+
+class UndoWindowsTest : public testing::EnvironmentTest {
+ protected:
+  void SetUp() override {
+    EnvironmentTest::SetUp();
+    WriteSetting(settings::FirstRun, "0");
+    temp.write("skins/Tessera7/sections.ini", "[Count]\r\nSectionCount=1\r\n[0]\r\nDescription=Buttons\r\n");
+    temp.write("skins/Tessera7/subsections2.ini", "[0]\r\nButton=1\r\n");
+    temp.write("skins/Tessera7/subsections.ini", "[Button]\r\nDescription=Push button\r\nSection=1\r\n");
+    path = writeSkin("Cool", "[TitlebarSkin]\r\nSkinName=Cool\r\n[Button]\r\nImage=x\r\nTopHeight=1\r\n");
+    window = std::make_unique<MainWindow>(path);
+    window->finishStartup();
+    ASSERT_NE(SkinDocument::current(), nullptr);
+  }
+  void TearDown() override {
+    window.reset();
+    ResetSkin();
+    EnvironmentTest::TearDown();
+  }
+  std::string key(const char* name) {
+    return profile::FindValue("Button", name, Session().mainFile).value_or("<none>");
+  }
+  // The first margin box and the first tile box of the editor's "Painting" page as it is now.
+  QSpinBox* margin(SectionEditorWindow& editor) {
+    PropertySheet* sheet = editor.propertySheet();
+    sheet->activatePage(sheet->pageCaptions().indexOf("Painting"));
+    return sheet->page(sheet->activePage())->findChild<QSpinBox*>();
+  }
+  QCheckBox* tile(SectionEditorWindow& editor) {
+    return editor.propertySheet()->page(editor.propertySheet()->activePage())->findChild<QCheckBox*>();
+  }
+  static void settle() {
+    for (int i = 0; i < 4; ++i) QCoreApplication::processEvents();
+  }
+  std::string path;
+  std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(UndoWindowsTest, PagesFollowUndoFromTheMainWindowAndRedoFromTheEditor) {
+  SectionEditorWindow editor("Button", window.get());
+  editor.show();
+  const std::string before = key("TopHeight");
+  margin(editor)->setValue(5);
+  settle();
+  margin(editor)->setValue(7);  // the same box again merges with the last step
+  settle();
+  tile(editor)->toggle();
+  settle();
+  const std::string tiled = profile::ReadSection("Button", Session().mainFile).back();
+  ASSERT_EQ(SkinDocument::current()->undoStack()->count(), 2);
+
+  // Undo twice from the main window: the editor's page follows each step without being touched.
+  QAction* undo = window->undoActions()->undoAction();
+  EXPECT_TRUE(undo->text().startsWith("&Undo"));
+  undo->trigger();
+  settle();
+  EXPECT_NE(profile::ReadSection("Button", Session().mainFile).back(), tiled);
+  undo->trigger();
+  settle();
+  EXPECT_EQ(key("TopHeight"), before);
+  EXPECT_EQ(margin(editor)->value(), std::stoi(before));
+  EXPECT_EQ(Session().modified, 0);
+
+  // Redo once from the section editor.
+  editor.undoActions()->redoAction()->trigger();
+  settle();
+  EXPECT_EQ(margin(editor)->value(), 7);
+  EXPECT_EQ(Session().modified, 1);
+}
+
+TEST_F(UndoWindowsTest, CancelTakesBackWhatTheEditorChangedAndOkKeepsIt) {
+  {
+    SectionEditorWindow editor("Button", window.get());
+    editor.show();
+    margin(editor)->setValue(9);
+    settle();
+    editor.reject();
+  }
+  EXPECT_EQ(key("TopHeight"), "1");
+  {
+    SectionEditorWindow editor("Button", window.get());
+    editor.show();
+    margin(editor)->setValue(4);
+    settle();
+    editor.accept();
+  }
+  EXPECT_EQ(key("TopHeight"), "4");
+  EXPECT_TRUE(window->undoActions()->undoAction()->isEnabled());
+}
+
+}  // namespace
+}  // namespace tessera::ui
