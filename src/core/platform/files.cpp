@@ -305,7 +305,10 @@ bool removeTree(const std::string& folder) {
     if (S_ISDIR(st.st_mode)) {
       ok = removeTree(child) && ok;
     } else {
+      const bool regular = S_ISREG(st.st_mode);
+      if (regular) change_notice::fileWillChange(child);
       ok = (::unlink(child.c_str()) == 0) && ok;
+      if (regular) change_notice::fileChanged(child);
     }
   }
   return (::rmdir(folder.c_str()) == 0) && ok;
