@@ -5,11 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <QDialog>
+#include <QFileDialog>
+#include <QLabel>
 #include <QMessageBox>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "support/scripted_file_picker.h"
+#include "support/temp_dir.h"
 
 namespace tessera::ui {
 namespace {
@@ -110,6 +114,43 @@ TEST(ModalDialogsTest, ScriptedPickerAnswersInOrderAndRestoresThePrevious) {
   }
   ASSERT_NE(CurrentFilePicker().target<PickerFunction>(), nullptr);
   EXPECT_EQ(*CurrentFilePicker().target<PickerFunction>(), &PickFileWithDialog);
+}
+
+// The real picker, cancelled: what it was asked shows in Qt's dialog.
+TEST(FilePickerTest, TheDialogCarriesTheRequestAndACancelChoosesNothing) {
+  const tessera::testing::TempDir temp;
+  // The dialog remembers its history in the user's settings: keep them in the temporary folder.
+  ::setenv("XDG_CONFIG_HOME", temp.file("config").c_str(), 1);
+  const std::string start = temp.write("art/Glow.png", "not read");
+  QString title;
+  QStringList filters;
+  QString folder;
+  QString suffix;
+  bool saving = false;
+  bool previewShown = false;
+  const auto shown = WhenModal<QFileDialog>([&](QFileDialog* dialog) {
+    title = dialog->windowTitle();
+    filters = dialog->nameFilters();
+    folder = dialog->directory().absolutePath();
+    suffix = dialog->defaultSuffix();
+    saving = dialog->acceptMode() == QFileDialog::AcceptSave;
+    for (const QLabel* label : dialog->findChildren<QLabel*>())
+      if (label->minimumSize() == QSize(160, 160)) previewShown = true;
+    dialog->reject();
+  });
+  const QString chosen = PickFileWithDialog(nullptr, {.title = QStringLiteral("Save picture as..."),
+                                                      .filter = QStringLiteral("Images (*.tga);;All files (*)"),
+                                                      .defaultSuffix = QStringLiteral("tga"),
+                                                      .startPath = QString::fromStdString(start),
+                                                      .mode = PickerMode::Save,
+                                                      .preview = true});
+  EXPECT_EQ(chosen, "");
+  EXPECT_EQ(title, "Save picture as...");
+  EXPECT_EQ(filters, (QStringList{"Images (*.tga)", "All files (*)"}));
+  EXPECT_EQ(folder.toStdString(), temp.file("art"));
+  EXPECT_EQ(suffix, "tga");
+  EXPECT_TRUE(saving);
+  EXPECT_TRUE(previewShown);
 }
 
 }  // namespace
