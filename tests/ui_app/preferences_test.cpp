@@ -8,13 +8,14 @@
 #include <QTest>
 
 #include "core/platform/settings.h"
+#include "support/scripted_file_picker.h"
 #include "support/temp_dir.h"
 #include "ui/app/preferences_sheet.h"
 
 namespace tessera::ui {
 namespace {
 
-using PreferencesTest = testing::EnvironmentTest;
+using PreferencesTest = tessera::testing::EnvironmentTest;
 
 template <typename T>
 T* child(QWidget& parent, const char* name) {
@@ -68,6 +69,23 @@ TEST_F(PreferencesTest, StoredChoicesShowAndCustomAppIsRecorded) {
   sheet.chooseCustomApp(QStringLiteral("/usr/bin/paint"));
   EXPECT_EQ(child<QComboBox>(sheet, "editVerb")->currentText(), "Custom");
   EXPECT_EQ(ReadSetting(settings::EditApp), "/usr/bin/paint");
+}
+
+TEST_F(PreferencesTest, PickCustomAppAsksThePickerAndACancelRecordsNothing) {
+  PreferencesSheet sheet;
+  testing::ScriptedFilePicker picker;
+  picker.cancel().choose("/usr/bin/paint");
+  QPushButton* pick = child<QPushButton>(sheet, "pickCustomApp");
+  ASSERT_NE(pick, nullptr);
+  const QString verb = child<QComboBox>(sheet, "editVerb")->currentText();
+  pick->click();
+  EXPECT_EQ(ReadSetting(settings::EditApp), "");
+  EXPECT_EQ(child<QComboBox>(sheet, "editVerb")->currentText(), verb);
+  pick->click();
+  EXPECT_EQ(picker.lastRequest().title, "Select Application...");
+  EXPECT_EQ(picker.lastRequest().mode, PickerMode::Open);
+  EXPECT_EQ(ReadSetting(settings::EditApp), "/usr/bin/paint");
+  EXPECT_EQ(child<QComboBox>(sheet, "editVerb")->currentText(), "Custom");
 }
 
 }  // namespace

@@ -170,8 +170,9 @@ TEST_F(EditColoursTest, UsedByListsTheSectionsOfThePreset) {
   EXPECT_EQ(dialog.usedByList()->item(0)->text(), "Push buttons");
   dialog.colourList()->setCurrentRow(1);
   // The list follows the selection after its short delay.
-  QTRY_COMPARE(dialog.usedByList()->count(), 1);
-  QTRY_COMPARE(dialog.usedByList()->item(0)->text(), QString("Label"));
+  dialog.flushUsedBy();
+  ASSERT_EQ(dialog.usedByList()->count(), 1);
+  EXPECT_EQ(dialog.usedByList()->item(0)->text(), QString("Label"));
 }
 
 // The sample window paints with the skin's colours where it sets them.

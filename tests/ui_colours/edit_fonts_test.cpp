@@ -8,12 +8,12 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 #include "core/app/preview_engine.h"
 #include "core/colours/font_preview_colours.h"
 #include "core/platform/dynamic_library.h"
 #include "core/platform/environment.h"
+#include "support/modal_dialogs.h"
 #include "ui/colours/change_font_dialog.h"
 #include "ui/colours/font_preview.h"
 #include "ui/colours/font_row_delegate.h"
@@ -129,9 +129,7 @@ TEST_F(EditFontsTest, ChangeFontRunsTheDialogAndRefreshesTheList) {
   openSkin("[Font2]\r\nFontName=Tahoma\r\n");
   EditFontsDialog dialog;
   bool ran = false;
-  QTimer::singleShot(0, [&] {
-    auto* change = qobject_cast<ChangeFontDialog*>(QApplication::activeModalWidget());
-    ASSERT_NE(change, nullptr);
+  const auto shown = testing::WhenModal<ChangeFontDialog>([&](ChangeFontDialog* change) {
     ran = true;
     change->italics()->setChecked(true);
     change->sizeBox()->setEditText("12");

@@ -30,7 +30,7 @@ class AnsweringPrompt final : public Prompt {
   Prompt* previous_ = nullptr;
 };
 
-class EditorTest : public testing::EnvironmentTest {
+class EditorTest : public tessera::testing::EnvironmentTest {
  protected:
   void openSkin(const std::string& uisText) {
     mainFile = writeSkin("S", uisText);

@@ -13,6 +13,7 @@
 #include "core/platform/environment.h"
 #include "core/platform/settings.h"
 #include "editor_fixture.h"
+#include "support/eventually.h"
 #include "ui/editor/bottom_bar.h"
 #include "ui/editor/section_editor_window.h"
 #include "ui/editor/large_preview_button.h"
@@ -137,8 +138,7 @@ TEST_F(LayerBarWindowTest, BackgroundAndBrightnessAreRememberedAndTheMaximisedSt
   emit editor.backgroundList()->activated(5);
   EXPECT_EQ(ReadSettingInt(settings::BackIndex), 5);
   editor.brightnessSlider()->setValue(100);
-  QTest::qWait(120);
-  EXPECT_EQ(ReadSettingInt(settings::Brightness), 155);
+  EXPECT_EVENTUALLY_EQ(ReadSettingInt(settings::Brightness), 155);
   EXPECT_EQ(editor.interfaceGrey(), 155);
   editor.reject();
   EXPECT_EQ(ReadSettingInt(settings::WasMaxEdit), 0);

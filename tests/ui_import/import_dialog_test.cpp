@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <QFileDialog>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTimer>
 
 #include "core/image/image_file.h"
 #include "core/image/reimport_list.h"
@@ -14,14 +12,17 @@
 #include "core/platform/profile.h"
 #include "core/skin/skin_session.h"
 #include "sheet/sheet_fixture.h"
+#include "support/modal_dialogs.h"
+#include "support/scripted_file_picker.h"
 #include "ui/import/import_dialog.h"
 #include "ui/import/import_preview.h"
-#include "ui_import/modal_helpers.h"
+#include "ui/strip/frame_builder_dialog.h"
 
 namespace tessera::ui {
 namespace {
 
-using testing::AnswerNextModal;
+using testing::ScriptedFilePicker;
+using testing::WhenModal;
 
 class ImportDialogTest : public tessera::testing::SheetEnvironmentTest {
  protected:
@@ -48,7 +49,10 @@ class ImportDialogTest : public tessera::testing::SheetEnvironmentTest {
   }
   // Runs the shown dialog; `drive` acts on it once it is up.
   std::string runShown(ImportDialog& dialog, std::function<void()> drive) {
-    QTimer::singleShot(0, &dialog, std::move(drive));
+    const auto shown = WhenModal<ImportDialog>([&dialog, drive = std::move(drive)](ImportDialog* running) {
+      EXPECT_EQ(running, &dialog);
+      drive();
+    });
     return dialog.run();
   }
 };
@@ -100,17 +104,15 @@ TEST_F(ImportDialogTest, UnreadablePictureWarnsAndKeepsTheDialogOpen) {
   ImportDialog dialog(nullptr, ImportMode::Full, "", "");
   QString caption;
   const std::string result = runShown(dialog, [&] {
-    AnswerNextModal([&](QWidget* box) {
+    const auto warning = WhenModal<QMessageBox>([&](QMessageBox* box) {
       caption = box->windowTitle();
-      // Still open after the message: a second choice goes through.
-      QTimer::singleShot(0, &dialog, [&] {
-        EXPECT_TRUE(dialog.isVisible());
-        dialog.pathBox()->setPlainText(QString::fromStdString(good));
-        dialog.okButton()->click();
-      });
-      static_cast<QDialog*>(box)->reject();
+      box->reject();
     });
     dialog.pathBox()->setPlainText(QString::fromStdString(broken));
+    dialog.okButton()->click();
+    // Still open after the message: a second choice goes through.
+    EXPECT_TRUE(dialog.isVisible());
+    dialog.pathBox()->setPlainText(QString::fromStdString(good));
     dialog.okButton()->click();
   });
   EXPECT_EQ(caption, "Unable to import");
@@ -170,7 +172,7 @@ TEST_F(ImportDialogTest, BmpSourceStaysBmpAndZorIsCopied) {
 
 TEST_F(ImportDialogTest, FrameBuilderModeReimportsThePathWhenTheBuilderSavesNothing) {
   const std::string source = writeArt("Strip.png");
-  AnswerNextModal([](QWidget* builder) { static_cast<QDialog*>(builder)->reject(); });
+  const auto builder = WhenModal<FrameBuilderDialog>([](FrameBuilderDialog* shown) { shown->reject(); });
   const std::string result = ImportImage(nullptr, ImportMode::FrameBuilder, source, "S\\strip.tga");
   EXPECT_EQ(result, "S\\Strip.tga");
   EXPECT_TRUE(files::isFile(temp.file("skins/S/Strip.TGA")));
@@ -178,20 +180,19 @@ TEST_F(ImportDialogTest, FrameBuilderModeReimportsThePathWhenTheBuilderSavesNoth
 
 TEST_F(ImportDialogTest, QuickImportRunsThePickerThenImports) {
   const std::string source = writeArt("Quick.png");
-  QString title;
-  AnswerNextModal([&](QWidget* picker) {
-    title = picker->windowTitle();
-    auto* dialog = static_cast<QFileDialog*>(picker);
-    dialog->selectFile(QString::fromStdString(source));
-    static_cast<QDialog*>(dialog)->accept();
-  });
+  ScriptedFilePicker picker;
+  picker.choose(source).cancel();
   EXPECT_EQ(ImportImage(nullptr, ImportMode::Quick, temp.file("art"), "S\\old.bmp"), "S\\Quick.tga");
-  EXPECT_EQ(title, "Select image to import...");
+  ASSERT_EQ(picker.requests.size(), 1u);
+  EXPECT_EQ(picker.requests[0].title, "Select image to import...");
+  EXPECT_EQ(picker.requests[0].startPath.toStdString(), temp.file("art"));
+  EXPECT_EQ(picker.requests[0].mode, PickerMode::Open);
+  EXPECT_TRUE(picker.requests[0].preview);
   EXPECT_EQ(listValue("S\\Quick.tga", "SourceFile"), source);
 
   // A cancelled picker imports nothing.
-  AnswerNextModal([](QWidget* picker) { static_cast<QDialog*>(picker)->reject(); });
   EXPECT_EQ(ImportImage(nullptr, ImportMode::Quick, temp.file("art"), ""), "");
+  EXPECT_EQ(picker.requests.size(), 2u);
 }
 
 TEST_F(ImportDialogTest, PreviewShrinksLargePicturesButNeverEnlarges) {

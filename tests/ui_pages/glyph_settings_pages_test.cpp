@@ -133,7 +133,7 @@ TEST_F(SettingsPageTest, ChangeWritesTheChosenColour) {
   EXPECT_EQ(page.swatchColour(), QColor(10, 20, 30));
 
   QColor offered;
-  WhenModal<QColorDialog>([&offered](QColorDialog* dialog) {
+  const auto chooser = WhenModal<QColorDialog>([&offered](QColorDialog* dialog) {
     offered = dialog->currentColor();
     dialog->setCurrentColor(QColor(200, 100, 50));
     dialog->accept();

@@ -5,6 +5,7 @@
 #include <QSpinBox>
 
 #include "core/skin/skin_session.h"
+#include "support/eventually.h"
 #include "ui/pages/image_page.h"
 #include "ui/pages/image_slot_panel.h"
 #include "ui/pages/note_box.h"
@@ -58,7 +59,8 @@ TEST_F(ImagePageTest, UnlistedValueSelectsTheEmptyEntryAndKeepsTheKey) {
   for (const char* section : {"Button", "Title"}) {
     FakeEditor editor(section, section);
     ImagePage page(editor);
-    QTest::qWait(ImagePage::kReloadDelayMs * 2);
+    // The page loads again once the sheet has settled; the outcome must hold after that too.
+    ASSERT_EVENTUALLY(!page.reloadPending());
     EXPECT_EQ(page.slotPanel()->fileList()->currentIndex(), 0) << section;
     EXPECT_FALSE(page.slotPanel()->previewBox()->hasPicture());
   }
@@ -181,8 +183,9 @@ TEST_F(ImagePageTest, AnEditRefreshesThePreviewsOnceAfterABurst) {
   QTest::mouseClick(page.transparencyBox(), Qt::LeftButton);
   EXPECT_TRUE(page.refreshTimer()->isPending());
   EXPECT_EQ(editor.repaints, 0);
-  QTest::qWait(RefreshTimer::kFirstStageMs + RefreshTimer::kSecondStageMs + 100);
+  page.refreshTimer()->flush();
   EXPECT_EQ(editor.repaints, 1);
+  EXPECT_FALSE(page.refreshTimer()->isPending());
 }
 
 TEST_F(ImagePageTest, FactoryBuildsTheThreeSlotPages) {

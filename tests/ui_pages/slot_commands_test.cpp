@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QFileDialog>
-#include <QLineEdit>
+#include <QFileInfo>
 #include <QMenu>
 #include <QPushButton>
 #include <QSpinBox>
@@ -11,6 +10,8 @@
 #include "core/platform/files.h"
 #include "core/platform/profile.h"
 #include "core/platform/shell.h"
+#include "support/modal_dialogs.h"
+#include "support/scripted_file_picker.h"
 #include "ui/import/import_dialog.h"
 #include "ui/pages/glyph_page.h"
 #include "ui/pages/image_page.h"
@@ -19,39 +20,19 @@
 #include "ui/sheet/refresh_timer.h"
 #include "ui_pages/pages_fixture.h"
 #include "ui_sheet/fake_editor.h"
-#include "ui_skin/dialog_test_support.h"
 
 namespace tessera::ui {
 namespace {
 
 using testing::CatchNextMessage;
 using testing::FakeEditor;
+using testing::ScriptedFilePicker;
 using testing::WhenModal;
 
-// Answers the next file dialog with `path`, and remembers how it was asked. The dialog fills
-// its folder view in the background and may overwrite the chosen name meanwhile, so the answer
-// is given again until the dialog has closed.
-void Answer(QFileDialog* dialog, const QString& path) {
-  dialog->selectFile(path);
-  if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) name->setText(path);
-  // The dialog's own accept slot, as its "Open" or "Save" button calls it.
-  QMetaObject::invokeMethod(dialog, "accept");
-  if (dialog->isVisible()) QTimer::singleShot(20, dialog, [dialog, path] { Answer(dialog, path); });
-}
-
-struct AskedDialog {
-  QString title;
-  QString folder;
-};
-
-std::shared_ptr<AskedDialog> AnswerFileDialog(const QString& path) {
-  auto asked = std::make_shared<AskedDialog>();
-  WhenModal<QFileDialog>([path, asked](QFileDialog* dialog) {
-    asked->title = dialog->windowTitle();
-    asked->folder = dialog->directory().absolutePath();
-    Answer(dialog, path);
-  });
-  return asked;
+// The folder a picker opens for `request`: its start folder, or the folder of its start file.
+QString startFolder(const FilePickerRequest& request) {
+  const QFileInfo start(request.startPath);
+  return start.isDir() ? start.absoluteFilePath() : start.absolutePath();
 }
 
 QStringList menuTexts(ImageSlotPanel* panel) {
@@ -85,9 +66,11 @@ TEST_F(SlotCommandsTest, EachPageOffersItsCommands) {
 TEST_F(SlotCommandsTest, MakeCopyPointsTheSlotAtTheCopy) {
   FakeEditor editor("Button", "Button");
   ImagePage page(editor);
-  auto asked = AnswerFileDialog(QString::fromStdString(skinFile("Pressed.tga")));
+  ScriptedFilePicker picker;
+  picker.choose(skinFile("Pressed.tga"));
   page.slotPanel()->runCommand(SlotCommand::MakeCopy);
-  EXPECT_EQ(asked->title, "Save copy of file as...");
+  EXPECT_EQ(picker.lastRequest().title, "Save copy of file as...");
+  EXPECT_EQ(picker.lastRequest().mode, PickerMode::Save);
   EXPECT_EQ(skinValue("Button", "Image"), "s\\pressed.tga");
   EXPECT_TRUE(files::isFile(skinFile("Pressed.tga")));
   EXPECT_TRUE(files::isFile(skinFile("button.tga")));
@@ -97,13 +80,13 @@ TEST_F(SlotCommandsTest, MakeCopyPointsTheSlotAtTheCopy) {
 TEST_F(SlotCommandsTest, RenameMovesTheFileAndACancelChangesNothing) {
   FakeEditor editor("Button", "Button");
   ImagePage page(editor);
-  WhenModal<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
+  ScriptedFilePicker picker;
+  picker.cancel().choose(skinFile("normal.tga"));
   page.slotPanel()->runCommand(SlotCommand::Rename);
   EXPECT_EQ(skinValue("Button", "Image"), "s\\button.tga");
 
-  auto asked = AnswerFileDialog(QString::fromStdString(skinFile("normal.tga")));
   page.slotPanel()->runCommand(SlotCommand::Rename);
-  EXPECT_EQ(asked->title, "Rename file to...");
+  EXPECT_EQ(picker.lastRequest().title, "Rename file to...");
   EXPECT_EQ(skinValue("Button", "Image"), "s\\normal.tga");
   EXPECT_FALSE(files::isFile(skinFile("button.tga")));
   EXPECT_TRUE(files::isFile(skinFile("normal.tga")));
@@ -126,11 +109,13 @@ TEST_F(SlotCommandsTest, QuickImportBringsAnOutsidePictureIntoTheSlot) {
   writePicture(temp.file("art/Glow.png"));
   FakeEditor editor("Button", "Button");
   ImagePage page(editor);
-  auto asked = AnswerFileDialog(QString::fromStdString(temp.file("art/Glow.png")));
+  ScriptedFilePicker picker;
+  picker.choose(temp.file("art/Glow.png")).choose(temp.file("art/Glow.png"));
   page.slotPanel()->runCommand(SlotCommand::QuickImport);
-  EXPECT_EQ(asked->title, "Select image to import...");
+  EXPECT_EQ(picker.lastRequest().title, "Select image to import...");
+  EXPECT_EQ(picker.lastRequest().mode, PickerMode::Open);
   // The picker starts beside the slot's current file, in its on-disk letter case.
-  EXPECT_EQ(asked->folder, QString::fromStdString(skinsFolder() + "/S"));
+  EXPECT_EQ(startFolder(picker.lastRequest()), QString::fromStdString(skinsFolder() + "/S"));
   EXPECT_EQ(skinValue("Button", "Image"), "S\\Glow.tga");
   EXPECT_TRUE(files::isFile(skinFile("Glow.TGA")));
   // The imported TGA carries alpha, so transparency is per pixel now.
@@ -140,16 +125,16 @@ TEST_F(SlotCommandsTest, QuickImportBringsAnOutsidePictureIntoTheSlot) {
             1 + FindSlotFile(page.slotPanel()->fileList()->values(), "s\\glow.tga"));
 
   // The slot now follows its source, so the next import starts in the source's folder.
-  auto again = AnswerFileDialog(QString::fromStdString(temp.file("art/Glow.png")));
   page.slotPanel()->runCommand(SlotCommand::QuickImport);
-  EXPECT_EQ(again->folder, QString::fromStdString(temp.file("art")));
+  EXPECT_EQ(startFolder(picker.lastRequest()), QString::fromStdString(temp.file("art")));
 }
 
 TEST_F(SlotCommandsTest, QuickImportOfAnUnreadableFileSaysSoAndKeepsTheSlot) {
   temp.write("art/broken.png", "not a picture");
   FakeEditor editor("Button", "Button");
   GlyphPage page(editor);
-  AnswerFileDialog(QString::fromStdString(temp.file("art/broken.png")));
+  ScriptedFilePicker picker;
+  picker.choose(temp.file("art/broken.png"));
   auto message = CatchNextMessage();
   page.slotPanel()->runCommand(SlotCommand::QuickImport);
   ASSERT_TRUE(message->shown);
@@ -162,7 +147,7 @@ TEST_F(SlotCommandsTest, ACancelledImportChangesNothing) {
   FakeEditor editor("Button", "Button");
   ImagePage page(editor);
   bool dialogShown = false;
-  WhenModal<ImportDialog>([&dialogShown](ImportDialog* dialog) {
+  const auto importShown = WhenModal<ImportDialog>([&dialogShown](ImportDialog* dialog) {
     dialogShown = true;
     dialog->reject();
   });

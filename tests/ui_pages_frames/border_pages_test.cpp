@@ -1,36 +1,25 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <QFileDialog>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTimer>
 
 #include "core/platform/files.h"
+#include "support/scripted_file_picker.h"
 #include "ui/pages/border_page.h"
 #include "ui/pages/example_box.h"
 #include "ui/pages/image_slot_panel.h"
 #include "ui/pages/note_box.h"
 #include "ui/pages/slot_file_list.h"
+#include "ui/sheet/refresh_timer.h"
 #include "ui_pages/pages_fixture.h"
 #include "ui_sheet/fake_editor.h"
-#include "ui_skin/dialog_test_support.h"
 
 namespace tessera::ui {
 namespace {
 
 using testing::FakeEditor;
-using testing::WhenModal;
-
-// Picks `path` in the next file dialog; the dialog may still be filling its view, so the answer
-// is repeated until it closes.
-void Answer(QFileDialog* dialog, const QString& path) {
-  dialog->selectFile(path);
-  if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) name->setText(path);
-  QMetaObject::invokeMethod(dialog, "accept");
-  if (dialog->isVisible()) QTimer::singleShot(20, dialog, [dialog, path] { Answer(dialog, path); });
-}
+using testing::ScriptedFilePicker;
 
 class BorderPagesTest : public testing::PagesTest {
  protected:
@@ -104,8 +93,14 @@ TEST_F(BorderPagesTest, AnEditRefreshesThePreviewsOnce) {
   page.firstMarginBox()->setValue(1);
   page.firstMarginBox()->setValue(2);
   EXPECT_EQ(skinValue("Personality", "BottomTopHeight"), "2");
-  QTRY_COMPARE(editor.repaints, 1);
-  QTest::qWait(100);
+  auto* refresh = page.findChild<RefreshTimer*>();
+  ASSERT_NE(refresh, nullptr);
+  EXPECT_TRUE(refresh->isPending());
+  refresh->flush();
+  EXPECT_EQ(editor.repaints, 1);
+  // The burst left nothing else to run.
+  EXPECT_FALSE(refresh->isPending());
+  refresh->flush();
   EXPECT_EQ(editor.repaints, 1);
 }
 
@@ -115,8 +110,8 @@ TEST_F(BorderPagesTest, QuickImportFillsTheBorderKeyNotTheCurrentSection) {
   openSkin("[Frame]\r\n[Personality]\r\nRight=s\\left.tga\r\n");
   FakeEditor editor("Frame", "Frame");
   RightBorderPage page(editor);
-  const QString source = QString::fromStdString(temp.file("art/Edge.png"));
-  WhenModal<QFileDialog>([source](QFileDialog* dialog) { Answer(dialog, source); });
+  ScriptedFilePicker picker;
+  picker.choose(temp.file("art/Edge.png"));
   page.slotPanel()->runCommand(SlotCommand::QuickImport);
   EXPECT_EQ(skinValue("Personality", "Right"), "S\\Edge.tga");
   EXPECT_FALSE(skinValue("Frame", "Right"));

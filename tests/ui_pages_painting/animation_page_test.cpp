@@ -17,6 +17,7 @@
 #include "core/platform/dynamic_library.h"
 #include "core/platform/environment.h"
 #include "pages_painting/painting_fixture.h"
+#include "support/eventually.h"
 #include "ui/pages/animation_test_dialog.h"
 #include "ui/sheet/refresh_timer.h"
 #include "ui_sheet/fake_editor.h"
@@ -119,7 +120,7 @@ TEST_F(AnimationPageTest, TryItOpensTheTestDialogForTheSection) {
   page.show();
   QString title;
   QString closeText;
-  testing::WhenModal<AnimationTestDialog>([&](AnimationTestDialog* dialog) {
+  const auto tester = testing::WhenModal<AnimationTestDialog>([&](AnimationTestDialog* dialog) {
     title = dialog->windowTitle();
     closeText = dialog->closeButton()->text();
     QTest::mouseClick(dialog->closeButton(), Qt::LeftButton);
@@ -173,15 +174,15 @@ TEST_F(AnimationPageTest, TestDialogPlaysTheFramesOnMouseOver) {
   QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
   QApplication::sendEvent(view, &enter);
   EXPECT_EQ(view->state(), 2);
-  EXPECT_TRUE(QTest::qWaitFor([&] { return view->state() == 4; }, 2000));
+  EXPECT_EVENTUALLY_EQ(view->state(), 4);
   EXPECT_EQ(view->render().pixelColor(10, 10).rgb(), QColor(0, 0, 200).rgb());
-  // Played once: it holds the last frame.
-  QTest::qWait(60);
+  // Played once: it holds the last frame, with no further frame due.
+  EXPECT_EVENTUALLY(!view->isPlaying());
   EXPECT_EQ(view->state(), 4);
 
   QEvent leave(QEvent::Leave);
   QApplication::sendEvent(view, &leave);
-  EXPECT_TRUE(QTest::qWaitFor([&] { return view->state() == 1; }, 2000));
+  EXPECT_EVENTUALLY_EQ(view->state(), 1);
   Preview().CloseSection();
   Preview().unbind();
 }

@@ -155,8 +155,10 @@ TEST_F(PaintingPageTest, AnEditRefreshesTheSkinAndTheLargePreviewOnce) {
   page.marginBox(kTopEdge)->setValue(1);
   page.marginBox(kTopEdge)->setValue(2);
   page.marginBox(kTopEdge)->setValue(3);
-  EXPECT_TRUE(QTest::qWaitFor([&] { return !page.refreshTimer()->isPending(); }, 2000));
+  EXPECT_TRUE(page.refreshTimer()->isPending());
+  page.refreshTimer()->flush();
   EXPECT_EQ(editor.repaints, 1);
+  EXPECT_FALSE(page.refreshTimer()->isPending());
 }
 
 TEST_F(PaintingPageTest, MarginsEditorButtonOpensTheLauncherThenRebuildsTheSheet) {

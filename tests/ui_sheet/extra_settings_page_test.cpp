@@ -109,7 +109,7 @@ TEST_F(ExtraSettingsPageTest, PresetListsWritePresetNumbersAndOsDefaultDeletes) 
 TEST_F(ExtraSettingsPageTest, ColourChooserWritesCommaSeparatedRgb) {
   ExtraSettingsPage page(editor);
   page.selectEntry(4);
-  ui::testing::WhenModal<QColorDialog>([](QColorDialog* dialog) {
+  auto chooser = ui::testing::WhenModal<QColorDialog>([](QColorDialog* dialog) {
     dialog->setCurrentColor(QColor(255, 0, 0));
     dialog->accept();
   });
@@ -117,7 +117,7 @@ TEST_F(ExtraSettingsPageTest, ColourChooserWritesCommaSeparatedRgb) {
   EXPECT_EQ(skinValue("Personality", "MenuHighlightRGB"), "255, 0, 0");
   EXPECT_EQ(page.entryList()->topLevelItem(4)->text(1), "255, 0, 0");
   // Cancelling writes nothing.
-  ui::testing::WhenModal<QColorDialog>([](QColorDialog* dialog) { dialog->reject(); });
+  chooser = ui::testing::WhenModal<QColorDialog>([](QColorDialog* dialog) { dialog->reject(); });
   QTest::mouseClick(page.valueEditor()->colourButton(), Qt::LeftButton);
   EXPECT_EQ(skinValue("Personality", "MenuHighlightRGB"), "255, 0, 0");
 }

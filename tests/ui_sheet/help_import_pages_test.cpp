@@ -9,6 +9,7 @@
 
 #include "core/platform/shell.h"
 #include "sheet/sheet_fixture.h"
+#include "support/eventually.h"
 #include "ui/sheet/help_page.h"
 #include "ui/sheet/import_page.h"
 #include "ui_sheet/fake_editor.h"
@@ -82,8 +83,7 @@ TEST_F(HelpPageTest, DeleteAsksAndRemovesOnlyTheCurrentSection) {
   EXPECT_EQ(skinValue("Button", "Image"), "s\\button.tga");
   EXPECT_EQ(editor.repaints, 1);
   EXPECT_EQ(editor.rebuilds, 0);
-  QTest::qWait(60);
-  EXPECT_EQ(editor.rebuilds, 1);
+  EXPECT_EVENTUALLY_EQ(editor.rebuilds, 1);
 }
 
 class ImportPageTest : public tessera::testing::SheetEnvironmentTest {

@@ -86,8 +86,9 @@ TEST_F(PropertySheetTest, EditsRefreshOnceAfterABurstAndBeforeTheSheetGoes) {
     box->click();
     box->click();
     EXPECT_TRUE(page->refreshTimer()->isPending());
-    QTest::qWait(RefreshTimer::kFirstStageMs + RefreshTimer::kSecondStageMs + 100);
+    page->refreshTimer()->flush();
     EXPECT_EQ(editor.repaints, 1);
+    EXPECT_FALSE(page->refreshTimer()->isPending());
     EXPECT_EQ(skinValue("Button", "FocusRect"), "1");
     // An edit just before the sheet is torn down still reaches the preview.
     box->click();

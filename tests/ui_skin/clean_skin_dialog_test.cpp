@@ -8,6 +8,7 @@
 #include "core/image/image_file.h"
 #include "core/platform/files.h"
 #include "dialog_test_support.h"
+#include "support/eventually.h"
 #include "ui/skin/picture_preview.h"
 
 namespace tessera::ui {
@@ -37,7 +38,7 @@ TEST_F(CleanSkinDialogTest, SkinWithoutLeftOversShowsTheEmptyState) {
   EXPECT_EQ(dialog.windowTitle(), "Clean skin");
   dialog.show();
   EXPECT_FALSE(dialog.scanned());  // the scan waits a moment after opening
-  QTRY_VERIFY_WITH_TIMEOUT(dialog.scanned(), 2000);
+  ASSERT_EVENTUALLY(dialog.scanned());
 
   EXPECT_FALSE(dialog.list()->isVisible());
   EXPECT_FALSE(dialog.preview()->isVisible());

@@ -8,6 +8,7 @@
 #include "core/platform/shell.h"
 #include "core/skin/skin_session.h"
 #include "dialog_test_support.h"
+#include "support/eventually.h"
 #include "ui/skin/authors_link.h"
 #include "ui/skin/busy_bar.h"
 #include "ui/skin/display_scale.h"
@@ -65,7 +66,7 @@ TEST_F(OpenSkinDialogTest, SelectingShowsIdentityAndARenderedPreview) {
   // The preview loads after the pending events, with the busy bar showing meanwhile.
   EXPECT_TRUE(info->isLoading());
   EXPECT_TRUE(info->busyBar()->isVisible());
-  QTRY_VERIFY_WITH_TIMEOUT(!info->isLoading(), 2000);
+  ASSERT_EVENTUALLY(!info->isLoading());
   EXPECT_FALSE(info->busyBar()->isVisible());
   ASSERT_TRUE(info->preview()->hasSkin());
   EXPECT_EQ(info->preview()->rendering().pixelColor(1, 1), QColor(10, 20, 30));
@@ -142,8 +143,9 @@ TEST_F(OpenSkinDialogTest, RefreshListFindsNewSkinsAndKeepsTheRow) {
 TEST_F(OpenSkinDialogTest, CreateNewSkinReturnsTheNewSkin) {
   temp.write("skins/Tessera7/TesseraTemplates/TemplateUIS2_Vista/TemplateUIS2_Vista.uis",
              "[TitlebarSkin]\r\nSkinName=Template\r\n");
-  WhenModal<OpenSkinDialog>([](OpenSkinDialog* dialog) {
-    WhenModal<NewSkinDialog>([](NewSkinDialog* create) {
+  std::optional<testing::ExpectedModal> created;
+  const auto shown = WhenModal<OpenSkinDialog>([&created](OpenSkinDialog* dialog) {
+    created = WhenModal<NewSkinDialog>([](NewSkinDialog* create) {
       create->nameEdit()->setText(QStringLiteral("Fresh"));
       QTest::mouseClick(create->createButton(), Qt::LeftButton);
     });
@@ -153,7 +155,7 @@ TEST_F(OpenSkinDialogTest, CreateNewSkinReturnsTheNewSkin) {
 }
 
 TEST_F(OpenSkinDialogTest, ClosingChoosesNothing) {
-  WhenModal<OpenSkinDialog>([](OpenSkinDialog* dialog) { dialog->reject(); });
+  const auto shown = WhenModal<OpenSkinDialog>([](OpenSkinDialog* dialog) { dialog->reject(); });
   EXPECT_EQ(RunOpenSkinDialog(nullptr), "");
 }
 

@@ -12,8 +12,8 @@
 namespace tessera::ui {
 namespace {
 
-using testing::AnswerNextFileDialog;
 using testing::ButtonNamed;
+using testing::ClickAnsweringPicker;
 
 class CutToolTest : public testing::StripDialogTest {
  protected:
@@ -27,9 +27,9 @@ class CutToolTest : public testing::StripDialogTest {
     StripDialogTest::TearDown();
   }
   void pickSource(CutToolDialog& tool, const std::string& path) {
-    const auto title = AnswerNextFileDialog(path);
-    QTest::mouseClick(ButtonNamed(&tool, QStringLiteral("Pick source graphic...")), Qt::LeftButton);
-    EXPECT_EQ(*title, QStringLiteral("Select source image..."));
+    const FilePickerRequest asked = ClickAnsweringPicker(&tool, QStringLiteral("Pick source graphic..."), path);
+    EXPECT_EQ(asked.title, QStringLiteral("Select source image..."));
+    EXPECT_EQ(asked.mode, PickerMode::Open);
   }
   // Drags the selection from `from` to `to` with the left button.
   static void drag(CutPictureArea* area, QPoint from, QPoint to) {
@@ -39,9 +39,9 @@ class CutToolTest : public testing::StripDialogTest {
     QTest::mouseRelease(area, Qt::LeftButton, {}, to);
   }
   void save(CutToolDialog& tool, const std::string& path) {
-    const auto title = AnswerNextFileDialog(path);
-    QTest::mouseClick(ButtonNamed(&tool, QStringLiteral("Save...")), Qt::LeftButton);
-    EXPECT_EQ(*title, QStringLiteral("Select destination image..."));
+    const FilePickerRequest asked = ClickAnsweringPicker(&tool, QStringLiteral("Save..."), path);
+    EXPECT_EQ(asked.title, QStringLiteral("Select destination image..."));
+    EXPECT_EQ(asked.mode, PickerMode::Save);
   }
   std::string source;
 };

@@ -13,8 +13,8 @@
 namespace tessera::ui {
 namespace {
 
-using testing::AnswerNextFileDialog;
 using testing::ButtonNamed;
+using testing::ClickAnsweringPicker;
 using testing::ScriptedPrompt;
 
 constexpr std::uint32_t kRed = MakePixel(0, 0, 255, 255);
@@ -30,9 +30,8 @@ class FrameBuilderDialogTest : public testing::StripDialogTest {
     openSkin("[Button]\r\n");
     BuilderPath().clear();
   }
-  void click(QWidget* dialog, const QString& text, const std::string& answer) {
-    AnswerNextFileDialog(answer);
-    QTest::mouseClick(ButtonNamed(dialog, text), Qt::LeftButton);
+  FilePickerRequest click(QWidget* dialog, const QString& text, const std::string& answer) {
+    return ClickAnsweringPicker(dialog, text, answer);
   }
   static std::uint32_t frameCentre(const FrameBuilderModel& model, int frame) {
     return model.strip().pixelAt(frame * model.frameWidth() + model.frameWidth() / 2, model.frameHeight() / 2);
@@ -102,7 +101,9 @@ TEST_F(FrameBuilderDialogTest, SplitsAVerticalPictureAndSavesInTheChosenLayoutAn
   ButtonNamed<QCheckBox>(&builder, QStringLiteral("Stack frames vertically"))->setChecked(true);
   ButtonNamed<QCheckBox>(&builder, QStringLiteral("Save with alpha channel"))->setChecked(false);
   const std::string bmp = temp.file("skins/S/stack.bmp");
-  click(&builder, QStringLiteral("Save file as ..."), bmp);
+  const FilePickerRequest savedBmp = click(&builder, QStringLiteral("Save file as ..."), bmp);
+  EXPECT_EQ(savedBmp.mode, PickerMode::Save);
+  EXPECT_EQ(savedBmp.defaultSuffix, "bmp");
   EXPECT_EQ(BuilderPath(), bmp);
   EXPECT_FALSE(model.isModified());
   EXPECT_EQ(temp.read("skins/S/stack.bmp").substr(0, 2), "BM");
@@ -117,7 +118,7 @@ TEST_F(FrameBuilderDialogTest, SplitsAVerticalPictureAndSavesInTheChosenLayoutAn
   ButtonNamed<QCheckBox>(&builder, QStringLiteral("Stack frames vertically"))->setChecked(false);
   ButtonNamed<QCheckBox>(&builder, QStringLiteral("Save with alpha channel"))->setChecked(true);
   const std::string tga = temp.file("skins/S/row.tga");
-  click(&builder, QStringLiteral("Save file as ..."), tga);
+  EXPECT_EQ(click(&builder, QStringLiteral("Save file as ..."), tga).defaultSuffix, "tga");
   std::string format;
   const auto row = LoadImageFile(tga, format);
   ASSERT_TRUE(row);

@@ -1,39 +1,18 @@
 #pragma once
-// An open skin "S", pictures of one colour or of distinct pixels, and file dialogs answered
+// An open skin "S", pictures of one colour or of distinct pixels, and file pickers answered
 // with a path.
-#include <QFileDialog>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
+#include <QTest>
 #include <string>
 
 #include "core/image/image_file.h"
 #include "core/platform/files.h"
 #include "core/platform/paths.h"
 #include "sheet/sheet_fixture.h"
+#include "support/scripted_file_picker.h"
 #include "ui_skin/dialog_test_support.h"
 
 namespace tessera::ui::testing {
-
-// Answers the dialog with `path`, again until it has closed: the dialog fills its folder view
-// in the background and may overwrite the chosen name meanwhile.
-inline void AnswerWith(QFileDialog* dialog, const QString& path) {
-  dialog->selectFile(path);
-  if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) name->setText(path);
-  QMetaObject::invokeMethod(dialog, "accept");
-  if (dialog->isVisible()) QTimer::singleShot(20, dialog, [dialog, path] { AnswerWith(dialog, path); });
-}
-
-// Answers the next file dialog with `path` and keeps its title.
-inline std::shared_ptr<QString> AnswerNextFileDialog(const std::string& path) {
-  auto title = std::make_shared<QString>();
-  const QString answer = QString::fromStdString(path);
-  WhenModal<QFileDialog>([answer, title](QFileDialog* dialog) {
-    *title = dialog->windowTitle();
-    AnswerWith(dialog, answer);
-  });
-  return title;
-}
 
 template <typename Button = QPushButton>
 Button* ButtonNamed(QWidget* dialog, const QString& text) {
@@ -42,6 +21,15 @@ Button* ButtonNamed(QWidget* dialog, const QString& text) {
   }
   ADD_FAILURE() << "no button " << text.toStdString();
   return nullptr;
+}
+
+// Clicks the button `text` of `dialog`, answering the file picker it opens with `path`; the
+// picker's request.
+inline FilePickerRequest ClickAnsweringPicker(QWidget* dialog, const QString& text, const std::string& path) {
+  ScriptedFilePicker picker;
+  picker.choose(path);
+  if (QPushButton* button = ButtonNamed(dialog, text)) QTest::mouseClick(button, Qt::LeftButton);
+  return picker.lastRequest();
 }
 
 class StripDialogTest : public tessera::testing::SheetEnvironmentTest {

@@ -4,7 +4,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -15,6 +14,7 @@
 
 #include "core/platform/settings.h"
 #include "ui/app/message_prompt.h"
+#include "ui/common/file_picker.h"
 
 namespace tessera::ui {
 
@@ -153,8 +153,8 @@ QWidget* PreferencesSheet::buildAdvancedPage() {
 }
 
 void PreferencesSheet::pickCustomApp() {
-  const QString program = QFileDialog::getOpenFileName(this, QStringLiteral("Select Application..."), QString(),
-                                                       QStringLiteral("Applications (*.exe);;All files (*)"));
+  const QString program = PickFile(this, {.title = QStringLiteral("Select Application..."),
+                                          .filter = QStringLiteral("Applications (*.exe);;All files (*)")});
   if (!program.isEmpty()) chooseCustomApp(program);
 }
 

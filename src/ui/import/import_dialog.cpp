@@ -15,7 +15,7 @@
 #include "core/platform/paths.h"
 #include "ui/app/editor_launcher.h"
 #include "ui/import/import_preview.h"
-#include "ui/import/preview_file_dialog.h"
+#include "ui/common/file_picker.h"
 
 namespace tessera::ui {
 
@@ -127,20 +127,23 @@ std::string ImportDialog::run() {
 }
 
 void ImportDialog::pickFile() {
-  const QString picked = PickPreviewFile(
-      isVisible() ? this : parentWidget(),
-      {QStringLiteral("Select image to import..."),
-       QStringLiteral("Images (.bmp;.tga;.png;.zor) (*.bmp *.tga *.png *.zor)"), QStringLiteral("png"),
-       startFolderOf(state_.path), QString()});
+  const QString picked =
+      PickFile(isVisible() ? this : parentWidget(),
+               {.title = QStringLiteral("Select image to import..."),
+                .filter = QStringLiteral("Images (.bmp;.tga;.png;.zor) (*.bmp *.tga *.png *.zor)"),
+                .defaultSuffix = QStringLiteral("png"),
+                .startPath = startFolderOf(state_.path),
+                .preview = true});
   if (!picked.isEmpty()) choosePath(picked.toStdString());
 }
 
 void ImportDialog::pickSample() {
   const std::string samples = paths::join(paths::join(GetSkinsFolder(), "Tessera7"), "Sample");
-  const QString picked =
-      PickPreviewFile(this, {QStringLiteral("Select image to import..."),
-                             QStringLiteral("Images (.bmp;.tga;.png) (*.bmp *.tga *.png)"), QStringLiteral("png"),
-                             toQt(samples), QString()});
+  const QString picked = PickFile(this, {.title = QStringLiteral("Select image to import..."),
+                                         .filter = QStringLiteral("Images (.bmp;.tga;.png) (*.bmp *.tga *.png)"),
+                                         .defaultSuffix = QStringLiteral("png"),
+                                         .startPath = toQt(samples),
+                                         .preview = true});
   if (!picked.isEmpty()) choosePath(picked.toStdString());
 }
 

@@ -13,7 +13,7 @@
 
 #include "core/image/zor_animation.h"
 #include "ui/import/frame_count_dialog.h"
-#include "ui/import/preview_file_dialog.h"
+#include "ui/common/file_picker.h"
 #include "ui/import/zor_view.h"
 
 namespace tessera::ui {
@@ -101,9 +101,11 @@ void ZorBuilderDialog::buildLayout() {
 }
 
 void ZorBuilderDialog::compressFile() {
-  const QString picked = PickPreviewFile(
-      this, {QStringLiteral("Select animation to compress... (Vertical stack only)"),
-             QStringLiteral("Images (.tga) (*.tga)"), QStringLiteral("tga"), QString(), QString()});
+  const QString picked = PickFile(
+      this, {.title = QStringLiteral("Select animation to compress... (Vertical stack only)"),
+             .filter = QStringLiteral("Images (.tga) (*.tga)"),
+             .defaultSuffix = QStringLiteral("tga"),
+             .preview = true});
   if (picked.isEmpty()) return;
   path_ = picked.toStdString();
   FrameCountDialog question(this);
@@ -117,9 +119,11 @@ void ZorBuilderDialog::reencode() {
 }
 
 void ZorBuilderDialog::openExisting() {
-  const QString picked = PickPreviewFile(this, {QStringLiteral("Select existing ZOR..."),
-                                                QStringLiteral("Images (.zor) (*.zor)"), QStringLiteral("zor"),
-                                                QString(), QStringLiteral("*.zor")});
+  const QString picked = PickFile(this, {.title = QStringLiteral("Select existing ZOR..."),
+                                         .filter = QStringLiteral("Images (.zor) (*.zor)"),
+                                         .defaultSuffix = QStringLiteral("zor"),
+                                         .initialName = QStringLiteral("*.zor"),
+                                         .preview = true});
   if (picked.isEmpty() || isCompressing()) return;
   if (LoadZor(picked.toStdString())) animationChanged();
 }

@@ -23,6 +23,8 @@ class AnimatedSectionView : public QWidget {
   // without an animation, 1 otherwise.
   int state() const;
   QImage render() const;
+  // True while a next frame is due.
+  bool isPlaying() const { return timer_.isActive(); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;

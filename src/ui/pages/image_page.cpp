@@ -102,8 +102,13 @@ ImagePage::ImagePage(SectionEditorContext& editor, QWidget* parent)
   });
 
   load();
-  QTimer::singleShot(kReloadDelayMs, this, [this] { load(); });
+  reload_ = new QTimer(this);
+  reload_->setSingleShot(true);
+  connect(reload_, &QTimer::timeout, this, [this] { load(); });
+  reload_->start(kReloadDelayMs);
 }
+
+bool ImagePage::reloadPending() const { return reload_->isActive(); }
 
 void ImagePage::load() {
   loaded_ = false;

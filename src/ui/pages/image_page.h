@@ -7,6 +7,7 @@ class QCheckBox;
 class QLabel;
 class QPushButton;
 class QSpinBox;
+class QTimer;
 
 namespace tessera::ui {
 
@@ -34,6 +35,8 @@ class ImagePage : public PropertyPage {
   QPushButton* defaultButton() const { return default_; }
   NoteBox* noteBox() const { return notes_; }
   RefreshTimer* refreshTimer() const { return refresh_; }
+  // True until the settled reload has run.
+  bool reloadPending() const;
 
  private:
   void applyVisibility();
@@ -54,6 +57,7 @@ class ImagePage : public PropertyPage {
   NoteBox* notes_ = nullptr;
   ExampleBox* example_ = nullptr;
   RefreshTimer* refresh_ = nullptr;
+  QTimer* reload_ = nullptr;
 };
 
 }  // namespace tessera::ui

@@ -1,6 +1,5 @@
 #include "ui/pages/image_slot_panel.h"
 
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QMessageBox>
@@ -11,10 +10,10 @@
 #include "core/image/image_import.h"
 #include "core/image/reimport_list.h"
 #include "core/pages/slot_file_commands.h"
-#include "core/platform/files.h"
 #include "core/platform/paths.h"
 #include "core/skin/skin_session.h"
 #include "ui/app/editor_launcher.h"
+#include "ui/common/file_picker.h"
 #include "ui/editor/section_editor_context.h"
 #include "ui/pages/slot_file_list.h"
 #include "ui/pages/slot_preview_box.h"
@@ -28,23 +27,11 @@ const QString kImageFilter = QStringLiteral("Images (.bmp;.tga;.png;.zor) (*.bmp
 
 QString toQt(const std::string& path) { return QString::fromStdString(path); }
 
-// A file dialog of Qt's own, so that it behaves the same on every desktop and under tests.
-QString runFileDialog(QWidget* parent, const QString& title, QFileDialog::AcceptMode mode, const std::string& startPath) {
+// Asks for a picture file, starting at a file or folder of the skin.
+QString pickPicture(QWidget* parent, const QString& title, PickerMode mode, const std::string& startPath) {
   // Slot values are lower case; the dialog needs the names as they are on disk.
-  const std::string start = startPath.empty() ? startPath : paths::resolve(startPath);
-  QFileDialog dialog(parent, title);
-  dialog.setOption(QFileDialog::DontUseNativeDialog);
-  dialog.setAcceptMode(mode);
-  dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-  dialog.setNameFilter(kImageFilter);
-  if (files::isFolder(start)) {
-    dialog.setDirectory(toQt(start));
-  } else if (!start.empty()) {
-    dialog.setDirectory(toQt(std::string(paths::parentFolder(paths::toNative(start)))));
-    dialog.selectFile(toQt(std::string(paths::fileName(start))));
-  }
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return dialog.selectedFiles().constFirst();
+  const std::string start = startPath.empty() ? startPath : paths::toNative(paths::resolve(startPath));
+  return PickFile(parent, {.title = title, .filter = kImageFilter, .startPath = toQt(start), .mode = mode});
 }
 
 void showImportFailure(QWidget* parent, const char* text) {
@@ -180,8 +167,8 @@ void ImageSlotPanel::importInto(SlotCommand command, const std::string& current,
 }
 
 void ImageSlotPanel::quickImport(const std::string& current, const std::string& source) {
-  const QString picked = runFileDialog(editor_.editorWindow(), QStringLiteral("Select image to import..."),
-                                       QFileDialog::AcceptOpen, source);
+  const QString picked =
+      pickPicture(editor_.editorWindow(), QStringLiteral("Select image to import..."), PickerMode::Open, source);
   if (picked.isEmpty()) return;
   const ImportResult result = QuickImport(picked.toStdString(), current);
   if (result.outcome == ImportOutcome::LoadFailed) showImportFailure(editor_.editorWindow(), kImportLoadFailedText);
@@ -193,7 +180,7 @@ void ImageSlotPanel::copyOrRename(bool rename, const std::string& current) {
   // The empty entry names no file to copy.
   if (SlotFilePath(current).empty()) return;
   const QString title = rename ? QStringLiteral("Rename file to...") : QStringLiteral("Save copy of file as...");
-  const QString chosen = runFileDialog(editor_.editorWindow(), title, QFileDialog::AcceptSave, OpenSkinFolder());
+  const QString chosen = pickPicture(editor_.editorWindow(), title, PickerMode::Save, OpenSkinFolder());
   if (chosen.isEmpty()) return;
   const std::string destination = chosen.toStdString();
   acceptNewValue(rename ? RenameSlotFile(current, destination) : CopySlotFile(current, destination));

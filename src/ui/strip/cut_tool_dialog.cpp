@@ -11,7 +11,7 @@
 #include "core/image/image_file.h"
 #include "core/image/reimport_list.h"
 #include "ui/strip/cut_picture_area.h"
-#include "ui/strip/strip_file_dialog.h"
+#include "ui/common/file_picker.h"
 #include "ui/strip/strip_painting.h"
 
 namespace tessera::ui {
@@ -56,9 +56,9 @@ CutToolDialog::~CutToolDialog() = default;
 
 void CutToolDialog::pickSource() {
   const QString start = sourcePath_.empty() ? QString::fromStdString(OpenSkinFolder()) : QString::fromStdString(sourcePath_);
-  const QString chosen = RunPictureDialog(this, {QStringLiteral("Select source image..."),
-                                                 QStringLiteral("Images (.bmp;.tga;.png) (*.bmp *.tga *.png)"),
-                                                 QString(), start, QFileDialog::AcceptOpen});
+  const QString chosen = PickFile(this, {.title = QStringLiteral("Select source image..."),
+                                         .filter = QStringLiteral("Images (.bmp;.tga;.png) (*.bmp *.tga *.png)"),
+                                         .startPath = start});
   if (chosen.isEmpty()) return;
   auto picture = LoadImageFile(chosen.toStdString());
   // A picture that cannot be read leaves the tool as it was.
@@ -70,9 +70,11 @@ void CutToolDialog::pickSource() {
 }
 
 void CutToolDialog::saveCutOut() {
-  const QString chosen = RunPictureDialog(
-      this, {QStringLiteral("Select destination image..."), QStringLiteral("Images (.bmp;.tga;) (*.bmp *.tga)"),
-             QStringLiteral("bmp"), QString::fromStdString(lastDestination_), QFileDialog::AcceptSave});
+  const QString chosen = PickFile(this, {.title = QStringLiteral("Select destination image..."),
+                                         .filter = QStringLiteral("Images (.bmp;.tga;) (*.bmp *.tga)"),
+                                         .defaultSuffix = QStringLiteral("bmp"),
+                                         .startPath = QString::fromStdString(lastDestination_),
+                                         .mode = PickerMode::Save});
   if (chosen.isEmpty()) return;
   const std::string destination = chosen.toStdString();
   lastDestination_ = destination;

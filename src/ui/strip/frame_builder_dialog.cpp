@@ -12,7 +12,7 @@
 
 #include "core/image/reimport_list.h"
 #include "ui/strip/frame_list.h"
-#include "ui/strip/strip_file_dialog.h"
+#include "ui/common/file_picker.h"
 
 namespace tessera::ui {
 
@@ -111,15 +111,17 @@ void FrameBuilderDialog::frameCountEdited(int count) {
 }
 
 void FrameBuilderDialog::pickFile() {
-  const QString chosen = RunPictureDialog(
-      this, {QStringLiteral("Select image to import..."), kPictureFilter, QString(), startFolder(), QFileDialog::AcceptOpen});
+  const QString chosen = PickFile(this, {.title = QStringLiteral("Select image to import..."),
+                                         .filter = kPictureFilter,
+                                         .startPath = startFolder()});
   if (chosen.isEmpty()) return;
   if (model_.importPicture(chosen.toStdString())) frames_->sync();
 }
 
 void FrameBuilderDialog::loadMultiPart() {
-  const QString chosen = RunPictureDialog(this, {QStringLiteral("Select multipart image to load..."), kPictureFilter,
-                                                 QString(), startFolder(), QFileDialog::AcceptOpen});
+  const QString chosen = PickFile(this, {.title = QStringLiteral("Select multipart image to load..."),
+                                         .filter = kPictureFilter,
+                                         .startPath = startFolder()});
   if (chosen.isEmpty()) return;
   model_.loadMultiPart(chosen.toStdString());
   showModelState();
@@ -127,11 +129,12 @@ void FrameBuilderDialog::loadMultiPart() {
 
 void FrameBuilderDialog::saveAs() {
   const bool alpha = model_.saveWithAlpha;
-  const QString chosen = RunPictureDialog(
-      this, {QStringLiteral("Save file as..."),
-             alpha ? QStringLiteral("Images (.tga) (*.tga)") : QStringLiteral("Images (.bmp) (*.bmp)"),
-             alpha ? QStringLiteral("tga") : QStringLiteral("bmp"), QString::fromStdString(model_.suggestedSaveName()),
-             QFileDialog::AcceptSave});
+  const QString chosen = PickFile(
+      this, {.title = QStringLiteral("Save file as..."),
+             .filter = alpha ? QStringLiteral("Images (.tga) (*.tga)") : QStringLiteral("Images (.bmp) (*.bmp)"),
+             .defaultSuffix = alpha ? QStringLiteral("tga") : QStringLiteral("bmp"),
+             .startPath = QString::fromStdString(model_.suggestedSaveName()),
+             .mode = PickerMode::Save});
   if (chosen.isEmpty()) return;
   model_.save(chosen.toStdString());
   showModelState();
