@@ -18,6 +18,7 @@
 #include "core/skin/skin_session.h"
 #include "ui/app/message_prompt.h"
 #include "ui/colours/colour_choosers.h"
+#include "ui/common/window_teardown.h"
 #include "ui/colours/colour_row_delegate.h"
 #include "ui/colours/screen_pick_icon.h"
 #include "ui/colours/system_colour_sample.h"
@@ -47,6 +48,8 @@ EditColoursDialog::EditColoursDialog(QWidget* parent) : QDialog(parent) {
   connect(&usedByTimer_, &QTimer::timeout, this, &EditColoursDialog::fillUsedBy);
   setMode(Presets);
 }
+
+EditColoursDialog::~EditColoursDialog() { DetachDescendantsFrom(this); }
 
 void EditColoursDialog::buildLayout() {
   auto* intro = new QLabel(

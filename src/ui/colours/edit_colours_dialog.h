@@ -23,6 +23,8 @@ class EditColoursDialog final : public QDialog {
   enum Mode { Presets = 0, SystemColours = 1 };
 
   explicit EditColoursDialog(QWidget* parent = nullptr);
+  // The name field, focused and edited, finishes its editing as the window goes.
+  ~EditColoursDialog() override;
 
   QComboBox* modeList() const { return modeList_; }
   QListWidget* colourList() const { return colourList_; }

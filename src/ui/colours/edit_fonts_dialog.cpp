@@ -17,6 +17,7 @@
 #include "core/skin/skin_session.h"
 #include "ui/app/message_prompt.h"
 #include "ui/colours/change_font_dialog.h"
+#include "ui/common/window_teardown.h"
 #include "ui/colours/font_preview.h"
 #include "ui/colours/font_row_delegate.h"
 #include "core/platform/skin_text.h"
@@ -49,6 +50,8 @@ EditFontsDialog::EditFontsDialog(QWidget* parent, int startRow) : QDialog(parent
   setMode(Presets);
   if (startRow > 0 && startRow < fontList_->count()) fontList_->setCurrentRow(startRow);
 }
+
+EditFontsDialog::~EditFontsDialog() { DetachDescendantsFrom(this); }
 
 void EditFontsDialog::buildLayout() {
   auto* intro = new QLabel(

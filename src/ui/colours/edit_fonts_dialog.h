@@ -23,6 +23,8 @@ class EditFontsDialog final : public QDialog {
   enum Mode { Presets = 0, SystemFonts = 1 };
 
   explicit EditFontsDialog(QWidget* parent = nullptr, int startRow = 0);
+  // The name field, focused and edited, finishes its editing as the window goes.
+  ~EditFontsDialog() override;
 
   QComboBox* modeList() const { return modeList_; }
   QListWidget* fontList() const { return fontList_; }

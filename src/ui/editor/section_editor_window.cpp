@@ -18,6 +18,7 @@
 #include "ui/editor/large_preview_button.h"
 #include "ui/app/message_prompt.h"
 #include "ui/app/undo_actions.h"
+#include "ui/common/window_teardown.h"
 #include "ui/sheet/property_sheet.h"
 
 namespace tessera::ui {
@@ -69,6 +70,9 @@ SectionEditorWindow::~SectionEditorWindow() {
   repaintTimer_.stop();
   brightnessTimer_.stop();
   delete sheet_.data();
+  // The rest of the controls go after this window's own parts; what they emit then (the search
+  // box, the lists emptying) no longer reaches it.
+  DetachDescendantsFrom(this);
   // Routing of layer sections follows the current top-level section only while this window edits.
   Session().currentTopLevelSection = previousTopLevel_;
 }

@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <string>
 
+#include "ui/common/window_teardown.h"
 #include "ui/editor/section_editor_context.h"
 
 namespace tessera::ui {
@@ -12,6 +13,8 @@ class PropertyPage : public QWidget {
  public:
   PropertyPage(SectionEditorContext& editor, const QString& caption, QWidget* parent = nullptr)
       : QWidget(parent), editor_(editor), caption_(caption) {}
+  // The page's controls go after the page's own parts: what they emit then no longer reaches it.
+  ~PropertyPage() override { DetachDescendantsFrom(this); }
 
   const QString& caption() const { return caption_; }
 

@@ -3,6 +3,7 @@
 #include <QStackedLayout>
 
 #include "core/sheet/page_routing.h"
+#include "ui/common/window_teardown.h"
 #include "ui/pages/frame_page_factory.h"
 #include "ui/pages/page_factory.h"
 #include "ui/pages/painting_page_factory.h"
@@ -60,6 +61,7 @@ PropertySheet::PropertySheet(SectionEditorContext& editor, const QString& rememb
 PropertySheet::~PropertySheet() {
   // An edit made just before the sheet goes still reaches the previews.
   for (RefreshTimer* timer : findChildren<RefreshTimer*>()) timer->flush();
+  DetachDescendantsFrom(this);
   delete pages_;
 }
 

@@ -1,0 +1,348 @@
+// The interface crawl: every entry of every category of each demo skin opened as the main window
+// opens it, every page of its editor visited with one edit, the editor closed by OK, Cancel or
+// Escape in turn; and every dialog the menus reach without a file picker opened and closed.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <cstdio>
+#include <map>
+#include <memory>
+
+#include "core/app/demo_environment.h"
+#include "core/app/skin_actions.h"
+#include "core/engine/engine_startup.h"
+#include "core/platform/environment.h"
+#include "core/platform/files.h"
+#include "core/platform/paths.h"
+#include "core/platform/profile.h"
+#include "core/platform/prompt.h"
+#include "core/platform/settings.h"
+#include "core/platform/shell.h"
+#include "core/skin/category_catalogue.h"
+#include "core/skin/skin_session.h"
+#include "crawl_support.h"
+#include "support/temp_dir.h"
+#include "ui/app/category_kind.h"
+#include "ui/app/category_pane.h"
+#include "ui/app/editor_launcher.h"
+#include "ui/app/frames_editor_dialog.h"
+#include "ui/app/main_window.h"
+#include "ui/app/preferences_sheet.h"
+#include "ui/app/skin_properties_dialog.h"
+#include "ui/colours/colour_choosers.h"
+#include "ui/colours/edit_colours_dialog.h"
+#include "ui/colours/edit_fonts_dialog.h"
+#include "ui/editor/section_editor_window.h"
+#include "ui/import/zor_builder_dialog.h"
+#include "ui/sheet/property_sheet.h"
+#include "ui/skin/clean_skin_dialog.h"
+#include "ui/skin/new_skin_dialog.h"
+#include "ui/skin/open_skin_dialog.h"
+#include "ui/skin/save_as_dialog.h"
+#include "ui/skin/skin_manager_dialog.h"
+#include "ui/skin/substyle_manager_dialog.h"
+#include "ui/skin/substyle_picker.h"
+#include "ui/strip/cut_tool_dialog.h"
+#include "ui/strip/frame_builder_dialog.h"
+
+namespace tessera::ui {
+namespace {
+
+using crawl::AnswerNextModal;
+using crawl::CloseBy;
+
+// Every question is answered No; messages are dropped.
+class NoPrompt final : public Prompt {
+ public:
+  PromptAnswer askYesNo(std::string_view, std::string_view) override {
+    ++questions;
+    return PromptAnswer::No;
+  }
+  void inform(std::string_view, std::string_view) override {}
+  int questions = 0;
+};
+
+struct CrawlCounts {
+  int categories = 0;
+  int entries = 0;        // entries whose editor opened
+  int placeholders = 0;   // entries of editors not built yet (a message says which would open)
+  int pages = 0;
+  int edits = 0;
+  int dialogs = 0;
+};
+
+class InterfaceCrawl : public testing::EnvironmentTest {
+ protected:
+  void SetUp() override {
+    EnvironmentTest::SetUp();
+    const DemoLayout layout =
+        LayOutDemoEnvironment(temp.path(), {testing::StandinFolder(), TESSERA_TEST_GENERATED_SKINS_DIR});
+    ASSERT_TRUE(layout.ok) << layout.error;
+    ASSERT_EQ(layout.skinsFolder, skinsFolder());
+    WriteSetting(settings::FirstRun, "0");
+    ResetSkinsFolderCache();
+    profile::ClearCache();
+    ASSERT_EQ(LoadEngineModules(), EngineStartup::Ready);
+    InstallPrompt(&prompt);
+    InstallShell(&shell);
+    previousChooser_ = CurrentColourChooser();
+    CurrentColourChooser() = [](QWidget*, ColorRef) -> std::optional<ColorRef> { return std::nullopt; };
+    before_ = crawl::TopLevels();
+  }
+  void TearDown() override {
+    const QSet<QWidget*> after = crawl::TopLevels();
+    for (QWidget* window : after) {
+      EXPECT_TRUE(before_.contains(window)) << "top-level window left behind: " << window->metaObject()->className()
+                                            << " \"" << window->windowTitle().toStdString() << "\"";
+    }
+    CurrentColourChooser() = previousChooser_;
+    EnvironmentTest::TearDown();
+  }
+
+  std::vector<std::string> demoSkins() const {
+    std::vector<std::string> skins;
+    for (const std::string& name : files::listFolders(skinsFolder()))
+      if (paths::lower(name) != "tessera7") skins.push_back(name);
+    return skins;
+  }
+
+  // The entries the catalogue offers the open skin in categories with an entry list, counted
+  // from the catalogue rather than from the window.
+  int catalogueEntries() const {
+    const CategoryCatalogue catalogue(DataFolder());
+    int total = 0;
+    for (const Category& category :
+         catalogue.visibleCategories(ReadSettingInt(settings::TargetOS), Session().framelessSkin == 1)) {
+      if (!hasEntryList(category.number)) continue;
+      total += static_cast<int>(catalogue.visibleEntries(category.number, SkinTraits::Of(Session().mainFile)).size());
+    }
+    return total;
+  }
+  static bool hasEntryList(int number) {
+    return number != kHowDoICategory && number != kColoursCategory && number != kFontsCategory &&
+           CategoryKind(number) != 7;
+  }
+
+  // What the main window's entry opener would start, driven instead of run modally.
+  void openEntry(QWidget* parent, const std::string& entryText) {
+    switch (EditorForEntry(entryText)) {
+      case EntryEditor::Section: crawlSectionEditor(parent, entryText.substr(0, entryText.find('='))); break;
+      case EntryEditor::FramesForm: {
+        FramesEditorDialog dialog(parent);
+        dialog.show();
+        closeOrFail(dialog, crawl::NthClose(counts.entries));
+        ++counts.entries;
+        break;
+      }
+      default: ++counts.placeholders; break;
+    }
+  }
+
+  void crawlSectionEditor(QWidget* parent, const std::string& section) {
+    SCOPED_TRACE("section " + section);
+    SectionEditorWindow editor(section, parent);
+    editor.show();
+    ASSERT_NE(editor.propertySheet(), nullptr);
+    const int pageCount = static_cast<int>(editor.propertySheet()->pageCaptions().size());
+    EXPECT_GT(pageCount, 0);
+    for (int p = 0; p < pageCount; ++p) {
+      // An edit may ask for a new sheet; the pages stay the same for the same section.
+      PropertySheet* sheet = editor.propertySheet();
+      ASSERT_NE(sheet, nullptr);
+      if (p >= sheet->pageCaptions().size()) break;
+      sheet->activatePage(p);
+      ++counts.pages;
+      QWidget* page = sheet->page(p);
+      ASSERT_NE(page, nullptr);
+      if (!crawl::EditFirstControl(*page).empty()) ++counts.edits;
+      // Between pages the queued work runs, as between two clicks; after the last edit the
+      // window closes at once.
+      if (p + 1 < pageCount) QCoreApplication::processEvents();
+    }
+    const CloseBy how = crawl::NthClose(counts.entries);
+    closeOrFail(editor, how);
+    EXPECT_EQ(editor.result(), how == CloseBy::Ok ? QDialog::Accepted : QDialog::Rejected) << crawl::CloseName(how);
+    ++counts.entries;
+  }
+
+  static void closeOrFail(QDialog& dialog, CloseBy how) {
+    EXPECT_TRUE(crawl::CloseDialog(dialog, how)) << dialog.metaObject()->className() << " has no " << crawl::CloseName(how);
+    EXPECT_FALSE(dialog.isVisible()) << dialog.metaObject()->className() << " stayed open after " << crawl::CloseName(how);
+    if (dialog.isVisible()) dialog.reject();
+  }
+
+  // A modal dialog of type T answered by one edit (when asked) and a close: by OK, Cancel or Escape
+  // in turn, or, for dialogs whose OK would create, delete or reopen, by Cancel or Escape. The
+  // answer has been given by the time the caller checks `answered()`.
+  template <typename T>
+  [[nodiscard]] std::unique_ptr<crawl::ModalAnswer> expectDialog(bool edit = false, bool mayAccept = true) {
+    const CloseBy how = mayAccept ? crawl::NthClose(counts.dialogs) : crawl::NthClose(1 + counts.dialogs % 2);
+    return AnswerNextModal<T>([this, how, edit](T* dialog) {
+      if (edit) crawl::EditFirstControl(*dialog);
+      closeOrFail(*dialog, how);
+      ++counts.dialogs;
+    });
+  }
+
+  // Opens the skin in a main window and crawls every category of its category pane.
+  void crawlSkin(const std::string& skin) {
+    MainWindow window(SkinMainFilePath(skin));
+    window.setEntryOpener([this](QWidget* parent, int, const std::string& entryText) { openEntry(parent, entryText); });
+    window.show();
+    // A skin with sub-styles asks which to edit; Escape keeps the main file.
+    auto picker = AnswerNextModal<SubStylePickerDialog>([this](SubStylePickerDialog* dialog) {
+      closeOrFail(*dialog, CloseBy::Escape);
+      ++counts.dialogs;
+    });
+    window.finishStartup();
+    picker.reset();
+    ASSERT_TRUE(Session().isOpen()) << skin;
+    const int expectedEntries = catalogueEntries();
+
+    std::vector<int> numbers;
+    for (int row = 0; row < window.categoryPane()->count(); ++row)
+      numbers.push_back(CategoryPane::numberOf(window.categoryPane()->item(row)));
+    for (int number : numbers) {
+      SCOPED_TRACE("category " + std::to_string(number));
+      if (number == kOpenSkinItem || number == kNewSkinItem) continue;  // the menu crawl opens these
+      ++counts.categories;
+      std::unique_ptr<crawl::ModalAnswer> answer;
+      if (number == kColoursCategory) answer = expectDialog<EditColoursDialog>(true);
+      if (number == kFontsCategory) answer = expectDialog<EditFontsDialog>(true);
+      if (number == kHowDoICategory) answer = expectDialog<QMessageBox>();
+      emit window.categoryPane()->taskPaneClick(number);
+      if (answer) {
+        EXPECT_TRUE(answer->answered());
+      }
+      if (!hasEntryList(number)) continue;
+      ASSERT_EQ(window.currentCategory(), number);
+      const bool singleClick = ReadSettingInt(settings::SingleClickUI) == 1;
+      for (int row = 0; row < window.entryList()->count(); ++row) {
+        QListWidgetItem* item = window.entryList()->item(row);
+        if (singleClick) {
+          emit window.entryList()->itemClicked(item);
+        } else {
+          emit window.entryList()->itemDoubleClicked(item);
+        }
+        crawl::DrainEvents();
+      }
+    }
+    EXPECT_EQ(counts.entries + counts.placeholders, expectedEntries) << skin;
+    window.closeSkin();
+  }
+
+  void report(const std::string& what) const {
+    std::printf("[ crawl ] %s: %d categories, %d entries opened (+%d not built yet), %d pages, %d edits, %d dialogs\n",
+                what.c_str(), counts.categories, counts.entries, counts.placeholders, counts.pages, counts.edits,
+                counts.dialogs);
+    std::fflush(stdout);
+  }
+
+  NoPrompt prompt;
+  RecordingShell shell;
+  CrawlCounts counts;
+
+ private:
+  ColourChooser previousChooser_;
+  QSet<QWidget*> before_;
+};
+
+TEST_F(InterfaceCrawl, TheDemoSkinsAreTheOnesCrawled) {
+  // A new demo skin needs its own crawl case below.
+  EXPECT_EQ(demoSkins(), (std::vector<std::string>{"Aurora", "Copperline"}));
+}
+
+TEST_F(InterfaceCrawl, Aurora) {
+  crawlSkin("Aurora");
+  report("Aurora");
+  EXPECT_GE(counts.categories, 10);
+  EXPECT_GE(counts.entries, 100);
+  EXPECT_GE(counts.pages, 2 * counts.entries);
+  EXPECT_GE(counts.edits, counts.entries);
+  EXPECT_EQ(counts.dialogs, 4);  // the sub-style picker, colours, fonts, "How do I"
+}
+
+TEST_F(InterfaceCrawl, Copperline) {
+  crawlSkin("Copperline");
+  report("Copperline");
+  EXPECT_GE(counts.categories, 10);
+  EXPECT_GE(counts.entries, 100);
+  EXPECT_GE(counts.pages, 2 * counts.entries);
+  EXPECT_GE(counts.edits, counts.entries);
+  EXPECT_EQ(counts.dialogs, 3);  // colours, fonts, "How do I" (no sub-styles)
+}
+
+// Every command of the menus is either crawled here or named as one that opens no dialog.
+TEST_F(InterfaceCrawl, EveryMenuDialogOpensAndCloses) {
+  MainWindow window(SkinMainFilePath("Aurora"));
+  window.show();
+  {
+    auto picker = expectDialog<SubStylePickerDialog>(false, false);
+    window.finishStartup();
+    EXPECT_TRUE(picker->answered());
+  }
+  ASSERT_TRUE(Session().isOpen());
+
+  std::map<QString, QAction*> actions;
+  for (QAction* top : window.findChild<QMenuBar*>()->actions())
+    for (QAction* action : top->menu()->actions())
+      if (!action->isSeparator()) actions[action->text().remove(QLatin1Char('&'))] = action;
+
+  // Commands that open no dialog of their own (they reopen, save, close or hand over to the shell).
+  const QStringList noDialog = {QStringLiteral("Open current Velarium skin"), QStringLiteral("Recent skins..."),
+                                QStringLiteral("Save skin"),  QStringLiteral("Close skin"),
+                                QStringLiteral("Apply skin"), QStringLiteral("Open skin folder"),
+                                QStringLiteral("Refresh preview"),
+                                QStringLiteral("Exit")};
+  // In menu order, "Save As..." last: cancelling it leaves the skin closed.
+  using Expect = std::function<std::unique_ptr<crawl::ModalAnswer>()>;
+  const std::vector<std::pair<QString, Expect>> dialogs = {
+      {QStringLiteral("Open skin for editing..."), [this] { return expectDialog<OpenSkinDialog>(false, false); }},
+      {QStringLiteral("Make VLA package"), [this] { return expectDialog<QMessageBox>(false, false); }},
+      {QStringLiteral("SubStyle Management"), [this] { return expectDialog<SubStyleManagerDialog>(false, false); }},
+      {QStringLiteral("Switch substyle"), [this] { return expectDialog<SubStylePickerDialog>(false, false); }},
+      {QStringLiteral("Skin Properties"), [this] { return expectDialog<SkinPropertiesDialog>(true, false); }},
+      {QStringLiteral("Clean skin"), [this] { return expectDialog<CleanSkinDialog>(false, false); }},
+      {QStringLiteral("Manage skins"), [this] { return expectDialog<SkinManagerDialog>(false, false); }},
+      {QStringLiteral("Sub frame builder"), [this] { return expectDialog<FrameBuilderDialog>(true, false); }},
+      {QStringLiteral("Cut from larger graphic..."), [this] { return expectDialog<CutToolDialog>(false, false); }},
+      {QStringLiteral("Build ZOR File for animation..."), [this] { return expectDialog<ZorBuilderDialog>(false, false); }},
+      {QStringLiteral("How do I?"), [this] { return expectDialog<QMessageBox>(false, false); }},
+      {QStringLiteral("Preferences"), [this] { return expectDialog<PreferencesSheet>(false, false); }},
+      {QStringLiteral("About Tessera"), [this] { return expectDialog<QMessageBox>(false, false); }},
+      {QStringLiteral("Save As..."), [this] { return expectDialog<SaveAsDialog>(false, false); }},
+  };
+  QStringList covered = noDialog;
+  for (const auto& [text, expect] : dialogs) {
+    SCOPED_TRACE(text.toStdString());
+    covered << text;
+    ASSERT_TRUE(actions.count(text)) << "no menu command " << text.toStdString();
+    QAction* action = actions[text];
+    ASSERT_TRUE(action->isEnabled());
+    const int before = counts.dialogs;
+    auto answer = expect();
+    action->trigger();
+    crawl::DrainEvents();
+    EXPECT_TRUE(answer->answered());
+    EXPECT_EQ(counts.dialogs, before + 1);
+  }
+  for (const auto& [text, action] : actions) EXPECT_TRUE(covered.contains(text)) << "menu command not crawled: " << text.toStdString();
+
+  // Cancelled "Save As..." left the start page, whose pane offers a new skin.
+  EXPECT_FALSE(Session().isOpen());
+  {
+    auto answer = expectDialog<NewSkinDialog>(false, false);
+    emit window.categoryPane()->taskPaneClick(kNewSkinItem);
+    crawl::DrainEvents();
+    EXPECT_TRUE(answer->answered());
+  }
+  report("menus");
+  EXPECT_EQ(counts.dialogs, static_cast<int>(dialogs.size()) + 2);  // and the picker at the start
+}
+
+}  // namespace
+}  // namespace tessera::ui
