@@ -260,4 +260,9 @@ bool HasErrors(const std::vector<CheckFinding>& findings) {
   return std::any_of(findings.begin(), findings.end(), [](const CheckFinding& f) { return f.level == CheckLevel::Error; });
 }
 
+std::string SectionToOpen(const CheckFinding& finding) {
+  if (finding.section.empty() || paths::equalsIgnoreCase(paths::extension(finding.file), "SSD")) return {};
+  return finding.section.substr(0, finding.section.find(':'));
+}
+
 }  // namespace tessera

@@ -30,5 +30,8 @@ const char* CheckLevelName(CheckLevel level);
 // One line: "file:section:key: level: message".
 std::string FormatFinding(const CheckFinding& finding);
 bool HasErrors(const std::vector<CheckFinding>& findings);
+// The section the section editor opens for a finding: the finding's section, or the section a
+// layer belongs to; empty for findings about whole files and about the sub-style description.
+std::string SectionToOpen(const CheckFinding& finding);
 
 }  // namespace tessera
