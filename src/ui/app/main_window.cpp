@@ -33,6 +33,7 @@
 #include "ui/app/undo_actions.h"
 #include "ui/app/window_placement.h"
 #include "ui/app/preview_view.h"
+#include "ui/app/skin_check_window.h"
 #include "ui/skin/skin_dialogs.h"
 
 namespace tessera::ui {
@@ -335,6 +336,7 @@ void MainWindow::openRecentSkin(int index) {
 
 void MainWindow::saveSkin() {
   if (Session().isOpen()) CommitSkinFiles();
+  if (checkWindow_) checkWindow_->refresh();
 }
 
 void MainWindow::saveSkinAs() {
@@ -378,6 +380,15 @@ void MainWindow::switchSubStyle() {
 
 void MainWindow::cleanSkin() {
   if (Session().isOpen()) RunCleanSkinDialog(this, Session().skinName);
+}
+
+void MainWindow::checkSkin() {
+  if (!Session().isOpen()) return;
+  // The check reads the saved files; one window at a time, on the skin open now.
+  if (checkWindow_) checkWindow_->close();
+  checkWindow_ = new SkinCheckWindow(GetSkinsFolder(), Session().skinName, this);
+  checkWindow_->setAttribute(Qt::WA_DeleteOnClose);
+  checkWindow_->show();
 }
 
 void MainWindow::manageSkins() { RunSkinManager(this); }

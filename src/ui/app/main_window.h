@@ -2,6 +2,7 @@
 // The main window: owns the open skin, opens, saves, closes, applies and reopens skins, keeps
 // the recent skins, shows the catalogue's categories and their entries, and starts every editor.
 #include <QDialog>
+#include <QPointer>
 #include <functional>
 #include <string>
 
@@ -18,6 +19,7 @@ class QAction;
 namespace tessera::ui {
 
 class CategoryPane;
+class SkinCheckWindow;
 class PreviewView;
 class UndoActions;
 
@@ -48,6 +50,7 @@ class MainWindow : public QDialog {
   void editSkinProperties();
   void exitProgram();
   void cleanSkin();
+  void checkSkin();
   void manageSkins();
   void showPreferences();
   void showAbout();
@@ -107,6 +110,7 @@ class MainWindow : public QDialog {
   PreviewView* preview_ = nullptr;
   QMenu* recentMenu_ = nullptr;
   QList<QAction*> skinActions_;
+  QPointer<SkinCheckWindow> checkWindow_;  // "Check skin", refreshed after each save
   QAction* appliedSkinAction_ = nullptr;
   UndoActions* undo_ = nullptr;
 };

@@ -58,6 +58,7 @@ void MainWindow::buildMenus(QMenuBar* bar) {
   add(skin, QStringLiteral("Switch substyle"), &MainWindow::switchSubStyle, true);
   add(skin, QStringLiteral("Skin &Properties"), &MainWindow::editSkinProperties, true);
   add(skin, QStringLiteral("&Clean skin"), &MainWindow::cleanSkin, true);
+  add(skin, QStringLiteral("Check s&kin"), &MainWindow::checkSkin, true);
   skin->addSeparator();
   add(skin, QStringLiteral("Manage skins"), &MainWindow::manageSkins, false);
   QAction* refresh = skin->addAction(QStringLiteral("Refresh preview"), this, [this] {

@@ -1,0 +1,78 @@
+// The "Check skin" window offscreen: the list, the level filter, the count in the title, the
+// double click that opens a section, and the refresh after a save.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QListWidget>
+#include <QTest>
+
+#include "core/platform/profile.h"
+#include "support/temp_dir.h"
+#include "ui/app/skin_check_window.h"
+
+namespace tessera::testing {
+namespace {
+
+class SkinCheckWindowTest : public EnvironmentTest {
+ protected:
+  void SetUp() override {
+    EnvironmentTest::SetUp();
+    temp.write("skins/Tessera7/subsections.ini", "[Buttons]\r\nImageCount=1\r\n[Menu.Item]\r\n[Caption]\r\n");
+    main = writeSkin("Sk", "[Buttons]\r\nImage=sk\\gone.tga\r\nNextLayerName=L\r\n[Buttons:L]\r\nNextLayerName=M\r\n"
+                           "[Menu.Item]\r\nSimpleMode=7\r\n[Odd]\r\n");
+    temp.write("skins/Sk/spare.tga", "x");
+  }
+  QListWidgetItem* itemHolding(QListWidget* list, const QString& words) const {
+    for (int i = 0; i < list->count(); ++i) {
+      if (list->item(i)->text().contains(words)) return list->item(i);
+    }
+    return nullptr;
+  }
+  void doubleClick(QListWidget* list, QListWidgetItem* item) const {
+    const QPoint at = list->visualItemRect(item).center();
+    // A double click is a press and release followed by the double-click event, as from a mouse.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+  }
+  std::string main;
+};
+
+TEST_F(SkinCheckWindowTest, ListFilterTitleAndDoubleClick) {
+  std::vector<std::string> opened;
+  ui::SkinCheckWindow window(skinsFolder(), "Sk", nullptr,
+                             [&](QWidget*, const std::string& section) { opened.push_back(section); });
+  window.show();
+  auto* list = window.findChild<QListWidget*>(QStringLiteral("findings"));
+  auto* filter = window.findChild<QComboBox*>();
+  ASSERT_TRUE(list && filter);
+  // Errors: the missing picture and the missing layer; warning: SimpleMode; notes: Odd, spare.tga.
+  EXPECT_EQ(list->count(), 5);
+  EXPECT_TRUE(window.windowTitle().contains(QStringLiteral("2 errors, 1 warning, 2 notes"))) << window.windowTitle().toStdString();
+
+  filter->setCurrentIndex(filter->findText(QStringLiteral("Errors")));
+  EXPECT_EQ(list->count(), 2);
+  filter->setCurrentIndex(filter->findText(QStringLiteral("Warnings")));
+  ASSERT_EQ(list->count(), 1);
+  EXPECT_TRUE(list->item(0)->text().contains(QStringLiteral("SimpleMode")));
+
+  filter->setCurrentIndex(filter->findText(QStringLiteral("All findings")));
+  doubleClick(list, itemHolding(list, QStringLiteral("Buttons:L:M")));
+  doubleClick(list, itemHolding(list, QStringLiteral("gone.tga")));
+  doubleClick(list, itemHolding(list, QStringLiteral("spare.tga")));  // a picture: no section to open
+  EXPECT_EQ(opened, (std::vector<std::string>{"Buttons", "Buttons"})) << "a layer opens the section it belongs to";
+}
+
+TEST_F(SkinCheckWindowTest, RefreshShowsTheFilesAsSaved) {
+  ui::SkinCheckWindow window(skinsFolder(), "Sk", nullptr, [](QWidget*, const std::string&) {});
+  auto* list = window.findChild<QListWidget*>(QStringLiteral("findings"));
+  ASSERT_EQ(list->count(), 5);
+  profile::WriteString("Menu.Item", "SimpleMode", "1", main);
+  profile::WriteString("Buttons", std::nullopt, std::nullopt, main);
+  profile::WriteString("Odd", std::nullopt, std::nullopt, main);
+  window.refresh();
+  EXPECT_EQ(list->count(), 1) << "only the spare picture is left";
+  EXPECT_TRUE(window.windowTitle().contains(QStringLiteral("0 errors, 0 warnings, 1 note")));
+}
+
+}  // namespace
+}  // namespace tessera::testing
