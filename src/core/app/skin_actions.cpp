@@ -111,6 +111,7 @@ OpenResult OpenSkin(const std::string& path, BeforeOpen before, const SubStyleCh
   }
   result.opened = true;
   const int modified = Session().modified;  // recovered working copies stay modified
+  openDocument().reset();  // the skin opened before has closed
   openDocument() = std::make_unique<SkinDocument>(paths::join(GetSkinsFolder(), skinName));
   Session().modified = modified;
   const std::string shownName = chosen.empty() ? skinName : std::string(paths::stem(chosen));

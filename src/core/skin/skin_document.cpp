@@ -34,14 +34,16 @@ SkinDocument::SkinDocument(std::string skinFolder, QObject* parent)
   stack_.setUndoLimit(kMaxSteps);
   // The skin is modified exactly when it differs from its last saved state.
   connect(&stack_, &QUndoStack::indexChanged, this, [this] { Session().modified = stack_.isClean() ? 0 : 1; });
-  previousObserver_ = InstallChangeObserver(this);
-  previousCurrent_ = currentDocument;
+  // One skin is open at a time: the newest document is the one that listens.
+  InstallChangeObserver(this);
   currentDocument = this;
 }
 
 SkinDocument::~SkinDocument() {
-  InstallChangeObserver(previousObserver_);
-  if (currentDocument == this) currentDocument = previousCurrent_;
+  if (currentDocument == this) {
+    InstallChangeObserver(nullptr);
+    currentDocument = nullptr;
+  }
   open_.reset();
   stack_.clear();
 }

@@ -31,7 +31,8 @@ class SkinDocument final : public QObject, private ChangeObserver {
   static constexpr int kMaxSteps = 2000;
   static constexpr std::size_t kMaxJournalBytes = std::size_t{64} << 20;
 
-  // Journals changes to files inside `skinFolder` from now on; the newest document is current.
+  // Journals changes to files inside `skinFolder` from now on. The newest document is the
+  // current one; an older one still alive stops hearing of changes.
   explicit SkinDocument(std::string skinFolder, QObject* parent = nullptr);
   ~SkinDocument() override;
 
@@ -101,8 +102,6 @@ class SkinDocument final : public QObject, private ChangeObserver {
   bool closeQueued_ = false;
   bool restoring_ = false;
   std::size_t journalBytes_ = 0;
-  ChangeObserver* previousObserver_ = nullptr;
-  SkinDocument* previousCurrent_ = nullptr;
 };
 
 }  // namespace tessera
