@@ -1,10 +1,8 @@
 // The section store on a large skin file: cached reads against a fresh parse, a scan of every
 // section, and a write with its atomic replace.
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
 
 #include <QDir>
-#include <QTemporaryDir>
 #include <chrono>
 #include <string>
 
@@ -14,47 +12,14 @@
 #include "core/platform/settings.h"
 #include "core/skin/section_store.h"
 #include "core/skin/skin_session.h"
+#include "large_skin.h"
 
 namespace {
 
 using namespace tessera;
 
-constexpr int kSections = 3000;
-
-// A skin of 3000 sections (about 200 KB) opened as the session's main file, with a catalogue.
-class LargeSkin {
- public:
-  LargeSkin() {
-    dir_.setAutoRemove(true);
-    const std::string root = dir_.path().toStdString();
-    ::setenv("TESSERA_REGISTRY", (root + "/registry").c_str(), 1);
-    files::createFolders(root + "/skins/Tessera7");
-    files::createFolders(root + "/skins/Big");
-    WriteSetting(settings::InstalledPath, root + "/skins");
-    ResetSkinsFolderCache();
-    std::string text;
-    for (int i = 0; i < kSections; ++i) {
-      text += "[Section" + std::to_string(i) + "]\r\nImage=big\\picture" + std::to_string(i) +
-              ".tga\r\nTopHeight=4\r\nBottomHeight=4\r\nFontColour=12 34 56\r\n\r\n";
-    }
-    main_ = root + "/skins/Big/Big.uis~";
-    files::writeAllAtomic(main_, text);
-    files::writeAllAtomic(root + "/skins/Tessera7/subsections.ini", "[Taskbar]\r\nAlternativeFile=1\r\n");
-    size_ = text.size();
-    Session() = SkinSession{};
-    Session().mainFile = main_;
-    Session().skinName = "Big";
-    for (int i = 0; i < 3; ++i) Session().companionFiles[i] = root + "/skins/Big/c" + std::to_string(i) + "~";
-    EnableSkinWrites();
-  }
-  const std::string& main() const { return main_; }
-  std::size_t size() const { return size_; }
-
- private:
-  QTemporaryDir dir_;
-  std::string main_;
-  std::size_t size_ = 0;
-};
+using bench::kSections;
+using bench::LargeSkin;
 
 LargeSkin& skin() {
   static LargeSkin instance;

@@ -5,8 +5,6 @@
 // Writes <skins folder>/Tessera7 (the catalogue and templates of the source with every picture
 // drawn) and the demo skins beside it. Every picture is drawn here with QPainter and written
 // through the editor's own image writers; nothing in the repository is an opaque picture.
-#include <QDir>
-#include <QDirIterator>
 #include <QGuiApplication>
 #include <cstdio>
 #include <iostream>
@@ -23,19 +21,6 @@
 using namespace tessera;
 
 namespace {
-
-bool copyTree(const QString& from, const QString& to) {
-  const QDir source(QDir(from).absolutePath());
-  if (!source.exists()) return false;
-  QDirIterator it(source.path(), QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-  while (it.hasNext()) {
-    const QString file = it.next();
-    const QString target = to + QLatin1Char('/') + source.relativeFilePath(file);
-    QDir().mkpath(QFileInfo(target).path());
-    if (!files::copyFile(file.toStdString(), target.toStdString(), true)) return false;
-  }
-  return true;
-}
 
 int usage() {
   std::cerr << "usage: tessera-datagen --source <data folder> --out <skins folder>\n";
@@ -62,7 +47,7 @@ int main(int argc, char** argv) {
   const std::string dataFolder = paths::join(out, kDataFolderName);
   files::removeFolderRecursive(dataFolder);
   if (!files::createFolders(dataFolder) ||
-      !copyTree(QString::fromStdString(source), QString::fromStdString(dataFolder))) {
+      !files::copyTree(source, dataFolder)) {
     std::cerr << "tessera-datagen: cannot copy " << source << " to " << dataFolder << '\n';
     return 1;
   }

@@ -2,10 +2,7 @@
 
 #include <stdlib.h>
 
-#include <QDir>
-#include <QDirIterator>
 #include <QFile>
-#include <QFileInfo>
 
 #include "core/platform/environment.h"
 #include "core/platform/files.h"
@@ -16,20 +13,6 @@
 namespace tessera {
 
 namespace {
-
-// Copies every file below `from` into `to`, keeping the folder structure.
-bool copyTree(const QString& from, const QString& to) {
-  const QDir source(QDir(from).absolutePath());
-  if (!source.exists()) return false;
-  QDirIterator it(source.path(), QDir::Files | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
-  while (it.hasNext()) {
-    const QString file = it.next();
-    const QString target = to + QLatin1Char('/') + source.relativeFilePath(file);
-    QDir().mkpath(QFileInfo(target).path());
-    if (!files::copyFile(file.toStdString(), target.toStdString(), true)) return false;
-  }
-  return true;
-}
 
 // Copies an engine program, keeping its permissions, when it was built (the GUI programs are
 // optional in some builds).
@@ -70,7 +53,7 @@ DemoLayout LayOutDemoEnvironment(const std::string& root, const DemoSources& sou
   for (const std::string& skin : files::listFolders(generated)) {
     files::removeFolderRecursive(paths::join(layout.skinsFolder, skin));
   }
-  if (!copyTree(QString::fromStdString(generated), QString::fromStdString(layout.skinsFolder))) {
+  if (!files::copyTree(generated, layout.skinsFolder)) {
     return failed("cannot copy the generated skins folder from " + generated);
   }
   for (const char* module : {"divu", "vlrend"}) {

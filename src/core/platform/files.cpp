@@ -10,6 +10,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <filesystem>
 
 #include "core/platform/change_observer.h"
 #include "core/platform/paths.h"
@@ -352,6 +353,20 @@ std::optional<FileTime> lastWriteTime(std::string_view path) {
   const std::uint64_t ticks = (static_cast<std::uint64_t>(st.st_mtim.tv_sec) + kEpochDifference) * 10000000ULL +
                               static_cast<std::uint64_t>(st.st_mtim.tv_nsec) / 100;
   return FileTime::fromValue(ticks);
+}
+
+bool copyTree(std::string_view from, std::string_view to) {
+  const std::string source = paths::resolve(from);
+  if (!isFolder(source)) return false;
+  std::error_code error;
+  for (auto it = std::filesystem::recursive_directory_iterator(source, error);
+       !error && it != std::filesystem::recursive_directory_iterator(); it.increment(error)) {
+    if (!it->is_regular_file(error)) continue;
+    const std::string relative = std::filesystem::relative(it->path(), source, error).generic_string();
+    const std::string target = std::string(to) + "/" + relative;
+    if (!createFolders(paths::parentFolder(target)) || !copyFile(it->path().string(), target, true)) return false;
+  }
+  return !error;
 }
 
 }  // namespace tessera::files

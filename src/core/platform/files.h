@@ -38,6 +38,9 @@ bool createFolders(std::string_view path);
 // Deletes a folder and everything in it. Refuses paths of 9 characters or fewer; links inside
 // are removed, never followed.
 bool removeFolderRecursive(std::string_view path);
+// Copies every file below folder `from` into `to`, keeping the folder structure and replacing
+// files of the same name. False when `from` is not a folder or a file could not be copied.
+bool copyTree(std::string_view from, std::string_view to);
 
 // Names (not paths) of the plain files in `folder`, in name order.
 std::vector<std::string> listFiles(std::string_view folder);

@@ -50,8 +50,7 @@ void JournalStep::recordKeys(const std::string& file, const std::string& section
 }
 
 void JournalStep::finish() {
-  for (JournaledFile& file : files_) file.after = files::isFile(file.path) ? files::readAll(file.path) : std::nullopt;
-  std::erase_if(files_, [](const JournaledFile& f) { return f.before == f.after; });
+  // The new bytes are read when the step is first undone: until then they are on disk.
   recount();
   if (named_) return;
   if (const JournaledKeys* one = singleKey()) {
@@ -86,6 +85,13 @@ void JournalStep::forget() {
 
 void JournalStep::undo() {
   if (forgotten_) return;
+  for (JournaledFile& file : files_) {
+    if (!file.afterKnown) {
+      file.after = files::isFile(file.path) ? files::readAll(file.path) : std::nullopt;
+      file.afterKnown = true;
+    }
+  }
+  recount();
   for (auto file = files_.rbegin(); file != files_.rend(); ++file) document_.restoreFile(file->path, file->before);
   document_.announce(*this);
 }
@@ -122,9 +128,11 @@ bool JournalStep::mergeWith(const QUndoCommand* other) {
     auto held = std::find_if(files_.begin(), files_.end(), [&](const JournaledFile& f) { return f.path == file.path; });
     if (held == files_.end()) return false;
   }
-  for (const JournaledFile& file : next->files_) {
-    std::find_if(files_.begin(), files_.end(), [&](const JournaledFile& f) { return f.path == file.path; })->after =
-        file.after;
+  // Both steps are on disk, so the merged step's new bytes are the files' current ones, read when
+  // it is next undone.
+  for (JournaledFile& file : files_) {
+    file.after.reset();
+    file.afterKnown = false;
   }
   recount();
   return true;

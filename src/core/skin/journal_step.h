@@ -14,6 +14,7 @@ struct JournaledFile {
   std::string path;
   std::optional<std::string> before;
   std::optional<std::string> after;
+  bool afterKnown = false;  // `after` is read when the step is first undone
 };
 
 struct JournaledKeys {
@@ -31,7 +32,7 @@ class JournalStep final : public QUndoCommand {
   // Keeps the bytes `path` has now, unless the step already holds the file.
   void recordBefore(const std::string& path);
   void recordKeys(const std::string& file, const std::string& section, const std::vector<std::string>& keys);
-  // Keeps the files' new bytes, forgets files that ended as they began, and names the step.
+  // Names the step once its changes are made.
   void finish();
   bool changesNothing() const { return files_.empty(); }
   std::size_t bytes() const { return bytes_; }
