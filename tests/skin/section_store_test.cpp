@@ -36,9 +36,11 @@ TEST_F(SectionStoreTest, RoutesByAlternativeFile) {
   EXPECT_EQ(SkinFileForSection("Unlisted", 2), Session().companionFiles[1]);
 }
 
-TEST_F(SectionStoreTest, LayerSectionsFollowTheCurrentTopLevelSection) {
-  Session().currentTopLevelSection = "Taskbar";
+TEST_F(SectionStoreTest, LayerSectionsFollowTheirTopLevelSection) {
+  // Whichever window writes it (none is open here), a layer lives with its top-level section.
   EXPECT_EQ(SkinFileForSection("Taskbar:Glow"), Session().companionFiles[0]);
+  EXPECT_EQ(SkinFileForSection("Taskbar:Glow:L"), Session().companionFiles[0]);
+  EXPECT_EQ(SkinFileForSection("Button:Glow"), main);
   // A colon at the very start does not make a layer section.
   EXPECT_EQ(SkinFileForSection(":Glow"), main);
   WriteSkinString("Taskbar:Glow", "Image", "s\\glow.tga", main);

@@ -76,7 +76,6 @@ TEST_F(LayerChainTest, LayersOfACompanionSectionAreRoutedToTheCompanion) {
   SkinSession& s = Session();
   s.mainFile = temp.write("skins/L/L.uis~", "[Taskbar]\r\nNextLayerName=Main\r\n");
   s.companionFiles[0] = temp.write("skins/L/L.xp~", "[Taskbar]\r\nNextLayerName=A\r\n");
-  s.currentTopLevelSection = "Taskbar";
   EXPECT_EQ(ReadLayerChain("Taskbar", s.mainFile), (std::vector<std::string>{"Taskbar:A"}));
   AddLayer("Taskbar", s.mainFile);
   EXPECT_EQ(profile::ReadString("Taskbar:A", "NextLayerName", "", s.companionFiles[0]), "L");
@@ -104,7 +103,6 @@ TEST_F(LayerChainTest, DeletingACompanionLayerRemovesItsSectionFromTheCompanion)
   SkinSession& s = Session();
   s.mainFile = temp.write("skins/L/L.uis~", "[Taskbar:A]\r\nImage=main\r\n");
   s.companionFiles[0] = temp.write("skins/L/L.xp~", "[Taskbar]\r\nNextLayerName=A\r\n[Taskbar:A]\r\nImage=a\r\n");
-  s.currentTopLevelSection = "Taskbar";
   ASSERT_TRUE(DeleteLayer("Taskbar", 1, s.mainFile));
   EXPECT_EQ(profile::SectionNames(s.companionFiles[0]), (std::vector<std::string>{"Taskbar"}));
   EXPECT_FALSE(profile::FindValue("Taskbar", "NextLayerName", s.companionFiles[0]).has_value());

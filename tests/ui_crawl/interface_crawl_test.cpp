@@ -321,7 +321,7 @@ TEST_F(InterfaceCrawl, EveryMenuDialogOpensAndCloses) {
   };
   QStringList covered = noDialog;
   // Windows that stay open beside the main window: each shows, then closes.
-  for (const QString text : {QStringLiteral("History"), QStringLiteral("Check skin")}) {
+  for (const QString& text : {QStringLiteral("History"), QStringLiteral("Check skin")}) {
     SCOPED_TRACE(text.toStdString());
     covered << text;
     ASSERT_TRUE(actions.count(text)) << "no menu command " << text.toStdString();

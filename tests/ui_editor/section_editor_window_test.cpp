@@ -40,7 +40,6 @@ TEST_F(LayerBarWindowTest, OpensOnTheEntryWithItsTitlesAndTheSheetCaptions) {
   SectionEditorWindow editor("Btn");
   EXPECT_EQ(editor.currentSection(), "Btn");
   EXPECT_EQ(editor.currentTopLevelSection(), "Btn");
-  EXPECT_EQ(Session().currentTopLevelSection, "Btn");
   EXPECT_EQ(editor.titleLabel()->text(), "Push button");
   EXPECT_EQ(editor.subtitleLabel()->text(), "The dialog button");
   ASSERT_NE(editor.propertySheet(), nullptr);
@@ -66,7 +65,6 @@ TEST_F(LayerBarWindowTest, AddingLayersChainsThemAndDeletingRelinksTheChain) {
   ASSERT_EQ(editor.layerList()->count(), 4);
   EXPECT_EQ(editor.layerList()->currentIndex(), 3);
   EXPECT_EQ(editor.currentSection(), "Btn:L:L:L");
-  EXPECT_EQ(Session().currentTopLevelSection, "Btn");
 
   // Deleting the first of three layers removes its section; the later ones keep their names.
   choose(editor.layerList(), 1);
@@ -142,15 +140,6 @@ TEST_F(LayerBarWindowTest, BackgroundAndBrightnessAreRememberedAndTheMaximisedSt
   EXPECT_EQ(editor.interfaceGrey(), 155);
   editor.reject();
   EXPECT_EQ(ReadSettingInt(settings::WasMaxEdit), 0);
-}
-
-TEST_F(LayerBarWindowTest, ClosingRestoresTheSessionsTopLevelSection) {
-  Session().currentTopLevelSection = "Before";
-  {
-    SectionEditorWindow editor("Btn");
-    EXPECT_EQ(Session().currentTopLevelSection, "Btn");
-  }
-  EXPECT_EQ(Session().currentTopLevelSection, "Before");
 }
 
 // The preview really is the skin drawn by the preview library, on the chosen background.

@@ -10,9 +10,7 @@ namespace tessera::ui::testing {
 
 class FakeEditor final : public SectionEditorContext {
  public:
-  FakeEditor(std::string section, std::string topLevel) : section_(std::move(section)), topLevel_(std::move(topLevel)) {
-    Session().currentTopLevelSection = topLevel_;
-  }
+  FakeEditor(std::string section, std::string topLevel) : section_(std::move(section)), topLevel_(std::move(topLevel)) {}
   std::string currentSection() const override { return section_; }
   std::string currentTopLevelSection() const override { return topLevel_; }
   void setCurrentSection(const std::string& section) override { section_ = section; }

@@ -17,9 +17,11 @@ namespace {
 int alternativeFor(std::string_view section, int defaultAlternative) {
   const std::string& catalogue = CataloguePath();
   int alt = static_cast<int>(profile::GetInt(section, "AlternativeFile", defaultAlternative, catalogue));
+  // A layer section "Parent:Layer:..." lives where its top-level section lives; the name says
+  // which that is, so routing never depends on which window edits it.
   const auto colon = section.find(':');
   if (alt == 0 && colon != std::string_view::npos && colon >= 1) {
-    alt = static_cast<int>(profile::GetInt(Session().currentTopLevelSection, "AlternativeFile", 0, catalogue));
+    alt = static_cast<int>(profile::GetInt(section.substr(0, colon), "AlternativeFile", 0, catalogue));
   }
   return alt;
 }

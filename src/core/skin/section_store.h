@@ -11,7 +11,7 @@ namespace tessera {
 
 // The main working file or one of the three companions, by the catalogue's AlternativeFile for
 // `section` (default `defaultAlternative`); a layer section "Parent:Layer" without a value of its
-// own follows the current top-level section.
+// own follows its top-level section "Parent".
 std::string SkinFileForSection(std::string_view section);
 std::string SkinFileForSection(std::string_view section, int defaultAlternative);
 

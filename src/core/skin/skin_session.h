@@ -24,7 +24,6 @@ struct SkinSession {
   int hasButtonCount = 0;
   int hasNoButtonCount = 1;
   ColorRef desktopColour = 0;
-  std::string currentTopLevelSection;       // kept by the section editor
 
   bool isOpen() const { return !mainFile.empty(); }
 };

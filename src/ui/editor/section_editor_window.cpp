@@ -24,7 +24,6 @@
 namespace tessera::ui {
 
 SectionEditorWindow::SectionEditorWindow(const std::string& entry, QWidget* parent) : QDialog(parent) {
-  previousTopLevel_ = Session().currentTopLevelSection;
   const EntrySelection selection = SelectEntry(entry);
   group_ = selection.group;
   linearPosition_ = selection.linearPosition;
@@ -73,8 +72,6 @@ SectionEditorWindow::~SectionEditorWindow() {
   // The rest of the controls go after this window's own parts; what they emit then (the search
   // box, the lists emptying) no longer reaches it.
   DetachDescendantsFrom(this);
-  // Routing of layer sections follows the current top-level section only while this window edits.
-  Session().currentTopLevelSection = previousTopLevel_;
 }
 
 void SectionEditorWindow::requestSheetRebuild() {

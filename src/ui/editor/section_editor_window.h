@@ -121,7 +121,6 @@ class SectionEditorWindow final : public QDialog, public SectionEditorContext {
 
   std::string currentSection_;
   std::string topLevel_;
-  std::string previousTopLevel_;  // the session's value before this window, restored on close
   int group_ = 0;
   int linearPosition_ = 1;
   int grey_ = 255;

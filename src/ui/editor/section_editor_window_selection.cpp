@@ -28,7 +28,6 @@ constexpr int kAncestorReach = 3;
 
 void SectionEditorWindow::setTopLevel(const std::string& section) {
   topLevel_ = section;
-  Session().currentTopLevelSection = section;
 }
 
 void SectionEditorWindow::setTitles(const std::string& entry) {
