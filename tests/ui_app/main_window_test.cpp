@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
+#include <QUndoStack>
 
 #include "core/app/preview_engine.h"
 #include "core/engine/engine_startup.h"
@@ -15,6 +20,7 @@
 #include "core/platform/settings.h"
 #include "core/platform/shell.h"
 #include "core/skin/section_store.h"
+#include "core/skin/skin_document.h"
 #include "core/skin/skin_session.h"
 #include "support/temp_dir.h"
 #include "ui/app/category_kind.h"
@@ -75,7 +81,7 @@ TEST_F(MainWindowTest, CommandLineOpensTheFoldersMainFileAndFiltersCategories) {
   MainWindow dlg(paths::upper(skinsFolder() + "/Cool/anything.tga"));
   dlg.finishStartup();
   ASSERT_TRUE(Session().isOpen());
-  EXPECT_EQ(dlg.windowTitle(), "[COOL] - Quillmont Tessera");
+  EXPECT_EQ(dlg.currentTitle(), "[COOL] - Quillmont Tessera");
   // Category 1 is not for XP; the pane ends with the open-skin item.
   EXPECT_EQ(paneNumbers(dlg), (std::vector<int>{0, 2, kOpenSkinItem}));
   EXPECT_TRUE(files::isFile(skinsFolder() + "/Cool/TSRPreview.png"));
@@ -180,7 +186,7 @@ TEST_F(MainWindowFlowTest, RecentSkinOpensOnDoubleClickWithWorkingCopies) {
   ASSERT_TRUE(Session().isOpen());
   EXPECT_EQ(Session().mainFile, path + "~");
   EXPECT_TRUE(files::isFile(path + "~"));
-  EXPECT_EQ(dlg.windowTitle(), "[Cool] - Quillmont Tessera");
+  EXPECT_EQ(dlg.currentTitle(), "[Cool] - Quillmont Tessera");
   EXPECT_TRUE(files::isFile(skinsFolder() + "/Cool/TSRPreview.png"));
 }
 
@@ -296,6 +302,118 @@ TEST_F(MainWindowFlowTest, EntriesOutsideAsciiOpenByTheirOwnBytes) {
   EXPECT_EQ(dlg.entryList()->item(0)->text(), QString::fromUtf8("Café ©"));
   emit dlg.entryList()->itemDoubleClicked(dlg.entryList()->item(0));
   EXPECT_EQ(opened, (std::vector<std::string>{"B\xFCtton \x80=1"}));
+}
+
+}  // namespace
+}  // namespace tessera::ui
+
+namespace tessera::ui {
+namespace {
+
+// Enter opens what is current in each list of the main window, whatever the click rule says.
+TEST_F(MainWindowFlowTest, EnterOpensTheCurrentEntryInEitherClickMode) {
+  MainWindow dlg(path);
+  std::vector<std::string> opened;
+  dlg.setEntryOpener([&](QWidget*, int, const std::string& entry) { opened.push_back(entry); });
+  dlg.finishStartup();
+  QListWidget* list = dlg.entryList();
+  ASSERT_EQ(list->count(), 1);
+  QTest::keyClick(list, Qt::Key_Return);  // nothing current yet: nothing opens
+  EXPECT_TRUE(opened.empty());
+  list->setCurrentRow(0);
+  for (const char* singleClick : {"0", "1"}) {
+    WriteSetting(settings::SingleClickUI, singleClick);
+    QTest::keyClick(list, Qt::Key_Return);
+    QTest::keyClick(list, Qt::Key_Enter, Qt::KeypadModifier);
+  }
+  EXPECT_EQ(opened, (std::vector<std::string>(4, "Button=1")));
+}
+
+TEST_F(MainWindowFlowTest, EnterOpensTheCurrentRecentSkin) {
+  AddToSkinHistory(path, "Cool");
+  MainWindow dlg("");
+  dlg.recentSkinsList()->setCurrentRow(0);
+  QTest::keyClick(dlg.recentSkinsList(), Qt::Key_Return);
+  ASSERT_TRUE(Session().isOpen());
+  EXPECT_EQ(Session().mainFile, path + "~");
+}
+
+TEST_F(MainWindowFlowTest, EnterAndDoubleClickOpenTheCurrentPreviewPicture) {
+  temp.write("skins/Tessera7/sections.ini", "[Count]\r\nSectionCount=11\r\n[10]\r\nDescription=Pictures\r\n");
+  temp.write("skins/Tessera7/subsections.ini", "[Button]\r\nDescription=Push button\r\n");
+  temp.write("skins/Tessera7/previews.ini", "[Start.png]\r\nSectionName=Button\r\n");
+  files::createFolder(temp.file("skins/Tessera7/previews"));
+  ASSERT_TRUE(QImage(8, 8, QImage::Format_RGB32).save(QString::fromStdString(temp.file("skins/Tessera7/previews/Start.png"))));
+  MainWindow dlg(path);
+  std::vector<std::string> opened;
+  dlg.setPictureOpener([&](QWidget*, int category, const std::string& section) {
+    EXPECT_EQ(category, 10);
+    opened.push_back(section);
+  });
+  dlg.finishStartup();
+  dlg.taskPaneClick(10);
+  QListWidget* pictures = dlg.previewPicturesList();
+  ASSERT_EQ(pictures->count(), 1);
+  pictures->setCurrentRow(0);
+  QTest::keyClick(pictures, Qt::Key_Return);
+  emit pictures->itemDoubleClicked(pictures->item(0));
+  EXPECT_EQ(opened, (std::vector<std::string>{"Button", "Button"}));
+}
+
+// The title carries "*" exactly while the skin differs from its saved state.
+TEST_F(MainWindowFlowTest, TitleIsMarkedWhileTheSkinHasUnsavedChanges) {
+  MainWindow dlg(path);
+  dlg.finishStartup();
+  SkinDocument* document = SkinDocument::current();
+  ASSERT_NE(document, nullptr);
+  EXPECT_EQ(dlg.currentTitle(), "[Cool] - Quillmont Tessera");
+  EXPECT_FALSE(dlg.isWindowModified());
+
+  WriteSkinString("Button", "Image", "edited", Session().mainFile);
+  document->commitPendingStep();
+  EXPECT_TRUE(dlg.isWindowModified());
+  EXPECT_EQ(dlg.currentTitle(), "[Cool]* - Quillmont Tessera");
+  document->undoStack()->undo();
+  EXPECT_FALSE(dlg.isWindowModified());
+  document->undoStack()->redo();
+  EXPECT_TRUE(dlg.isWindowModified());
+
+  dlg.saveSkin();
+  EXPECT_FALSE(dlg.isWindowModified());
+  EXPECT_EQ(Session().modified, 0);
+
+  // Opening an entry counts as a change (the editors write as they go); closing unmarks.
+  dlg.setEntryOpener([](QWidget*, int, const std::string&) {});
+  dlg.openEntry("Button=1");
+  EXPECT_TRUE(dlg.isWindowModified());
+  prompt.threeWayAnswer = PromptAnswer::No;
+  dlg.closeSkin();
+  EXPECT_FALSE(dlg.isWindowModified());
+  EXPECT_EQ(dlg.currentTitle(), "Quillmont Tessera");
+}
+
+// Tab from the category pane reaches the entry list, and the menus have mnemonics throughout.
+TEST_F(MainWindowFlowTest, KeyboardReachesTheEntriesAndEveryCommandHasAMnemonic) {
+  MainWindow dlg(path);
+  dlg.finishStartup();
+  dlg.show();
+  QApplication::setActiveWindow(&dlg);
+  dlg.categoryPane()->setFocus();
+  ASSERT_EQ(QApplication::focusWidget(), dlg.categoryPane());
+  bool reached = false;
+  for (int i = 0; i < 10 && !reached; ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    reached = QApplication::focusWidget() == dlg.entryList();
+  }
+  EXPECT_TRUE(reached);
+
+  for (QAction* top : dlg.findChild<QMenuBar*>()->actions()) {
+    EXPECT_TRUE(top->text().contains(QLatin1Char('&'))) << top->text().toStdString();
+    for (QAction* action : top->menu()->actions()) {
+      if (action->isSeparator() || action->text().isEmpty()) continue;
+      EXPECT_TRUE(action->text().contains(QLatin1Char('&'))) << action->text().toStdString();
+    }
+  }
 }
 
 }  // namespace

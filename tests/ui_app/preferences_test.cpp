@@ -2,11 +2,13 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 
+#include "core/platform/prompt.h"
 #include "core/platform/settings.h"
 #include "support/scripted_file_picker.h"
 #include "support/temp_dir.h"
@@ -71,20 +73,50 @@ TEST_F(PreferencesTest, StoredChoicesShowAndCustomAppIsRecorded) {
   EXPECT_EQ(ReadSetting(settings::EditApp), "/usr/bin/paint");
 }
 
-TEST_F(PreferencesTest, PickCustomAppAsksThePickerAndACancelRecordsNothing) {
+// Records what the user is told.
+class InformRecorder final : public Prompt {
+ public:
+  InformRecorder() { previous_ = InstallPrompt(this); }
+  ~InformRecorder() override { InstallPrompt(previous_); }
+  PromptAnswer askYesNo(std::string_view, std::string_view) override { return PromptAnswer::No; }
+  void inform(std::string_view text, std::string_view) override { messages.emplace_back(text); }
+  std::vector<std::string> messages;
+
+ private:
+  Prompt* previous_ = nullptr;
+};
+
+TEST_F(PreferencesTest, PickCustomAppTakesOnlyProgramsAndACancelRecordsNothing) {
+  const std::string program = temp.write("bin/paint", "#!/bin/sh\n");
+  QFile::setPermissions(QString::fromStdString(program),
+                        QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  const std::string picture = temp.write("bin/notes.txt", "not a program");
   PreferencesSheet sheet;
+  InformRecorder prompt;
   testing::ScriptedFilePicker picker;
-  picker.cancel().choose("/usr/bin/paint");
+  picker.cancel().choose(picture).choose(program);
   QPushButton* pick = child<QPushButton>(sheet, "pickCustomApp");
   ASSERT_NE(pick, nullptr);
   const QString verb = child<QComboBox>(sheet, "editVerb")->currentText();
   pick->click();
   EXPECT_EQ(ReadSetting(settings::EditApp), "");
   EXPECT_EQ(child<QComboBox>(sheet, "editVerb")->currentText(), verb);
+  EXPECT_TRUE(prompt.messages.empty());
+
+  // A file that may not be run is refused, with a word why.
+  pick->click();
+  EXPECT_EQ(ReadSetting(settings::EditApp), "");
+  ASSERT_EQ(prompt.messages.size(), 1u);
+  EXPECT_NE(prompt.messages[0].find("not a program"), std::string::npos) << prompt.messages[0];
+
   pick->click();
   EXPECT_EQ(picker.lastRequest().title, "Select Application...");
   EXPECT_EQ(picker.lastRequest().mode, PickerMode::Open);
-  EXPECT_EQ(ReadSetting(settings::EditApp), "/usr/bin/paint");
+  EXPECT_TRUE(picker.lastRequest().programsOnly);
+#ifndef Q_OS_WIN
+  EXPECT_FALSE(picker.lastRequest().filter.contains(QStringLiteral(".exe")));
+#endif
+  EXPECT_EQ(ReadSetting(settings::EditApp), program);
   EXPECT_EQ(child<QComboBox>(sheet, "editVerb")->currentText(), "Custom");
 }
 

@@ -25,7 +25,7 @@ class CommandsTest : public EditorTest {
   }
   static QPushButton* button(SectionEditorWindow& editor, const QString& caption) {
     for (QPushButton* candidate : editor.findChildren<QPushButton*>()) {
-      if (candidate->text() == caption) return candidate;
+      if (candidate->text().remove(QLatin1Char('&')) == caption) return candidate;
     }
     return nullptr;
   }

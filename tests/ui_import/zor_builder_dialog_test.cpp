@@ -2,6 +2,7 @@
 
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSlider>
 #include <QTest>
 
 #include "core/image/image_file.h"
@@ -113,6 +114,12 @@ TEST(ZorBuilderDialogTest, RaisedStopFlagEndsCompressionWithoutAFile) {
   stop = false;
   EXPECT_EQ(CompressToZor(source, 3, animation, {}, {}, &stop), ZorCompressResult::Written);
   EXPECT_TRUE(files::exists(temp.file("tiny.ZOR")));
+}
+
+TEST(ZorBuilderDialogTest, TheBarsSayWhatTheyAre) {
+  ZorBuilderDialog dialog;
+  EXPECT_FALSE(dialog.qualitySlider()->toolTip().isEmpty());
+  EXPECT_FALSE(dialog.frameBar()->toolTip().isEmpty());
 }
 
 }  // namespace

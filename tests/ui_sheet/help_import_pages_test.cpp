@@ -66,6 +66,20 @@ TEST_F(HelpPageTest, WikiOpensTheEntryPage) {
   InstallShell(nullptr);
 }
 
+TEST_F(HelpPageTest, WikiWithoutABrowserSaysWhatToInstall) {
+  RecordingShell shell(false);
+  InstallShell(&shell);
+  ScriptedPrompt prompt(PromptAnswer::No);
+  FakeEditor editor("Button", "Button");
+  HelpPage page(editor);
+  QTest::mouseClick(page.wikiButton(), Qt::LeftButton);
+  InstallShell(nullptr);
+  ASSERT_EQ(prompt.messages.size(), 1u);
+  EXPECT_NE(prompt.messages[0].text.find("Tessera_Help:_Button"), std::string::npos) << prompt.messages[0].text;
+  EXPECT_NE(prompt.messages[0].text.find("\"xdg-utils\""), std::string::npos) << prompt.messages[0].text;
+  EXPECT_NE(prompt.messages[0].text.find("web browser"), std::string::npos) << prompt.messages[0].text;
+}
+
 TEST_F(HelpPageTest, DeleteAsksAndRemovesOnlyTheCurrentSection) {
   FakeEditor editor("Button:Glow", "Button");
   HelpPage page(editor);

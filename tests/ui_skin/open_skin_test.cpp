@@ -129,6 +129,20 @@ TEST_F(OpenSkinDialogTest, ASingleClickOnlySelectsAndEnterOpens) {
   dialog.skinList()->setStyle(nullptr);
 }
 
+// Return opens the skin even while X reports the layout group switch with every key (a second
+// keyboard layout active), which the default-button path alone does not accept.
+TEST_F(OpenSkinDialogTest, ReturnOpensWithASecondKeyboardLayoutActive) {
+  for (const auto& [key, modifiers] : {std::pair{Qt::Key_Return, Qt::KeyboardModifiers(Qt::GroupSwitchModifier)},
+                                       std::pair{Qt::Key_Enter, Qt::KeypadModifier | Qt::GroupSwitchModifier}}) {
+    OpenSkinDialog dialog(skinsFolder());
+    dialog.show();
+    dialog.skinList()->setCurrentRow(1);
+    QTest::keyClick(dialog.skinList(), key, modifiers);
+    EXPECT_EQ(dialog.chosenSkin(), "Beta");
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  }
+}
+
 TEST_F(OpenSkinDialogTest, RefreshListFindsNewSkinsAndKeepsTheRow) {
   OpenSkinDialog dialog(skinsFolder());
   dialog.show();

@@ -4,10 +4,10 @@
 #include "core/image/reimport_list.h"
 #include "core/platform/environment.h"
 #include "core/platform/files.h"
+#include "core/platform/launcher_failure.h"
 #include "core/platform/paths.h"
 #include "core/platform/profile.h"
 #include "core/platform/settings.h"
-#include "core/platform/shell.h"
 #include "core/skin/skin_path_safety.h"
 
 namespace tessera {
@@ -20,9 +20,9 @@ namespace {
 bool openInEditor(const std::string& file) {
   const std::string verb = ReadSetting(settings::EditVerb);
   const std::string app = ReadSetting(settings::EditApp);
-  if (paths::equalsIgnoreCase(verb, "Custom") && !app.empty()) return CurrentShell().edit(file, app);
-  if (paths::equalsIgnoreCase(verb, "open")) return CurrentShell().open(file);
-  return CurrentShell().edit(file, "");
+  if (paths::equalsIgnoreCase(verb, "Custom") && !app.empty()) return EditOrExplain(file, app);
+  if (paths::equalsIgnoreCase(verb, "open")) return OpenOrExplain(file);
+  return EditOrExplain(file, "");
 }
 
 }  // namespace

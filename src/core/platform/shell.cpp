@@ -50,19 +50,19 @@ Shell* InstallShell(Shell* shell) { return installed.exchange(shell); }
 
 bool RecordingShell::open(std::string_view target) {
   calls.push_back({"open", std::string(target), {}});
-  return true;
+  return succeeds;
 }
 
 bool RecordingShell::edit(std::string_view file, std::string_view program) {
   calls.push_back({"edit", std::string(file), std::string(program)});
-  return true;
+  return succeeds;
 }
 
 bool RecordingShell::start(std::string_view program, const std::vector<std::string>& arguments) {
   std::string joined;
   for (const auto& a : arguments) joined += (joined.empty() ? "" : " ") + a;
   calls.push_back({"start", joined, std::string(program)});
-  return true;
+  return succeeds;
 }
 
 }  // namespace tessera

@@ -23,9 +23,11 @@ Shell& CurrentShell();
 // Installs `shell` (nullptr restores the desktop's); returns the previous one.
 Shell* InstallShell(Shell* shell);
 
-// A shell that only records what it was asked to do.
+// A shell that only records what it was asked to do, and reports `succeeds` (false: as a desktop
+// without a launcher would).
 class RecordingShell final : public Shell {
  public:
+  explicit RecordingShell(bool succeed = true) : succeeds(succeed) {}
   struct Call {
     std::string verb;
     std::string target;
@@ -35,6 +37,7 @@ class RecordingShell final : public Shell {
   bool edit(std::string_view file, std::string_view program) override;
   bool start(std::string_view program, const std::vector<std::string>& arguments) override;
   std::vector<Call> calls;
+  bool succeeds;
 };
 
 }  // namespace tessera

@@ -104,8 +104,9 @@ void SkinDocument::enforceBudget() {
 
 void SkinDocument::markSaved() {
   commitPendingStep();
-  stack_.setClean();
+  // The flag is cleared first, so that listeners of cleanChanged see the saved state.
   Session().modified = 0;
+  stack_.setClean();
 }
 
 int SkinDocument::markCancelPoint() {

@@ -15,10 +15,10 @@
 #include "core/engine/engine_startup.h"
 #include "core/platform/environment.h"
 #include "core/platform/files.h"
+#include "core/platform/launcher_failure.h"
 #include "core/platform/paths.h"
 #include "core/platform/profile.h"
 #include "core/platform/settings.h"
-#include "core/platform/shell.h"
 #include "core/skin/category_catalogue.h"
 #include "core/skin/section_catalogue.h"
 #include "core/skin/editor_catalogue.h"
@@ -34,6 +34,8 @@
 #include "ui/app/window_placement.h"
 #include "ui/app/preview_view.h"
 #include "ui/app/skin_check_window.h"
+#include "ui/common/enter_opens.h"
+#include "ui/common/modified_mark.h"
 #include "ui/skin/skin_dialogs.h"
 
 namespace tessera::ui {
@@ -45,7 +47,7 @@ const char* const kStartHint =
 }  // namespace
 
 MainWindow::MainWindow(const std::string& commandLinePath, QWidget* parent)
-    : QDialog(parent), commandLinePath_(commandLinePath), entryOpener_(&OpenEntryEditor) {
+    : QDialog(parent), commandLinePath_(commandLinePath), entryOpener_(&OpenEntryEditor), pictureOpener_(&OpenSectionEditor) {
   EnableSkinWrites();
   pictures_.load();
   if (ReadSetting("Tessera", "EditVerb", "", "Tessera.ini").empty()) WriteSetting(settings::EditVerb, "Edit");
@@ -63,6 +65,7 @@ MainWindow::MainWindow(const std::string& commandLinePath, QWidget* parent)
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
   undo_ = new UndoActions(this);
+  modifiedMark_ = new ModifiedMark(this);
   // An undo or redo put files back: the previews show the skin as it now is.
   connect(undo_, &UndoActions::restored, this, [this] {
     RefreshPreview();
@@ -93,6 +96,7 @@ MainWindow::MainWindow(const std::string& commandLinePath, QWidget* parent)
   startLayout->addWidget(recentList_, 1);
   connect(recentList_, &QListWidget::itemDoubleClicked, this,
           [this](QListWidgetItem* item) { openRecentSkin(item->data(kEntryRole).toInt()); });
+  OpenOnEnter(recentList_, [this](const QModelIndex& index) { openRecentSkin(index.data(kEntryRole).toInt()); });
   pages_->addWidget(start);
 
   // Skin page: headings, entries or preview pictures, animation control, large preview.
@@ -137,12 +141,14 @@ MainWindow::MainWindow(const std::string& commandLinePath, QWidget* parent)
   connect(entryList_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
     if (ReadSettingInt(settings::SingleClickUI) != 1) openEntry(item->data(kEntryRole).toByteArray().toStdString());
   });
+  // The click rule is the mouse's; Enter always opens.
+  OpenOnEnter(entryList_,
+              [this](const QModelIndex& index) { openEntry(index.data(kEntryRole).toByteArray().toStdString()); });
   connect(previewPictures_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-    // A picture whose name is not a catalogue section opens nothing.
-    const std::string section = item->data(kEntryRole).toByteArray().toStdString();
-    if (section.empty()) return;
-    OpenSectionEditor(this, currentCategory_, section);
-    preview_->update();
+    openPreviewPicture(item->data(kEntryRole).toByteArray().toStdString());
+  });
+  OpenOnEnter(previewPictures_, [this](const QModelIndex& index) {
+    openPreviewPicture(index.data(kEntryRole).toByteArray().toStdString());
   });
 
   restorePlacement();
@@ -159,7 +165,7 @@ void MainWindow::finishStartup() {
   if (!commandLinePath_.empty()) openPath(SkinPathForCommandLine(commandLinePath_), Before::Nothing);
 }
 
-QString MainWindow::currentTitle() const { return windowTitle(); }
+QString MainWindow::currentTitle() const { return ShownTitle(this); }
 
 bool MainWindow::requireSkin(const char* message) {
   if (Session().isOpen()) return true;
@@ -192,9 +198,10 @@ void MainWindow::openPath(const std::string& path, Before before) {
     }
   }
   writeThumbnail();
-  setWindowTitle(FromSkinText(result.title));
+  setWindowTitle(MarkableTitle(FromSkinText(result.title)));
   skinLoaded_ = true;
   undo_->follow(SkinDocument::current());
+  modifiedMark_->follow(SkinDocument::current());
   updateMenus();
   preview_->update();
 }
@@ -212,6 +219,7 @@ void MainWindow::resetToStartPage() {
   pages_->setCurrentIndex(0);
   setWindowTitle(QString::fromLatin1(kPlainTitle));
   undo_->follow(nullptr);
+  modifiedMark_->follow(nullptr);
   categoryPane_->clearItems();
   categoryPane_->addItem(kNewSkinItem, QStringLiteral("New skin"), pictures_.categoryIcon(1));
   categoryPane_->addItem(kOpenSkinItem, QStringLiteral("Open skin"), pictures_.categoryIcon(2));
@@ -309,7 +317,17 @@ void MainWindow::showPreviewPictures() {
 void MainWindow::openEntry(const std::string& entryText) {
   if (!Session().isOpen()) return;
   Session().modified = 1;
+  modifiedMark_->refresh();
   entryOpener_(this, currentCategory_, entryText);
+  modifiedMark_->refresh();
+  preview_->update();
+}
+
+void MainWindow::openPreviewPicture(const std::string& section) {
+  // A picture whose name is not a catalogue section opens nothing.
+  if (section.empty() || !Session().isOpen()) return;
+  pictureOpener_(this, currentCategory_, section);
+  modifiedMark_->refresh();
   preview_->update();
 }
 
@@ -336,6 +354,7 @@ void MainWindow::openRecentSkin(int index) {
 
 void MainWindow::saveSkin() {
   if (Session().isOpen()) CommitSkinFiles();
+  modifiedMark_->refresh();
   if (checkWindow_) checkWindow_->refresh();
 }
 
@@ -360,11 +379,12 @@ void MainWindow::closeSkin() {
 void MainWindow::applySkin() {
   if (!Session().isOpen()) return;
   ApplySkin();
+  modifiedMark_->refresh();
   updateMenus();
 }
 
 void MainWindow::openSkinFolder() {
-  if (Session().isOpen()) CurrentShell().open(paths::join(GetSkinsFolder(), Session().skinName));
+  if (Session().isOpen()) OpenOrExplain(paths::join(GetSkinsFolder(), Session().skinName));
 }
 
 void MainWindow::manageSubStyles() {

@@ -19,6 +19,7 @@ class QAction;
 namespace tessera::ui {
 
 class CategoryPane;
+class ModifiedMark;
 class SkinCheckWindow;
 class PreviewView;
 class UndoActions;
@@ -64,12 +65,17 @@ class MainWindow : public QDialog {
   // What opening an entry starts (the editors by default; tests record instead).
   using EntryOpener = std::function<void(QWidget* parent, int category, const std::string& entryText)>;
   void setEntryOpener(EntryOpener opener) { entryOpener_ = std::move(opener); }
+  // What opening a preview picture starts (the section editor on its section by default).
+  void setPictureOpener(EntryOpener opener) { pictureOpener_ = std::move(opener); }
+
+  // The title as shown, with "*" while the skin has unsaved changes.
 
   QString currentTitle() const;
   int currentCategory() const { return currentCategory_; }
   CategoryPane* categoryPane() const { return categoryPane_; }
   QListWidget* entryList() const { return entryList_; }
   QListWidget* recentSkinsList() const { return recentList_; }
+  QListWidget* previewPicturesList() const { return previewPictures_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -90,9 +96,11 @@ class MainWindow : public QDialog {
   void fillRecentMenu();
   void writeThumbnail();
   bool requireSkin(const char* message);
+  void openPreviewPicture(const std::string& section);
 
   std::string commandLinePath_;
   EntryOpener entryOpener_;
+  EntryOpener pictureOpener_;
   InterfacePictures pictures_;
   bool skinLoaded_ = false;
   bool placementStored_ = false;
@@ -113,6 +121,7 @@ class MainWindow : public QDialog {
   QPointer<SkinCheckWindow> checkWindow_;  // "Check skin", refreshed after each save
   QAction* appliedSkinAction_ = nullptr;
   UndoActions* undo_ = nullptr;
+  ModifiedMark* modifiedMark_ = nullptr;
 };
 
 }  // namespace tessera::ui

@@ -33,16 +33,16 @@ void MainWindow::buildMenus(QMenuBar* bar) {
   QMenu* file = bar->addMenu(QStringLiteral("&File"));
   add(file, QStringLiteral("&Open skin for editing..."), &MainWindow::openSkinForEditing, false, QKeySequence::Open);
   appliedSkinAction_ = add(file, QStringLiteral("Open current &Velarium skin"), &MainWindow::openAppliedSkin, false);
-  recentMenu_ = file->addMenu(QStringLiteral("Recent skins..."));
+  recentMenu_ = file->addMenu(QStringLiteral("&Recent skins..."));
   connect(recentMenu_, &QMenu::aboutToShow, this, &MainWindow::fillRecentMenu);
   file->addSeparator();
   add(file, QStringLiteral("&Save skin"), &MainWindow::saveSkin, true, QKeySequence::Save);
-  add(file, QStringLiteral("Save As..."), &MainWindow::saveSkinAs, true, QKeySequence::SaveAs);
+  add(file, QStringLiteral("Sav&e As..."), &MainWindow::saveSkinAs, true, QKeySequence::SaveAs);
   add(file, QStringLiteral("Close &skin"), &MainWindow::closeSkin, true, QKeySequence(Qt::CTRL | Qt::Key_W));
   file->addSeparator();
   add(file, QStringLiteral("&Apply skin"), &MainWindow::applySkin, true);
-  add(file, QStringLiteral("Make VLA package"), &MainWindow::makePackage, true);
-  add(file, QStringLiteral("Open skin folder"), &MainWindow::openSkinFolder, true);
+  add(file, QStringLiteral("&Make VLA package"), &MainWindow::makePackage, true);
+  add(file, QStringLiteral("Open skin &folder"), &MainWindow::openSkinFolder, true);
   file->addSeparator();
   add(file, QStringLiteral("E&xit"), &MainWindow::exitProgram, false, QKeySequence(Qt::CTRL | Qt::Key_Q));
 
@@ -55,13 +55,13 @@ void MainWindow::buildMenus(QMenuBar* bar) {
 
   QMenu* skin = bar->addMenu(QStringLiteral("S&kin"));
   add(skin, QStringLiteral("SubStyle &Management"), &MainWindow::manageSubStyles, true);
-  add(skin, QStringLiteral("Switch substyle"), &MainWindow::switchSubStyle, true);
+  add(skin, QStringLiteral("S&witch substyle"), &MainWindow::switchSubStyle, true);
   add(skin, QStringLiteral("Skin &Properties"), &MainWindow::editSkinProperties, true);
   add(skin, QStringLiteral("&Clean skin"), &MainWindow::cleanSkin, true);
   add(skin, QStringLiteral("Check s&kin"), &MainWindow::checkSkin, true);
   skin->addSeparator();
-  add(skin, QStringLiteral("Manage skins"), &MainWindow::manageSkins, false);
-  QAction* refresh = skin->addAction(QStringLiteral("Refresh preview"), this, [this] {
+  add(skin, QStringLiteral("Ma&nage skins"), &MainWindow::manageSkins, false);
+  QAction* refresh = skin->addAction(QStringLiteral("&Refresh preview"), this, [this] {
     RefreshPreview();
     preview_->update();
   });
@@ -69,10 +69,10 @@ void MainWindow::buildMenus(QMenuBar* bar) {
   skinActions_.append(refresh);
 
   QMenu* tools = bar->addMenu(QStringLiteral("&Tools"));
-  tools->addAction(QStringLiteral("Sub frame builder"), this, [this] { OpenFrameBuilder(this); });
-  skinActions_.append(tools->addAction(QStringLiteral("Cut from larger graphic..."), this, [this] { OpenCutTool(this); }));
-  tools->addAction(QStringLiteral("Build ZOR File for animation..."), this, [this] { OpenZorBuilder(this); });
-  skinActions_.append(tools->addAction(QStringLiteral("How do I?"), this, [this] { OpenHowDoI(this); }));
+  tools->addAction(QStringLiteral("Sub &frame builder"), this, [this] { OpenFrameBuilder(this); });
+  skinActions_.append(tools->addAction(QStringLiteral("C&ut from larger graphic..."), this, [this] { OpenCutTool(this); }));
+  tools->addAction(QStringLiteral("&Build ZOR File for animation..."), this, [this] { OpenZorBuilder(this); });
+  skinActions_.append(tools->addAction(QStringLiteral("&How do I?"), this, [this] { OpenHowDoI(this); }));
   tools->addSeparator();
   add(tools, QStringLiteral("&Preferences"), &MainWindow::showPreferences, false, QKeySequence::Preferences);
 

@@ -8,7 +8,7 @@
 #include "core/app/skin_actions.h"
 #include "core/platform/environment.h"
 #include "core/platform/prompt.h"
-#include "core/platform/shell.h"
+#include "core/platform/launcher_failure.h"
 #include "core/skin/skin_package.h"
 #include "core/skin/skin_session.h"
 
@@ -50,7 +50,7 @@ void MakePackageWithProgress(QWidget* parent) {
   worker->wait();
   progress.setValue(kSteps);
 
-  CurrentShell().open(PackageOutputFolder(skinsFolder));
+  OpenOrExplain(PackageOutputFolder(skinsFolder));
   if (result.ok) {
     CurrentPrompt().inform("The package " + result.packagePath + " was written with " +
                                std::to_string(result.fileCount) + " files.",

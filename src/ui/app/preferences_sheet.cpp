@@ -4,6 +4,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -12,6 +14,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "core/platform/prompt.h"
 #include "core/platform/settings.h"
 #include "ui/app/message_prompt.h"
 #include "ui/common/file_picker.h"
@@ -153,9 +156,24 @@ QWidget* PreferencesSheet::buildAdvancedPage() {
 }
 
 void PreferencesSheet::pickCustomApp() {
-  const QString program = PickFile(this, {.title = QStringLiteral("Select Application..."),
-                                          .filter = QStringLiteral("Applications (*.exe);;All files (*)")});
-  if (!program.isEmpty()) chooseCustomApp(program);
+#ifdef Q_OS_WIN
+  const QString filter = QStringLiteral("Applications (*.exe);;All files (*)");
+#else
+  // Programs here have no extension of their own: the picker lists what may be run.
+  const QString filter = QStringLiteral("Programs (*)");
+#endif
+  const QString program =
+      PickFile(this, {.title = QStringLiteral("Select Application..."), .filter = filter, .programsOnly = true});
+  if (program.isEmpty()) return;
+  const QFileInfo info(program);
+  if (!info.isFile() || !info.isExecutable()) {
+    CurrentPrompt().inform(QStringLiteral("\"%1\" is not a program that can be run. Choose a program file.")
+                               .arg(QDir::toNativeSeparators(program))
+                               .toStdString(),
+                           "Tessera Preferences");
+    return;
+  }
+  chooseCustomApp(program);
 }
 
 void PreferencesSheet::chooseCustomApp(const QString& program) {

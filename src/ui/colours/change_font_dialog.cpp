@@ -75,6 +75,7 @@ void ChangeFontDialog::buildLayout() {
 
   shadowSettings_ = new QGroupBox(QStringLiteral("Shadow settings"));
   shadowSwatch_ = new ColourSwatch;
+  shadowSwatch_->setToolTip(QStringLiteral("Shadow colour (click to change)"));
   auto* shadowButton = new QPushButton(QStringLiteral("Change shadow colour..."));
   offsetX_ = new QSpinBox;
   offsetY_ = new QSpinBox;

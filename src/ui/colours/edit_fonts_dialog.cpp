@@ -65,9 +65,9 @@ void EditFontsDialog::buildLayout() {
   fontList_->setMinimumWidth(280);
   preview_ = new FontPreview;
   textSwatch_ = new ColourSwatch;
-  textSwatch_->setToolTip(QStringLiteral("Preview text colour"));
+  textSwatch_->setToolTip(QStringLiteral("Preview text colour (click to change)"));
   backSwatch_ = new ColourSwatch;
-  backSwatch_->setToolTip(QStringLiteral("Preview background colour"));
+  backSwatch_->setToolTip(QStringLiteral("Preview background colour (click to change)"));
   nameEdit_ = new QLineEdit;
   auto* changeButton = new QPushButton(QStringLiteral("Change font..."));
   usedByLabel_ = new QLabel(QStringLiteral("This font is used by the following sections : "));

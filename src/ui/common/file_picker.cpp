@@ -2,10 +2,12 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
 #include <QGridLayout>
 #include <QImage>
 #include <QLabel>
 #include <QPixmap>
+#include <QSortFilterProxyModel>
 #include <algorithm>
 
 #include "core/image/image_file.h"
@@ -44,6 +46,20 @@ void addPreview(QFileDialog& dialog) {
   });
 }
 
+// Folders, and the files that have the executable bit for the user.
+class ProgramsOnlyModel final : public QSortFilterProxyModel {
+ public:
+  using QSortFilterProxyModel::QSortFilterProxyModel;
+
+ protected:
+  bool filterAcceptsRow(int row, const QModelIndex& parent) const override {
+    const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+    if (!files) return true;
+    const QFileInfo info = files->fileInfo(files->index(row, 0, parent));
+    return info.isDir() || info.isExecutable();
+  }
+};
+
 }  // namespace
 
 QString PickFileWithDialog(QWidget* parent, const FilePickerRequest& request) {
@@ -66,6 +82,7 @@ QString PickFileWithDialog(QWidget* parent, const FilePickerRequest& request) {
   }
   if (!request.initialName.isEmpty()) dialog.selectFile(request.initialName);
   if (request.preview) addPreview(dialog);
+  if (request.programsOnly) dialog.setProxyModel(new ProgramsOnlyModel(&dialog));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().constFirst();
 }

@@ -18,6 +18,7 @@ struct FilePickerRequest {
   QString initialName{};    // a name or pattern selected in the start folder
   PickerMode mode = PickerMode::Open;
   bool preview = false;     // a picture preview beside the file list
+  bool programsOnly = false;  // list only files the user may run (and folders to reach them)
 };
 
 // Asks the user for a file; the chosen path, or empty when cancelled.

@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 #include <QWindowStateChangeEvent>
+#include <vector>
 
 #include "core/editor/linear_order.h"
 #include "core/editor/preview_background.h"
@@ -18,6 +19,7 @@
 #include "ui/editor/large_preview_button.h"
 #include "ui/app/message_prompt.h"
 #include "ui/app/undo_actions.h"
+#include "ui/common/modified_mark.h"
 #include "ui/common/window_teardown.h"
 #include "ui/sheet/property_sheet.h"
 
@@ -48,6 +50,8 @@ SectionEditorWindow::SectionEditorWindow(const std::string& entry, QWidget* pare
   });
 
   buildControls();
+  modifiedMark_ = new ModifiedMark(this);
+  modifiedMark_->follow(SkinDocument::current());
   title_->setText(FromSkinText(selection.title));
   subtitle_->setText(FromSkinText(selection.subtitle));
   if (usesTree()) {
@@ -100,7 +104,24 @@ void SectionEditorWindow::RebuildPropertySheet() {
   bottomBar_->setCaptions(sheet_->pageCaptions());
   bottomBar_->setSelected(sheet_->activePage());
   connect(sheet_, &PropertySheet::activePageChanged, bottomBar_, &BottomBar::setSelected);
+  placeSheetInTabOrder();
   RefreshLayerList();
+}
+
+void SectionEditorWindow::placeSheetInTabOrder() {
+  // A new sheet joins the end of the tab order, behind OK/Cancel; its controls move up behind the
+  // layer bar, so Tab walks down the window as it reads. Only widgets that take Tab can be
+  // placed (setTabOrder ignores the others); the inner parts of compound controls follow their
+  // owner by themselves.
+  std::vector<QWidget*> controls;
+  for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
+    if (sheet_->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy()) controls.push_back(w);
+  }
+  QWidget* last = blendModes_;
+  for (QWidget* w : controls) {
+    setTabOrder(last, w);
+    last = w;
+  }
 }
 
 void SectionEditorWindow::done(int result) {

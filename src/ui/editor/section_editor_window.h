@@ -27,6 +27,7 @@ namespace tessera::ui {
 class BottomBar;
 class LargePreviewButton;
 class UndoActions;
+class ModifiedMark;
 class TaskPaneList;
 
 class SectionEditorWindow final : public QDialog, public SectionEditorContext {
@@ -87,6 +88,7 @@ class SectionEditorWindow final : public QDialog, public SectionEditorContext {
   QWidget* buildPreviewArea();
   QWidget* buildLayerBar();
   QWidget* buildCommandButtons();
+  void placeSheetInTabOrder();
   void applyInterfaceGrey();
 
   // Selection (section_editor_window_selection.cpp).
@@ -151,6 +153,7 @@ class SectionEditorWindow final : public QDialog, public SectionEditorContext {
   QPointer<PropertySheet> sheet_;
   QTimer repaintTimer_;
   QTimer brightnessTimer_;
+  ModifiedMark* modifiedMark_ = nullptr;
   bool rebuildQueued_ = false;
   UndoActions* undo_ = nullptr;
   // Where Cancel takes the skin back to: the steps made while this window was open are undone.

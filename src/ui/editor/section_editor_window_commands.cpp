@@ -11,6 +11,7 @@
 #include "core/skin/skin_files.h"
 #include "core/skin/skin_session.h"
 #include "ui/editor/section_editor_window.h"
+#include "ui/common/modified_mark.h"
 #include "ui/editor/large_preview_button.h"
 
 namespace tessera::ui {
@@ -24,13 +25,20 @@ void SectionEditorWindow::testSkin() { TestSkin(); }
 
 void SectionEditorWindow::saveSkin() {
   if (Session().isOpen()) CommitSkinFiles();
+  modifiedMark_->refresh();
 }
 
 void SectionEditorWindow::applySkin() {
   setFocus();
   // Applying commits the skin (asking first) and reads the session, so it runs on this thread,
   // once the click that asked for it has been handled.
-  QMetaObject::invokeMethod(this, [] { ApplySkin(); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        ApplySkin();
+        modifiedMark_->refresh();
+      },
+      Qt::QueuedConnection);
 }
 
 void SectionEditorWindow::showZoomWindow() {

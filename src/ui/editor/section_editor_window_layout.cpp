@@ -27,7 +27,7 @@ constexpr int kTreeExtraWidth = 50;  // the tree is wider than the task pane
 }  // namespace
 
 void SectionEditorWindow::buildControls() {
-  setWindowTitle(QStringLiteral("Edit section"));
+  setWindowTitle(QStringLiteral("Edit section[*]"));
   setSizeGripEnabled(false);
   resize(980, 720);
 
@@ -121,8 +121,10 @@ QWidget* SectionEditorWindow::buildPreviewArea() {
 
   auto* side = new QVBoxLayout;
   states_ = new QComboBox(area);
+  states_->setToolTip(QStringLiteral("State shown in the preview"));
   connect(states_, &QComboBox::currentIndexChanged, this, [this] { preview_->update(); });
   backgrounds_ = new QComboBox(area);
+  backgrounds_->setToolTip(QStringLiteral("Background of the preview"));
   for (const char* name : kPreviewBackgrounds) {
     backgrounds_->addItem(QString::fromLatin1(name));
     backgrounds_->setItemData(backgrounds_->count() - 1, QSize(-1, 20), Qt::SizeHintRole);
@@ -133,8 +135,13 @@ QWidget* SectionEditorWindow::buildPreviewArea() {
   brightness_ = new QSlider(Qt::Vertical, area);
   brightness_->setRange(0, kBrightnessSliderMax);
   brightness_->setValue(SliderFromGrey(grey_));
+  brightness_->setToolTip(QStringLiteral("Brightness of the preview's background"));
+  brightness_->setAccessibleName(QStringLiteral("Preview brightness"));
   connect(brightness_, &QSlider::valueChanged, this, [this] { brightnessTimer_.start(); });
   auto* zoom = new QPushButton(QStringLiteral("Z"), area);
+  zoom->setObjectName(QStringLiteral("zoom"));
+  zoom->setToolTip(QStringLiteral("Zoom: show the preview enlarged"));
+  zoom->setAccessibleName(QStringLiteral("Zoom"));
   zoom->setFixedWidth(28);
   connect(zoom, &QPushButton::clicked, this, &SectionEditorWindow::showZoomWindow);
   side->addWidget(states_);
@@ -149,14 +156,17 @@ QWidget* SectionEditorWindow::buildLayerBar() {
   auto* bar = new QWidget(this);
   auto* layout = new QHBoxLayout(bar);
   layout->setContentsMargins(0, 0, 0, 0);
-  layersMenu_ = new QPushButton(QStringLiteral("Layers"), bar);
+  layersMenu_ = new QPushButton(QStringLiteral("La&yers"), bar);
   connect(layersMenu_, &QPushButton::clicked, this, &SectionEditorWindow::showLayersMenu);
-  layerLabel_ = new QLabel(QStringLiteral("Layer : "), bar);
+  layerLabel_ = new QLabel(QStringLiteral("&Layer : "), bar);
   layers_ = new QComboBox(bar);
   layers_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   connect(layers_, &QComboBox::activated, this, &SectionEditorWindow::layerChosen);
+  layerLabel_->setBuddy(layers_);
   addLayer_ = new QPushButton(QStringLiteral("+"), bar);
   deleteLayer_ = new QPushButton(QStringLiteral("-"), bar);
+  addLayer_->setToolTip(QStringLiteral("Add a layer"));
+  deleteLayer_->setToolTip(QStringLiteral("Delete the current layer"));
   for (QPushButton* button : {addLayer_, deleteLayer_}) button->setFixedWidth(28);
   connect(addLayer_, &QPushButton::clicked, this, &SectionEditorWindow::addLayer);
   connect(deleteLayer_, &QPushButton::clicked, this, &SectionEditorWindow::deleteLayer);
@@ -182,10 +192,10 @@ QWidget* SectionEditorWindow::buildCommandButtons() {
     connect(button, &QPushButton::clicked, this, slot);
     layout->addWidget(button);
   };
-  add("Force image reimport (F5)", &SectionEditorWindow::forceReimport);
-  add("Test skin", &SectionEditorWindow::testSkin);
-  add("Save skin", &SectionEditorWindow::saveSkin);
-  add("Apply skin", &SectionEditorWindow::applySkin);
+  add("Force image &reimport (F5)", &SectionEditorWindow::forceReimport);
+  add("&Test skin", &SectionEditorWindow::testSkin);
+  add("&Save skin", &SectionEditorWindow::saveSkin);
+  add("&Apply skin", &SectionEditorWindow::applySkin);
   layout->addStretch(1);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, row);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

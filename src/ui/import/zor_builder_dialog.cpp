@@ -51,6 +51,7 @@ void ZorBuilderDialog::buildLayout() {
   qualitySlider_ = new QSlider(Qt::Horizontal, this);
   qualitySlider_->setRange(0, 30);
   qualitySlider_->setValue(ZorState().quality());
+  qualitySlider_->setToolTip(QStringLiteral("Compression quality (lower is better)"));
   qualityLabel_ = new QLabel(QString::number(ZorState().quality()), this);
   qualityRow->addWidget(qualitySlider_, 1);
   qualityRow->addWidget(qualityLabel_);
@@ -61,6 +62,7 @@ void ZorBuilderDialog::buildLayout() {
   frameBar_ = new QScrollBar(Qt::Horizontal, this);
   frameBar_->setSingleStep(1);
   frameBar_->setPageStep(10);
+  frameBar_->setToolTip(QStringLiteral("Frame shown"));
   layout->addWidget(frameBar_);
 
   blocksBox_ = new QCheckBox(QStringLiteral("Show compression blocks"), this);

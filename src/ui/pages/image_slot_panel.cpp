@@ -76,6 +76,8 @@ ImageSlotPanel::ImageSlotPanel(SectionEditorContext& editor, SlotPanelOptions op
   fileList_ = new SlotFileList(options_.emptyText, options_.animationOnly, this);
   editButton_ = new QPushButton(QStringLiteral("Edit image..."), this);
   menuButton_ = new QPushButton(QStringLiteral(">"), this);
+  menuButton_->setToolTip(QStringLiteral("More image commands"));
+  menuButton_->setAccessibleName(QStringLiteral("Image commands"));
   menuButton_->setFixedWidth(menuButton_->fontMetrics().horizontalAdvance(QStringLiteral(">")) + 20);
   preview_ = new SlotPreviewBox(this);
 

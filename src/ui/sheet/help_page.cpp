@@ -8,7 +8,7 @@
 #include "core/app/skin_actions.h"
 #include "core/platform/environment.h"
 #include "core/platform/prompt.h"
-#include "core/platform/shell.h"
+#include "core/platform/launcher_failure.h"
 #include "core/sheet/help_content.h"
 #include "core/skin/section_store.h"
 #include "core/skin/skin_session.h"
@@ -72,7 +72,7 @@ QString HelpPage::stateDescription() const { return stateDescription_ ? stateDes
 QStringList HelpPage::stateNames() const { return stateColumns_ ? stateColumns_->names() : QStringList(); }
 bool HelpPage::showsExample() const { return !exampleBox_->isHidden(); }
 
-void HelpPage::openWiki() { CurrentShell().open(HelpWikiUrl(currentTopLevelSection())); }
+void HelpPage::openWiki() { OpenOrExplain(HelpWikiUrl(currentTopLevelSection())); }
 
 void HelpPage::deleteSection() {
   if (CurrentPrompt().askYesNo("Are you sure you want to delete this section?", "Delete section?") != PromptAnswer::Yes)

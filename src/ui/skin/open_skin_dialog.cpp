@@ -6,6 +6,7 @@
 
 #include "core/app/preview_engine.h"
 #include "core/skin/skin_list.h"
+#include "ui/common/enter_opens.h"
 #include "ui/skin/display_scale.h"
 #include "ui/skin/new_skin_dialog.h"
 #include "ui/skin/skin_info_panel.h"
@@ -56,6 +57,9 @@ OpenSkinDialog::OpenSkinDialog(std::string skinsFolder, QWidget* parent) : QDial
   // A skin opens on double click or Enter (the default "Open" button), never on a single click,
   // whatever the style's single-click activation says.
   connect(list_, &QListWidget::itemDoubleClicked, this, &OpenSkinDialog::choose);
+  // Enter on the list opens the current skin itself rather than through the default button, so
+  // that no other taker of the key on the way to the dialog can swallow it.
+  OpenOnEnter(list_, [this](const QModelIndex&) { choose(list_->currentItem()); });
   connect(open_, &QPushButton::clicked, this, [this] { choose(list_->currentItem()); });
   connect(create_, &QPushButton::clicked, this, &OpenSkinDialog::createNewSkin);
   connect(refresh_, &QPushButton::clicked, this, &OpenSkinDialog::refreshList);

@@ -3,7 +3,7 @@
 #include <QVBoxLayout>
 
 #include "core/app/preview_engine.h"
-#include "core/platform/shell.h"
+#include "core/platform/launcher_failure.h"
 #include "core/skin/skin_files.h"
 #include "core/skin/skin_list.h"
 #include "core/skin/skin_session.h"
@@ -115,7 +115,7 @@ void SkinInfoPanel::loadPreview() {
 void SkinInfoPanel::openLink() {
   // Only a web address is opened: the value comes from a downloaded skin.
   const std::string address = WebAddressForLink(url_);
-  if (!address.empty()) CurrentShell().open(address);
+  if (!address.empty()) OpenOrExplain(address);
 }
 
 }  // namespace tessera::ui
