@@ -3,6 +3,9 @@
 #include <QCoreApplication>
 #include <filesystem>
 
+#include "core/image/image_buffer.h"
+#include "core/image/image_file.h"
+#include "core/image/image_import.h"
 #include "core/platform/change_observer.h"
 #include "core/platform/files.h"
 #include "core/platform/profile.h"
@@ -129,6 +132,22 @@ TEST_F(SkinDocumentTest, PictureFilesComeAndGoWithTheirSteps) {
   stack().redo();
   EXPECT_EQ(temp.read("skins/S/title.tga"), "picture");
   EXPECT_EQ(value("Button", "Image"), "s\\title.tga");
+}
+
+TEST_F(SkinDocumentTest, AnImportAndTheSlotItFillsAreOneNamedStep) {
+  auto picture = CreateImage(4, 2);
+  const std::string source = temp.file("outside/Title.tga");
+  files::createFolders(temp.file("outside"));
+  ASSERT_TRUE(SaveImageFile(source, *picture, false));
+  const ImportResult imported = QuickImport(source, "Button");
+  ASSERT_FALSE(imported.slotValue.empty());
+  WriteSkinString("Button", "Image", imported.slotValue, mainFile);
+  endOfAction();
+  ASSERT_EQ(stack().count(), 1);
+  EXPECT_EQ(stack().undoText(), "Import Title.tga");
+  stack().undo();
+  EXPECT_FALSE(files::exists(folder + "/Title.tga"));
+  EXPECT_EQ(value("Button", "Image"), "s\\a.tga");
 }
 
 TEST_F(SkinDocumentTest, UndoingPastASaveMakesTheSkinModifiedAgain) {

@@ -5,6 +5,7 @@
 #include "core/platform/files.h"
 #include "core/platform/paths.h"
 #include "core/platform/profile.h"
+#include "core/skin/skin_document.h"
 #include "core/skin/skin_session.h"
 
 namespace tessera {
@@ -42,6 +43,9 @@ void SetImportPath(ImportState& state, std::string_view path) {
 ImportResult AcceptImport(const ImportState& state) {
   ImportResult result;
   if (!state.chosen) return result;
+  if (SkinDocument* document = SkinDocument::current()) {
+    document->nameAction(QStringLiteral("Import %1").arg(QString::fromStdString(std::string(paths::fileName(state.path)))));
+  }
   const std::string skinFolder = OpenSkinFolder();
   const std::string& skinName = Session().skinName;
   if (skinFolder.empty() || !IsPlainFileName(state.name)) {

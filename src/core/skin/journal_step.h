@@ -32,6 +32,11 @@ class JournalStep final : public QUndoCommand {
   // Keeps the bytes `path` has now, unless the step already holds the file.
   void recordBefore(const std::string& path);
   void recordKeys(const std::string& file, const std::string& section, const std::vector<std::string>& keys);
+  // Gives the step the name of the user action it records.
+  void name(const QString& text) {
+    setText(text);
+    named_ = true;
+  }
   // Names the step once its changes are made.
   void finish();
   bool changesNothing() const { return files_.empty(); }

@@ -86,6 +86,11 @@ void SkinDocument::closeStep() {
   push(std::move(step));
 }
 
+void SkinDocument::nameAction(const QString& text) {
+  if (explicitDepth_ > 0) return;
+  openStep(text)->name(text);
+}
+
 void SkinDocument::commitPendingStep() {
   if (explicitDepth_ == 0) closeStep();
 }

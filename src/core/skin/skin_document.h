@@ -55,6 +55,10 @@ class SkinDocument final : public QObject, private ChangeObserver {
     SkinDocument* document_;
   };
 
+  // Names the user action under way: the changes it makes until control returns to the event
+  // loop (the picture an import writes, then the slot key the page writes) are one step called
+  // `text`. Inside an explicit step, the explicit name stays.
+  void nameAction(const QString& text);
   // Closes the step that changes made outside an explicit step have opened.
   void commitPendingStep();
   // The skin was saved: the current state is the clean one.
