@@ -17,6 +17,7 @@
 #include "core/skin/catalogue.h"
 #include "core/skin/skin_session.h"
 #include "ui/app/message_prompt.h"
+#include "ui/app/undo_actions.h"
 #include "ui/colours/colour_choosers.h"
 #include "ui/common/window_teardown.h"
 #include "ui/colours/colour_row_delegate.h"
@@ -43,6 +44,10 @@ QListWidgetItem* colourItem(const QString& text, int number, ColorRef colour, co
 EditColoursDialog::EditColoursDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Edit Colours"));
   buildLayout();
+  // Ctrl+Z and Ctrl+Y take back and redo the changes of the open skin here too; the list shows
+  // the skin as it then is.
+  auto* undo = new UndoActions(this);
+  connect(undo, &UndoActions::restored, this, [this] { fillList(); });
   usedByTimer_.setSingleShot(true);
   usedByTimer_.setInterval(75);
   connect(&usedByTimer_, &QTimer::timeout, this, &EditColoursDialog::fillUsedBy);

@@ -16,6 +16,7 @@
 #include "core/colours/where_used.h"
 #include "core/skin/skin_session.h"
 #include "ui/app/message_prompt.h"
+#include "ui/app/undo_actions.h"
 #include "ui/colours/change_font_dialog.h"
 #include "ui/common/window_teardown.h"
 #include "ui/colours/font_preview.h"
@@ -40,6 +41,10 @@ constexpr int kOsDefault = -1;
 EditFontsDialog::EditFontsDialog(QWidget* parent, int startRow) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Edit Fonts"));
   buildLayout();
+  // Ctrl+Z and Ctrl+Y take back and redo the changes of the open skin here too; the list shows
+  // the skin as it then is.
+  auto* undo = new UndoActions(this);
+  connect(undo, &UndoActions::restored, this, [this] { fillList(); });
   usedByTimer_.setSingleShot(true);
   usedByTimer_.setInterval(75);
   connect(&usedByTimer_, &QTimer::timeout, this, &EditFontsDialog::fillUsedBy);
