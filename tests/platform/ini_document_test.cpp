@@ -47,6 +47,19 @@ TEST(IniDocument, SetValueKeepsEveryOtherByte) {
   EXPECT_FALSE(doc.setValue("s", "a", "new"));
 }
 
+TEST(IniDocument, SetValuesEqualsSetValueInTurn) {
+  const std::string text = "[A]\r\nx = 1\r\ny=2\n[b]\r\nX=3\r\n[A]\r\nz=9\r\n";
+  const std::vector<IniDocument::Edit> edits = {
+      {"a", "X", "one"}, {"B", "x", "three"}, {"A", "y", "2"}, {"A", "new", "n"}, {"A", "x", "uno"}, {"C", "k", "v"}};
+  IniDocument one(text);
+  for (const auto& e : edits) one.setValue(e.section, e.key, e.value);
+  IniDocument batch(text);
+  EXPECT_TRUE(batch.setValues(edits));
+  EXPECT_EQ(batch.bytes(), one.bytes());
+  EXPECT_EQ(batch.value("A", "x"), "uno");
+  EXPECT_FALSE(batch.setValues(std::span(edits).subspan(1))) << "nothing left to change";
+}
+
 TEST(IniDocument, NewKeyGoesAfterTheLastEntryOfItsSection) {
   IniDocument doc("[S]\na=1\n\n[T]\nb=2\n");
   doc.setValue("S", "c", "3");

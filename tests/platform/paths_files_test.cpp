@@ -144,6 +144,30 @@ TEST_P(AtomicWriteTest, KeepsPermissionsAndRefusesFolders) {
   EXPECT_FALSE(files::writeAllAtomic(temp.file("missing/p.ini"), "b"));
 }
 
+TEST(Files, WorkFoldersArePublishedWholeAndRecognised) {
+  testing::TempDir temp;
+  const std::string work = files::workFolderFor(temp.file("skins/New/"));
+  EXPECT_EQ(work, temp.file("skins/.New.partial-" + std::to_string(::getpid())));
+  EXPECT_TRUE(files::isWorkFolderName(".New.partial-12"));
+  for (const char* name : {"New", ".partial-12", ".New.partial-", ".New.partial-1x", "New.partial-12"}) {
+    EXPECT_FALSE(files::isWorkFolderName(name)) << name;
+  }
+
+  temp.write("skins/.New.partial-1/New/a.txt", "new");
+  {
+    const files::UnsyncedWritesUnder unsynced(temp.file("skins/.New.partial-1"));
+    ASSERT_TRUE(files::writeAllAtomic(temp.file("skins/.New.partial-1/New/b.txt"), "b"));
+  }
+  ASSERT_TRUE(files::publishFolder(temp.file("skins/.New.partial-1/New"), temp.file("skins/New")));
+  EXPECT_EQ(temp.read("skins/New/b.txt"), "b");
+  // An existing folder is exchanged with the new one, whole.
+  temp.write("skins/.New.partial-1/New/c.txt", "newer");
+  ASSERT_TRUE(files::publishFolder(temp.file("skins/.New.partial-1/New"), temp.file("skins/NEW")));
+  EXPECT_EQ(files::listFiles(temp.file("skins/New")), (std::vector<std::string>{"c.txt"}));
+  EXPECT_EQ(files::listFiles(temp.file("skins/.New.partial-1/New")), (std::vector<std::string>{"a.txt", "b.txt"}));
+  EXPECT_FALSE(files::publishFolder(temp.file("skins/missing"), temp.file("skins/Other")));
+}
+
 INSTANTIATE_TEST_SUITE_P(UnnamedAndNamedTemporaries, AtomicWriteTest, ::testing::Bool());
 
 }  // namespace

@@ -1,6 +1,12 @@
 #include "core/skin/skin_copy.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
 
 #include "core/engine/engine_libraries.h"
 #include "core/platform/environment.h"
@@ -18,6 +24,26 @@ class SkinCopyTest : public testing::EnvironmentTest {
  protected:
   std::string read(std::string_view relative, std::string_view section, std::string_view key) const {
     return profile::ReadString(section, key, "<none>", temp.file(relative), 1000);
+  }
+  // Skin Src with pictures of every byte value and a taskbar companion.
+  void writeSourceSkin() {
+    writeSkin("Src", "[TitlebarSkin]\r\nSkinName=Src\r\n[Button]\r\nImage=Src\\pic0.tga\r\n"
+                     "[XPTaskbar]\r\nFile=Src\\Src.xp\r\n");
+    temp.write("skins/Src/Src.xp", "[Taskbar]\r\nImage=Src\\pic1.tga\r\n");
+    for (int i = 0; i < 4; ++i) temp.write("skins/Src/pic" + std::to_string(i) + ".tga", picture(i));
+  }
+  static std::string picture(int seed) {
+    std::string bytes(8192, '\0');
+    for (std::size_t b = 0; b < bytes.size(); ++b) bytes[b] = static_cast<char>((b * 7 + seed) % 256);
+    return bytes;
+  }
+  std::vector<std::string> skinsFolderEntries() const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(skinsFolder())) {
+      names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
   }
   // Template TemplateUIS2 with a taskbar and an animations companion, two sub-styles besides the
   // main file, a working copy and a cached rendering.
@@ -169,6 +195,90 @@ TEST_F(SkinCopyTest, NewSkinNamesHaveAtMostTwentyCharacters) {
   EXPECT_EQ(CreateNewSkin(skinsFolder(), "ABCDEFGHIJKLMNOPQRSTU", SkinType::Advanced, false, nullptr).outcome,
             NewSkinResult::Outcome::Refused);
   EXPECT_TRUE(CreateNewSkin(skinsFolder(), "ABCDEFGHIJKLMNOPQRST", SkinType::Advanced, false, nullptr).created());
+}
+
+TEST_F(SkinCopyTest, CopyIsByteExactAndLeavesNoWorkFolder) {
+  writeSourceSkin();
+  ASSERT_TRUE(SaveSkinAs(skinsFolder(), "Dst", "Src", nullptr).created());
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(temp.read("skins/Dst/pic" + std::to_string(i) + ".tga"), picture(i)) << i;
+  }
+  EXPECT_EQ(read("skins/Dst/Dst.uis", "Button", "Image"), "Dst\\pic0.tga");
+  EXPECT_EQ(read("skins/Dst/Src.xp", "Taskbar", "Image"), "Dst\\pic1.tga");
+  EXPECT_EQ(skinsFolderEntries(), (std::vector<std::string>{"Dst", "Src", "Tessera7"}));
+}
+
+// A copy that crashed leaves its work folder: it is no skin, and the next copy removes it unless
+// its process still runs.
+TEST_F(SkinCopyTest, LeftoverWorkFoldersAreNoSkinsAndTheNextCopyRemovesThem) {
+  writeSourceSkin();
+  const pid_t dead = [] {
+    const pid_t child = ::fork();
+    if (child == 0) ::_exit(0);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return child;
+  }();
+  const std::string crashed = ".Dst.partial-" + std::to_string(dead);
+  const std::string running = ".Other.partial-" + std::to_string(::getppid());
+  temp.write("skins/" + crashed + "/Dst/Dst.uis", "[TitlebarSkin]\r\nSkinName=Dst\r\n");
+  // Named like its own main file, so only the work-folder rule keeps it off the lists.
+  temp.write("skins/" + crashed + "/" + crashed + ".uis", "[TitlebarSkin]\r\nSkinName=Half\r\n");
+  temp.write("skins/" + running + "/" + running + ".uis", "[TitlebarSkin]\r\nSkinName=Busy\r\n");
+  EXPECT_EQ(ListSkinFolders(skinsFolder()), (std::vector<std::string>{"Src"}));
+  DynamicLibrary library(ModulePath(testing::StandinFolder(), "divu"));
+  ASSERT_TRUE(library.isLoaded());
+  const SkinDatabase database(library);
+  database.CreateSkinList();
+  EXPECT_EQ(database.PopulateSkinList(), (std::vector<std::string>{"Src"}));
+
+  ASSERT_TRUE(SaveSkinAs(skinsFolder(), "Dst", "Src", nullptr).created());
+  EXPECT_FALSE(files::exists(temp.file("skins/" + crashed)));
+  EXPECT_TRUE(files::exists(temp.file("skins/" + running))) << "a running copy's folder stays";
+  EXPECT_EQ(ListSkinFolders(skinsFolder()), (std::vector<std::string>{"Dst", "Src"}));
+}
+
+// Files may grow only to `bytes` while one lives, so that writing a larger file fails.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    ::getrlimit(RLIMIT_FSIZE, &previous_);
+    rlimit limited = previous_;
+    limited.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &limited);
+  }
+  ~FileSizeLimit() {
+    ::setrlimit(RLIMIT_FSIZE, &previous_);
+    std::signal(SIGXFSZ, previousHandler_);
+  }
+
+ private:
+  rlimit previous_{};
+  void (*previousHandler_)(int) = nullptr;
+};
+
+TEST_F(SkinCopyTest, ACopyThatFailsPartWayLeavesNoNewSkin) {
+  writeSourceSkin();
+  temp.write("skins/Src/zbig.tga", std::string(64 * 1024, 'z'));
+  {
+    const FileSizeLimit limit(32 * 1024);
+    const CopySkinResult r = CopySkin(skinsFolder(), "Dst", "Src", false, nullptr);
+    EXPECT_FALSE(r.copied);
+    EXPECT_EQ(r.message, "The skin folder could not be copied.");
+  }
+  EXPECT_EQ(skinsFolderEntries(), (std::vector<std::string>{"Src", "Tessera7"}));
+
+  // A folder of that name that is no skin yet stays as it was.
+  writeSkin("Dst", "[Old]\r\nKey=1\r\n");
+  temp.write("skins/Dst/keep.tga", "mine");
+  {
+    const FileSizeLimit limit(32 * 1024);
+    EXPECT_FALSE(CopySkin(skinsFolder(), "Dst", "Src", false, nullptr).copied);
+  }
+  EXPECT_EQ(files::listFiles(temp.file("skins/Dst")), (std::vector<std::string>{"Dst.uis", "keep.tga"}));
+  EXPECT_EQ(read("skins/Dst/Dst.uis", "Old", "Key"), "1");
+  EXPECT_EQ(skinsFolderEntries(), (std::vector<std::string>{"Dst", "Src", "Tessera7"}));
 }
 
 TEST_F(SkinCopyTest, TemplateNames) {

@@ -26,6 +26,33 @@ namespace detail {
 void allowUnnamedTemporaries(bool allowed);
 }  // namespace detail
 
+// While one lives, writeAllAtomic on this thread skips the per-file flush for files inside
+// `folder` (a work folder that is flushed once as a whole before it is published).
+class UnsyncedWritesUnder {
+ public:
+  explicit UnsyncedWritesUnder(std::string_view folder);
+  ~UnsyncedWritesUnder();
+  UnsyncedWritesUnder(const UnsyncedWritesUnder&) = delete;
+  UnsyncedWritesUnder& operator=(const UnsyncedWritesUnder&) = delete;
+
+ private:
+  std::string previous_;
+};
+
+// Work folders: a folder is assembled in a hidden sibling ".<name>.partial-<pid>" and published
+// under its name by one rename, so a crash leaves either nothing new or the complete folder.
+std::string workFolderFor(std::string_view folder);
+bool isWorkFolderName(std::string_view name);
+// Removes the work folders in `parent` whose process no longer runs.
+void removeAbandonedWorkFolders(std::string_view parent);
+// Flushes everything written on the file system that holds `path` (one syncfs: one wait for
+// the disk instead of one per file).
+bool syncFileSystemOf(std::string_view path);
+// Puts folder `staged` in the place of `destination` in one rename and flushes the parent
+// folder. When `destination` exists, the two are exchanged (`staged` then holds the old folder),
+// so readers never see the name missing. False when nothing moved.
+bool publishFolder(std::string_view staged, std::string_view destination);
+
 // Copies a file; with overwrite false an existing target makes the copy fail. The target is
 // replaced atomically.
 bool copyFile(std::string_view from, std::string_view to, bool overwrite);

@@ -1,5 +1,7 @@
 #include "core/platform/ini_document.h"
 
+#include <map>
+
 #include "core/platform/paths.h"
 
 namespace tessera {
@@ -182,6 +184,40 @@ std::size_t IniDocument::insertionLine(const Section& section) const {
   std::size_t at = section.lineEnd;
   while (at > section.header + 1 && lines_[at - 1].kind == Kind::Blank) --at;
   return at;
+}
+
+bool IniDocument::setValues(std::span<const Edit> edits) {
+  std::map<std::size_t, std::string> replaced;  // line index -> its new text, applied from the end
+  std::vector<Edit> added;
+  for (const Edit& edit : edits) {
+    const std::string_view key = singleLine(edit.key);
+    const std::string_view value = singleLine(edit.value);
+    const Section* s = findSection(edit.section);
+    std::optional<std::size_t> found;
+    for (std::size_t i = s ? s->header + 1 : 0; s && i < s->lineEnd; ++i) {
+      if (lines_[i].kind == Kind::Entry && paths::equalsIgnoreCase(name(lines_[i]), key)) {
+        found = i;
+        break;
+      }
+    }
+    if (!found) {
+      added.push_back(edit);
+      continue;
+    }
+    const Line& line = lines_[*found];
+    const bool unchanged = std::string_view(bytes_).substr(line.valueBegin, line.valueEnd - line.valueBegin) == value &&
+                           line.valueBegin == line.nameEnd + 1;
+    if (unchanged && !replaced.contains(*found)) continue;
+    replaced[*found] = std::string(name(line)) + '=' + std::string(value);
+  }
+  for (auto it = replaced.rbegin(); it != replaced.rend(); ++it) {
+    const Line& line = lines_[it->first];
+    bytes_.replace(line.nameBegin, line.end - line.nameBegin, it->second);
+  }
+  if (!replaced.empty()) index();
+  bool changed = !replaced.empty();
+  for (const Edit& edit : added) changed = setValue(edit.section, edit.key, edit.value) || changed;
+  return changed;
 }
 
 bool IniDocument::setValue(std::string_view section, std::string_view key, std::string_view value) {

@@ -4,6 +4,7 @@
 #include <array>
 #include <filesystem>
 #include <unordered_map>
+#include <unordered_set>
 #include <optional>
 #include <vector>
 
@@ -85,7 +86,10 @@ void writeRenamedValues(const std::string& file, const std::vector<RenamedValue>
   const auto bytes = files::readAll(file);
   if (!bytes) return;
   IniDocument document(*bytes);
-  for (const auto& r : renamed) document.setValue(r.section, r.key, r.value);
+  std::vector<IniDocument::Edit> edits;
+  edits.reserve(renamed.size());
+  for (const auto& r : renamed) edits.push_back({r.section, r.key, r.value});
+  document.setValues(edits);
   files::writeAllAtomic(file, document.bytes());
 }
 
@@ -93,19 +97,20 @@ void writeRenamedValues(const std::string& file, const std::vector<RenamedValue>
 // replace of files::copyFile costs a disk sync for each of hundreds of pictures) and without
 // resolving every target name on its own: the destination is listed once, and a file that exists
 // there in another letter case is overwritten under its own name. An interrupted copy leaves an
-// incomplete new folder, never a damaged source.
+// incomplete new folder, never a damaged source; CopySkin builds that folder out of sight.
 class FolderCopier {
  public:
   explicit FolderCopier(const std::string& destination) : destination_(paths::resolve(destination)) {
     for (const auto& name : files::listFiles(destination_)) existing_.emplace(paths::upper(name), name);
   }
-  void copy(const std::string& sourceFile, const std::string& name) {
+  bool copy(const std::string& sourceFile, const std::string& name) {
     const auto known = existing_.find(paths::upper(name));
     const std::string targetName = known == existing_.end() ? name : known->second;
     std::error_code error;
-    std::filesystem::copy_file(sourceFile, destination_ + "/" + targetName,
-                               std::filesystem::copy_options::overwrite_existing, error);
+    const bool copied = std::filesystem::copy_file(sourceFile, destination_ + "/" + targetName,
+                                                   std::filesystem::copy_options::overwrite_existing, error);
     existing_.emplace(paths::upper(name), targetName);
+    return copied && !error;
   }
 
  private:
@@ -157,6 +162,24 @@ void renameSubStyleFiles(std::string_view skinsFolder, const std::string& destin
   }
 }
 
+// The steps after the plain copy, in the copy's folder `destination` of `skinsFolder`.
+void fillCopy(std::string_view skinsFolder, const std::string& destination, std::string_view sourceName,
+              std::string_view newName) {
+  DeleteCachedRenderings(destination, CachedRenderingExtensionsForCopy());
+  const std::string name(newName);
+  // A main file left under the source name (by an earlier copy into the same folder) would be a
+  // second main file; a template may share the new name, and then that file is the new one.
+  if (!paths::equalsIgnoreCase(sourceName, newName)) {
+    files::deleteFile(paths::join(destination, std::string(sourceName) + ".uis"));
+    files::deleteFile(paths::join(destination, std::string(sourceName) + ".uis~"));
+  }
+  const std::string mainFile = paths::join(destination, name + ".uis");
+  WriteSkinString("TitlebarSkin", "SkinName", name, mainFile);
+  RenameSkinFileReferences(skinsFolder, mainFile, sourceName, newName);
+
+  renameSubStyleFiles(skinsFolder, destination, sourceName, name);
+}
+
 }  // namespace
 
 std::span<const char* const> SkinPathKeys() { return kSkinPathKeys; }
@@ -166,11 +189,28 @@ std::string TemplatesFolder(std::string_view skinsFolder) {
 }
 
 void RenameSkinReferences(const std::string& file, std::string_view oldName, std::string_view newName) {
+  static const std::unordered_set<std::string> pathKeys = [] {
+    std::unordered_set<std::string> keys;
+    for (const char* key : kSkinPathKeys) keys.insert(paths::upper(key));
+    return keys;
+  }();
   std::vector<RenamedValue> renamed;
   {
     const profile::ReadBatch batch;
+    std::unordered_set<std::string> seenSections;
     for (const auto& section : profile::SectionNames(file)) {
-      for (const char* key : kSkinPathKeys) {
+      // A repeated section reads as its first copy, which is already done.
+      if (!seenSections.insert(paths::upper(section)).second) continue;
+      // Only the path keys the section holds are looked up: a section names a few of the many.
+      std::unordered_set<std::string> seenKeys;
+      for (const auto& entry : profile::ReadSection(section, file)) {
+        const auto equals = entry.find('=');
+        if (equals == std::string::npos) continue;
+        const std::string upperKey = paths::upper(std::string_view(entry).substr(0, equals));
+        const auto known = pathKeys.find(upperKey);
+        if (known == pathKeys.end() || !seenKeys.insert(upperKey).second) continue;
+        const char* key = *std::find_if(kSkinPathKeys.begin(), kSkinPathKeys.end(),
+                                        [&](const char* k) { return paths::equalsIgnoreCase(k, upperKey); });
         // The whole value is read, so that a long value is never written back cut short.
         const auto value = profile::FindValue(section, key, file);
         if (!value || value->empty()) continue;
@@ -211,7 +251,7 @@ bool CopySkinFolder(const std::string& source, const std::string& destination, s
   FolderCopier copier(destination);
   for (const auto& name : files::listFiles(sourceFolder)) {
     if (name.ends_with('~')) continue;
-    copier.copy(sourceFolder + "/" + name, name);
+    if (!copier.copy(sourceFolder + "/" + name, name)) return false;
     if (paths::equalsIgnoreCase(name, mainName)) {
       const std::string target = paths::join(destination, std::string(newName) + ".uis");
       files::deleteFile(target);  // an older main file of that name must not win over the copy
@@ -239,25 +279,38 @@ CopySkinResult CopySkin(std::string_view skinsFolder, std::string_view newName, 
       fromTemplate ? paths::join(TemplatesFolder(skinsFolder), sourceName) : paths::join(skinsFolder, sourceName);
   if (!files::isFolder(source)) return {false, "The skin \"" + std::string(sourceName) + "\" was not found."};
 
-  files::createFolder(destination);
-  const bool copied = CopySkinFolder(source, destination, sourceName, newName);
-  DeleteCachedRenderings(destination, CachedRenderingExtensionsForCopy());
-  if (!copied) return {false, "The skin folder could not be copied."};
-
-  const std::string name(newName);
-  // A main file left under the source name (by an earlier copy into the same folder) would be a
-  // second main file; a template may share the new name, and then that file is the new one.
-  if (!paths::equalsIgnoreCase(sourceName, newName)) {
-    files::deleteFile(paths::join(destination, std::string(sourceName) + ".uis"));
-    files::deleteFile(paths::join(destination, std::string(sourceName) + ".uis~"));
+  // The copy is assembled in a hidden work folder <skins>/.<name>.partial-<pid>/<name> (so that
+  // references resolve against the work folder as against the skins folder), flushed once and
+  // published by one rename: a crash leaves either no new skin or a complete one, and the work
+  // folder it leaves is never listed as a skin and is removed by a later copy.
+  files::removeAbandonedWorkFolders(skinsFolder);
+  const std::string work = files::workFolderFor(destination);
+  files::removeFolderRecursive(work);
+  const std::string staged = paths::join(work, newName);
+  const CopySkinResult failed{false, "The skin folder could not be copied."};
+  if (!files::createFolder(work)) return failed;
+  bool copied = true;
+  if (files::isFolder(destination)) {
+    // A folder of that name that is no skin yet gets the copy laid over what it holds.
+    std::error_code error;
+    std::filesystem::copy(paths::resolve(destination), staged,
+                          std::filesystem::copy_options::recursive | std::filesystem::copy_options::copy_symlinks,
+                          error);
+    copied = !error;
   }
-  const std::string mainFile = paths::join(destination, name + ".uis");
-  WriteSkinString("TitlebarSkin", "SkinName", name, mainFile);
-  RenameSkinFileReferences(skinsFolder, mainFile, sourceName, newName);
-
-  renameSubStyleFiles(skinsFolder, destination, sourceName, name);
+  {
+    const files::UnsyncedWritesUnder unsynced(work);
+    copied = copied && files::createFolder(staged) && CopySkinFolder(source, staged, sourceName, newName);
+    if (copied) fillCopy(work, staged, sourceName, newName);
+  }
+  if (!copied || !files::syncFileSystemOf(work) || !files::publishFolder(staged, destination)) {
+    files::removeFolderRecursive(work);
+    return failed;
+  }
+  files::removeFolderRecursive(work);  // empty, or the folder the copy replaced
 
   if (database) {
+    const std::string name(newName);
     database->DeleteSkin(name);
     database->InsertNewSkin(name);
   }

@@ -24,7 +24,7 @@ void RenameSkinFileReferences(std::string_view skinsFolder, const std::string& f
 
 // Copies the plain files of `source` into `destination` (created when missing), except working
 // copies ending in "~"; the main file and the .SSD are renamed after `newName`. False when
-// nothing was copied because the two folders are the same or the source path is too short.
+// the two folders are the same, the source path is too short or a file could not be copied.
 bool CopySkinFolder(const std::string& source, const std::string& destination, std::string_view sourceName,
                     std::string_view newName);
 
@@ -36,7 +36,8 @@ struct CopySkinResult {
 // Copies skin `sourceName` (a template folder of the data folder's "TesseraTemplates" when
 // `fromTemplate`, else a skin of the skins folder) to <skins folder>/<newName>, renames every
 // reference, the sub-style files and the SkinName, drops cached renderings and tells the skin
-// database (when `database` is given).
+// database (when `database` is given). The new skin appears complete or not at all: it is built
+// in a hidden work folder beside it (files::workFolderFor), flushed once and renamed into place.
 CopySkinResult CopySkin(std::string_view skinsFolder, std::string_view newName, std::string_view sourceName,
                         bool fromTemplate, const SkinDatabase* database);
 

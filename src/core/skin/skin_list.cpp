@@ -26,6 +26,7 @@ std::string SkinMainFile(std::string_view skinsFolder, std::string_view name) {
 std::vector<std::string> ListSkinFolders(std::string_view skinsFolder) {
   std::vector<std::string> skins;
   for (const auto& name : files::listFolders(skinsFolder)) {
+    if (files::isWorkFolderName(name)) continue;  // a copy being made, or the debris of a crashed one
     if (files::isFile(SkinMainFile(skinsFolder, name))) skins.push_back(name);
   }
   std::stable_sort(skins.begin(), skins.end(),

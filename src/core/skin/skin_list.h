@@ -17,7 +17,7 @@ SkinDatabase OnDemandSkinDatabase();
 std::string SkinMainFile(std::string_view skinsFolder, std::string_view name);
 
 // The skins of a folder as the skin database counts them: every folder n holding n.uis (in any
-// letter case), sorted without regard to case.
+// letter case), sorted without regard to case. Work folders of unfinished copies are skipped.
 std::vector<std::string> ListSkinFolders(std::string_view skinsFolder);
 
 // Section TitlebarSkin of a skin's main file.

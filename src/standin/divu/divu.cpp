@@ -17,6 +17,7 @@ std::vector<std::string> skinList;
 bool listBuilt = false;
 
 bool isSkinFolder(const std::string& skinsFolder, const std::string& name) {
+  if (tessera::files::isWorkFolderName(name)) return false;  // a copy not yet complete
   return tessera::files::isFile(tessera::paths::join(tessera::paths::join(skinsFolder, name), name + ".uis"));
 }
 

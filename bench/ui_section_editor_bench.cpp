@@ -1,0 +1,122 @@
+// The section editor on a demo skin: opening it on an entry (construction until the first paint)
+// and "Next ==>" to the following section of the linear order. Each reports its median, the
+// figure a user feels on every click.
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <vector>
+
+#include "core/app/demo_environment.h"
+#include "core/app/preview_engine.h"
+#include "core/app/skin_actions.h"
+#include "core/editor/task_pane.h"
+#include "core/engine/engine_startup.h"
+#include "core/platform/environment.h"
+#include "core/platform/settings.h"
+#include "core/skin/skin_session.h"
+#include "ui/editor/section_editor_window.h"
+
+namespace {
+
+using namespace tessera;
+
+// The entry the editor opens on: a frame section with pictures, previews and several pages.
+constexpr const char* kEntry = "Borders";
+
+// The demo environment with its skin Copperline open, as the main window leaves it.
+struct OpenDemoSkin {
+  OpenDemoSkin() {
+    const DemoLayout layout =
+        LayOutDemoEnvironment(dir.path().toStdString(), {TESSERA_BENCH_ENGINE_DIR, TESSERA_BENCH_SKINS_DIR});
+    ready = layout.ok;
+    if (!ready) return;
+    WriteSetting(settings::FirstRun, "0");
+    ResetSkinsFolderCache();
+    ready = LoadEngineModules() == EngineStartup::Ready;
+    if (!ready) return;
+    BindPreviewLibrary(Engine().previewLibrary);
+    EnableSkinWrites();
+    ready = OpenSkin(SkinMainFilePath("Copperline"), BeforeOpen::Reset, nullptr).opened;
+  }
+  QTemporaryDir dir;
+  bool ready = false;
+};
+
+OpenDemoSkin& demo() {
+  static OpenDemoSkin instance;
+  return instance;
+}
+
+double median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  const std::size_t n = values.size();
+  return n == 0 ? 0 : (n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2);
+}
+
+// Shows the window and lets it lay out and paint once.
+void showAndPaint(QWidget& window) {
+  window.show();
+  QApplication::processEvents();
+  window.repaint();
+}
+
+void BM_OpenSectionEditor(benchmark::State& state) {
+  if (!demo().ready) {
+    state.SkipWithError("the demo skin did not open");
+    return;
+  }
+  std::vector<double> times;
+  for (auto _ : state) {
+    QElapsedTimer timer;
+    timer.start();
+    auto* editor = new ui::SectionEditorWindow(kEntry);
+    showAndPaint(*editor);
+    const double seconds = timer.nsecsElapsed() / 1e9;
+    state.SetIterationTime(seconds);
+    times.push_back(seconds);
+    delete editor;
+    QApplication::processEvents();
+  }
+  state.counters["median_ms"] = 1000 * median(times);
+}
+BENCHMARK(BM_OpenSectionEditor)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(15);
+
+// "Next ==>" walks the linear order from the entry, a different section (and often a different
+// set of pages) each step.
+void BM_NextSection(benchmark::State& state) {
+  if (!demo().ready) {
+    state.SkipWithError("the demo skin did not open");
+    return;
+  }
+  ui::SectionEditorWindow editor(kEntry);
+  showAndPaint(editor);
+  std::vector<double> times;
+  for (auto _ : state) {
+    QElapsedTimer timer;
+    timer.start();
+    editor.taskPaneClick(kNextEntryIndex);
+    QApplication::processEvents();
+    editor.repaint();
+    const double seconds = timer.nsecsElapsed() / 1e9;
+    state.SetIterationTime(seconds);
+    times.push_back(seconds);
+  }
+  state.counters["median_ms"] = 1000 * median(times);
+  state.counters["slowest_ms"] = 1000 * *std::max_element(times.begin(), times.end());
+}
+BENCHMARK(BM_NextSection)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(40);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
