@@ -154,7 +154,6 @@ TEST_F(CatalogueCheck, EveryPageIsReachedBySomeSection) {
     if (on("ShellUI")) ++reached["Settings"];
     if (on("AnimPage")) ++reached["Animation settings"];
     if (on("Position") && on("Basic")) ++reached["Position"];
-    if (on("Content")) ++reached["Content settings"];
     if (Int(s, "NoAnimation", 1, subsections) == 0) ++reached["Animation"];
     if (!on("JustExtras") && !on("CaptionMode") && !on("CaptionMode", 2) && !on("FrameMode") && !on("FrameMode", 2) &&
         !on("ButtonMode") && !on("ShellUI") && !on("AnimPage") && !on("Basic") && !on("NoText") && !on("NoGlyph") &&
@@ -163,7 +162,7 @@ TEST_F(CatalogueCheck, EveryPageIsReachedBySomeSection) {
     }
   }
   for (const char* page : {"Extra settings", "Caption", "Caption text settings", "Border pages", "Frame images", "Buttons",
-                           "Settings", "Animation settings", "Position", "Content settings", "Animation",
+                           "Settings", "Animation settings", "Position", "Animation",
                            "Image, Glyph, Painting and Text"}) {
     EXPECT_GT(reached[page], 0) << page;
   }

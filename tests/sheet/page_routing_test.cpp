@@ -63,13 +63,13 @@ TEST_F(PageRoutingTest, LayerSectionGetsPicturePagesAndTheLayerExtras) {
   EXPECT_EQ(route(":Glow", "Button"), (Captions{"Image", "Glyph", "Painting", "Help"}));
 }
 
-TEST_F(PageRoutingTest, TopLevelSectionGetsTextContentAnimationAndPositionInOrder) {
-  EXPECT_EQ(route("Button"), (Captions{"Image", "Glyph", "Painting", "Text", "Content settings", "Position",
-                                       "Extra settings", "Help"}));
+TEST_F(PageRoutingTest, TopLevelSectionGetsTextAnimationAndPositionInOrder) {
+  // "Content" = 1 adds no page: the content margins are on the "Text" page.
+  EXPECT_EQ(route("Button"), (Captions{"Image", "Glyph", "Painting", "Text", "Position", "Extra settings", "Help"}));
   WriteSetting(settings::UIMode, "1");
   WriteSetting(settings::ShowImport, "1");
-  EXPECT_EQ(route("Button"), (Captions{"Image", "Glyph", "Painting", "Text", "Content settings", "Animation",
-                                       "Position", "Extra settings", "Import", "Help"}));
+  EXPECT_EQ(route("Button"), (Captions{"Image", "Glyph", "Painting", "Text", "Animation", "Position",
+                                       "Extra settings", "Import", "Help"}));
   // NoAnimation defaults to 1: an unlisted section never gets the animation page.
   EXPECT_EQ(route("Unlisted"), (Captions{"Image", "Glyph", "Painting", "Text", "Import", "Help"}));
 }

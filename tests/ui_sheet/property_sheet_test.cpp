@@ -30,7 +30,7 @@ class PropertySheetTest : public tessera::testing::SheetEnvironmentTest {
  protected:
   void SetUp() override {
     SheetEnvironmentTest::SetUp();
-    catalogue("subsections.ini", "[Button]\r\nContent=1\r\n[Caption]\r\nCaptionMode=1\r\n");
+    catalogue("subsections.ini", "[Button]\r\nContent=1\r\nPosition=1\r\n[Caption]\r\nCaptionMode=1\r\n");
     catalogue("extras.ini", "[Button]\r\nFocusRect=0\r\n");
     catalogue("extraDetails.ini", "[FocusRect]\r\nType=2\r\n");
     openSkin("[Button]\r\nFocusRect=0\r\n");
@@ -40,7 +40,7 @@ class PropertySheetTest : public tessera::testing::SheetEnvironmentTest {
 TEST_F(PropertySheetTest, PagesFollowTheRoutingAndUnbuiltPagesSayWhatTheyAre) {
   FakeEditor editor("Button", "Button");
   PropertySheet sheet(editor, QString());
-  EXPECT_EQ(sheet.pageCaptions(), (QStringList{"Image", "Glyph", "Painting", "Text", "Content settings",
+  EXPECT_EQ(sheet.pageCaptions(), (QStringList{"Image", "Glyph", "Painting", "Text", "Position",
                                                "Extra settings", "Help"}));
   EXPECT_EQ(sheet.activePage(), 0);
   // Each caption is served by its own page class; a page without one says it is not built yet.
@@ -50,7 +50,7 @@ TEST_F(PropertySheetTest, PagesFollowTheRoutingAndUnbuiltPagesSayWhatTheyAre) {
   EXPECT_NE(qobject_cast<TextPage*>(sheet.page(3)), nullptr);
   auto* note = sheet.page(4)->findChild<QLabel*>(QStringLiteral("pendingNote"));
   ASSERT_NE(note, nullptr);
-  EXPECT_TRUE(note->text().contains("Content settings"));
+  EXPECT_TRUE(note->text().contains("Position"));
   EXPECT_TRUE(note->text().contains("not built yet"));
   EXPECT_NE(qobject_cast<ExtraSettingsPage*>(sheet.page(5)), nullptr);
   EXPECT_NE(qobject_cast<HelpPage*>(sheet.page(6)), nullptr);

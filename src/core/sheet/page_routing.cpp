@@ -27,7 +27,6 @@ constexpr PageName kPageNames[] = {
     {PageKind::Settings,             "Settings"},
     {PageKind::Help,                 "Help"},
     {PageKind::Position,             "Position"},
-    {PageKind::ContentSettings,      "Content settings"},
     {PageKind::Buttons,              "Buttons"},
     {PageKind::ButtonImage,          "Image"},
     {PageKind::Actions,              "Actions"},
@@ -72,7 +71,8 @@ void appendPicturePages(const RoutingFacts& f, std::vector<PageKind>& pages) {
   if (f.noGlyph == 0) pages.push_back(PageKind::Glyph);
   if (f.noMargins == 0) pages.push_back(PageKind::Painting);
   if (f.isTopLevel && f.noText == 0) pages.push_back(PageKind::Text);
-  if (f.isTopLevel && f.content == 1) pages.push_back(PageKind::ContentSettings);
+  // "Content" = 1 would add a "Content settings" page whose boxes and buttons do nothing; the
+  // content margins are edited on the "Text" page, so the page is left out.
   if (f.experienced && f.noAnimation == 0) pages.push_back(PageKind::Animation);
   if (f.position == 1) pages.push_back(PageKind::Position);
   if (f.extrasListed || f.layerSection) pages.push_back(PageKind::ExtraSettings);
@@ -101,7 +101,6 @@ RoutingFacts ReadRoutingFacts(std::string_view dataFolder, std::string_view sect
   f.noGlyph = catalogue.readInt(section, keys::NoGlyph);
   f.noMargins = catalogue.readInt(section, keys::NoMargins);
   f.noText = catalogue.readInt(section, keys::NoText);
-  f.content = catalogue.readInt(section, keys::Content);
   f.position = catalogue.readInt(section, keys::Position);
   f.noAnimation = catalogue.readInt(section, keys::NoAnimation);
   f.animPage = catalogue.readInt(section, keys::AnimPage);

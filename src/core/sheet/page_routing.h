@@ -18,7 +18,6 @@ enum class PageKind {
   Settings,
   Help,
   Position,
-  ContentSettings,
   Buttons,
   ButtonImage,
   Actions,
@@ -55,7 +54,6 @@ struct RoutingFacts {
   int noGlyph = 0;
   int noMargins = 0;
   int noText = 0;
-  int content = 0;
   int position = 0;
   int noAnimation = 1;
   int animPage = 0;
