@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QScreen>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -63,6 +65,13 @@ TEST_F(MainWindowTest, PlacementComesBackAsItWasStored) {
   EXPECT_EQ(ReadSettingInt(settings::MainY), 40);
   EXPECT_EQ(ReadSettingInt(settings::MainWidth), 700);
   EXPECT_EQ(ReadSettingInt(settings::MainHeight), 500);
+}
+
+TEST_F(MainWindowTest, FirstRunOpensLargeButNeverBeyondTheScreen) {
+  MainWindow dlg("");
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  EXPECT_EQ(dlg.width(), std::min(1100, screen.width()));
+  EXPECT_EQ(dlg.height(), std::min(700, screen.height()));
 }
 
 TEST_F(MainWindowTest, StartPageOffersNewAndOpenAndListsRecentSkins) {

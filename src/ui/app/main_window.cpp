@@ -42,6 +42,7 @@ namespace tessera::ui {
 
 namespace {
 constexpr int kEntryRole = Qt::UserRole + 1;
+constexpr QSize kFirstRunSize(1100, 700);
 const char* const kStartHint =
     "To edit a skin please open the open skin dialog by clicking 'Open skin' or double click a recent skin below";
 }  // namespace
@@ -439,7 +440,11 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void MainWindow::restorePlacement() {
-  const QSize size = QSize(ReadSettingInt(settings::MainWidth), ReadSettingInt(settings::MainHeight)).expandedTo(QSize(640, 480));
+  QSize size = QSize(ReadSettingInt(settings::MainWidth), ReadSettingInt(settings::MainHeight)).expandedTo(QSize(640, 480));
+  // Before any placement is stored, the window opens large enough for its entry names and
+  // previews (the stored default is smaller than today's fonts need); the screen bounds it below.
+  const SettingKey& width = settings::MainWidth;
+  if (ReadSetting(width.section, width.key, "", width.file).empty()) size = size.expandedTo(kFirstRunSize);
   // A placement from another screen layout is pulled back onto a screen.
   const QRect placed = FitOntoScreens(QRect(QPoint(ReadSettingInt(settings::MainX), ReadSettingInt(settings::MainY)), size),
                                       AvailableScreenAreas());
