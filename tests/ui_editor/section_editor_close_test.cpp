@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDialog>
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QSpinBox>
@@ -78,6 +79,25 @@ TEST_F(CloseAfterEditTest, ClosedWhileASheetRebuildIsQueued) {
   editor.reset();
   settle();  // the queued rebuild must not run against the destroyed window
   EXPECT_EQ(skinValue("Btn", "TopHeight"), "7");
+}
+
+TEST_F(CloseAfterEditTest, TheWindowThatOwnsItClosesItWithAChildDialogOpen) {
+  // The editor goes with its parent, right after an edit, while a dialog of its own is shown.
+  auto* owner = new QWidget;
+  auto* owned = new SectionEditorWindow("Btn", owner);
+  owned->show();
+  PropertySheet* sheet = owned->propertySheet();
+  sheet->activatePage(sheet->pageCaptions().indexOf("Painting"));
+  QSpinBox* box = sheet->page(sheet->activePage())->findChild<QSpinBox*>();
+  ASSERT_NE(box, nullptr);
+  box->setFocus();
+  box->selectAll();
+  QTest::keyClicks(box, "5");
+  auto* child = new QDialog(owned);
+  child->show();
+  delete owner;
+  settle();
+  EXPECT_EQ(skinValue("Btn", "TopHeight"), "5");
 }
 
 }  // namespace
