@@ -10,6 +10,7 @@ namespace {
 
 using K = SectionKind;
 
+// The ranges docs/skin-format.md gives; the numbers in the comments are its section numbers.
 // clang-format off
 constexpr ValueRange kRanges[] = {
     // Picture sections (3.1 to 3.6).
