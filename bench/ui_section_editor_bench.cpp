@@ -2,6 +2,8 @@
 // and "Next ==>" to the following section of the linear order. Each reports its median, the
 // figure a user feels on every click.
 #include <benchmark/benchmark.h>
+
+#include "qt_bench_main.h"
 #include <stdlib.h>
 
 #include <QApplication>
@@ -112,11 +114,4 @@ BENCHMARK(BM_NextSection)->UseManualTime()->Unit(benchmark::kMillisecond)->Itera
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return tessera::bench::RunQtBenchmarks(argc, argv); }

@@ -1,6 +1,8 @@
 // The editor's start-up to its main window on the demo environment, against an empty Qt dialog
 // application started the same way; and opening a demo skin with every step of Open.
 #include <benchmark/benchmark.h>
+
+#include "qt_bench_main.h"
 #include <stdlib.h>
 
 #include <QApplication>
@@ -86,11 +88,4 @@ BENCHMARK(BM_OpenDemoSkin)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return tessera::bench::RunQtBenchmarks(argc, argv); }

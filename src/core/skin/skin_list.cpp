@@ -57,13 +57,17 @@ std::string DeleteSkinsQuestion(int count) {
 }
 
 std::string DeleteSkinFolder(std::string_view skinsFolder, std::string_view name) {
-  if (!IsSafeSkinName(name) || name.find("..") != std::string_view::npos) {
-    return "\"" + std::string(name) + "\" is not a skin name.";
-  }
+  // Built by appending: GCC 12 warns falsely (-Wrestrict) on a literal + std::string chain here.
+  const auto message = [name](std::string_view before, std::string_view after) {
+    std::string text(before);
+    text.append(name).append(after);
+    return text;
+  };
+  if (!IsSafeSkinName(name) || name.find("..") != std::string_view::npos) return message("\"", "\" is not a skin name.");
   if (paths::equalsIgnoreCase(name, kDataFolderName)) return "Tessera's own folder cannot be deleted.";
   const std::string folder = paths::join(skinsFolder, name);
-  if (!files::isFolder(folder)) return "There is no skin folder \"" + std::string(name) + "\".";
-  if (!files::removeFolderRecursive(folder)) return "The folder of \"" + std::string(name) + "\" could not be deleted completely.";
+  if (!files::isFolder(folder)) return message("There is no skin folder \"", "\".");
+  if (!files::removeFolderRecursive(folder)) return message("The folder of \"", "\" could not be deleted completely.");
   return {};
 }
 
