@@ -4,7 +4,7 @@ GENERATOR ?= Ninja
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build test test-sanitize run bench fuzz clean
+.PHONY: all deps configure build test test-sanitize run bench fuzz package clean
 
 all: build
 
@@ -31,6 +31,14 @@ test-sanitize: deps
 
 run: build
 	@bash scripts/run-demo.sh $(BUILD)
+
+# A .deb of the release build, installing under /usr (with CPack).
+package: deps
+	@cmake -S . -B $(BUILD)-package -G $(GENERATOR) -DCMAKE_BUILD_TYPE=Release -DTESSERA_BUILD_TESTS=OFF \
+	  -DCMAKE_INSTALL_PREFIX=/usr $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(BUILD)-package -j $(JOBS)
+	@cd $(BUILD)-package && cpack -G DEB
+	@ls $(BUILD)-package/*.deb
 
 bench: deps
 	@cmake -S . -B $(BUILD)-bench -G $(GENERATOR) -DCMAKE_BUILD_TYPE=Release -DTESSERA_BUILD_BENCH=ON \

@@ -7,6 +7,7 @@
 #include "cli/cli_args.h"
 #include "cli/command_group.h"
 #include "core/app/demo_environment.h"
+#include "core/app/installed_layout.h"
 
 #ifndef TESSERA_GENERATED_SKINS_DIR
 #define TESSERA_GENERATED_SKINS_DIR ""
@@ -25,8 +26,10 @@ int run(const std::vector<std::string>& words) {
   if (!args.valid()) return usage(args.error());
   if (args.positional().size() != 1) return usage("demo takes DIR");
   const std::string root = QDir(QString::fromStdString(args.positional()[0])).absolutePath().toStdString();
-  const DemoSources sources{args.option("--engine-dir").value_or(TESSERA_BUILD_ENGINE_DIR),
-                            args.option("--skins-from").value_or(TESSERA_GENERATED_SKINS_DIR)};
+  // An installed tessera-cli takes what is installed beside it; one in its build folder, the build's.
+  const DemoSources found = PreferredSources({TESSERA_BUILD_ENGINE_DIR, TESSERA_GENERATED_SKINS_DIR});
+  const DemoSources sources{args.option("--engine-dir").value_or(found.engineBuild),
+                            args.option("--skins-from").value_or(found.generatedSkins)};
   const DemoLayout layout = LayOutDemoEnvironment(root, sources);
   if (!layout.ok) return fail(layout.error);
   std::cout << layout.registryFolder << '\n';

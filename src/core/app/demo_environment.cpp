@@ -30,9 +30,9 @@ DemoLayout failed(std::string error) {
 
 }  // namespace
 
-DemoLayout LayOutDemoEnvironment(const std::string& root, const DemoSources& sources) {
+DemoLayout LayOutEnvironment(const std::string& root, const DemoSources& sources) {
   DemoLayout layout;
-  layout.registryFolder = paths::join(root, "registry");
+  layout.registryFolder = registry::folder();
   layout.engineFolder = paths::join(root, "engine");
   layout.skinsFolder = paths::join(root, "skins");
   const std::string dataFolder = paths::join(layout.skinsFolder, "Tessera7");
@@ -44,7 +44,6 @@ DemoLayout LayOutDemoEnvironment(const std::string& root, const DemoSources& sou
     if (!files::createFolders(folder)) return failed("cannot create " + folder);
   }
 
-  ::setenv("TESSERA_REGISTRY", layout.registryFolder.c_str(), 1);
   registry::writeValue(registry::Hive::LocalMachine, "SOFTWARE\\Quillmont\\Marrowline\\Velarium", "Path",
                        layout.engineFolder);
   WriteSetting(settings::InstalledPath, layout.skinsFolder);
@@ -68,6 +67,13 @@ DemoLayout LayOutDemoEnvironment(const std::string& root, const DemoSources& sou
   copyProgramIfBuilt(paths::join(sources.engineBuild, "UITest"), paths::join(dataFolder, "UITest"));
   layout.ok = true;
   return layout;
+}
+
+DemoLayout LayOutDemoEnvironment(const std::string& root, const DemoSources& sources) {
+  const std::string registryFolder = paths::join(root, "registry");
+  if (!files::createFolders(registryFolder)) return failed("cannot create " + registryFolder);
+  ::setenv("TESSERA_REGISTRY", registryFolder.c_str(), 1);
+  return LayOutEnvironment(root, sources);
 }
 
 }  // namespace tessera

@@ -19,9 +19,12 @@ struct DemoLayout {
   std::string skinsFolder;
 };
 
-// Lays out the demo environment under `root`, points TESSERA_REGISTRY at its registry folder and
-// stores the engine and skins folders there. The data folder and the demo skins are replaced as a
-// whole (edits of an earlier run are dropped); other skins of the skins folder stay.
+// Lays out an engine folder and a skins folder under `root` and registers both in the registry in
+// use (TESSERA_REGISTRY, else the user's own). The data folder and the bundled skins are replaced
+// as a whole (edits of an earlier run are dropped); other skins of the skins folder stay.
+DemoLayout LayOutEnvironment(const std::string& root, const DemoSources& sources);
+
+// The same, with a registry of its own under `root`: points TESSERA_REGISTRY at it.
 DemoLayout LayOutDemoEnvironment(const std::string& root, const DemoSources& sources);
 
 }  // namespace tessera
