@@ -13,6 +13,9 @@
 #include "support/scripted_file_picker.h"
 #include "support/temp_dir.h"
 #include "ui/app/preferences_sheet.h"
+#include "ui/common/appearance.h"
+
+#include <QApplication>
 
 namespace tessera::ui {
 namespace {
@@ -57,6 +60,42 @@ TEST_F(PreferencesTest, ImmediateControlsWriteAtOnceTheRestOnClose) {
   EXPECT_EQ(ReadSettingInt(settings::SingleClickUI), 0);
   EXPECT_EQ(ReadSettingInt(settings::TargetOS), 2);
   EXPECT_EQ(ReadSetting(settings::EditVerb), "Open");
+}
+
+TEST_F(PreferencesTest, ColoursChoiceAppliesAtOnceAndFollowingTheDesktopRestoresItsLook) {
+  const QPalette desktop = QApplication::palette();
+  const QString desktopStyle = QApplication::style()->name();
+  PreferencesSheet sheet;
+  sheet.show();
+  sheet.pages()->setCurrentIndex(2);
+  auto* colours = child<QComboBox>(sheet, "appearance");
+  ASSERT_NE(colours, nullptr);
+  EXPECT_EQ(colours->currentText(), "Follow the desktop");
+
+  colours->setCurrentIndex(2);
+  emit colours->activated(2);
+  EXPECT_EQ(ReadSettingInt(settings::Appearance), 2);
+  EXPECT_EQ(StoredAppearance(), Appearance::Dark);
+  const QPalette dark = QApplication::palette();
+  EXPECT_LT(dark.color(QPalette::Window).lightness(), 80);
+  EXPECT_GT(dark.color(QPalette::WindowText).lightness(), 180);
+  // Note boxes draw tooltip text on a fixed pale yellow: it must stay dark there.
+  EXPECT_LT(dark.color(QPalette::ToolTipText).lightness(), 80);
+  QCoreApplication::processEvents();  // delivers the palette change to the open windows
+  EXPECT_GT(sheet.palette().color(QPalette::WindowText).lightness(), 180) << "open windows follow";
+
+  colours->setCurrentIndex(0);
+  emit colours->activated(0);
+  EXPECT_EQ(ReadSettingInt(settings::Appearance), 0);
+  EXPECT_EQ(QApplication::palette().color(QPalette::Window), desktop.color(QPalette::Window));
+  EXPECT_EQ(QApplication::style()->name(), desktopStyle);
+}
+
+TEST_F(PreferencesTest, UnknownStoredColoursFollowTheDesktop) {
+  for (const char* value : {"7", "-1", "dark"}) {
+    WriteSetting(settings::Appearance, value);
+    EXPECT_EQ(StoredAppearance(), Appearance::Desktop) << value;
+  }
 }
 
 TEST_F(PreferencesTest, StoredChoicesShowAndCustomAppIsRecorded) {

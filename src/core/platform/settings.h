@@ -61,6 +61,8 @@ inline constexpr SettingKey UseColour     {"Tessera.ini", "Tessera", "UseColour"
 inline constexpr SettingKey BackIndex     {"Tessera.ini", "Tessera", "BackIndex", "0"};
 inline constexpr SettingKey WasMaxEdit    {"Tessera.ini", "Tessera", "WasMaxEdit", "0"};
 inline constexpr SettingKey FirstRun      {"Tessera.ini", "Tessera", "FirstRun6.3", "1"};
+// The editor's own colours: 0 follows the desktop, 1 light, 2 dark.
+inline constexpr SettingKey Appearance    {"Tessera.ini", "Tessera", "Appearance", "0"};
 
 inline constexpr SettingKey MainX         {"TSR.ini", "Tessera", "MainX", "100"};
 inline constexpr SettingKey MainY         {"TSR.ini", "Tessera", "MainY", "100"};

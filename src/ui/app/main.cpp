@@ -9,6 +9,7 @@
 #include "core/platform/prompt.h"
 #include "ui/app/message_prompt.h"
 #include "ui/app/main_window.h"
+#include "ui/common/appearance.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -24,6 +25,8 @@ int main(int argc, char** argv) {
     QMessageBox::critical(nullptr, QString::fromUtf8(message.caption), QString::fromUtf8(message.text));
     return 1;
   }
+
+  tessera::ui::ApplyAppearance(tessera::ui::StoredAppearance());
 
   tessera::ui::MessageBoxPrompt prompt;
   tessera::InstallPrompt(&prompt);

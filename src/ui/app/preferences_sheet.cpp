@@ -17,6 +17,7 @@
 #include "core/platform/prompt.h"
 #include "core/platform/settings.h"
 #include "ui/app/message_prompt.h"
+#include "ui/common/appearance.h"
 #include "ui/common/file_picker.h"
 
 namespace tessera::ui {
@@ -138,6 +139,19 @@ QWidget* PreferencesSheet::buildAdvancedPage() {
                        QStringLiteral("Windows 7")});
   targetOS_->setCurrentIndex(qBound(0, ReadSettingInt(settings::TargetOS), 3));
   layout->addWidget(targetOS_, row++, 1, 1, 2);
+
+  auto* coloursLabel = new QLabel(QStringLiteral("&Colours of Tessera :"), page);
+  layout->addWidget(coloursLabel, row, 0);
+  auto* appearance = new QComboBox(page);
+  appearance->setObjectName(QStringLiteral("appearance"));
+  appearance->addItems({QStringLiteral("Follow the desktop"), QStringLiteral("Light"), QStringLiteral("Dark")});
+  appearance->setCurrentIndex(static_cast<int>(StoredAppearance()));
+  coloursLabel->setBuddy(appearance);
+  connect(appearance, &QComboBox::activated, this, [](int index) {
+    WriteSetting(settings::Appearance, index);
+    ApplyAppearance(static_cast<Appearance>(index));
+  });
+  layout->addWidget(appearance, row++, 1, 1, 2);
 
   // Kept on the page but not shown.
   auto* useTree = immediateCheck(QStringLiteral("Show tree in edit windows"), settings::UseTree, page);

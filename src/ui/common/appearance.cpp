@@ -1,0 +1,85 @@
+#include "ui/common/appearance.h"
+
+#include <QApplication>
+#include <QStyle>
+#include <QStyleFactory>
+
+#include "core/platform/settings.h"
+
+namespace tessera::ui {
+
+namespace {
+
+struct StartingLook {
+  QString styleName;
+  QPalette palette;
+};
+
+// What the application looked like before the first change, so "follow the desktop" can return.
+const StartingLook& startingLook() {
+  static const StartingLook look{QApplication::style() ? QApplication::style()->name() : QString(),
+                                 QApplication::palette()};
+  return look;
+}
+
+void useStyle(const QString& name) {
+  if (QApplication::style() && QApplication::style()->name().compare(name, Qt::CaseInsensitive) == 0) return;
+  if (QStyle* style = QStyleFactory::create(name)) QApplication::setStyle(style);
+}
+
+}  // namespace
+
+Appearance StoredAppearance() {
+  const int value = ReadSettingInt(settings::Appearance);
+  return value == 1 ? Appearance::Light : value == 2 ? Appearance::Dark : Appearance::Desktop;
+}
+
+QPalette DarkPalette() {
+  QPalette palette;
+  const QColor window(45, 45, 48), base(30, 30, 32), text(225, 225, 225), disabled(120, 120, 120);
+  palette.setColor(QPalette::Window, window);
+  palette.setColor(QPalette::WindowText, text);
+  palette.setColor(QPalette::Base, base);
+  palette.setColor(QPalette::AlternateBase, QColor(40, 40, 43));
+  palette.setColor(QPalette::Text, text);
+  palette.setColor(QPalette::Button, QColor(55, 55, 58));
+  palette.setColor(QPalette::ButtonText, text);
+  palette.setColor(QPalette::BrightText, QColor(255, 90, 90));
+  palette.setColor(QPalette::Light, QColor(75, 75, 78));
+  palette.setColor(QPalette::Midlight, QColor(62, 62, 65));
+  palette.setColor(QPalette::Mid, QColor(35, 35, 37));
+  palette.setColor(QPalette::Dark, QColor(25, 25, 27));
+  palette.setColor(QPalette::Shadow, Qt::black);
+  palette.setColor(QPalette::Highlight, QColor(42, 110, 190));
+  palette.setColor(QPalette::HighlightedText, Qt::white);
+  palette.setColor(QPalette::Link, QColor(110, 170, 255));
+  palette.setColor(QPalette::LinkVisited, QColor(170, 140, 255));
+  palette.setColor(QPalette::PlaceholderText, QColor(150, 150, 150));
+  palette.setColor(QPalette::ToolTipBase, QColor(255, 255, 225));
+  palette.setColor(QPalette::ToolTipText, Qt::black);
+  for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+    palette.setColor(QPalette::Disabled, role, disabled);
+  }
+  palette.setColor(QPalette::Disabled, QPalette::HighlightedText, disabled);
+  return palette;
+}
+
+void ApplyAppearance(Appearance appearance) {
+  const StartingLook& look = startingLook();
+  switch (appearance) {
+    case Appearance::Desktop:
+      useStyle(look.styleName);
+      QApplication::setPalette(look.palette);
+      break;
+    case Appearance::Light:
+      useStyle(QStringLiteral("Fusion"));
+      QApplication::setPalette(QApplication::style()->standardPalette());
+      break;
+    case Appearance::Dark:
+      useStyle(QStringLiteral("Fusion"));
+      QApplication::setPalette(DarkPalette());
+      break;
+  }
+}
+
+}  // namespace tessera::ui
