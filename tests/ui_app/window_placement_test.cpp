@@ -23,8 +23,21 @@ TEST(WindowPlacement, APlacementOffEveryScreenComesBackOntoThePrimary) {
 }
 
 TEST(WindowPlacement, AWindowLargerThanItsScreenShrinksToIt) {
-  EXPECT_EQ(FitOntoScreens(QRect(0, 0, 2500, 1400), kTwoScreens), QRect(0, 0, 1366, 740));
-  EXPECT_EQ(FitOntoScreens(QRect(1400, 10, 2500, 1400), kTwoScreens), QRect(1400, 10, 1920, 1050));
+  // The client area leaves room for the title bar, so the frame's bottom edge stays on screen.
+  EXPECT_EQ(FitOntoScreens(QRect(0, 0, 2500, 1400), kTwoScreens), QRect(0, 0, 1366, 716));
+  EXPECT_EQ(FitOntoScreens(QRect(1400, 10, 2500, 1400), kTwoScreens), QRect(1400, 10, 1920, 1026));
+}
+
+TEST(WindowPlacement, AFirstPlacementShowsAllOfTheWindowCentredOnThePrimaryScreen) {
+  const QList<QRect> laptop = {QRect(0, 0, 1366, 740)};
+  // 1100 x 700 with its title bar just fits 740: near the top, all of it shown.
+  EXPECT_EQ(FirstPlacement(QSize(1100, 700), laptop), QRect(133, 8, 1100, 700));
+  EXPECT_EQ(FirstPlacement(QSize(1100, 730), laptop), QRect(133, 0, 1100, 716));
+  EXPECT_EQ(FirstPlacement(QSize(600, 400), laptop), QRect(383, 158, 600, 400));
+  // A primary screen that does not start at the origin.
+  EXPECT_EQ(FirstPlacement(QSize(600, 400), {QRect(1366, 100, 1920, 1050)}), QRect(2026, 413, 600, 400));
+  const QRect shown = FirstPlacement(QSize(5000, 5000), kTwoScreens);
+  EXPECT_TRUE(kTwoScreens.first().contains(shown)) << "all of it on the primary screen";
 }
 
 }  // namespace

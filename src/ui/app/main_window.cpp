@@ -342,10 +342,12 @@ void MainWindow::restorePlacement() {
   // Before any placement is stored, the window opens large enough for its entry names and
   // previews (the stored default is smaller than today's fonts need); the screen bounds it below.
   const SettingKey& width = settings::MainWidth;
-  if (ReadSetting(width.section, width.key, "", width.file).empty()) size = size.expandedTo(kFirstRunSize);
+  const bool firstRun = ReadSetting(width.section, width.key, "", width.file).empty();
   // A placement from another screen layout is pulled back onto a screen.
-  const QRect placed = FitOntoScreens(QRect(QPoint(ReadSettingInt(settings::MainX), ReadSettingInt(settings::MainY)), size),
-                                      AvailableScreenAreas());
+  const QRect placed =
+      firstRun ? FirstPlacement(size.expandedTo(kFirstRunSize), AvailableScreenAreas())
+               : FitOntoScreens(QRect(QPoint(ReadSettingInt(settings::MainX), ReadSettingInt(settings::MainY)), size),
+                                AvailableScreenAreas());
   resize(placed.size());
   move(placed.topLeft());
   if (ReadSettingInt(settings::MainZoom) == 1) setWindowState(windowState() | Qt::WindowMaximized);

@@ -28,10 +28,19 @@ QRect FitOntoScreens(QRect wanted, const QList<QRect>& screens) {
     home = &screens.first();
     wanted.moveTopLeft(home->topLeft());
   }
-  wanted.setSize(wanted.size().boundedTo(home->size()));
+  wanted.setSize(wanted.size().boundedTo(home->size() - QSize(0, kTitleBarHeight)));
   // The title bar never starts above the screen, where it could not be reached.
   if (wanted.top() < home->top()) wanted.moveTop(home->top());
   return wanted;
+}
+
+QRect FirstPlacement(QSize size, const QList<QRect>& screens) {
+  if (screens.isEmpty()) return QRect(QPoint(0, 0), size);
+  const QRect& screen = screens.first();
+  size = size.boundedTo(screen.size() - QSize(0, kTitleBarHeight));
+  const QPoint topLeft(screen.left() + (screen.width() - size.width()) / 2,
+                       screen.top() + (screen.height() - kTitleBarHeight - size.height()) / 2);
+  return QRect(topLeft, size);
 }
 
 QList<QRect> AvailableScreenAreas() {
