@@ -4,6 +4,7 @@
 
 #include "core/platform/files.h"
 #include "core/platform/profile.h"
+#include "core/skin/skin_document.h"
 #include "core/skin/skin_session.h"
 #include "dialog_test_support.h"
 #include "ui/skin/display_scale.h"
@@ -69,6 +70,21 @@ TEST_F(SubStyleDialogTest, ButtonsFollowTheSelectedRowPosition) {
   EXPECT_EQ(enabled(dialog), (Enabled{true, true, true, true}));
   select(dialog, 3);  // the last row
   EXPECT_EQ(enabled(dialog), (Enabled{true, true, true, false}));
+}
+
+TEST_F(SubStyleDialogTest, AMoveIsOneNamedStepThatUndoTakesBack) {
+  writeStyles(3);
+  const std::string before = temp.read("skins/Aqua/Aqua.SSD");
+  SkinDocument document(temp.file("skins/Aqua"));
+  SubStyleManagerDialog dialog(skinsFolder(), "Aqua");
+  dialog.show();
+  select(dialog, 1);
+  QTest::mouseClick(dialog.downButton(), Qt::LeftButton);
+  EXPECT_EQ(value("SkinStyle2", "Name"), "Style 1");
+  ASSERT_EQ(document.undoStack()->count(), 1);
+  EXPECT_EQ(document.undoStack()->undoText(), "Move sub-style down");
+  document.undoStack()->undo();
+  EXPECT_EQ(temp.read("skins/Aqua/Aqua.SSD"), before);
 }
 
 TEST_F(SubStyleDialogTest, SkinWithoutSubStylesShowsOneRowThatCannotBeChanged) {

@@ -8,6 +8,8 @@
 #include "core/platform/prompt.h"
 #include "core/skin/blend_modes.h"
 #include "core/skin/layer_chain.h"
+#include "core/platform/skin_text.h"
+#include "core/skin/skin_document.h"
 #include "core/skin/section_store.h"
 #include "core/skin/skin_session.h"
 #include "ui/app/message_prompt.h"
@@ -43,6 +45,8 @@ void SectionEditorWindow::layerChosen(int entry) {
 
 void SectionEditorWindow::blendModeChosen(int row) {
   if (row < 0) return;
+  const SkinDocument::Step step(SkinDocument::current(),
+                                QStringLiteral("Change blend mode of %1").arg(FromSkinText(currentSection_)));
   ChooseBlendMode(currentSection_, static_cast<std::size_t>(row), SkinFileForSection(currentSection_));
   RefreshPreview();
   preview_->update();
@@ -50,7 +54,10 @@ void SectionEditorWindow::blendModeChosen(int row) {
 
 void SectionEditorWindow::addLayer() {
   if (!layerBar_.layersAvailable) return;
-  if (AddLayer(topLevel_, Session().mainFile).empty()) return;
+  {
+    const SkinDocument::Step step(SkinDocument::current(), QStringLiteral("Add layer"));
+    if (AddLayer(topLevel_, Session().mainFile).empty()) return;
+  }
   RefreshLayerList();
   const int last = layers_->count() - 1;
   layers_->setCurrentIndex(last);
@@ -64,7 +71,10 @@ void SectionEditorWindow::deleteLayer() {
       PromptAnswer::Yes) {
     return;
   }
-  DeleteLayer(topLevel_, static_cast<std::size_t>(selected), Session().mainFile);
+  {
+    const SkinDocument::Step step(SkinDocument::current(), QStringLiteral("Delete layer"));
+    DeleteLayer(topLevel_, static_cast<std::size_t>(selected), Session().mainFile);
+  }
   RefreshPreview();
   RefreshLayerList();
   const int last = layers_->count() - 1;

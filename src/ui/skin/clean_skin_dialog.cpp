@@ -7,6 +7,7 @@
 #include "core/platform/paths.h"
 #include "core/platform/prompt.h"
 #include "core/skin/clean_skin.h"
+#include "core/skin/skin_document.h"
 #include "ui/app/message_prompt.h"
 #include "ui/skin/display_scale.h"
 #include "ui/skin/picture_preview.h"
@@ -132,7 +133,10 @@ std::vector<std::string> CleanSkinDialog::selectedValues() const {
 void CleanSkinDialog::deleteSelected() {
   const std::vector<std::string> values = selectedValues();
   if (values.empty()) return;
-  MoveImagesToBackup(skinsFolder_, skinName_, values);
+  {
+    const SkinDocument::Step step(SkinDocument::current(), QStringLiteral("Clean skin"));
+    MoveImagesToBackup(skinsFolder_, skinName_, values);
+  }
   CurrentPrompt().inform(kImagesMovedMessage, kImagesMovedCaption);
   accept();
 }

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "core/platform/paths.h"
+#include "core/skin/skin_document.h"
 #include "core/skin/skin_session.h"
 #include "ui/app/message_prompt.h"
 #include "ui/skin/display_scale.h"
@@ -75,10 +76,16 @@ SubStyleManagerDialog::SubStyleManagerDialog(std::string skinsFolder, std::strin
   connect(add_, &QPushButton::clicked, this, &SubStyleManagerDialog::addSubStyle);
   connect(rename_, &QPushButton::clicked, this, &SubStyleManagerDialog::renameSubStyle);
   connect(delete_, &QPushButton::clicked, this, &SubStyleManagerDialog::deleteSubStyle);
-  connect(up_, &QPushButton::clicked, this, [this] { runOnSelected(&SubStyleManager::moveUp); });
-  connect(down_, &QPushButton::clicked, this, [this] { runOnSelected(&SubStyleManager::moveDown); });
-  connect(vistaDefault_, &QPushButton::clicked, this, [this] { runOnSelected(&SubStyleManager::makeVistaDefault); });
-  connect(sevenDefault_, &QPushButton::clicked, this, [this] { runOnSelected(&SubStyleManager::make7Default); });
+  connect(up_, &QPushButton::clicked, this,
+          [this] { runOnSelected(&SubStyleManager::moveUp, QStringLiteral("Move sub-style up")); });
+  connect(down_, &QPushButton::clicked, this,
+          [this] { runOnSelected(&SubStyleManager::moveDown, QStringLiteral("Move sub-style down")); });
+  connect(vistaDefault_, &QPushButton::clicked, this, [this] {
+    runOnSelected(&SubStyleManager::makeVistaDefault, QStringLiteral("Make sub-style the Vista default"));
+  });
+  connect(sevenDefault_, &QPushButton::clicked, this, [this] {
+    runOnSelected(&SubStyleManager::make7Default, QStringLiteral("Make sub-style the Windows 7 default"));
+  });
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
   refill(0);
@@ -104,10 +111,13 @@ void SubStyleManagerDialog::updateButtons() {
 }
 
 template <typename Operation>
-void SubStyleManagerDialog::runOnSelected(Operation operation) {
+void SubStyleManagerDialog::runOnSelected(Operation operation, const QString& stepName) {
   const int row = list_->currentRow();
   if (row < 0) return;
-  const SubStyleResult result = (manager_.*operation)(row);
+  const SubStyleResult result = [&] {
+    const SkinDocument::Step step(SkinDocument::current(), stepName);
+    return (manager_.*operation)(row);
+  }();
   if (!result.ok && !result.message.empty()) ShowErrorMessage(this, result.message, kCaption);
   refill(result.ok ? result.selectedRow : row);
 }
@@ -123,6 +133,7 @@ void SubStyleManagerDialog::renameSubStyle() {
   if (row < 0 || !manager_.buttonsFor(row).rename) return;
   RenameSubStyleDialog dialog(FromSkinText(manager_.file().subStyle(row).name), this);
   if (dialog.exec() != QDialog::Accepted) return;
+  const SkinDocument::Step step(SkinDocument::current(), QStringLiteral("Rename sub-style"));
   const SubStyleResult result = manager_.rename(row, ToSkinText(dialog.newName()));
   if (!result.ok && !result.message.empty()) ShowErrorMessage(this, result.message, kCaption);
   refill(row);
@@ -142,7 +153,7 @@ void SubStyleManagerDialog::deleteSubStyle() {
     ShowErrorMessage(this, kEditedSubStyleMessage, kCaption);
     return;
   }
-  runOnSelected(&SubStyleManager::remove);
+  runOnSelected(&SubStyleManager::remove, QStringLiteral("Delete sub-style"));
 }
 
 }  // namespace tessera::ui

@@ -36,7 +36,7 @@ class SubStyleManagerDialog final : public QDialog {
   bool isOpenForEditing(int row) const;
   // Runs an operation on the selected row, shows a refusal and refills with its selection.
   template <typename Operation>
-  void runOnSelected(Operation operation);
+  void runOnSelected(Operation operation, const QString& stepName);
 
   SubStyleManager manager_;
   QListWidget* list_;

@@ -8,6 +8,7 @@
 #include "ui/skin/display_scale.h"
 #include "ui/skin/skin_messages.h"
 #include "core/platform/skin_text.h"
+#include "core/skin/skin_document.h"
 
 namespace tessera::ui {
 
@@ -50,6 +51,7 @@ void NewSubStyleDialog::create() {
   QListWidgetItem* base = bases_->currentItem();
   if (!base && bases_->count() > 0) base = bases_->item(0);
   const int baseItemData = base ? base->data(Qt::UserRole).toInt() : -1;
+  const SkinDocument::Step step(SkinDocument::current(), QStringLiteral("Add sub-style"));
   const SubStyleResult result = manager_.create(ToSkinText(name_->text()), baseItemData);
   if (result.ok) {
     accept();
