@@ -1,5 +1,7 @@
 #include "ui/colours/font_preview.h"
 
+#include "ui/common/device_canvas.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -22,13 +24,12 @@ void FontPreview::setColours(ColorRef fore, ColorRef back) {
 }
 
 QImage FontPreview::render() const {
-  QImage canvas(size(), QImage::Format_ARGB32_Premultiplied);
-  canvas.fill(ColourToQt(back_));
+  QImage canvas = DeviceCanvas(*this, ColourToQt(back_));
   if (itemData_ >= 0) {
     const VlRect rect{0, 0, canvas.width(), canvas.height()};
     Preview().RenderTextObject(canvas, rect, itemData_, "", "Font Preview", fore_);
   }
-  return canvas;
+  return ForWidget(canvas, *this);
 }
 
 void FontPreview::paintEvent(QPaintEvent*) {

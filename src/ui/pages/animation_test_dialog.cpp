@@ -1,5 +1,7 @@
 #include "ui/pages/animation_test_dialog.h"
 
+#include "ui/common/device_canvas.h"
+
 #include <QEnterEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -37,10 +39,9 @@ int AnimatedSectionView::state() const {
 }
 
 QImage AnimatedSectionView::render() const {
-  QImage image(size().expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
-  image.fill(palette().color(QPalette::Window));
+  QImage image = DeviceCanvas(*this, palette().color(QPalette::Window));
   Preview().RenderSection(image, VlRect{0, 0, image.width(), image.height()}, state(), 0);
-  return image;
+  return ForWidget(image, *this);
 }
 
 void AnimatedSectionView::paintEvent(QPaintEvent*) {

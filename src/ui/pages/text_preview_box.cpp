@@ -1,5 +1,7 @@
 #include "ui/pages/text_preview_box.h"
 
+#include "ui/common/device_canvas.h"
+
 #include <QPainter>
 
 #include "core/app/preview_engine.h"
@@ -19,12 +21,11 @@ void TextPreviewBox::setStateIndex(int stateIndex) {
 }
 
 QImage TextPreviewBox::render() const {
-  QImage image(size().expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
-  image.fill(palette().color(QPalette::Window));
+  QImage image = DeviceCanvas(*this, palette().color(QPalette::Window));
   const VlRect area{0, 0, image.width(), image.height()};
   // The library counts states from 1 (state 1 is the first entry of the state list).
   Preview().RenderSectionText(image, area, PreviewStateForEntry(stateIndex_), kSampleText);
-  return image;
+  return ForWidget(image, *this);
 }
 
 void TextPreviewBox::paintEvent(QPaintEvent*) {
