@@ -91,6 +91,25 @@ TEST_F(PreferencesTest, ColoursChoiceAppliesAtOnceAndFollowingTheDesktopRestores
   EXPECT_EQ(QApplication::style()->name(), desktopStyle);
 }
 
+TEST(InterfacePaletteTest, TheGreyIsTheSettingOnLightColoursAndDimsTheDarkPalette) {
+  QPalette light;
+  light.setColor(QPalette::Window, QColor(240, 240, 240));
+  light.setColor(QPalette::WindowText, QColor(20, 20, 20));
+  const QPalette onLight = InterfacePalette(light, 200, true);
+  EXPECT_EQ(onLight.color(QPalette::Window), QColor(200, 200, 200));
+  EXPECT_EQ(onLight.color(QPalette::Base), QColor(200, 200, 200));
+  EXPECT_EQ(onLight.color(QPalette::Text), QColor(Qt::black));
+  EXPECT_EQ(InterfacePalette(light, 900, false).color(QPalette::Window), QColor(255, 255, 255)) << "clamped";
+
+  const QPalette dark = DarkPalette();
+  const QPalette full = InterfacePalette(dark, 255, true);
+  EXPECT_EQ(full.color(QPalette::Window), dark.color(QPalette::Window)) << "full brightness is the palette's own";
+  EXPECT_EQ(full.color(QPalette::WindowText), dark.color(QPalette::WindowText)) << "light text stays readable";
+  const QPalette dimmed = InterfacePalette(dark, 128, false);
+  EXPECT_LT(dimmed.color(QPalette::Window).lightness(), dark.color(QPalette::Window).lightness());
+  EXPECT_EQ(dimmed.color(QPalette::Base), dark.color(QPalette::Base)) << "controls keep theirs";
+}
+
 TEST_F(PreferencesTest, UnknownStoredColoursFollowTheDesktop) {
   for (const char* value : {"7", "-1", "dark"}) {
     WriteSetting(settings::Appearance, value);

@@ -1,9 +1,11 @@
 #include "ui/app/interface_pictures.h"
 
+#include <QApplication>
 #include <QImage>
 
 #include "core/platform/environment.h"
 #include "core/platform/settings.h"
+#include "ui/common/appearance.h"
 
 namespace tessera::ui {
 
@@ -50,7 +52,7 @@ QPixmap InterfacePictures::categoryIcon(int number) const {
 
 QColor InterfacePictures::interfaceColour() {
   const int brightness = std::clamp(ReadSettingInt(settings::Brightness), 0, 255);
-  return QColor(brightness, brightness, brightness);
+  return InterfacePalette(QApplication::palette(), brightness, false).color(QPalette::Window);
 }
 
 }  // namespace tessera::ui

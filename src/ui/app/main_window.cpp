@@ -1,5 +1,6 @@
 #include "ui/app/main_window.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -30,6 +31,7 @@
 #include "ui/app/undo_actions.h"
 #include "ui/app/window_placement.h"
 #include "ui/app/preview_view.h"
+#include "ui/common/appearance.h"
 #include "ui/common/enter_opens.h"
 #include "ui/common/modified_mark.h"
 #include "ui/skin/skin_dialogs.h"
@@ -54,9 +56,7 @@ MainWindow::MainWindow(const std::string& commandLinePath, QWidget* parent)
   setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
   setWindowIcon(pictures_.picture(QStringLiteral("tsrlogo.png")));
   setSizeGripEnabled(true);
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, InterfacePictures::interfaceColour());
-  setPalette(pal);
+  applyInterfaceColour();
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -335,6 +335,15 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QDialog::keyPressEvent(event);
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  if (event->type() == QEvent::ApplicationPaletteChange) applyInterfaceColour();
+}
+
+void MainWindow::applyInterfaceColour() {
+  setPalette(InterfacePalette(QApplication::palette(), std::clamp(ReadSettingInt(settings::Brightness), 0, 255), false));
 }
 
 void MainWindow::restorePlacement() {

@@ -80,8 +80,11 @@ class MainWindow : public QDialog {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
+  // The window stands on the interface grey of the "Brightness" setting.
+  void applyInterfaceColour();
   enum class Before { Reset, CommitThenReset, Nothing };
   void openPath(const std::string& path, Before before);
   void resetToStartPage();

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QStyle>
 #include <QStyleFactory>
+#include <algorithm>
 
 #include "core/platform/settings.h"
 
@@ -61,6 +62,30 @@ QPalette DarkPalette() {
     palette.setColor(QPalette::Disabled, role, disabled);
   }
   palette.setColor(QPalette::Disabled, QPalette::HighlightedText, disabled);
+  return palette;
+}
+
+QPalette InterfacePalette(const QPalette& application, int grey, bool withControls) {
+  QPalette palette = application;
+  grey = std::clamp(grey, 0, 255);
+  const bool dark = application.color(QPalette::Window).lightness() < 128;
+  const auto greyFor = [&](QPalette::ColorRole role) {
+    if (!dark) return QColor(grey, grey, grey);
+    const QColor own = application.color(role);
+    return QColor(own.red() * grey / 255, own.green() * grey / 255, own.blue() * grey / 255);
+  };
+  palette.setColor(QPalette::Window, greyFor(QPalette::Window));
+  if (withControls) {
+    palette.setColor(QPalette::Base, greyFor(QPalette::Base));
+    palette.setColor(QPalette::Button, greyFor(QPalette::Button));
+  }
+  if (!dark) {
+    palette.setColor(QPalette::WindowText, Qt::black);
+    if (withControls) {
+      palette.setColor(QPalette::Text, Qt::black);
+      palette.setColor(QPalette::ButtonText, Qt::black);
+    }
+  }
   return palette;
 }
 

@@ -15,6 +15,12 @@ Appearance StoredAppearance();
 // style with a palette of their own; Desktop goes back to the style and palette it started with.
 void ApplyAppearance(Appearance appearance);
 
+// The palette of a window that stands on the interface grey `grey` (setting "Brightness"): the
+// grey (v, v, v) with black text on a light desktop; on a dark palette the grey dims the palette's
+// own window colour instead and the text keeps the palette's light colours, so it stays readable.
+// `withControls` extends the grey to edit boxes, lists and buttons.
+QPalette InterfacePalette(const QPalette& application, int grey, bool withControls);
+
 // The dark palette. Tooltips keep a pale background and dark text: note boxes draw the tooltip
 // text colour on their fixed pale yellow.
 QPalette DarkPalette();

@@ -136,6 +136,8 @@ void SectionEditorWindow::done(int result) {
 
 void SectionEditorWindow::changeEvent(QEvent* event) {
   QDialog::changeEvent(event);
+  // A switch between light and dark colours carries the interface grey over to the new palette.
+  if (event->type() == QEvent::ApplicationPaletteChange) applyInterfaceGrey();
   if (event->type() != QEvent::WindowStateChange) return;
   const auto* change = static_cast<QWindowStateChangeEvent*>(event);
   QWidget* mainWindow = parentWidget() ? parentWidget()->window() : nullptr;

@@ -1,9 +1,11 @@
 // The section editor's commands: reload, test, save, apply, zoom, background and brightness.
+#include <QApplication>
 #include <QComboBox>
 #include <QMessageBox>
 #include <QSlider>
 #include <QTreeWidget>
 
+#include "ui/common/appearance.h"
 #include "core/app/skin_actions.h"
 #include "core/app/test_skin.h"
 #include "core/editor/preview_background.h"
@@ -61,14 +63,8 @@ void SectionEditorWindow::brightnessSettled() {
 }
 
 void SectionEditorWindow::applyInterfaceGrey() {
-  // Window, statics, edits and the tree all stand on the interface grey with black text.
-  QPalette colours = palette();
-  const QColor grey(grey_, grey_, grey_);
-  for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button}) colours.setColor(role, grey);
-  for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
-    colours.setColor(role, Qt::black);
-  }
-  setPalette(colours);
+  // Window, statics, edits and the tree all stand on the interface grey.
+  setPalette(InterfacePalette(QApplication::palette(), grey_, true));
   setAutoFillBackground(true);
   update();
 }

@@ -23,6 +23,8 @@ ExampleBox::ExampleBox(const std::string& picturePath, QWidget* parent) : QFrame
   band->setAutoFillBackground(true);
   QPalette palette = band->palette();
   palette.setColor(QPalette::Window, QColor(255, 255, 225));
+  // Dark text on the fixed pale band, whatever the desktop's colours.
+  palette.setColor(QPalette::WindowText, palette.color(QPalette::ToolTipText));
   band->setPalette(palette);
   auto* image = new QLabel(this);
   image->setPixmap(QPixmap::fromImage(ToQImage(*picture)));
