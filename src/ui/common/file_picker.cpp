@@ -63,6 +63,8 @@ PictureView* AddPicturePreview(QFileDialog& dialog) {
   // Below the file list, as wide as the dialog.
   if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
     grid->addWidget(preview, grid->rowCount(), 0, 1, grid->columnCount());
+  // The file list keeps the room it had: the dialog grows by the preview.
+  dialog.resize(dialog.size().expandedTo(dialog.sizeHint()));
   QObject::connect(&dialog, &QFileDialog::currentChanged, preview, [preview](const QString& path) {
     // A folder under the cursor shows nothing; any file is tried, whatever its name says.
     if (QFileInfo(path).isFile())

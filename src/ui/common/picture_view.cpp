@@ -16,11 +16,10 @@ QRect targetRect(QSize view, QSize picture, PictureView::Fit fit) {
   return fit == PictureView::Fit::FillView ? FitPictureInView(view, picture) : ShrinkToFitRect(view, picture);
 }
 
-// Shrinking is smooth; enlarging keeps the pixels square, so a small glyph shows its real pixels.
+// Scaled pictures are drawn smoothly, as every scaled picture of the program is.
 QImage scaledTo(const QImage& picture, QSize size) {
   if (picture.size() == size) return picture;
-  const bool enlarging = size.width() > picture.width() || size.height() > picture.height();
-  return picture.scaled(size, Qt::IgnoreAspectRatio, enlarging ? Qt::FastTransformation : Qt::SmoothTransformation);
+  return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 void paintBackground(QPainter& painter, QSize view, PictureView::Fit fit, const QColor& frame) {
