@@ -1,6 +1,7 @@
 // The interface crawl: every entry of every category of each demo skin opened as the main window
 // opens it, every page of its editor visited with one edit, the editor closed by OK, Cancel or
-// Escape in turn; and every dialog the menus reach without a file picker opened and closed.
+// Escape in turn (with "Painting margins" opened from each "Painting" page); and every dialog the
+// menus reach without a file picker opened and closed.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -9,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QToolButton>
 #include <cstdio>
 #include <map>
 #include <memory>
@@ -39,6 +41,8 @@
 #include "ui/colours/edit_fonts_dialog.h"
 #include "ui/editor/section_editor_window.h"
 #include "ui/import/zor_builder_dialog.h"
+#include "ui/pages/margins_editor_dialog.h"
+#include "ui/pages/painting_page.h"
 #include "ui/sheet/property_sheet.h"
 #include "ui/skin/clean_skin_dialog.h"
 #include "ui/skin/new_skin_dialog.h"
@@ -74,6 +78,7 @@ struct CrawlCounts {
   int pages = 0;
   int edits = 0;
   int dialogs = 0;
+  int marginsEditors = 0;  // "Painting margins" windows opened from "Painting" pages
 };
 
 class InterfaceCrawl : public testing::EnvironmentTest {
@@ -160,6 +165,7 @@ class InterfaceCrawl : public testing::EnvironmentTest {
       QWidget* page = sheet->page(p);
       ASSERT_NE(page, nullptr);
       if (!crawl::EditFirstControl(*page).empty()) ++counts.edits;
+      if (auto* painting = qobject_cast<PaintingPage*>(page)) crawlMarginsEditor(*painting);
       // Between pages the queued work runs, as between two clicks; after the last edit the
       // window closes at once.
       if (p + 1 < pageCount) QCoreApplication::processEvents();
@@ -168,6 +174,20 @@ class InterfaceCrawl : public testing::EnvironmentTest {
     closeOrFail(editor, how);
     EXPECT_EQ(editor.result(), how == CloseBy::Ok ? QDialog::Accepted : QDialog::Rejected) << crawl::CloseName(how);
     ++counts.entries;
+  }
+
+  // "Painting margins" from the page's button: one edit, then closed by OK, Cancel or Escape in
+  // turn. The page may be rebuilt while the window is open; it is not touched afterwards.
+  void crawlMarginsEditor(PaintingPage& page) {
+    const CloseBy how = crawl::NthClose(counts.marginsEditors);
+    auto answer = AnswerNextModal<MarginsEditorDialog>([how](MarginsEditorDialog* dialog) {
+      EXPECT_FALSE(crawl::EditFirstControl(*dialog).empty());
+      closeOrFail(*dialog, how);
+      EXPECT_EQ(dialog->result(), how == CloseBy::Ok ? QDialog::Accepted : QDialog::Rejected) << crawl::CloseName(how);
+    });
+    page.marginsEditorButton()->click();
+    EXPECT_TRUE(answer->answered());
+    ++counts.marginsEditors;
   }
 
   static void closeOrFail(QDialog& dialog, CloseBy how) {
@@ -237,9 +257,10 @@ class InterfaceCrawl : public testing::EnvironmentTest {
   }
 
   void report(const std::string& what) const {
-    std::printf("[ crawl ] %s: %d categories, %d entries opened (+%d not built yet), %d pages, %d edits, %d dialogs\n",
+    std::printf("[ crawl ] %s: %d categories, %d entries opened (+%d not built yet), %d pages, %d edits, %d dialogs, "
+                "%d painting margins\n",
                 what.c_str(), counts.categories, counts.entries, counts.placeholders, counts.pages, counts.edits,
-                counts.dialogs);
+                counts.dialogs, counts.marginsEditors);
     std::fflush(stdout);
   }
 
@@ -265,6 +286,7 @@ TEST_F(InterfaceCrawl, Aurora) {
   EXPECT_GE(counts.pages, 2 * counts.entries);
   EXPECT_GE(counts.edits, counts.entries);
   EXPECT_EQ(counts.dialogs, 4);  // the sub-style picker, colours, fonts, "How do I"
+  EXPECT_GE(counts.marginsEditors, 3);
 }
 
 TEST_F(InterfaceCrawl, Copperline) {
@@ -275,6 +297,7 @@ TEST_F(InterfaceCrawl, Copperline) {
   EXPECT_GE(counts.pages, 2 * counts.entries);
   EXPECT_GE(counts.edits, counts.entries);
   EXPECT_EQ(counts.dialogs, 3);  // colours, fonts, "How do I" (no sub-styles)
+  EXPECT_GE(counts.marginsEditors, 3);
 }
 
 // Every command of the menus is either crawled here or named as one that opens no dialog.

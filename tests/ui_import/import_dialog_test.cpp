@@ -15,7 +15,7 @@
 #include "support/modal_dialogs.h"
 #include "support/scripted_file_picker.h"
 #include "ui/import/import_dialog.h"
-#include "ui/import/import_preview.h"
+#include "ui/common/picture_view.h"
 #include "ui/strip/frame_builder_dialog.h"
 
 namespace tessera::ui {
@@ -196,16 +196,17 @@ TEST_F(ImportDialogTest, QuickImportRunsThePickerThenImports) {
 }
 
 TEST_F(ImportDialogTest, PreviewShrinksLargePicturesButNeverEnlarges) {
-  ImportPreview preview;
+  PictureView preview(nullptr, PictureView::Fit::ShrinkOnly);
   preview.resize(200, 150);
-  preview.setPath(writeArt("Small.png"));
-  EXPECT_DOUBLE_EQ(preview.scaleFactor(), 1.0);
+  const std::string smallPath = writeArt("Small.png");
+  ASSERT_TRUE(preview.setImage(smallPath));
+  EXPECT_EQ(preview.pictureRect().size(), preview.picture().size());
   auto big = CreateImage(400, 150);
   const std::string bigPath = temp.file("art/Big.tga");
   ASSERT_TRUE(SaveImageFile(bigPath, *big, false));
-  preview.setPath(bigPath);
-  EXPECT_DOUBLE_EQ(preview.scaleFactor(), 0.5);
-  preview.setPath(temp.file("art/none.png"));
+  preview.setImage(bigPath);
+  EXPECT_EQ(preview.pictureRect(), QRect(0, 37, 200, 75));
+  preview.setImage(temp.file("art/none.png"));
   EXPECT_FALSE(preview.hasPicture());
 }
 

@@ -17,7 +17,9 @@
 #include "core/platform/environment.h"
 #include "core/platform/settings.h"
 #include "pages_painting/painting_fixture.h"
+#include "support/modal_dialogs.h"
 #include "ui/pages/animation_page.h"
+#include "ui/pages/margins_editor_dialog.h"
 #include "ui/pages/painting_page_factory.h"
 #include "ui/pages/painting_preview_box.h"
 #include "ui/sheet/refresh_timer.h"
@@ -27,6 +29,7 @@ namespace tessera::ui {
 namespace {
 
 using testing::FakeEditor;
+using testing::WhenModal;
 
 class PaintingPageTest : public tessera::testing::PaintingEnvironmentTest {
  protected:
@@ -161,19 +164,20 @@ TEST_F(PaintingPageTest, AnEditRefreshesTheSkinAndTheLargePreviewOnce) {
   EXPECT_FALSE(page.refreshTimer()->isPending());
 }
 
-TEST_F(PaintingPageTest, MarginsEditorButtonOpensTheLauncherThenRebuildsTheSheet) {
-  openSkin("[Btn]\r\n");
-  {
-    PaintingPage page(editor);
-    EXPECT_TRUE(page.marginsEditorButton()->isHidden());
-  }
-  int opened = 0;
-  PaintingPage::setMarginsEditorLauncher([&opened](SectionEditorContext&, QWidget*) { ++opened; });
+TEST_F(PaintingPageTest, MarginsEditorButtonOpensTheWindowThenRebuildsTheSheet) {
+  openSkin("[Btn]\r\nTopHeight=4\r\n");
   PaintingPage page(editor);
   page.show();
+  ASSERT_TRUE(page.marginsEditorButton()->isVisible());
+  int shownTop = -1;
+  auto expected = WhenModal<MarginsEditorDialog>([&shownTop](MarginsEditorDialog* dialog) {
+    shownTop = dialog->marginBox(kTopEdge)->value();
+    dialog->marginBox(kTopEdge)->setValue(9);
+    dialog->accept();
+  });
   QTest::mouseClick(page.marginsEditorButton(), Qt::LeftButton);
-  PaintingPage::setMarginsEditorLauncher({});
-  EXPECT_EQ(opened, 1);
+  EXPECT_EQ(shownTop, 4);
+  EXPECT_EQ(skinValue("Btn", "TopHeight"), "9");
   EXPECT_EQ(editor.rebuilds, 1);
 }
 

@@ -9,7 +9,7 @@
 #include "core/platform/files.h"
 #include "dialog_test_support.h"
 #include "support/eventually.h"
-#include "ui/skin/picture_preview.h"
+#include "ui/common/picture_view.h"
 
 namespace tessera::ui {
 namespace {

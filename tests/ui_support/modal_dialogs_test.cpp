@@ -6,7 +6,6 @@
 
 #include <QDialog>
 #include <QFileDialog>
-#include <QLabel>
 #include <QMessageBox>
 #include <cstdlib>
 #include <string>
@@ -14,6 +13,7 @@
 
 #include "support/scripted_file_picker.h"
 #include "support/temp_dir.h"
+#include "ui/common/picture_view.h"
 
 namespace tessera::ui {
 namespace {
@@ -134,8 +134,7 @@ TEST(FilePickerTest, TheDialogCarriesTheRequestAndACancelChoosesNothing) {
     folder = dialog->directory().absolutePath();
     suffix = dialog->defaultSuffix();
     saving = dialog->acceptMode() == QFileDialog::AcceptSave;
-    for (const QLabel* label : dialog->findChildren<QLabel*>())
-      if (label->minimumSize() == QSize(160, 160)) previewShown = true;
+    previewShown = dialog->findChild<PictureView*>() != nullptr;
     dialog->reject();
   });
   const QString chosen = PickFileWithDialog(nullptr, {.title = QStringLiteral("Save picture as..."),

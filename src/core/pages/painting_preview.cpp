@@ -30,11 +30,17 @@ void paintCheckerboard(QPainter& painter, QSize size) {
     }
 }
 
-// A sizing grip: three short diagonals in the bottom-right corner.
-void paintCornerMark(QPainter& painter, QSize size) {
+// A sizing grip: three short diagonals in the bottom-right corner, or a corner line.
+void paintCornerMark(QPainter& painter, QSize size, bool edgeGrip) {
   painter.setPen(QPen(kCornerMarkColour, 1));
   const int right = size.width() - 1;
   const int bottom = size.height() - 1;
+  if (edgeGrip) {
+    const QPoint corner(right, bottom);
+    painter.drawLine(QPoint(right, bottom - (kCornerMarkSize - 1)), corner);
+    painter.drawLine(corner, QPoint(right - (kCornerMarkSize - 1), bottom));
+    return;
+  }
   for (int offset = 4; offset <= kCornerMarkSize - 3; offset += 4)
     painter.drawLine(right - offset, bottom, right, bottom - offset);
 }
@@ -86,7 +92,7 @@ QImage ComposePaintingPreview(QSize size, const PaintingPreviewOptions& options)
   if (area.right > 0 && area.bottom > 0)
     Preview().RenderSection(image, area, PreviewStateForEntry(options.stateIndex), options.margins ? kRenderMarginFlags : 0);
   QPainter painter(&image);
-  paintCornerMark(painter, image.size());
+  paintCornerMark(painter, image.size(), options.edgeGrip);
   return image;
 }
 

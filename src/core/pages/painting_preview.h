@@ -60,6 +60,9 @@ struct PaintingPreviewOptions {
   bool margins = false;
   int stateIndex = 0;  // entry of the state list, which names the frames in order
   QColor background;
+  // The corner mark as a sizing grip: a line up the right edge and along the bottom (the
+  // margins window), instead of three short diagonals (the page).
+  bool edgeGrip = false;
 };
 
 // Draws the loaded section into a box of `size`: the background (checkerboard when `grid`),

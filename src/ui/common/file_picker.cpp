@@ -4,47 +4,16 @@
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QGridLayout>
-#include <QImage>
-#include <QLabel>
-#include <QPixmap>
 #include <QSortFilterProxyModel>
-#include <algorithm>
 
-#include "core/image/image_file.h"
+#include "ui/common/picture_view.h"
 
 namespace tessera::ui {
 
 namespace {
 
-constexpr int kPreviewSide = 160;
-
-// A straight-alpha image of a loaded picture (memory holds pre-multiplied colour).
-QPixmap pixmapOf(const ImageBuffer& image) {
-  QImage result(image.width(), image.height(), QImage::Format_ARGB32_Premultiplied);
-  for (int y = 0; y < image.height(); ++y) {
-    const std::uint32_t* row = image.rowFromTop(y);
-    std::copy(row, row + image.width(), reinterpret_cast<std::uint32_t*>(result.scanLine(y)));
-  }
-  return QPixmap::fromImage(result);
-}
-
-// A label beside the file list that shows the picture under the cursor.
-void addPreview(QFileDialog& dialog) {
-  auto* preview = new QLabel(&dialog);
-  preview->setFixedSize(kPreviewSide, kPreviewSide);
-  preview->setAlignment(Qt::AlignCenter);
-  if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
-    grid->addWidget(preview, 0, grid->columnCount(), grid->rowCount(), 1);
-  QObject::connect(&dialog, &QFileDialog::currentChanged, preview, [preview](const QString& path) {
-    const auto image = LoadImageFile(path.toStdString());
-    if (!image) {
-      preview->clear();
-      return;
-    }
-    preview->setPixmap(
-        pixmapOf(*image).scaled(kPreviewSide, kPreviewSide, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-  });
-}
+// Height of the picture preview under the file list.
+constexpr int kPreviewHeight = 160;
 
 // Folders, and the files that have the executable bit for the user.
 class ProgramsOnlyModel final : public QSortFilterProxyModel {
@@ -81,10 +50,30 @@ QString PickFileWithDialog(QWidget* parent, const FilePickerRequest& request) {
     }
   }
   if (!request.initialName.isEmpty()) dialog.selectFile(request.initialName);
-  if (request.preview) addPreview(dialog);
+  if (request.preview) AddPicturePreview(dialog);
   if (request.programsOnly) dialog.setProxyModel(new ProgramsOnlyModel(&dialog));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().constFirst();
+}
+
+PictureView* AddPicturePreview(QFileDialog& dialog) {
+  auto* preview = new PictureView(&dialog);
+  preview->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  preview->setFixedHeight(kPreviewHeight);
+  // Below the file list, as wide as the dialog.
+  if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
+    grid->addWidget(preview, grid->rowCount(), 0, 1, grid->columnCount());
+  // The file list keeps the room it had: the dialog grows by the preview.
+  dialog.resize(dialog.size().expandedTo(dialog.sizeHint()));
+  QObject::connect(&dialog, &QFileDialog::currentChanged, preview, [preview](const QString& path) {
+    // A folder under the cursor shows nothing; any file is tried, whatever its name says.
+    if (QFileInfo(path).isFile())
+      preview->setImage(path.toStdString());
+    else
+      preview->clear();
+  });
+  QObject::connect(&dialog, &QFileDialog::directoryEntered, preview, [preview] { preview->clear(); });
+  return preview;
 }
 
 FilePicker& CurrentFilePicker() {

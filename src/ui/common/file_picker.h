@@ -4,9 +4,12 @@
 #include <QString>
 #include <functional>
 
+class QFileDialog;
 class QWidget;
 
 namespace tessera::ui {
+
+class PictureView;
 
 enum class PickerMode { Open, Save };
 
@@ -17,7 +20,7 @@ struct FilePickerRequest {
   QString startPath{};      // a folder to open, or a file to start on; empty: the working folder
   QString initialName{};    // a name or pattern selected in the start folder
   PickerMode mode = PickerMode::Open;
-  bool preview = false;     // a picture preview beside the file list
+  bool preview = false;     // a picture preview below the file list
   bool programsOnly = false;  // list only files the user may run (and folders to reach them)
 };
 
@@ -26,6 +29,10 @@ using FilePicker = std::function<QString(QWidget* parent, const FilePickerReques
 
 // Qt's own file dialog (the same on every desktop), with the picture preview when asked for.
 QString PickFileWithDialog(QWidget* parent, const FilePickerRequest& request);
+
+// Puts a picture view below the file list of Qt's own dialog: it shows the file under the cursor
+// and is cleared when the dialog moves to another folder.
+PictureView* AddPicturePreview(QFileDialog& dialog);
 
 // The picker the windows use; the dialog unless replaced.
 FilePicker& CurrentFilePicker();

@@ -14,7 +14,7 @@
 #include "core/platform/files.h"
 #include "core/platform/paths.h"
 #include "ui/app/editor_launcher.h"
-#include "ui/import/import_preview.h"
+#include "ui/common/picture_view.h"
 #include "ui/common/file_picker.h"
 
 namespace tessera::ui {
@@ -76,8 +76,8 @@ void ImportDialog::buildLayout() {
   reimportBox_->setChecked(state_.reimport);
   layout->addWidget(reimportBox_);
 
-  preview_ = new ImportPreview(this);
-  preview_->setPath(state_.path);
+  preview_ = new PictureView(this, PictureView::Fit::ShrinkOnly);
+  preview_->setImage(state_.path);
   layout->addWidget(preview_, 1);
 
   auto* tools = new QHBoxLayout;
@@ -160,12 +160,12 @@ void ImportDialog::choosePath(const std::string& path) {
     const QSignalBlocker quiet(pathBox_);
     pathBox_->setPlainText(toQt(path));
   }
-  preview_->setPath(path);
+  preview_->setImage(path);
 }
 
 void ImportDialog::pathTyped() {
   SetImportPath(state_, pathBox_->toPlainText().trimmed().toStdString());
-  preview_->setPath(state_.path);
+  preview_->setImage(state_.path);
 }
 
 bool ImportDialog::acceptImport(bool showMessages) {

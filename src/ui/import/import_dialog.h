@@ -13,7 +13,7 @@ class QPushButton;
 
 namespace tessera::ui {
 
-class ImportPreview;
+class PictureView;
 
 class ImportDialog : public QDialog {
   Q_OBJECT
@@ -27,7 +27,7 @@ class ImportDialog : public QDialog {
 
   QPlainTextEdit* pathBox() const { return pathBox_; }
   QCheckBox* reimportBox() const { return reimportBox_; }
-  ImportPreview* preview() const { return preview_; }
+  PictureView* preview() const { return preview_; }
   QPushButton* okButton() const { return okButton_; }
   QPushButton* cancelButton() const { return cancelButton_; }
   QPushButton* createSubframesButton() const { return createButton_; }
@@ -48,7 +48,7 @@ class ImportDialog : public QDialog {
   std::string result_;
   QPlainTextEdit* pathBox_ = nullptr;
   QCheckBox* reimportBox_ = nullptr;
-  ImportPreview* preview_ = nullptr;
+  PictureView* preview_ = nullptr;
   QPushButton* okButton_ = nullptr;
   QPushButton* cancelButton_ = nullptr;
   QPushButton* createButton_ = nullptr;

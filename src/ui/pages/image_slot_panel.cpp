@@ -31,7 +31,8 @@ QString toQt(const std::string& path) { return QString::fromStdString(path); }
 QString pickPicture(QWidget* parent, const QString& title, PickerMode mode, const std::string& startPath) {
   // Slot values are lower case; the dialog needs the names as they are on disk.
   const std::string start = startPath.empty() ? startPath : paths::toNative(paths::resolve(startPath));
-  return PickFile(parent, {.title = title, .filter = kImageFilter, .startPath = toQt(start), .mode = mode});
+  return PickFile(parent,
+                  {.title = title, .filter = kImageFilter, .startPath = toQt(start), .mode = mode, .preview = true});
 }
 
 void showImportFailure(QWidget* parent, const char* text) {

@@ -11,23 +11,18 @@
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <utility>
 
 #include "core/pages/painting_keys.h"
 #include "core/platform/settings.h"
 #include "core/sheet/section_preview.h"
 #include "ui/app/message_prompt.h"
+#include "ui/pages/margins_editor_dialog.h"
 #include "ui/pages/painting_preview_box.h"
 #include "ui/sheet/refresh_timer.h"
 
 namespace tessera::ui {
 
 namespace {
-
-PaintingPage::MarginsEditorLauncher& marginsEditorLauncher() {
-  static PaintingPage::MarginsEditorLauncher launcher;
-  return launcher;
-}
 
 // Room the page keeps beside and under the preview when it is fitted to a frame.
 constexpr QSize kPageRoomAroundPreview(250, 55);
@@ -53,10 +48,6 @@ const QColor& edgeColour(int edge) {
 }
 
 }  // namespace
-
-void PaintingPage::setMarginsEditorLauncher(MarginsEditorLauncher launcher) {
-  marginsEditorLauncher() = std::move(launcher);
-}
 
 PaintingPage::PaintingPage(SectionEditorContext& editor, QWidget* parent)
     : PropertyPage(editor, QStringLiteral("Painting"), parent) {
@@ -143,9 +134,9 @@ QWidget* PaintingPage::buildPreviewControls() {
   stateList_ = new QComboBox(box);
   top->addWidget(stateList_, 1);
   marginsEditorButton_ = new QToolButton(box);
+  marginsEditorButton_->setObjectName(QStringLiteral("marginsEditorButton"));
   marginsEditorButton_->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
   marginsEditorButton_->setToolTip(QStringLiteral("Painting margins"));
-  marginsEditorButton_->setVisible(static_cast<bool>(marginsEditorLauncher()));
   top->addWidget(marginsEditorButton_);
   column->addLayout(top);
 
@@ -246,10 +237,15 @@ void PaintingPage::fitPreviewToFrame(QSize bound) {
 double PaintingPage::dialogScale() const { return logicalDpiX() / 96.0; }
 
 void PaintingPage::openMarginsEditor() {
-  if (!marginsEditorLauncher()) return;
-  marginsEditorLauncher()(editor(), editor().editorWindow());
-  // The editor wrote the keys itself; a new sheet shows them.
-  editor().requestSheetRebuild();
+  // The editor window outlives the dialog; this page may not (a rebuild queued before the click
+  // runs inside the dialog's event loop), so nothing of the page is touched after exec().
+  SectionEditorContext& context = editor();
+  {
+    MarginsEditorDialog dialog(context, context.editorWindow());
+    dialog.exec();
+  }
+  // The window wrote the keys itself; a new sheet shows them.
+  context.requestSheetRebuild();
 }
 
 }  // namespace tessera::ui

@@ -3,7 +3,6 @@
 // margins and their tiling, the middle area), with a preview of the section.
 #include <QStringList>
 #include <array>
-#include <functional>
 
 #include "ui/sheet/property_page.h"
 
@@ -22,11 +21,6 @@ class PaintingPage : public PropertyPage {
   Q_OBJECT
  public:
   explicit PaintingPage(SectionEditorContext& editor, QWidget* parent = nullptr);
-
-  // Opens the margins editor for the current section, modally over `parent`. Until one is set
-  // the page's margins-editor button is hidden.
-  using MarginsEditorLauncher = std::function<void(SectionEditorContext& editor, QWidget* parent)>;
-  static void setMarginsEditorLauncher(MarginsEditorLauncher launcher);
 
   QComboBox* modeList() const { return modeList_; }
   QSpinBox* marginBox(int edge) const { return marginBoxes_[static_cast<std::size_t>(edge)]; }

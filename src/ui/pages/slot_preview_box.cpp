@@ -5,6 +5,7 @@
 #include "core/app/qimage_bridge.h"
 #include "core/image/image_file.h"
 #include "core/pages/image_slot.h"
+#include "ui/common/picture_view.h"
 
 namespace tessera::ui {
 
@@ -25,16 +26,7 @@ void SlotPreviewBox::showSlotFile(const std::string& slotValue) {
 
 void SlotPreviewBox::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.fillRect(rect(), Qt::white);
-  painter.setPen(QColor(210, 210, 210));
-  painter.drawRect(rect().adjusted(0, 0, -1, -1));
-  if (picture_.isNull()) return;
-  const QRect area = rect().adjusted(2, 2, -2, -2);
-  QSize size = picture_.size();
-  if (size.width() > area.width() || size.height() > area.height()) size.scale(area.size(), Qt::KeepAspectRatio);
-  const QRect target(area.center() - QPoint(size.width() / 2, size.height() / 2), size);
-  painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  painter.drawImage(target, picture_);
+  PictureView::paintPicture(painter, size(), picture_, PictureView::Fit::FillView, palette().color(QPalette::Mid));
 }
 
 }  // namespace tessera::ui

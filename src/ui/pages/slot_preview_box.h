@@ -1,6 +1,6 @@
 #pragma once
-// The small preview of a slot's picture: shrunk to fit (never enlarged), centred, over white.
-// A picture that cannot be loaded leaves the box empty.
+// The small preview of a slot's picture, drawn as the picture view draws it (scaled to fit over
+// light grey). A picture that cannot be loaded leaves the box empty.
 #include <QImage>
 #include <QWidget>
 #include <string>

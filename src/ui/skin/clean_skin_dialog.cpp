@@ -10,7 +10,7 @@
 #include "core/skin/skin_document.h"
 #include "ui/app/message_prompt.h"
 #include "ui/skin/display_scale.h"
-#include "ui/skin/picture_preview.h"
+#include "ui/common/picture_view.h"
 
 namespace tessera::ui {
 
@@ -30,7 +30,7 @@ CleanSkinDialog::CleanSkinDialog(std::string skinsFolder, std::string skinName, 
   list_ = new QListWidget(this);
   list_->setSelectionMode(QAbstractItemView::MultiSelection);
   list_->setMinimumWidth(ScaledPixels(this, 260));
-  preview_ = new PicturePreview(this);
+  preview_ = new PictureView(this);
 
   // Shown instead of the list when there is nothing to clean.
   empty_ = new QWidget(this);
@@ -118,7 +118,7 @@ void CleanSkinDialog::showCurrent() {
     preview_->clear();
     return;
   }
-  preview_->showFile(paths::join(skinsFolder_, item->data(kValueRole).toByteArray().toStdString()));
+  preview_->setImage(paths::join(skinsFolder_, item->data(kValueRole).toByteArray().toStdString()));
 }
 
 std::vector<std::string> CleanSkinDialog::selectedValues() const {

@@ -11,7 +11,7 @@
 
 namespace tessera::ui {
 
-class PicturePreview;
+class PictureView;
 
 class CleanSkinDialog final : public QDialog {
   Q_OBJECT
@@ -27,7 +27,7 @@ class CleanSkinDialog final : public QDialog {
   std::vector<std::string> selectedValues() const;
 
   QListWidget* list() const { return list_; }
-  PicturePreview* preview() const { return preview_; }
+  PictureView* preview() const { return preview_; }
   QPushButton* selectAllButton() const { return selectAll_; }
   QPushButton* selectNoneButton() const { return selectNone_; }
   QPushButton* deleteButton() const { return delete_; }
@@ -44,7 +44,7 @@ class CleanSkinDialog final : public QDialog {
   bool scanned_ = false;
   QTimer scanTimer_;
   QListWidget* list_;
-  PicturePreview* preview_;
+  PictureView* preview_;
   QPushButton* selectAll_;
   QPushButton* selectNone_;
   QPushButton* delete_;

@@ -58,7 +58,8 @@ void CutToolDialog::pickSource() {
   const QString start = sourcePath_.empty() ? QString::fromStdString(OpenSkinFolder()) : QString::fromStdString(sourcePath_);
   const QString chosen = PickFile(this, {.title = QStringLiteral("Select source image..."),
                                          .filter = QStringLiteral("Images (.bmp;.tga;.png) (*.bmp *.tga *.png)"),
-                                         .startPath = start});
+                                         .startPath = start,
+                                         .preview = true});
   if (chosen.isEmpty()) return;
   auto picture = LoadImageFile(chosen.toStdString());
   // A picture that cannot be read leaves the tool as it was.
