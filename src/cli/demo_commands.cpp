@@ -3,9 +3,10 @@
 // TESSERA_REGISTRY value to use.
 #include <QDir>
 #include <iostream>
+#include <memory>
 
-#include "cli/cli_args.h"
-#include "cli/command_group.h"
+#include "cli/cli_support.h"
+#include "cli/command_line.h"
 #include "core/app/demo_environment.h"
 #include "core/app/installed_layout.h"
 
@@ -17,27 +18,34 @@ namespace tessera::cli {
 
 namespace {
 
-constexpr const char* kHelp =
-    "  demo DIR [--engine-dir D] [--skins-from D]              lay out the demo environment in DIR and print the\n"
-    "                                                         TESSERA_REGISTRY value to use\n";
+struct DemoArguments {
+  std::string dir;
+  std::optional<std::string> engineDir, skinsFrom;
+};
 
-int run(const std::vector<std::string>& words) {
-  const Arguments args(words, {"--engine-dir", "--skins-from"});
-  if (!args.valid()) return usage(args.error());
-  if (args.positional().size() != 1) return usage("demo takes DIR");
-  const std::string root = QDir(QString::fromStdString(args.positional()[0])).absolutePath().toStdString();
+int run(const DemoArguments& a) {
+  const std::string root = QDir(QString::fromStdString(a.dir)).absolutePath().toStdString();
   // An installed tessera-cli takes what is installed beside it; one in its build folder, the build's.
   const DemoSources found = PreferredSources({TESSERA_BUILD_ENGINE_DIR, TESSERA_GENERATED_SKINS_DIR});
-  const DemoSources sources{args.option("--engine-dir").value_or(found.engineBuild),
-                            args.option("--skins-from").value_or(found.generatedSkins)};
+  const DemoSources sources{a.engineDir.value_or(found.engineBuild), a.skinsFrom.value_or(found.generatedSkins)};
   const DemoLayout layout = LayOutDemoEnvironment(root, sources);
   if (!layout.ok) return fail(layout.error);
   std::cout << layout.registryFolder << '\n';
   return kOk;
 }
 
+void add(CommandLine& cli) {
+  auto a = std::make_shared<DemoArguments>();
+  CLI::App& demo = cli.command(cli.root(), "demo",
+                               "lay out the demo environment in DIR and print the TESSERA_REGISTRY value to use",
+                               [a] { return run(*a); });
+  demo.add_option("DIR", a->dir, "the folder to lay it out in")->required();
+  demo.add_option("--engine-dir", a->engineDir, "take the engine stand-ins from D")->type_name("D");
+  demo.add_option("--skins-from", a->skinsFrom, "take the demo skins from D")->type_name("D");
+}
+
 }  // namespace
 
-const CommandRegistration registration({"demo", kHelp, &run, 90});
+const CommandRegistration registration(90, &add);
 
 }  // namespace tessera::cli

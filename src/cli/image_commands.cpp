@@ -4,9 +4,10 @@
 
 #include <QTemporaryDir>
 #include <iostream>
+#include <memory>
 
-#include "cli/cli_args.h"
-#include "cli/command_group.h"
+#include "cli/cli_support.h"
+#include "cli/command_line.h"
 #include "core/image/frame_strip.h"
 #include "core/image/image_file.h"
 #include "core/image/reimport_pass.h"
@@ -24,29 +25,11 @@ namespace tessera::cli {
 
 namespace {
 
-constexpr const char* kImageHelp =
-    "  image info PATH                                        print WIDTHxHEIGHT alpha|noalpha FORMAT of a picture\n"
-    "  image convert IN OUT                                   convert a picture; OUT's extension picks .tga, .bmp or .png\n";
-constexpr const char* kStripHelp =
-    "  strip to-vertical PATH N                               turn a horizontal strip of N frames vertical, in place\n"
-    "  strip to-horizontal PATH N                             turn a vertical strip of N frames horizontal, in place\n";
-constexpr const char* kZorHelp =
-    "  zor encode STRIP N [--quality Q] [-o OUT]              compress a vertical strip of N frames (default OUT: STRIP\n"
-    "                                                         with its last three characters replaced by ZOR)\n"
-    "  zor info FILE                                          print width, height, frames and stream words\n"
-    "  zor decode FILE -o OUT.png [--frame I]                 decode one frame (default 0) to a PNG\n"
-    "  zor decode FILE -o FOLDER --all                        decode every frame in order to FOLDER/0.png, 1.png, ...\n";
-constexpr const char* kReimportHelp =
-    "  skin reimport NAME [--skins DIR]                       open a skin's files and run the re-import pass, printing\n"
-    "                                                         the pictures it rewrote\n";
-
-// "-o" is the short form of --output.
-std::vector<std::string> withLongOptions(std::vector<std::string> words) {
-  for (auto& word : words) {
-    if (word == "-o") word = "--output";
-  }
-  return words;
-}
+struct ImageArguments {
+  std::string path, output, count;
+  std::optional<std::string> outputOption, quality, frame, skins;
+  bool all = false;
+};
 
 std::optional<int> frameCountArgument(const std::string& text) {
   const auto n = parseNumber(text);
@@ -54,108 +37,84 @@ std::optional<int> frameCountArgument(const std::string& text) {
   return static_cast<int>(*n);
 }
 
-int imageInfo(const std::vector<std::string>& p) {
-  if (p.size() != 2) return usage("image info takes PATH");
+int imageInfo(const ImageArguments& a) {
   std::string format;
-  const auto image = LoadImageFile(p[1], format);
-  if (!image) return fail("cannot read " + p[1]);
+  const auto image = LoadImageFile(a.path, format);
+  if (!image) return fail("cannot read " + a.path);
   std::cout << image->width() << 'x' << image->height() << ' ' << (HasAlpha(*image) ? "alpha" : "noalpha") << ' '
             << format << '\n';
   return kOk;
 }
 
-int imageConvert(const std::vector<std::string>& p) {
-  if (p.size() != 3) return usage("image convert takes IN OUT");
-  const std::string ext = paths::upper(paths::extension(p[2]));
+int imageConvert(const ImageArguments& a) {
+  const std::string ext = paths::upper(paths::extension(a.output));
   if (ext != "TGA" && ext != "BMP" && ext != "PNG") return usage("OUT must end in .tga, .bmp or .png");
-  auto image = LoadImageFile(p[1]);
-  if (!image) return fail("cannot read " + p[1]);
+  auto image = LoadImageFile(a.path);
+  if (!image) return fail("cannot read " + a.path);
   bool written = false;
   if (ext == "TGA") {
-    written = SaveImageFile(p[2], *image, false);
+    written = SaveImageFile(a.output, *image, false);
   } else if (ext == "BMP") {
     UnpremultiplyKeyed(*image);
-    written = SaveImageFile(p[2], *image, true);
+    written = SaveImageFile(a.output, *image, true);
   } else {
-    written = SaveImagePng(*image, p[2]) == 0;
+    written = SaveImagePng(*image, a.output) == 0;
   }
-  return written ? kOk : fail("cannot write " + p[2]);
+  return written ? kOk : fail("cannot write " + a.output);
 }
 
-int runImage(const std::vector<std::string>& words) {
-  const Arguments args(words, {});
-  if (!args.valid()) return usage(args.error());
-  const auto& p = args.positional();
-  if (p.empty()) return usage("image needs a command");
-  if (p[0] == "info") return imageInfo(p);
-  if (p[0] == "convert") return imageConvert(p);
-  return usage("unknown image command '" + p[0] + "'");
-}
-
-int runStrip(const std::vector<std::string>& words) {
-  const Arguments args(words, {});
-  if (!args.valid()) return usage(args.error());
-  const auto& p = args.positional();
-  if (p.empty()) return usage("strip needs a command");
-  if (p[0] != "to-vertical" && p[0] != "to-horizontal") return usage("unknown strip command '" + p[0] + "'");
-  if (p.size() != 3) return usage("strip " + p[0] + " takes PATH N");
-  const auto n = frameCountArgument(p[2]);
+int strip(const ImageArguments& a, bool toVertical) {
+  const auto n = frameCountArgument(a.count);
   if (!n) return usage("N must be a frame count");
-  if (!files::isFile(p[1]) || !LoadImageFile(p[1])) return fail("cannot read " + p[1]);
-  const bool done = p[0] == "to-vertical" ? FlipHorizontalToVertical(p[1], *n) : FlipVerticalToHorizontal(p[1], *n);
-  return done ? kOk : fail("cannot write " + p[1]);
+  if (!files::isFile(a.path) || !LoadImageFile(a.path)) return fail("cannot read " + a.path);
+  const bool done = toVertical ? FlipHorizontalToVertical(a.path, *n) : FlipVerticalToHorizontal(a.path, *n);
+  return done ? kOk : fail("cannot write " + a.path);
 }
 
-int zorEncode(const Arguments& args) {
-  const auto& p = args.positional();
-  if (p.size() != 3) return usage("zor encode takes STRIP N");
-  const auto n = frameCountArgument(p[2]);
+int zorEncode(const ImageArguments& a) {
+  const auto n = frameCountArgument(a.count);
   if (!n) return usage("N must be a frame count");
   ZorAnimation animation;
-  if (const auto q = args.option("--quality")) {
+  if (const auto& q = a.quality) {
     const auto quality = parseNumber(*q);
     if (!quality || *quality < 0 || *quality > 30) return usage("--quality takes a number from 0 to 30");
     animation.setQuality(static_cast<int>(*quality));
   }
-  const std::string output = args.option("--output").value_or(ZorNameFor(p[1]));
-  switch (CompressToZor(p[1], *n, animation, {}, output)) {
+  const std::string output = a.outputOption.value_or(ZorNameFor(a.path));
+  switch (CompressToZor(a.path, *n, animation, {}, output)) {
     case ZorCompressResult::Written:
       std::cout << output << '\n';
       return kOk;
-    case ZorCompressResult::CannotOpenSource: return fail("cannot read " + p[1]);
-    case ZorCompressResult::BadFrameCount: return fail("cannot split " + p[1] + " into " + p[2] + " frames");
+    case ZorCompressResult::CannotOpenSource: return fail("cannot read " + a.path);
+    case ZorCompressResult::BadFrameCount: return fail("cannot split " + a.path + " into " + a.count + " frames");
     case ZorCompressResult::CannotWrite: return fail("cannot write " + output);
     case ZorCompressResult::Stopped: break;
   }
   return kFailure;
 }
 
-int zorInfo(const Arguments& args) {
-  const auto& p = args.positional();
-  if (p.size() != 2) return usage("zor info takes FILE");
-  const auto bytes = files::readAll(p[1]);
+int zorInfo(const ImageArguments& a) {
+  const auto bytes = files::readAll(a.path);
   const auto file = bytes ? ParseZorFile(*bytes) : std::nullopt;
-  if (!file) return fail("cannot read " + p[1]);
+  if (!file) return fail("cannot read " + a.path);
   std::cout << "width " << file->width << "\nheight " << file->height << "\nframes " << file->frameCount()
             << "\nstream words " << file->stream.size() << '\n';
   return kOk;
 }
 
-int zorDecode(const Arguments& args) {
-  const auto& p = args.positional();
-  if (p.size() != 2) return usage("zor decode takes FILE");
-  const auto output = args.option("--output");
+int zorDecode(const ImageArguments& a) {
+  const auto& output = a.outputOption;
   if (!output) return usage("zor decode needs -o OUT");
   ZorAnimation animation;
-  if (!animation.load(p[1])) return fail("cannot read " + p[1]);
+  if (!animation.load(a.path)) return fail("cannot read " + a.path);
   std::vector<std::pair<int, std::string>> frames;
-  if (args.flag("--all")) {
-    if (args.option("--frame")) return usage("--all and --frame exclude each other");
+  if (a.all) {
+    if (a.frame) return usage("--all and --frame exclude each other");
     if (!files::createFolders(*output)) return fail("cannot create " + *output);
     for (int i = 0; i < animation.frameCount(); ++i) frames.emplace_back(i, paths::join(*output, std::to_string(i) + ".png"));
   } else {
     int index = 0;
-    if (const auto text = args.option("--frame")) {
+    if (const auto& text = a.frame) {
       const auto n = parseNumber(*text);
       if (!n || *n < 0 || *n >= animation.frameCount()) return usage("--frame takes a frame number of the file");
       index = static_cast<int>(*n);
@@ -164,45 +123,29 @@ int zorDecode(const Arguments& args) {
   }
   for (const auto& [index, target] : frames) {
     const auto frame = animation.decodeFrame(index);
-    if (!frame) return fail("cannot read frame " + std::to_string(index) + " of " + p[1]);
+    if (!frame) return fail("cannot read frame " + std::to_string(index) + " of " + a.path);
     if (SaveImagePng(*frame, target) != 0) return fail("cannot write " + target);
   }
   return kOk;
 }
 
-int runZor(const std::vector<std::string>& words) {
-  const Arguments args(withLongOptions(words), {"--quality", "--output", "--frame"});
-  if (!args.valid()) return usage(args.error());
-  const auto& p = args.positional();
-  if (p.empty()) return usage("zor needs a command");
-  if (p[0] == "encode") return zorEncode(args);
-  if (p[0] == "info") return zorInfo(args);
-  if (p[0] == "decode") return zorDecode(args);
-  return usage("unknown zor command '" + p[0] + "'");
-}
-
-int runReimport(const std::vector<std::string>& words) {
-  if (words.empty() || words.front() != "reimport") return kNotThisGroup;
-  const Arguments args(words, {"--skins"});
-  if (!args.valid()) return usage(args.error());
-  const auto& p = args.positional();
-  if (p.size() != 2) return usage("skin reimport takes NAME");
-  if (!IsSafeSkinName(p[1])) return usage("NAME must be a skin folder name");
+int runReimport(const ImageArguments& a) {
+  if (!IsSafeSkinName(a.path)) return usage("NAME must be a skin folder name");
 
   // Another skins folder goes through a private settings store for this run only.
   QTemporaryDir privateRegistry;
-  if (const auto skins = args.option("--skins")) {
+  if (const auto& skins = a.skins) {
     if (!privateRegistry.isValid()) return fail("cannot create a temporary folder");
     ::setenv("TESSERA_REGISTRY", privateRegistry.path().toLocal8Bit().constData(), 1);
     WriteSetting(settings::InstalledPath, paths::toNative(*skins));
     ResetSkinsFolderCache();
   }
-  const std::string skinFolder = paths::join(GetSkinsFolder(), p[1]);
+  const std::string skinFolder = paths::join(GetSkinsFolder(), a.path);
   std::string main;
   for (const std::string& name : files::listFilesWithExtension(skinFolder, "UIS")) {
-    if (paths::equalsIgnoreCase(paths::stem(name), p[1])) main = paths::join(skinFolder, name);
+    if (paths::equalsIgnoreCase(paths::stem(name), a.path)) main = paths::join(skinFolder, name);
   }
-  if (main.empty()) return fail("there is no skin \"" + p[1] + "\" in " + GetSkinsFolder());
+  if (main.empty()) return fail("there is no skin \"" + a.path + "\" in " + GetSkinsFolder());
 
   EnableSkinWrites();
   // An editor may have this skin open: its working copies, and their unsaved edits, stay.
@@ -211,12 +154,70 @@ int runReimport(const std::vector<std::string>& words) {
   return kOk;
 }
 
+void addImage(CommandLine& cli) {
+  auto a = std::make_shared<ImageArguments>();
+  CLI::App& image = cli.group("image", "inspect and convert pictures");
+  CLI::App& info = cli.command(image, "info", "print WIDTHxHEIGHT alpha|noalpha FORMAT of a picture", [a] { return imageInfo(*a); });
+  info.add_option("PATH", a->path, "the picture")->required();
+  CLI::App& convert = cli.command(image, "convert", "convert a picture; OUT's extension picks .tga, .bmp or .png",
+                                  [a] { return imageConvert(*a); });
+  convert.add_option("IN", a->path, "the picture to read")->required();
+  convert.add_option("OUT", a->output, "the picture to write")->required();
+}
+
+void addStrip(CommandLine& cli) {
+  auto a = std::make_shared<ImageArguments>();
+  CLI::App& group = cli.group("strip", "turn frame strips");
+  for (const bool toVertical : {true, false}) {
+    CLI::App& turn = cli.command(group, toVertical ? "to-vertical" : "to-horizontal",
+                                 toVertical ? "turn a horizontal strip of N frames vertical, in place"
+                                            : "turn a vertical strip of N frames horizontal, in place",
+                                 [a, toVertical] { return strip(*a, toVertical); });
+    turn.add_option("PATH", a->path, "the strip picture")->required();
+    turn.add_option("N", a->count, "its number of frames")->required();
+  }
+}
+
+void addZor(CommandLine& cli) {
+  auto a = std::make_shared<ImageArguments>();
+  CLI::App& zor = cli.group("zor", "encode and decode ZOR animations");
+  CLI::App& encode = cli.command(zor, "encode",
+                                 "compress a vertical strip of N frames (default OUT: STRIP with its last three "
+                                 "characters replaced by ZOR)",
+                                 [a] { return zorEncode(*a); });
+  encode.add_option("STRIP", a->path, "the vertical strip")->required();
+  encode.add_option("N", a->count, "its number of frames")->required();
+  encode.add_option("--quality", a->quality, "the quality, 0 to 30")->type_name("Q");
+  addOutputOption(encode, a->outputOption, "the ZOR file to write", "OUT");
+
+  CLI::App& info = cli.command(zor, "info", "print width, height, frames and stream words", [a] { return zorInfo(*a); });
+  info.add_option("FILE", a->path, "the ZOR file")->required();
+
+  CLI::App& decode = cli.command(zor, "decode",
+                                 "decode one frame (default 0) to a PNG, or with --all every frame in order to "
+                                 "FOLDER/0.png, 1.png, ...",
+                                 [a] { return zorDecode(*a); });
+  decode.add_option("FILE", a->path, "the ZOR file")->required();
+  addOutputOption(decode, a->outputOption, "the PNG file to write, or with --all the folder", "OUT")->required();
+  decode.add_option("--frame", a->frame, "the frame to decode (default 0)")->type_name("I");
+  addFlag(decode, "--all", a->all, "decode every frame into the folder OUT");
+}
+
+void addReimport(CommandLine& cli) {
+  auto a = std::make_shared<ImageArguments>();
+  CLI::App& reimport = cli.command(skinGroup(cli), "reimport",
+                                   "open a skin's files and run the re-import pass, printing the pictures it rewrote",
+                                   [a] { return runReimport(*a); });
+  reimport.add_option("NAME", a->path, "the skin's folder name")->required();
+  addSkinsOption(reimport, a->skins);
+}
+
 }  // namespace
 
-const CommandRegistration imageRegistration({"image", kImageHelp, &runImage, 50});
-const CommandRegistration stripRegistration({"strip", kStripHelp, &runStrip, 51});
-const CommandRegistration zorRegistration({"zor", kZorHelp, &runZor, 52});
-// Ahead of the other "skin" commands, which do not pass on what they do not know.
-const CommandRegistration reimportRegistration({"skin", kReimportHelp, &runReimport, 29});
+const CommandRegistration imageRegistration(50, &addImage);
+const CommandRegistration stripRegistration(51, &addStrip);
+const CommandRegistration zorRegistration(52, &addZor);
+// Ahead of the other "skin" commands: the order of --help.
+const CommandRegistration reimportRegistration(29, &addReimport);
 
 }  // namespace tessera::cli

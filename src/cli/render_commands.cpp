@@ -2,9 +2,10 @@
 // thumbnail the editor writes or one preview kind.
 #include <QImage>
 #include <iostream>
+#include <memory>
 
-#include "cli/cli_args.h"
-#include "cli/command_group.h"
+#include "cli/cli_support.h"
+#include "cli/command_line.h"
 #include "core/app/qimage_bridge.h"
 #include "core/engine/engine_libraries.h"
 #include "core/image/image_file.h"
@@ -19,10 +20,10 @@ namespace tessera::cli {
 
 namespace {
 
-constexpr const char* kHelp =
-    "  skin render NAME -o FILE.png [--kind K] [--state S] [--size WxH] [--skins DIR]\n"
-    "                                                         draw a skin with the preview library: its 240 x 180\n"
-    "                                                         thumbnail, or preview kind K (1..41) in state S\n";
+struct RenderArguments {
+  std::string name;
+  std::optional<std::string> output, kind, state, size, skins;
+};
 
 // Where the preview window lies in the main window's preview area, for the thumbnail.
 constexpr VlRect kThumbnailPreviewArea{20, 60, 420, 360};
@@ -47,31 +48,29 @@ bool loadPreviewModule(DynamicLibrary& module, const std::string& dataFolder) {
   return false;
 }
 
-int render(const Arguments& args) {
-  const auto& p = args.positional();
-  if (p.size() != 2) return usage("skin render takes NAME");
-  const std::string& name = p[1];
-  const auto output = args.option("--output");
+int render(const RenderArguments& a) {
+  const std::string& name = a.name;
+  const auto& output = a.output;
   if (!output || output->empty()) return usage("skin render needs -o FILE.png");
   if (!IsSafeSkinName(name)) return fail("not a skin name: " + name);
   int kind = 0, state = 1, width = 400, height = 300;
-  if (const auto text = args.option("--kind")) {
+  if (const auto& text = a.kind) {
     const auto n = parseNumber(*text);
     if (!n || *n < 1 || *n > 41) return usage("--kind takes a preview kind from 1 to 41");
     kind = static_cast<int>(*n);
   }
-  if (const auto text = args.option("--state")) {
+  if (const auto& text = a.state) {
     const auto n = parseNumber(*text);
     if (!n || *n < -1 || *n > 255) return usage("--state takes a number from -1 to 255");
     state = static_cast<int>(*n);
   }
-  if (const auto text = args.option("--size")) {
+  if (const auto& text = a.size) {
     if (!parseSize(*text, width, height)) return usage("--size takes WxH, each from 1 to 4096");
   }
 
   // The skins folder given, else the one of the settings store; the preview library finds the
   // skins folder from the skin's own path.
-  const auto skinsOption = args.option("--skins");
+  const auto& skinsOption = a.skins;
   const std::string skinsFolder = skinsOption ? paths::toNative(*skinsOption) : GetSkinsFolder();
   const std::string dataFolder = skinsOption ? paths::join(skinsFolder, "Tessera7") : DataFolder();
   const std::string uis = paths::resolve(paths::join(paths::join(skinsFolder, name), name + ".uis"));
@@ -99,20 +98,22 @@ int render(const Arguments& args) {
   return kOk;
 }
 
-int run(const std::vector<std::string>& words) {
-  if (words.empty() || words.front() != "render") return kNotThisGroup;
-  // "-o" is the short form of "--output".
-  std::vector<std::string> normalised = words;
-  for (auto& word : normalised) {
-    if (word == "-o") word = "--output";
-  }
-  const Arguments args(normalised, {"--output", "--kind", "--state", "--size", "--skins"});
-  if (!args.valid()) return usage(args.error());
-  return render(args);
+void add(CommandLine& cli) {
+  auto a = std::make_shared<RenderArguments>();
+  CLI::App& render = cli.command(skinGroup(cli), "render",
+                                 "draw a skin with the preview library: its 240 x 180 thumbnail, or preview kind K "
+                                 "(1..41) in state S",
+                                 [a] { return cli::render(*a); });
+  render.add_option("NAME", a->name, "the skin's folder name")->required();
+  addOutputOption(render, a->output, "the PNG file to write", "FILE.png")->required();
+  render.add_option("--kind", a->kind, "the preview kind, 1 to 41 (default: the thumbnail)")->type_name("K");
+  render.add_option("--state", a->state, "the preview state, -1 to 255 (default 1)")->type_name("S");
+  render.add_option("--size", a->size, "the picture size for a preview kind (default 400x300)")->type_name("WxH");
+  addSkinsOption(render, a->skins);
 }
 
 }  // namespace
 
-const CommandRegistration registration({"skin", kHelp, &run, 41});
+const CommandRegistration registration(41, &add);
 
 }  // namespace tessera::cli

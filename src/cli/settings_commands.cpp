@@ -1,38 +1,47 @@
 // tessera-cli settings ...: the settings store.
 #include <iostream>
+#include <memory>
 
-#include "cli/cli_args.h"
-#include "cli/command_group.h"
+#include "cli/cli_support.h"
+#include "cli/command_line.h"
 #include "core/platform/settings.h"
 
 namespace tessera::cli {
 
 namespace {
 
-constexpr const char* kHelp =
-    "  settings get FILE SECTION KEY [--default TEXT]         print a setting (FILE is a settings file such as Tessera.ini)\n"
-    "  settings set FILE SECTION KEY VALUE                    store a setting (a value starting with '-' deletes it)\n";
+struct SettingsArguments {
+  std::string file, section, key, value;
+  std::optional<std::string> defaultValue;
+};
 
-int run(const std::vector<std::string>& words) {
-  const Arguments args(words, {"--default"});
-  if (!args.valid()) return usage(args.error());
-  const auto& p = args.positional();
-  if (p.empty()) return usage("settings needs a command");
-  if (p[0] == "get") {
-    if (p.size() != 4) return usage("settings get takes FILE SECTION KEY");
-    std::cout << ReadSetting(p[2], p[3], args.option("--default").value_or(""), p[1]) << '\n';
+void add(CommandLine& cli) {
+  CLI::App& settings = cli.group("settings", "read and store Tessera's settings");
+  auto a = std::make_shared<SettingsArguments>();
+  auto place = [&a](CLI::App& command) {
+    command.add_option("FILE", a->file, "a settings file such as Tessera.ini")->required();
+    command.add_option("SECTION", a->section, "the section")->required();
+    command.add_option("KEY", a->key, "the key")->required();
+  };
+
+  CLI::App& get = cli.command(settings, "get", "print a setting (FILE is a settings file such as Tessera.ini)", [a] {
+    std::cout << ReadSetting(a->section, a->key, a->defaultValue.value_or(""), a->file) << '\n';
     return kOk;
-  }
-  if (p[0] == "set") {
-    if (p.size() != 5) return usage("settings set takes FILE SECTION KEY VALUE");
-    WriteSetting(p[2], p[3], p[4], p[1]);
+  });
+  place(get);
+  get.add_option("--default", a->defaultValue, "the value when the setting is missing")->type_name("TEXT");
+
+  CLI::App& set = cli.command(settings, "set", "store a setting (a value starting with '-' deletes it)", [a] {
+    WriteSetting(a->section, a->key, a->value, a->file);
     return kOk;
-  }
-  return usage("unknown settings command '" + p[0] + "'");
+  });
+  place(set);
+  set.add_option("VALUE", a->value, "the value; one starting with '-' deletes the setting (write -- before such a value)")
+      ->required();
 }
 
 }  // namespace
 
-const CommandRegistration registration({"settings", kHelp, &run, 20});
+const CommandRegistration registration(20, &add);
 
 }  // namespace tessera::cli

@@ -4,9 +4,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <iostream>
+#include <memory>
 
-#include "cli/cli_args.h"
-#include "cli/command_group.h"
+#include "cli/cli_support.h"
+#include "cli/command_line.h"
 #include "core/platform/environment.h"
 #include "core/platform/files.h"
 #include "core/platform/paths.h"
@@ -17,10 +18,11 @@ namespace tessera::cli {
 
 namespace {
 
-constexpr const char* kHelp =
-    "  skin check NAME [--skins DIR] [--json]                check a skin without changing it: one finding a line\n"
-    "                                                         as file:section:key: level: message, or a JSON\n"
-    "                                                         array; exit status 1 when a finding is an error\n";
+struct CheckArguments {
+  std::string name;
+  std::optional<std::string> skins;
+  bool json = false;
+};
 
 std::string json(const std::vector<CheckFinding>& findings) {
   QJsonArray array;
@@ -36,19 +38,12 @@ std::string json(const std::vector<CheckFinding>& findings) {
   return QJsonDocument(array).toJson(QJsonDocument::Indented).toStdString();
 }
 
-int run(const std::vector<std::string>& words) {
-  if (words.empty() || words.front() != "check") return kNotThisGroup;
-  const Arguments args(words, {"--skins"});
-  if (!args.valid()) return usage(args.error());
-  if (args.positional().size() != 2) return usage("skin check takes NAME");
-  for (const std::string& word : words) {
-    if (word.rfind("--", 0) == 0 && word != "--json" && word != "--skins") return usage("skin check does not take " + word);
-  }
-  const std::string skinsFolder = args.option("--skins") ? paths::toNative(*args.option("--skins")) : GetSkinsFolder();
+int run(const CheckArguments& a) {
+  const std::string skinsFolder = a.skins ? paths::toNative(*a.skins) : GetSkinsFolder();
   if (!files::isFolder(skinsFolder)) return fail("the skins folder \"" + skinsFolder + "\" does not exist");
 
-  const std::vector<CheckFinding> findings = CheckSkin(skinsFolder, args.positional()[1]);
-  if (args.flag("--json")) {
+  const std::vector<CheckFinding> findings = CheckSkin(skinsFolder, a.name);
+  if (a.json) {
     std::cout << json(findings);
   } else {
     for (const CheckFinding& finding : findings) std::cout << FormatFinding(finding) << '\n';
@@ -56,8 +51,19 @@ int run(const std::vector<std::string>& words) {
   return HasErrors(findings) ? kFailure : kOk;
 }
 
+void add(CommandLine& cli) {
+  auto a = std::make_shared<CheckArguments>();
+  CLI::App& check = cli.command(skinGroup(cli), "check",
+                                "check a skin without changing it: one finding a line as file:section:key: level: "
+                                "message, or a JSON array; exit status 1 when a finding is an error",
+                                [a] { return run(*a); });
+  check.add_option("NAME", a->name, "the skin's folder name")->required();
+  addSkinsOption(check, a->skins);
+  addFlag(check, "--json", a->json, "print the findings as a JSON array");
+}
+
 }  // namespace
 
-const CommandRegistration registration({"skin", kHelp, &run, 31});
+const CommandRegistration registration(31, &add);
 
 }  // namespace tessera::cli

@@ -3,9 +3,10 @@
 #include <stdlib.h>
 
 #include <QDir>
+#include <memory>
 
-#include "cli/cli_args.h"
-#include "cli/command_group.h"
+#include "cli/cli_support.h"
+#include "cli/command_line.h"
 #include "core/app/test_skin.h"
 #include "core/platform/environment.h"
 #include "core/platform/files.h"
@@ -17,21 +18,18 @@ namespace tessera::cli {
 
 namespace {
 
-constexpr const char* kTestHelp =
-    "  skin test NAME [--skins DIR]                           show a skin in the skin tester (closing a running one)\n";
+struct TestArguments {
+  std::string name;
+  std::optional<std::string> skins;
+};
 
-int runTest(const std::vector<std::string>& words) {
-  if (words.empty() || words.front() != "test") return kNotThisGroup;
-  const Arguments args(words, {"--skins"});
-  if (!args.valid()) return usage(args.error());
-  const auto& p = args.positional();
-  if (p.size() != 2) return usage("skin test takes NAME");
-  if (!IsSafeSkinName(p[1])) return usage("NAME must be a skin folder name");
+int runTest(const TestArguments& a) {
+  if (!IsSafeSkinName(a.name)) return usage("NAME must be a skin folder name");
 
   // Another skins folder goes through a private settings store. The tester outlives this run and
   // finds its skins folder through the same store, so the store stays: one per skins folder.
-  if (const auto skins = args.option("--skins")) {
-    const std::string folder = paths::toNative(*skins);
+  if (a.skins) {
+    const std::string folder = paths::toNative(*a.skins);
     const QString registry = QDir::temp().filePath(
         QString::fromStdString("tessera-cli-" + ProgramServerName("registry", folder)));
     if (!QDir().mkpath(registry)) return fail("cannot create the folder " + registry.toStdString());
@@ -39,16 +37,23 @@ int runTest(const std::vector<std::string>& words) {
     WriteSetting(settings::InstalledPath, folder);
     ResetSkinsFolderCache();
   }
-  if (!files::isFolder(paths::resolve(paths::join(GetSkinsFolder(), p[1])))) {
-    return fail("there is no skin \"" + p[1] + "\" in " + GetSkinsFolder());
+  if (!files::isFolder(paths::resolve(paths::join(GetSkinsFolder(), a.name)))) {
+    return fail("there is no skin \"" + a.name + "\" in " + GetSkinsFolder());
   }
-  if (!TestSkinNamed(p[1])) return fail("the skin tester cannot be started from " + DataFolder());
+  if (!TestSkinNamed(a.name)) return fail("the skin tester cannot be started from " + DataFolder());
   return kOk;
+}
+
+void add(CommandLine& cli) {
+  auto a = std::make_shared<TestArguments>();
+  CLI::App& test = cli.command(skinGroup(cli), "test",
+                               "show a skin in the skin tester (closing a running one)", [a] { return runTest(*a); });
+  test.add_option("NAME", a->name, "the skin's folder name")->required();
+  addSkinsOption(test, a->skins);
 }
 
 }  // namespace
 
-// Ahead of the other "skin" commands, which do not pass on what they do not know.
-const CommandRegistration testRegistration({"skin", kTestHelp, &runTest, 28});
+const CommandRegistration testRegistration(28, &add);
 
 }  // namespace tessera::cli

@@ -8,7 +8,8 @@
 #include <sstream>
 
 #include "check_fixture.h"
-#include "cli/command_group.h"
+#include "cli/cli_support.h"
+#include "cli/command_line.h"
 
 namespace tessera::testing {
 namespace {
@@ -20,16 +21,14 @@ struct CliRun {
 
 class SkinCheckCliTest : public SkinCheckTest {
  protected:
+  // Runs "tessera-cli skin WORDS".
   CliRun cli(std::vector<std::string> words) const {
+    words.insert(words.begin(), "skin");
     CliRun run;
     std::ostringstream out, err;
     std::streambuf* previousOut = std::cout.rdbuf(out.rdbuf());
     std::streambuf* previousErr = std::cerr.rdbuf(err.rdbuf());
-    for (const auto& group : cli::commandGroups()) {
-      if (std::string(group.name) != "skin") continue;
-      run.status = group.run(words);
-      if (run.status != cli::kNotThisGroup) break;
-    }
+    run.status = cli::runCommandLine(words);
     std::cout.rdbuf(previousOut);
     std::cerr.rdbuf(previousErr);
     run.out = out.str();

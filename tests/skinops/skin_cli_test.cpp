@@ -5,7 +5,7 @@
 #include <iostream>
 #include <sstream>
 
-#include "cli/command_group.h"
+#include "cli/command_line.h"
 #include "core/platform/files.h"
 #include "support/temp_dir.h"
 
@@ -29,12 +29,7 @@ class SkinCliTest : public testing::EnvironmentTest {
     CliRun run;
     std::ostringstream out;
     std::streambuf* previous = std::cout.rdbuf(out.rdbuf());
-    for (const auto& group : cli::commandGroups()) {
-      if (std::string(group.name) == words.front()) {
-        run.status = group.run(std::vector<std::string>(words.begin() + 1, words.end()));
-        break;
-      }
-    }
+    run.status = cli::runCommandLine(words);
     std::cout.rdbuf(previous);
     run.out = out.str();
     return run;
@@ -106,9 +101,15 @@ TEST_F(SkinCliTest, SubStyleCommands) {
   EXPECT_EQ(cli("skin substyle Multi list").out, "0\tMulti Skin\tMulti.uis\n");
 }
 
-TEST_F(SkinCliTest, UnknownSkinCommandsAreLeftToOtherGroups) {
-  EXPECT_EQ(cli("skin render Boxed").status, cli::kNotThisGroup);
+TEST_F(SkinCliTest, UnknownCommandsAndMissingArgumentsAreWrongUsage) {
+  writeSkin("Multi", "[TitlebarSkin]\r\nSkinName=Multi Skin\r\n");
+  EXPECT_EQ(cli("skin nonsense Multi").status, 2);
   EXPECT_EQ(cli("skin new").status, 2);
+  EXPECT_EQ(cli("skin substyle Multi").status, 2) << "no sub-style command";
+  EXPECT_EQ(cli("skin substyle Multi add Night").status, 2) << "no BASE";
+  EXPECT_EQ(cli("skin substyle Multi rename one Day").status, 2) << "INDEX is not a number";
+  EXPECT_EQ(cli("skin substyle Multi delete 010x").status, 2);
+  EXPECT_EQ(cli("skin substyles Multi").out, "0\tMulti Skin\tMulti.uis\n") << "nothing was changed";
 }
 
 }  // namespace
