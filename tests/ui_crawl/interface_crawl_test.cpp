@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QToolButton>
+#include <QPushButton>
 #include <cstdio>
 #include <map>
 #include <memory>
@@ -39,18 +40,21 @@
 #include "ui/colours/colour_choosers.h"
 #include "ui/colours/edit_colours_dialog.h"
 #include "ui/colours/edit_fonts_dialog.h"
+#include "ui/colours/included_fonts_dialog.h"
 #include "ui/editor/section_editor_window.h"
 #include "ui/import/zor_builder_dialog.h"
 #include "ui/pages/margins_editor_dialog.h"
 #include "ui/pages/painting_page.h"
 #include "ui/sheet/property_sheet.h"
 #include "ui/skin/clean_skin_dialog.h"
+#include "ui/skin/how_do_i_dialog.h"
 #include "ui/skin/new_skin_dialog.h"
 #include "ui/skin/open_skin_dialog.h"
 #include "ui/skin/save_as_dialog.h"
 #include "ui/skin/skin_manager_dialog.h"
 #include "ui/skin/substyle_manager_dialog.h"
 #include "ui/skin/substyle_picker.h"
+#include "ui/skin/wallpaper_dialog.h"
 #include "ui/strip/cut_tool_dialog.h"
 #include "ui/strip/frame_builder_dialog.h"
 
@@ -144,6 +148,13 @@ class InterfaceCrawl : public testing::EnvironmentTest {
         ++counts.entries;
         break;
       }
+      case EntryEditor::Wallpapers: {
+        WallpaperDialog dialog(parent);
+        dialog.show();
+        closeOrFail(dialog, crawl::NthClose(counts.entries));
+        ++counts.entries;
+        break;
+      }
       default: ++counts.placeholders; break;
     }
   }
@@ -209,6 +220,22 @@ class InterfaceCrawl : public testing::EnvironmentTest {
     });
   }
 
+  // The fonts editor, edited, opens "Included Fonts" (edited and closed in its turn) and closes.
+  [[nodiscard]] std::unique_ptr<crawl::ModalAnswer> expectFontsEditorWithIncludedFonts() {
+    const CloseBy how = crawl::NthClose(counts.dialogs);
+    return AnswerNextModal<EditFontsDialog>([this, how](EditFontsDialog* dialog) {
+      crawl::EditFirstControl(*dialog);
+      for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+        if (button->text() != QStringLiteral("Included font files...")) continue;
+        auto included = expectDialog<IncludedFontsDialog>(true);
+        button->click();
+        EXPECT_TRUE(included->answered());
+      }
+      closeOrFail(*dialog, how);
+      ++counts.dialogs;
+    });
+  }
+
   // Opens the skin in a main window and crawls every category of its category pane.
   void crawlSkin(const std::string& skin) {
     MainWindow window(SkinMainFilePath(skin));
@@ -233,8 +260,8 @@ class InterfaceCrawl : public testing::EnvironmentTest {
       ++counts.categories;
       std::unique_ptr<crawl::ModalAnswer> answer;
       if (number == kColoursCategory) answer = expectDialog<EditColoursDialog>(true);
-      if (number == kFontsCategory) answer = expectDialog<EditFontsDialog>(true);
-      if (number == kHowDoICategory) answer = expectDialog<QMessageBox>();
+      if (number == kFontsCategory) answer = expectFontsEditorWithIncludedFonts();
+      if (number == kHowDoICategory) answer = expectDialog<HowDoIDialog>(true);
       emit window.categoryPane()->taskPaneClick(number);
       if (answer) {
         EXPECT_TRUE(answer->answered());
@@ -285,7 +312,7 @@ TEST_F(InterfaceCrawl, Aurora) {
   EXPECT_GE(counts.entries, 100);
   EXPECT_GE(counts.pages, 2 * counts.entries);
   EXPECT_GE(counts.edits, counts.entries);
-  EXPECT_EQ(counts.dialogs, 4);  // the sub-style picker, colours, fonts, "How do I"
+  EXPECT_EQ(counts.dialogs, 5);  // the sub-style picker, colours, fonts, included fonts, "How do I"
   EXPECT_GE(counts.marginsEditors, 3);
 }
 
@@ -296,7 +323,7 @@ TEST_F(InterfaceCrawl, Copperline) {
   EXPECT_GE(counts.entries, 100);
   EXPECT_GE(counts.pages, 2 * counts.entries);
   EXPECT_GE(counts.edits, counts.entries);
-  EXPECT_EQ(counts.dialogs, 3);  // colours, fonts, "How do I" (no sub-styles)
+  EXPECT_EQ(counts.dialogs, 4);  // colours, fonts, included fonts, "How do I" (no sub-styles)
   EXPECT_GE(counts.marginsEditors, 3);
 }
 
@@ -337,7 +364,7 @@ TEST_F(InterfaceCrawl, EveryMenuDialogOpensAndCloses) {
       {QStringLiteral("Sub frame builder"), [this] { return expectDialog<FrameBuilderDialog>(true, false); }},
       {QStringLiteral("Cut from larger graphic..."), [this] { return expectDialog<CutToolDialog>(false, false); }},
       {QStringLiteral("Build ZOR File for animation..."), [this] { return expectDialog<ZorBuilderDialog>(false, false); }},
-      {QStringLiteral("How do I?"), [this] { return expectDialog<QMessageBox>(false, false); }},
+      {QStringLiteral("How do I?"), [this] { return expectDialog<HowDoIDialog>(false, false); }},
       {QStringLiteral("Preferences"), [this] { return expectDialog<PreferencesSheet>(false, false); }},
       {QStringLiteral("About Tessera"), [this] { return expectDialog<QMessageBox>(false, false); }},
       {QStringLiteral("Save As..."), [this] { return expectDialog<SaveAsDialog>(false, false); }},

@@ -7,10 +7,15 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <memory>
+#include <set>
 
 #include "core/platform/settings.h"
 #include "sheet/sheet_fixture.h"
+#include "ui/pages/frame_page_factory.h"
 #include "ui/pages/glyph_page.h"
+#include "ui/pages/page_factory.h"
+#include "ui/pages/painting_page_factory.h"
+#include "ui/pages/text_page_factory.h"
 #include "ui/pages/image_page.h"
 #include "ui/pages/painting_page.h"
 #include "ui/pages/text_page.h"
@@ -54,6 +59,29 @@ TEST_F(PropertySheetTest, PagesFollowTheRoutingAndUnbuiltPagesSayWhatTheyAre) {
   EXPECT_TRUE(note->text().contains("not built yet"));
   EXPECT_NE(qobject_cast<ExtraSettingsPage*>(sheet.page(5)), nullptr);
   EXPECT_NE(qobject_cast<HelpPage*>(sheet.page(6)), nullptr);
+}
+
+// Every page kind the routing can ask for has a page of its own, apart from the title-bar
+// button pages (the button editor's six and the single "Position" page), which are built with
+// that editor.
+TEST_F(PropertySheetTest, OnlyTitleBarButtonPagesAreStillPending) {
+  const std::set<PageKind> buttonPages = {PageKind::Buttons,        PageKind::ButtonImage, PageKind::Actions,
+                                          PageKind::ButtonPosition, PageKind::Visibility,  PageKind::MouseoverGlow,
+                                          PageKind::Position};
+  const std::set<PageKind> withTheirOwnFactory = {PageKind::ExtraSettings, PageKind::Help, PageKind::Import};
+  FakeEditor editor("Button", "Button");
+  QWidget parent;
+  std::set<PageKind> pending;
+  for (int k = 0; k <= static_cast<int>(PageKind::Import); ++k) {
+    const auto kind = static_cast<PageKind>(k);
+    if (withTheirOwnFactory.contains(kind)) continue;
+    PropertyPage* page = CreateImageSlotPage(kind, editor, &parent);
+    if (!page) page = CreatePaintingOrAnimationPage(kind, editor, &parent);
+    if (!page) page = CreateTextOrCaptionPage(kind, editor, &parent);
+    if (!page) page = CreateFramePage(kind, editor, &parent);
+    if (!page) pending.insert(kind);
+  }
+  EXPECT_EQ(pending, buttonPages);
 }
 
 TEST_F(PropertySheetTest, RememberedCaptionIsActivatedAgain) {

@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QListWidget>
 #include <QTest>
 
 #include "core/image/cut_links.h"
 #include "core/platform/profile.h"
 #include "ui/strip/cut_tool_dialog.h"
 #include "ui/strip/cut_picture_area.h"
+#include "ui/strip/update_section_dialog.h"
 #include "ui_strip/strip_fixture.h"
 
 namespace tessera::ui {
@@ -19,11 +21,13 @@ class CutToolTest : public testing::StripDialogTest {
  protected:
   void SetUp() override {
     StripDialogTest::SetUp();
+    // Unless a test says otherwise, the section question is answered "None".
+    CurrentSectionLinkChooser() = [](QWidget*) { return SectionLinkAnswer{}; };
     openSkin("[Part]\r\nImage=old.bmp\r\n");
     source = writeGradient("art/big.tga", 40, 30);
   }
   void TearDown() override {
-    CurrentSectionLinkChooser() = [](QWidget*) { return SectionLinkAnswer{}; };
+    CurrentSectionLinkChooser() = &UpdateSectionDialog::ask;
     StripDialogTest::TearDown();
   }
   void pickSource(CutToolDialog& tool, const std::string& path) {
@@ -160,6 +164,51 @@ TEST_F(CutToolTest, WheelSetsTheMagnifierZoomNeverBelowOne) {
   EXPECT_EQ(CutPictureArea::zoom(), start + 2);
   wheel(-(start + 5));
   EXPECT_EQ(CutPictureArea::zoom(), 1);
+}
+
+// The "Update section" dialog lists the sections of the main file and of both companions; the
+// cut-out's keys go into the file the chosen section was listed from, even where the catalogue
+// routes a section of that name elsewhere.
+TEST_F(CutToolTest, UpdateSectionLinksTheCutOutInTheFileOfTheChosenSection) {
+  CurrentSectionLinkChooser() = &UpdateSectionDialog::ask;
+  catalogue("subsections.ini", "[Part]\r\nAlternativeFile=2\r\n[Tray]\r\nAlternativeFile=0\r\n");
+  openSkin("[Part]\r\nImage=old.bmp\r\n[XPShell]\r\nFile=S\\S.xps~\r\n",
+           "[XPTaskbar]\r\n[Tray]\r\n", "[XPShell]\r\n[Part]\r\n[Explorer]\r\n");
+  const std::string& main = Session().mainFile;
+  const std::string& taskbar = Session().companionFiles[0];
+  const std::string& shell = Session().companionFiles[1];
+
+  struct Case {
+    QString row;
+    std::string cutOut;
+    std::string file;
+    std::string section;
+  };
+  const std::vector<Case> cases = {{QStringLiteral("Part"), "main.bmp", main, "Part"},
+                                   {QStringLiteral("Tray  [taskbar file]"), "tray.tga", taskbar, "Tray"},
+                                   {QStringLiteral("Part  [shell file]"), "shell.bmp", shell, "Part"}};
+  CutToolDialog tool;
+  tool.show();
+  pickSource(tool, source);
+  drag(tool.pictureArea(), {0, 0}, {8, 8});
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.cutOut);
+    auto choose = testing::WhenModal<UpdateSectionDialog>([&c](UpdateSectionDialog* dialog) {
+      const auto rows = dialog->sectionList()->findItems(c.row, Qt::MatchExactly);
+      ASSERT_EQ(rows.size(), 1);
+      dialog->sectionList()->setCurrentItem(rows.front());
+      ButtonNamed(dialog, QStringLiteral("Update"))->click();
+    });
+    save(tool, temp.file("skins/S/" + c.cutOut));
+    EXPECT_EQ(profile::FindValue(c.section, "Image", c.file), "S\\" + c.cutOut);
+  }
+  // Each file got only its own cut-out.
+  EXPECT_EQ(profile::FindValue("Part", "Image", main), "S\\main.bmp");
+  EXPECT_EQ(profile::FindValue("Part", "PerPixel", main), "0");
+  EXPECT_EQ(profile::FindValue("Tray", "Trans", taskbar), "1");
+  EXPECT_EQ(profile::FindValue("Part", "Image", taskbar), std::nullopt);
+  EXPECT_EQ(profile::FindValue("Part", "Image", shell), "S\\shell.bmp");
+  EXPECT_EQ(profile::FindValue("Tray", "Image", main), std::nullopt);
 }
 
 }  // namespace

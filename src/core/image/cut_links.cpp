@@ -7,6 +7,7 @@
 #include "core/platform/files.h"
 #include "core/platform/paths.h"
 #include "core/platform/profile.h"
+#include "core/skin/section_links.h"
 #include "core/skin/section_store.h"
 #include "core/skin/skin_session.h"
 
@@ -40,10 +41,9 @@ bool SaveCutOut(const ImageBuffer& source, CutRect rect, std::string_view destin
 }
 
 void LinkCutOutToSection(std::string_view section, int fileChoice, std::string_view destination) {
-  const SkinSession& session = Session();
-  std::string file = session.mainFile;
-  if (fileChoice == 1) file = session.companionFiles[1];  // XPShell
-  if (fileChoice == 2) file = session.companionFiles[0];  // XPTaskbar
+  // The section was listed from this very file, so the keys go there: routing by the catalogue
+  // could send a main-file section's keys to a companion.
+  const std::string file = LinkFilePath(fileChoice);
   if (file.empty() || section.empty()) return;
 
   std::string value = paths::toNative(destination);
@@ -52,12 +52,12 @@ void LinkCutOutToSection(std::string_view section, int fileChoice, std::string_v
     value = value.substr(skins.size());
   }
   value = paths::toStored(value);
-  WriteSkinString(section, "Image", value, file);
+  WriteSkinStringToFile(section, "Image", value, file);
   if (CutDestinationIsBmp(destination)) {
-    WriteSkinString(section, "PerPixel", "0", file);
+    WriteSkinStringToFile(section, "PerPixel", "0", file);
   } else {
-    WriteSkinString(section, "Trans", "1", file);
-    WriteSkinString(section, "PerPixel", "1", file);
+    WriteSkinStringToFile(section, "Trans", "1", file);
+    WriteSkinStringToFile(section, "PerPixel", "1", file);
   }
 }
 

@@ -61,10 +61,15 @@ std::string ReadSkinString(std::string_view section, std::string_view key, std::
 
 int WriteSkinString(std::string_view section, profile::OptionalText key, profile::OptionalText value,
                     const std::string& file) {
+  return WriteSkinStringToFile(section, key, value, routed(section, file));
+}
+
+int WriteSkinStringToFile(std::string_view section, profile::OptionalText key, profile::OptionalText value,
+                          const std::string& file) {
   SkinSession& s = Session();
   if (s.writesEnabled != kWritesEnabledMarker) return 1;
   s.modified = 1;
-  return profile::WriteString(section, key, value, routed(section, file)) ? 1 : 0;
+  return profile::WriteString(section, key, value, file) ? 1 : 0;
 }
 
 }  // namespace tessera

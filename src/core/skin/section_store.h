@@ -27,6 +27,10 @@ std::string ReadSkinString(std::string_view section, std::string_view key, std::
 // while skin writes are not enabled; otherwise 1 on success and 0 on failure.
 int WriteSkinString(std::string_view section, profile::OptionalText key, profile::OptionalText value,
                     const std::string& file);
+// The same into `file` itself, even the main file: for a caller that knows which file holds the
+// section (it listed the section from that file, or the key belongs to the main file by rule).
+int WriteSkinStringToFile(std::string_view section, profile::OptionalText key, profile::OptionalText value,
+                          const std::string& file);
 
 // The catalogue file that drives routing (built on first use).
 const std::string& CataloguePath();

@@ -12,6 +12,8 @@
 #include "ui/editor/section_editor_window.h"
 #include "ui/import/zor_builder_dialog.h"
 #include "ui/import/import_dialog.h"
+#include "ui/skin/how_do_i_dialog.h"
+#include "ui/skin/wallpaper_dialog.h"
 #include "ui/strip/cut_tool_dialog.h"
 #include "ui/strip/frame_builder_dialog.h"
 
@@ -46,7 +48,6 @@ namespace {
 // What the placeholder message calls an editor that is not built yet.
 QString plainName(EntryEditor editor) {
   switch (editor) {
-    case EntryEditor::Wallpapers: return QStringLiteral("wallpaper management");
     case EntryEditor::ShellAnimation: return QStringLiteral("shell animation");
     case EntryEditor::Textures: return QStringLiteral("start menu and taskbar texture");
     case EntryEditor::FramelessFrames: return QStringLiteral("frameless window frame");
@@ -61,6 +62,9 @@ void OpenEntryEditor(QWidget* parent, int category, const std::string& entryText
   if (editor == EntryEditor::FramesForm) {
     FramesEditorDialog dialog(parent);
     dialog.exec();
+  } else if (editor == EntryEditor::Wallpapers) {
+    WallpaperDialog dialog(parent);
+    dialog.exec();
   } else if (editor == EntryEditor::Section) {
     OpenSectionEditor(parent, category, entryName(entryText));
   } else {
@@ -74,7 +78,10 @@ void OpenSectionEditor(QWidget* parent, int, const std::string& section) {
   editor.exec();
 }
 
-void OpenHowDoI(QWidget* parent) { announce(parent, QStringLiteral("\"How do I\"")); }
+void OpenHowDoI(QWidget* parent) {
+  HowDoIDialog dialog(parent);
+  dialog.exec();
+}
 void OpenColoursEditor(QWidget* parent) {
   EditColoursDialog dialog(parent);
   dialog.exec();

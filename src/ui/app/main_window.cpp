@@ -250,7 +250,11 @@ void MainWindow::taskPaneClick(int number) {
   switch (number) {
     case kOpenSkinItem: openSkinForEditing(); return;
     case kNewSkinItem: newSkin(); return;
-    case kHowDoICategory: OpenHowDoI(this); return;
+    case kHowDoICategory:
+      OpenHowDoI(this);
+      RefreshPreview();
+      preview_->update();
+      return;
     case kColoursCategory:
       OpenColoursEditor(this);
       rebuildCategoryPane();

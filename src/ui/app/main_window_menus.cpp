@@ -70,9 +70,18 @@ void MainWindow::buildMenus(QMenuBar* bar) {
 
   QMenu* tools = bar->addMenu(QStringLiteral("&Tools"));
   tools->addAction(QStringLiteral("Sub &frame builder"), this, [this] { OpenFrameBuilder(this); });
-  skinActions_.append(tools->addAction(QStringLiteral("C&ut from larger graphic..."), this, [this] { OpenCutTool(this); }));
+  // A cut-out linked to a section changes the look: the preview shows the skin as it now is.
+  skinActions_.append(tools->addAction(QStringLiteral("C&ut from larger graphic..."), this, [this] {
+    OpenCutTool(this);
+    RefreshPreview();
+    preview_->update();
+  }));
   tools->addAction(QStringLiteral("&Build ZOR File for animation..."), this, [this] { OpenZorBuilder(this); });
-  skinActions_.append(tools->addAction(QStringLiteral("&How do I?"), this, [this] { OpenHowDoI(this); }));
+  skinActions_.append(tools->addAction(QStringLiteral("&How do I?"), this, [this] {
+    OpenHowDoI(this);
+    RefreshPreview();
+    preview_->update();
+  }));
   tools->addSeparator();
   add(tools, QStringLiteral("&Preferences"), &MainWindow::showPreferences, false, QKeySequence::Preferences);
 

@@ -21,6 +21,7 @@
 #include "ui/common/window_teardown.h"
 #include "ui/colours/font_preview.h"
 #include "ui/colours/font_row_delegate.h"
+#include "ui/colours/included_fonts_dialog.h"
 #include "core/platform/skin_text.h"
 
 namespace tessera::ui {
@@ -140,8 +141,8 @@ void EditFontsDialog::buildLayout() {
   connect(backSwatch_, &ColourSwatch::colourChosen, this,
           [this](unsigned int colour) { preview_->setColours(preview_->foreColour(), colour); });
   connect(includedButton, &QPushButton::clicked, this, [this] {
-    QMessageBox::information(this, QStringLiteral("Quillmont Tessera"),
-                             QStringLiteral("The included fonts dialog opens here."));
+    IncludedFontsDialog dialog(this);
+    dialog.exec();
   });
   connect(partFontsButton, &QPushButton::clicked, this, [this] {
     QMessageBox::information(this, QStringLiteral("Quillmont Tessera"),

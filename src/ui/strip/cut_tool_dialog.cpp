@@ -10,14 +10,17 @@
 #include "core/image/cut_links.h"
 #include "core/image/image_file.h"
 #include "core/image/reimport_list.h"
+#include "core/platform/paths.h"
+#include "core/skin/skin_document.h"
 #include "ui/strip/cut_picture_area.h"
 #include "ui/common/file_picker.h"
 #include "ui/strip/strip_painting.h"
+#include "ui/strip/update_section_dialog.h"
 
 namespace tessera::ui {
 
 SectionLinkChooser& CurrentSectionLinkChooser() {
-  static SectionLinkChooser chooser = [](QWidget*) { return SectionLinkAnswer{}; };
+  static SectionLinkChooser chooser = &UpdateSectionDialog::ask;
   return chooser;
 }
 
@@ -81,7 +84,11 @@ void CutToolDialog::saveCutOut() {
   lastDestination_ = destination;
   // Without a source or with an empty selection there is nothing to save, and nothing to link:
   // a link to a file that was never written would only mislead the re-import pass.
-  if (!source_ || !SaveCutOut(*source_, area_->selection(), destination)) return;
+  if (!source_) return;
+  // The picture, the section's keys and the link files are one step, undone together.
+  const SkinDocument::Step step(SkinDocument::current(),
+                                QStringLiteral("Cut out %1").arg(QString::fromStdString(std::string(paths::fileName(destination)))));
+  if (!SaveCutOut(*source_, area_->selection(), destination)) return;
   const SectionLinkAnswer link = CurrentSectionLinkChooser()(this);
   if (!link.section.empty()) LinkCutOutToSection(link.section, link.file, destination);
   if (updateLinked_->isChecked()) RecordCutLink(sourcePath_, destination, area_->selection());

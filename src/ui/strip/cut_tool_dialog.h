@@ -23,8 +23,7 @@ struct SectionLinkAnswer {
   int file = 0;
 };
 using SectionLinkChooser = std::function<SectionLinkAnswer(QWidget* parent)>;
-// The chooser the cut tool asks after a save. Until the "Update section" dialog is installed
-// here it answers "None", so no section is changed.
+// The chooser the cut tool asks after a save: the "Update section" dialog unless replaced.
 SectionLinkChooser& CurrentSectionLinkChooser();
 
 class CutToolDialog : public QDialog {

@@ -1,0 +1,34 @@
+#pragma once
+// "Included Fonts": the five TrueType files of the skin folder that the engine installs with the
+// skin. "Copy font from disk" brings a font into the skin folder (a file that is no font is
+// refused); "OK" writes the choices, "Cancel" takes back everything the dialog did, copies too.
+#include <QDialog>
+#include <array>
+
+#include "core/colours/included_fonts.h"
+
+class QComboBox;
+
+namespace tessera::ui {
+
+class IncludedFontsDialog final : public QDialog {
+  Q_OBJECT
+ public:
+  static constexpr const char* kNone = "<None>";
+
+  explicit IncludedFontsDialog(QWidget* parent = nullptr);
+
+  QComboBox* fontList(int index) const { return lists_[static_cast<std::size_t>(index)]; }
+  void copyFontFromDisk();
+  void done(int result) override;
+
+ private:
+  // Refills the five lists, keeping each list's choice (the stored fonts at the start).
+  void fillLists(const IncludedFonts& chosen);
+  IncludedFonts chosenFonts() const;
+
+  std::array<QComboBox*, kIncludedFontCount> lists_{};
+  int cancelPoint_ = -1;
+};
+
+}  // namespace tessera::ui

@@ -1,0 +1,35 @@
+#pragma once
+// "Wallpaper management": the JPG wallpapers of the skin folder as thumbnails, the default one
+// applied with the skin, and adding or deleting wallpapers. Every change is written at once, each
+// one undo step; the window has only "Close".
+#include <QDialog>
+
+class QComboBox;
+class QListWidget;
+class QPushButton;
+
+namespace tessera::ui {
+
+class WallpaperDialog final : public QDialog {
+  Q_OBJECT
+ public:
+  static constexpr int kThumbnailSize = 170;
+
+  explicit WallpaperDialog(QWidget* parent = nullptr);
+
+  QListWidget* thumbnails() const { return thumbnails_; }
+  QComboBox* defaultList() const { return defaultList_; }
+  void addWallpaper();
+  void deleteSelectedWallpaper();
+
+ private:
+  // Refills the thumbnails and the default list, which shows the stored wallpaper.
+  void fillLists();
+  void defaultChosen(int index);
+
+  QListWidget* thumbnails_ = nullptr;
+  QComboBox* defaultList_ = nullptr;
+  QPushButton* delete_ = nullptr;
+};
+
+}  // namespace tessera::ui
