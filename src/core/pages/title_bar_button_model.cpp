@@ -134,8 +134,15 @@ int TitleBarButtonModel::remove(int row) const {
     }
     writes.push_back({ButtonSectionName(stored - 1), std::nullopt});
   }
-  profile::WriteSections(writes, file);
-  writeCount(stored - 1);
+  // The count goes in the same write when the count's section lives in the main file, as it does
+  // unless a catalogue routes it elsewhere.
+  const char* countSection = ButtonCountSection(layout_);
+  if (SkinFileForSection(countSection) == file && Session().writesEnabled == kWritesEnabledMarker) {
+    profile::WriteSections(writes, file, {{countSection, "ButtonCount", std::to_string(stored - 1)}});
+  } else {
+    profile::WriteSections(writes, file);
+    writeCount(stored - 1);
+  }
   return count() - 1;
 }
 

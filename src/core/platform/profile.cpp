@@ -271,11 +271,12 @@ bool WriteSection(std::string_view section, const std::vector<std::string>& entr
   return written;
 }
 
-bool WriteSections(const std::vector<SectionWrite>& writes, const std::string& file) {
-  if (writes.empty()) return true;
+bool WriteSections(const std::vector<SectionWrite>& writes, const std::string& file, const std::vector<KeyWrite>& keys) {
+  if (writes.empty() && keys.empty()) return true;
   std::string path;
   bool changed = false;
   std::vector<std::string> touched;
+  std::vector<const KeyWrite*> keysTouched;
   const bool written = modify(
       file,
       [&](IniDocument& doc) {
@@ -286,11 +287,17 @@ bool WriteSections(const std::vector<SectionWrite>& writes, const std::string& f
           if (edited) touched.push_back(write.section);
           any = any || edited;
         }
+        for (const KeyWrite& key : keys) {
+          const bool edited = doc.setValue(key.section, key.key, key.value);
+          if (edited) keysTouched.push_back(&key);
+          any = any || edited;
+        }
         return any;
       },
       path, changed);
   if (changed) {
     for (const std::string& section : touched) change_notice::keysWritten(path, section, {});
+    for (const KeyWrite* key : keysTouched) change_notice::keysWritten(path, key->section, {key->key});
   }
   return written;
 }

@@ -14,9 +14,17 @@ struct SectionWrite {
   std::optional<std::vector<std::string>> entries;
 };
 
-// Applies `writes` in order to the file's current content and writes the file once, atomically:
+// One key written along with them (a count that follows the sections, say).
+struct KeyWrite {
+  std::string section;
+  std::string key;
+  std::string value;
+};
+
+// Applies `writes` in order, then `keys`, to the file's current content and writes the file once, atomically:
 // moving many sections rewrites a large file once instead of once per section, and no reader ever
 // sees the sections half moved. Returns false when the file could not be written.
-bool WriteSections(const std::vector<SectionWrite>& writes, const std::string& file);
+bool WriteSections(const std::vector<SectionWrite>& writes, const std::string& file,
+                   const std::vector<KeyWrite>& keys = {});
 
 }  // namespace tessera::profile
