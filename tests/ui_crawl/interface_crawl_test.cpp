@@ -10,8 +10,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QToolButton>
 #include <QPushButton>
+#include <QToolButton>
 #include <cstdio>
 #include <map>
 #include <memory>

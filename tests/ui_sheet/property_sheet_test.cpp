@@ -12,6 +12,7 @@
 #include "core/platform/settings.h"
 #include "sheet/sheet_fixture.h"
 #include "ui/pages/frame_page_factory.h"
+#include "ui/pages/frame_button_position_page.h"
 #include "ui/pages/glyph_page.h"
 #include "ui/pages/page_factory.h"
 #include "ui/pages/painting_page_factory.h"
@@ -42,21 +43,18 @@ class PropertySheetTest : public tessera::testing::SheetEnvironmentTest {
   }
 };
 
-TEST_F(PropertySheetTest, PagesFollowTheRoutingAndUnbuiltPagesSayWhatTheyAre) {
+TEST_F(PropertySheetTest, PagesFollowTheRouting) {
   FakeEditor editor("Button", "Button");
   PropertySheet sheet(editor, QString());
   EXPECT_EQ(sheet.pageCaptions(), (QStringList{"Image", "Glyph", "Painting", "Text", "Position",
                                                "Extra settings", "Help"}));
   EXPECT_EQ(sheet.activePage(), 0);
-  // Each caption is served by its own page class; a page without one says it is not built yet.
+  // Each caption is served by its own page class.
   EXPECT_NE(qobject_cast<ImagePage*>(sheet.page(0)), nullptr);
   EXPECT_NE(qobject_cast<GlyphPage*>(sheet.page(1)), nullptr);
   EXPECT_NE(qobject_cast<PaintingPage*>(sheet.page(2)), nullptr);
   EXPECT_NE(qobject_cast<TextPage*>(sheet.page(3)), nullptr);
-  auto* note = sheet.page(4)->findChild<QLabel*>(QStringLiteral("pendingNote"));
-  ASSERT_NE(note, nullptr);
-  EXPECT_TRUE(note->text().contains("Position"));
-  EXPECT_TRUE(note->text().contains("not built yet"));
+  EXPECT_NE(qobject_cast<FrameButtonPositionPage*>(sheet.page(4)), nullptr);
   EXPECT_NE(qobject_cast<ExtraSettingsPage*>(sheet.page(5)), nullptr);
   EXPECT_NE(qobject_cast<HelpPage*>(sheet.page(6)), nullptr);
 }

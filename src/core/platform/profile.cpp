@@ -1,4 +1,5 @@
 #include "core/platform/profile.h"
+#include "core/platform/profile_sections.h"
 
 #include <sys/stat.h>
 
@@ -267,6 +268,37 @@ bool WriteSection(std::string_view section, const std::vector<std::string>& entr
   bool changed = false;
   const bool written = modify(file, [&](IniDocument& doc) { return doc.replaceSection(section, entries); }, path, changed);
   if (changed) change_notice::keysWritten(path, std::string(section), {});
+  return written;
+}
+
+bool WriteSections(const std::vector<SectionWrite>& writes, const std::string& file, const std::vector<KeyWrite>& keys) {
+  if (writes.empty() && keys.empty()) return true;
+  std::string path;
+  bool changed = false;
+  std::vector<std::string> touched;
+  std::vector<const KeyWrite*> keysTouched;
+  const bool written = modify(
+      file,
+      [&](IniDocument& doc) {
+        bool any = false;
+        for (const SectionWrite& write : writes) {
+          const bool edited = write.entries ? doc.replaceSection(write.section, *write.entries)
+                                            : doc.deleteSection(write.section);
+          if (edited) touched.push_back(write.section);
+          any = any || edited;
+        }
+        for (const KeyWrite& key : keys) {
+          const bool edited = doc.setValue(key.section, key.key, key.value);
+          if (edited) keysTouched.push_back(&key);
+          any = any || edited;
+        }
+        return any;
+      },
+      path, changed);
+  if (changed) {
+    for (const std::string& section : touched) change_notice::keysWritten(path, section, {});
+    for (const KeyWrite* key : keysTouched) change_notice::keysWritten(path, key->section, {key->key});
+  }
   return written;
 }
 

@@ -56,6 +56,8 @@ class ImageSlotPanel : public QWidget {
 
   // Reads the slot of the current section and selects it in a freshly read list.
   void load();
+  // Points the slot at another section (the selected title-bar button's, say).
+  void setSection(std::string section) { options_.section = std::move(section); }
   std::string selectedValue() const;
   // The frame count the flips use (the page's frame count box; 1 when not set).
   void setFrameCountSource(std::function<int()> frameCount) { frameCount_ = std::move(frameCount); }

@@ -8,6 +8,7 @@
 #include "ui/pages/page_factory.h"
 #include "ui/pages/painting_page_factory.h"
 #include "ui/pages/text_page_factory.h"
+#include "ui/pages/title_bar_button_page_factory.h"
 #include "ui/sheet/extra_settings_page.h"
 #include "ui/sheet/help_page.h"
 #include "ui/sheet/import_page.h"
@@ -38,6 +39,7 @@ PropertyPage* CreatePage(PageKind kind, SectionEditorContext& editor, QWidget* p
       if (PropertyPage* page = CreatePaintingOrAnimationPage(kind, editor, parent)) return page;
       if (PropertyPage* page = CreateTextOrCaptionPage(kind, editor, parent)) return page;
       if (PropertyPage* page = CreateFramePage(kind, editor, parent)) return page;
+      if (PropertyPage* page = CreateTitleBarButtonPage(kind, editor, parent)) return page;
       return new PendingPage(editor, QString::fromLatin1(PageCaption(kind)), parent);
   }
 }
