@@ -26,6 +26,10 @@ class PreviewLibrary {
   void DestroyBitmaps_and_Masks() const;
   void DrawWindowFrameOwn(QImage& target, const VlRect& rect, int style, const std::string& title) const;
   void DrawWindowFrameOwn2(QImage& target, const VlRect& rect, int style, const std::string& title) const;
+  // A sample window whose title-bar buttons follow the mouse and play their animations.
+  void DrawWindowFrameLook(QImage& target, const VlRect& rect, const VlFrameLook& look, const std::string& title) const;
+  // The title-bar button at (x, y) of that window, or -1.
+  int TitleBarButtonAt(const VlRect& rect, const VlFrameLook& look, int x, int y) const;
   void DrawTaskBar(QImage& target, int left, int top, int right, int bottom) const;
   void DrawPreview(QImage& target, const VlRect& rect, int kind, int state, const std::string& section = {}) const;
   void DrawSkinnedItem(QImage& target, const VlRect& rect, int element, int state) const;
@@ -51,6 +55,8 @@ class PreviewLibrary {
   VlDestroyBitmapsFn destroyBitmaps_ = nullptr;
   VlDrawWindowFrameFn drawWindowFrameOwn_ = nullptr;
   VlDrawWindowFrameFn drawWindowFrameOwn2_ = nullptr;
+  VlDrawWindowFrameLookFn drawWindowFrameLook_ = nullptr;
+  VlTitleBarButtonAtFn titleBarButtonAt_ = nullptr;
   VlDrawTaskBarFn drawTaskBar_ = nullptr;
   VlDrawPreviewFn drawPreview_ = nullptr;
   VlDrawSkinnedItemFn drawSkinnedItem_ = nullptr;

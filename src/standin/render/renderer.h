@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "core/engine/vl_abi.h"
 #include "core/platform/system_colours.h"
 #include "standin/render/picture_cache.h"
 #include "standin/render/skin_model.h"
@@ -23,6 +24,9 @@ class Renderer {
   // A sample window of the current skin: its frame with caption and title-bar buttons, and with
   // `withClient` a client area with a menu bar and sample controls. `style` 0 active, 1 inactive.
   void drawWindow(QImage& target, const QRect& rect, int style, const std::string& title, bool withClient);
+  // The same window with its title-bar buttons following the mouse and playing by a clock.
+  void drawWindowLook(QImage& target, const QRect& rect, const VlFrameLook& look, const std::string& title);
+  int titleBarButtonAt(const QRect& rect, const VlFrameLook& look, QPoint point);
   void drawTaskBar(QImage& target, const QRect& rect);
   void drawPreview(QImage& target, const QRect& rect, int kind, int state, const char* section);
   void drawSkinnedItem(QImage& target, const QRect& rect, int element, int state);

@@ -54,6 +54,19 @@ VL_EXPORT void DrawWindowFrameOwn2(VlSurface* surface, const VlRect* rect, int s
   renderer().drawWindow(image, ToQRect(rect), style, text(title), true);
 }
 
+VL_EXPORT void DrawWindowFrameLook(VlSurface* surface, const VlRect* rect, const VlFrameLook* look, const char* title) {
+  if (!look) return;
+  std::lock_guard lock(stateMutex);
+  QImage image = ImageOverSurface(surface);
+  renderer().drawWindowLook(image, ToQRect(rect), *look, text(title));
+}
+
+VL_EXPORT int TitleBarButtonAt(const VlRect* rect, const VlFrameLook* look, int x, int y) {
+  if (!look || !rect) return -1;
+  std::lock_guard lock(stateMutex);
+  return renderer().titleBarButtonAt(ToQRect(rect), *look, QPoint(x, y));
+}
+
 VL_EXPORT void DrawTaskBar(VlSurface* surface, int left, int top, int right, int bottom) {
   std::lock_guard lock(stateMutex);
   QImage image = ImageOverSurface(surface);
