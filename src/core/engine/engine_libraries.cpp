@@ -33,6 +33,7 @@ void PreviewLibrary::bind(const DynamicLibrary& library) {
   applyColour3a_ = library.bind<VlApplyColour3aFn>("ApplyColour3a");
   loadUpSection2_ = library.bind<VlLoadUpSection2Fn>("LoadUpSection2");
   setPointer_ = library.bind<VlSetPointerFn>("SetPointer");
+  setAnimationFrame_ = library.bind<VlSetAnimationFrameFn>("SetAnimationFrame");
   bound_ = true;
 }
 
@@ -71,6 +72,10 @@ void PreviewLibrary::DrawWindowFrameLook(QImage& target, const VlRect& rect, con
 
 int PreviewLibrary::TitleBarButtonAt(const VlRect& rect, const VlFrameLook& look, int x, int y) const {
   return titleBarButtonAt_ ? titleBarButtonAt_(&rect, &look, x, y) : -1;
+}
+
+void PreviewLibrary::SetAnimationFrame(int frame) const {
+  if (setAnimationFrame_) setAnimationFrame_(frame);
 }
 
 void PreviewLibrary::DrawTaskBar(QImage& target, int left, int top, int right, int bottom) const {

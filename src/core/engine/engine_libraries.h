@@ -47,6 +47,7 @@ class PreviewLibrary {
   bool LoadUpSection2(const std::string& file, const std::string& file2, const std::string& section,
                       int imageCount) const;
   void SetPointer(VlImageLoader loader) const;
+  void SetAnimationFrame(int frame) const;
 
  private:
   bool bound_ = false;
@@ -71,6 +72,7 @@ class PreviewLibrary {
   VlApplyColour3aFn applyColour3a_ = nullptr;
   VlLoadUpSection2Fn loadUpSection2_ = nullptr;
   VlSetPointerFn setPointer_ = nullptr;
+  VlSetAnimationFrameFn setAnimationFrame_ = nullptr;
 };
 
 // The skin database library. Operations are looked up at each use, as the library may be

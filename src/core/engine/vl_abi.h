@@ -100,6 +100,9 @@ typedef void (*VlRenderSection2Fn)(VlSurface* surface, const VlRect* rect, int s
 typedef void (*VlApplyColour3aFn)(VlSurface* surface, const VlRect* rect, VlColour colour, int amount);
 typedef int (*VlLoadUpSection2Fn)(const char* file, const char* file2, const char* section, int imageCount);
 typedef void (*VlSetPointerFn)(VlImageLoader loader);
+/* The frame ZOR animations show in their normal state from now on (-1: their first frame, as
+ * still pictures); the editor's players step it to play an animation in a preview. */
+typedef void (*VlSetAnimationFrameFn)(int frame);
 
 /* ---- skin database ---- */
 typedef void (*VlCreateSkinListFn)(void);

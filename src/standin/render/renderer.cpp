@@ -68,7 +68,7 @@ void Renderer::drawWindowLook(QImage& target, const QRect& rect, const VlFrameLo
   if (!prepare(target, rect) || !skin_.isLoaded()) return;
   skin_.refresh();
   QPainter painter(&target);
-  RenderContext context{skin_, pictures_};
+  RenderContext context = contextFor(skin_);
   WindowLook look = windowLookOf(frameLook);
   look.title = FromSkinText(title);
   const QRect client = PaintWindowFrame(painter, context, rect, look);
@@ -78,7 +78,7 @@ void Renderer::drawWindowLook(QImage& target, const QRect& rect, const VlFrameLo
 int Renderer::titleBarButtonAt(const QRect& rect, const VlFrameLook& frameLook, QPoint point) {
   if (rect.isEmpty() || !skin_.isLoaded()) return -1;
   skin_.refresh();
-  RenderContext context{skin_, pictures_};
+  RenderContext context = contextFor(skin_);
   return TitleBarButtonAtPoint(context, rect, windowLookOf(frameLook), point);
 }
 
@@ -86,7 +86,7 @@ void Renderer::drawTaskBar(QImage& target, const QRect& rect) {
   if (!prepare(target, rect) || !skin_.isLoaded()) return;
   skin_.refresh();
   QPainter painter(&target);
-  RenderContext context{skin_, pictures_};
+  RenderContext context = contextFor(skin_);
   PaintTaskBar(painter, context, rect, TaskBarLook{});
 }
 
@@ -95,7 +95,7 @@ void Renderer::drawPreview(QImage& target, const QRect& rect, int kind, int stat
   skin_.refresh();
   QPainter painter(&target);
   painter.setClipRect(rect);
-  RenderContext context{skin_, pictures_};
+  RenderContext context = contextFor(skin_);
   PreviewRequest request;
   request.rect = rect;
   request.state = state;
@@ -133,7 +133,7 @@ void Renderer::renderSection(QImage& target, const QRect& rect, int state, int f
   section_->skin.refresh();
   QPainter painter(&target);
   painter.setClipRect(rect);
-  RenderContext context{section_->skin, pictures_};
+  RenderContext context = contextFor(section_->skin);
   PaintSection(painter, context, section_->section, rect, state);
   if ((flags & kMarginsFlags) != 0) PaintMarginMarks(painter, context, section_->section, rect);
 }
@@ -145,7 +145,7 @@ void Renderer::renderSectionText(QImage& target, const QRect& rect, int state, c
   section_->skin.refresh();
   QPainter painter(&target);
   painter.setClipRect(rect);
-  RenderContext context{section_->skin, pictures_};
+  RenderContext context = contextFor(section_->skin);
   PaintSection(painter, context, section_->section, rect, state, TextLayers::Deferred);
   const SectionStyle style = ReadSectionStyle(section_->skin, section_->section);
   const TextStyle textStyle = SectionTextStyle(section_->skin, section_->section, state,
@@ -185,7 +185,7 @@ void Renderer::renderSideSection(QImage& target, const QRect& rect, int state) {
   side_->skin.refresh();
   QPainter painter(&target);
   painter.setClipRect(rect);
-  RenderContext context{side_->skin, pictures_};
+  RenderContext context = contextFor(side_->skin);
   PaintSection(painter, context, side_->section, rect, state);
 }
 

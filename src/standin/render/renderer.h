@@ -9,6 +9,7 @@
 #include "core/engine/vl_abi.h"
 #include "core/platform/system_colours.h"
 #include "standin/render/picture_cache.h"
+#include "standin/render/section_painter.h"
 #include "standin/render/skin_model.h"
 
 namespace tessera::render {
@@ -19,6 +20,7 @@ class Renderer {
   // Makes the .uis file the current skin; false when it is missing or holds no section.
   bool loadSkin(const std::string& uisPath);
   void dropPictures() { pictures_.clear(); }
+  void setAnimationFrame(int frame) { animationFrame_ = frame < 0 ? -1 : frame; }
   const SkinModel& skin() const { return skin_; }
 
   // A sample window of the current skin: its frame with caption and title-bar buttons, and with
@@ -50,7 +52,10 @@ class Renderer {
     int imageCount = 1;
   };
 
+  RenderContext contextFor(const SkinModel& skin) { return RenderContext{skin, pictures_, animationFrame_}; }
+
   std::string skinDir_;
+  int animationFrame_ = -1;
   SkinModel skin_;
   PictureCache pictures_;
   std::optional<LoadedSection> section_;

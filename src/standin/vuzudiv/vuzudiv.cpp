@@ -142,6 +142,11 @@ VL_EXPORT int LoadUpSection2(const char* file, const char* file2, const char* se
   return renderer().loadSideSection(text(file), text(file2), text(section), imageCount) ? 1 : 0;
 }
 
+VL_EXPORT void SetAnimationFrame(int frame) {
+  std::lock_guard lock(stateMutex);
+  renderer().setAnimationFrame(frame);
+}
+
 VL_EXPORT void SetPointer(VlImageLoader loader) {
   // Picture files are decoded through the editor's loader from now on; pictures decoded before
   // are dropped so that none stays from the other decoder.

@@ -12,12 +12,16 @@ SlotPreviewBox::SlotPreviewBox(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("slotPreview"));
   setMinimumSize(120, 60);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+  connect(&animation_, &ZorPlayer::frameChanged, this, qOverload<>(&QWidget::update));
 }
 
 void SlotPreviewBox::showSlotFile(const std::string& slotValue) {
   picture_ = QImage();
+  animation_.clear();
   const std::string path = SlotFilePath(slotValue);
-  if (!path.empty()) {
+  if (IsZorPath(path)) {
+    animation_.load(path);
+  } else if (!path.empty()) {
     if (const auto loaded = LoadImageFile(path)) picture_ = ToQImage(*loaded);
   }
   update();
@@ -28,13 +32,14 @@ void SlotPreviewBox::paintEvent(QPaintEvent*) {
   painter.fillRect(rect(), Qt::white);
   painter.setPen(QColor(210, 210, 210));
   painter.drawRect(rect().adjusted(0, 0, -1, -1));
-  if (picture_.isNull()) return;
+  const QImage& picture = animation_.isLoaded() ? animation_.image() : picture_;
+  if (picture.isNull()) return;
   const QRect area = rect().adjusted(2, 2, -2, -2);
-  QSize size = picture_.size();
+  QSize size = picture.size();
   if (size.width() > area.width() || size.height() > area.height()) size.scale(area.size(), Qt::KeepAspectRatio);
   const QRect target(area.center() - QPoint(size.width() / 2, size.height() / 2), size);
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  painter.drawImage(target, picture_);
+  painter.drawImage(target, picture);
 }
 
 }  // namespace tessera::ui
