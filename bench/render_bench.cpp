@@ -91,6 +91,20 @@ class BenchSkin {
                           "[Taskbar.Background]\r\nImage=bench\\taskbar.tga\r\nPerPixel=1\r\nTile=1\r\n"
                           "[StartButton]\r\nImage=bench\\start.tga\r\nPerPixel=1\r\n");
     mainFile_ = folder + "/Bench.uis";
+    // Eight title-bar buttons, each with an animated strip and a four-frame glow that fades in.
+    savePicture(folder + "/animbutton.tga", panelStrip(QSize(20, 20), 6, false, QColor(60, 60, 200)));
+    savePicture(folder + "/glow.tga", panelStrip(QSize(28, 28), 4, false, QColor(250, 230, 120)));
+    std::string glowing = uis.substr(0, uis.find("[Button0]"));
+    glowing.replace(glowing.find("ButtonCount=3"), 13, "ButtonCount=8");
+    for (int i = 0; i < 8; ++i) {
+      glowing += "[Button" + std::to_string(i) +
+                 "]\r\nButtonImage=bench\\animbutton.tga\r\nPerPixel=1\r\nFrameCount=6\r\nAnimTimerRate=100\r\n"
+                 "Align=1\r\nXCoord=" + std::to_string(6 + 24 * i) +
+                 "\r\nYCoord=5\r\nOverlayImage=bench\\glow.tga\r\nOverlayImageXOffset=-4\r\nOverlayImageYOffset=-4\r\n"
+                 "OverlayFrameCount=4\r\nOverlayTimer=80\r\nOverlayFadeInTime=200\r\nVisibility=1\r\n";
+    }
+    files::writeAllAtomic(folder + "/Glow.uis", glowing);
+    glowFile_ = folder + "/Glow.uis";
     // TESSERA_BENCH_DEMO_SKINS=<a generated skins folder> measures its demo skin Aurora instead.
     if (const char* demo = ::getenv("TESSERA_BENCH_DEMO_SKINS")) {
       const std::string from = paths::join(demo, "Aurora");
@@ -103,6 +117,7 @@ class BenchSkin {
     module_.load(ModulePath(TESSERA_BENCH_ENGINE_DIR, "vuzudiv"));
   }
   const std::string& mainFile() const { return mainFile_; }
+  const std::string& glowFile() const { return glowFile_; }
   const std::string& skins() const { return skins_; }
   const DynamicLibrary& module() const { return module_; }
 
@@ -110,6 +125,7 @@ class BenchSkin {
   QTemporaryDir dir_;
   std::string skins_;
   std::string mainFile_;
+  std::string glowFile_;
   DynamicLibrary module_;
 };
 
@@ -163,6 +179,25 @@ void BM_RefreshRoadAndWindowPreview(benchmark::State& state) {
   ResetSkin();
 }
 BENCHMARK(BM_RefreshRoadAndWindowPreview)->Unit(benchmark::kMillisecond);
+
+// One title-bar preview (a 640 x 120 window frame) with eight buttons whose glows all show, half
+// faded in, at a moving clock: what vlload and UITest draw on each animation tick.
+void BM_TitleBarButtonsWithGlows(benchmark::State& state) {
+  render::Renderer renderer;
+  if (!renderer.loadSkin(Skin().glowFile())) {
+    state.SkipWithError("the glow skin did not load");
+    return;
+  }
+  QImage surface(640, 120, QImage::Format_ARGB32_Premultiplied);
+  int clock = 0;
+  for (auto _ : state) {
+    surface.fill(Qt::white);
+    clock += 40;
+    renderer.drawWindowLook(surface, surface.rect(), VlFrameLook{2 << 8, -1, clock, 100, 0}, "Glow");
+    benchmark::DoNotOptimize(surface.bits());
+  }
+}
+BENCHMARK(BM_TitleBarButtonsWithGlows)->Unit(benchmark::kMicrosecond);
 
 void BM_Thumbnail(benchmark::State& state) {
   PreviewLibrary preview;

@@ -29,7 +29,8 @@ TEST(PreviewCompositionTest, GroupsChooseTheirKindsAndStates) {
   EXPECT_EQ(Kinds(PreviewCallsFor(17, "", 1)), (std::vector<int>{22, 24, 25, 26}));
   EXPECT_EQ(PreviewCallsFor(31, "", 1).front().step, PreviewStep::ToolbarIcons);
   EXPECT_EQ(PreviewCallsFor(33, "", 1)[1].step, PreviewStep::ExplorerBackground);
-  EXPECT_EQ(PreviewCallsFor(37, "", 1).front().step, PreviewStep::WindowFrames);
+  EXPECT_EQ(PreviewCallsFor(34, "", 1).front().step, PreviewStep::WindowFrames);
+  EXPECT_EQ(PreviewCallsFor(37, "", 2).front().step, PreviewStep::WindowFramesButtons);
   EXPECT_EQ(PreviewCallsFor(36, "", 2).front().step, PreviewStep::WindowFramesButtons);
   EXPECT_TRUE(PreviewCallsFor(3, "", 1).empty());
   EXPECT_TRUE(PreviewCallsFor(99, "", 1).empty());

@@ -14,6 +14,7 @@
 
 #include "core/app/preview_engine.h"
 #include "core/engine/engine_startup.h"
+#include "core/image/zor_file.h"
 #include "core/platform/files.h"
 #include "core/platform/paths.h"
 #include "core/platform/profile.h"
@@ -25,6 +26,7 @@
 #include "core/skin/skin_document.h"
 #include "core/skin/skin_session.h"
 #include "support/temp_dir.h"
+#include "ui/app/animation_area.h"
 #include "ui/app/category_kind.h"
 #include "ui/app/category_pane.h"
 #include "ui/app/editor_launcher.h"
@@ -425,6 +427,63 @@ TEST_F(MainWindowFlowTest, KeyboardReachesTheEntriesAndEveryCommandHasAMnemonic)
       EXPECT_TRUE(action->text().contains(QLatin1Char('&'))) << action->text().toStdString();
     }
   }
+}
+
+}  // namespace
+}  // namespace tessera::ui
+
+namespace tessera::ui {
+namespace {
+
+// A one-frame-per-colour ZOR animation of 6 x 4 pixels.
+std::string ZorOfColours(std::initializer_list<std::uint32_t> colours) {
+  ZorFile file;
+  file.width = 6;
+  file.height = 4;
+  for (std::uint32_t colour : colours) {
+    file.table.push_back(static_cast<std::uint32_t>(file.stream.size()));
+    file.stream.push_back(zor::kColourRun | 24);
+    file.stream.push_back(colour);
+  }
+  return EncodeZorFile(file);
+}
+
+// The animations category plays the chosen entry's own clip, from its first frame.
+TEST_F(MainWindowFlowTest, AnimationAreaPlaysThePickedEntrysClip) {
+  temp.write("skins/Tessera7/sections.ini",
+             "[Count]\r\nSectionCount=5\r\n[0]\r\nDescription=Buttons\r\n[4]\r\nDescription=Animations\r\n");
+  temp.write("skins/Tessera7/subsections2.ini", "[0]\r\nButton=1\r\n[4]\r\nCopy=2\r\nMoveFiles=2\r\nEmptyBin=2\r\n");
+  temp.write("skins/Tessera7/subsections.ini", "[Copy]\r\nID=160\r\n[MoveFiles]\r\nID=161\r\n[EmptyBin]\r\nID=162\r\n");
+  temp.write("skins/Cool/copy.zor", ZorOfColours({0xFFFF0000u, 0xFF00FF00u}));
+  temp.write("skins/Cool/move.zor", ZorOfColours({0xFF0000FFu, 0xFFFFFF00u, 0xFF00FFFFu}));
+  temp.write("skins/Cool/cool.anim", "[Animations.Avis]\r\nCopy=cool\\copy.zor\r\nMoveFiles=cool\\move.zor\r\n");
+  path = writeSkin("Cool", "[TitlebarSkin]\r\nSkinName=Cool skin\r\n[Animations]\r\nFile=cool\\cool.anim\r\n");
+  MainWindow dlg(path);
+  dlg.finishStartup();
+  dlg.taskPaneClick(4);
+  AnimationArea* area = dlg.animationArea();
+  ASSERT_FALSE(area->isHidden());
+  ASSERT_TRUE(area->player().isLoaded());
+  EXPECT_EQ(area->player().image().pixel(2, 2), 0xFFFF0000u);
+  EXPECT_EQ(area->caption(), "Animation: cool\\copy.zor");
+
+  ASSERT_EQ(dlg.entryList()->count(), 3);
+  dlg.entryList()->setCurrentRow(1);
+  EXPECT_EQ(area->caption(), "Animation: cool\\move.zor");
+  EXPECT_EQ(area->player().frame(), 0);
+  EXPECT_EQ(area->player().image().pixel(2, 2), 0xFF0000FFu);
+  EXPECT_TRUE(area->player().playing());
+  area->player().step();
+  EXPECT_EQ(area->player().image().pixel(2, 2), 0xFFFFFF00u);
+
+  // Without a clip of its own the entry names the platform's standard clip.
+  dlg.entryList()->setCurrentRow(2);
+  EXPECT_FALSE(area->player().isLoaded());
+  EXPECT_EQ(area->caption(), "Standard animation (clip 162)");
+  // Other categories hide the area and stop its clip.
+  dlg.taskPaneClick(0);
+  EXPECT_TRUE(area->isHidden());
+  EXPECT_FALSE(area->player().playing());
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include "core/image/zor_file.h"
+#include "core/image/zor_player.h"
 #include "core/skin/skin_session.h"
 #include "support/eventually.h"
 #include "ui/pages/image_page.h"
@@ -200,6 +202,48 @@ TEST_F(ImagePageTest, FactoryBuildsTheThreeSlotPages) {
     EXPECT_EQ(page->parent(), &parent);
   }
   EXPECT_EQ(CreateImageSlotPage(PageKind::Help, editor, &parent), nullptr);
+}
+
+}  // namespace
+}  // namespace tessera::ui
+
+namespace tessera::ui {
+namespace {
+
+// The busy animation chosen as a ZOR file plays in the slot's preview, stepping on its timer.
+TEST_F(ImagePageTest, AZorAnimationPlaysInThePreview) {
+  ZorFile zor;
+  zor.width = 4;
+  zor.height = 2;
+  for (std::uint32_t colour : {0xFFFF0000u, 0xFF00FF00u, 0xFF0000FFu}) {
+    zor.table.push_back(static_cast<std::uint32_t>(zor.stream.size()));
+    zor.stream.push_back(zor::kColourRun | 8);
+    zor.stream.push_back(colour);
+  }
+  temp.write("skins/S/copy.zor", EncodeZorFile(zor));
+  openSkin("[Button]\r\nImage=S\\copy.zor\r\n");
+  FakeEditor editor("Button", "Button");
+  ImagePage page(editor);
+  SlotPreviewBox* box = page.slotPanel()->previewBox();
+  ASSERT_TRUE(box->hasPicture());
+  ZorPlayer& animation = box->animation();
+  ASSERT_EQ(animation.frameCount(), 3);
+  EXPECT_TRUE(animation.playing());
+  EXPECT_EQ(animation.image().pixel(1, 1), 0xFFFF0000u);
+  box->resize(120, 60);
+  EXPECT_EQ(box->grab().toImage().pixel(box->rect().center()), 0xFFFF0000u);
+  animation.step();
+  animation.step();
+  EXPECT_EQ(animation.frame(), 2);
+  EXPECT_EQ(box->grab().toImage().pixel(box->rect().center()), 0xFF0000FFu);
+  animation.step();  // round to the first frame
+  EXPECT_EQ(animation.image().pixel(1, 1), 0xFFFF0000u);
+
+  // A damaged animation shows nothing and plays nothing.
+  temp.write("skins/S/copy.zor", "ZOR1 broken");
+  box->showSlotFile("S\\copy.zor");
+  EXPECT_FALSE(box->hasPicture());
+  EXPECT_FALSE(animation.playing());
 }
 
 }  // namespace

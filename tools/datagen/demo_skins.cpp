@@ -29,9 +29,9 @@ struct DemoSkin {
 
 const DemoSkin kDemoSkins[] = {
     {"Aurora", "TemplateUIS2_Vista", "Aurora",
-     "A teal skin with a shaped frame, four title-bar buttons and a second sub-style for the night."},
+     "A teal skin with a shaped frame, glowing title-bar buttons, a restore button for maximized windows and a second sub-style for the night."},
     {"Copperline", "TemplateUIS1_Vista", "Copperline",
-     "A warm classic frame with thin borders and three title-bar buttons."},
+     "A warm classic frame with thin borders, a glowing close button and a restore button for maximized windows."},
 };
 
 std::string colourValue(const QColor& c) {
@@ -130,6 +130,38 @@ void writeCopyAnimation(const std::string& folder, const std::string& skin, cons
   write(file, "Animations", "File", lower + "\\" + lower + ".anim");
 }
 
+// The title-bar buttons the demo shows off beyond the template's: a mouse-over glow on the close
+// button and a restore button that takes the maximise button's place while the window is
+// maximised (the maximise button hides then). The template's pictures sit in the folder of
+// Button0's picture; the extension follows theirs.
+void writeTitleBarExtras(const std::string& file, bool personalityLayout) {
+  const std::string close = profile::ReadString("Button0", "ButtonImage", "", file);
+  const std::size_t slash = close.rfind('\\');
+  if (close.empty() || slash == std::string::npos) return;
+  const std::string folder = close.substr(0, slash + 1);
+  const std::string extension(paths::extension(close));
+  const char* layoutSection = personalityLayout ? "Personality" : "Caption";
+  const int count = static_cast<int>(profile::GetInt(layoutSection, "ButtonCount", 0, file));
+  if (profile::ReadString("Button0", "OverlayImage", "", file).empty()) {
+    write(file, "Button0", "OverlayImage", folder + "glow.tga");
+    write(file, "Button0", "OverlayImageXOffset", "-4");
+    write(file, "Button0", "OverlayImageYOffset", "-4");
+    write(file, "Button0", "OverlayFadeInTime", "150");
+  }
+  // Visibility numbers of the catalogue: 3 maximized, 4 not maximized.
+  const std::string max = "Button1";
+  const std::string restore = "Button" + std::to_string(count);
+  const std::string maxVisibility = profile::ReadString(max.c_str(), "Visibility", "0", file);
+  write(file, max.c_str(), maxVisibility == "0" ? "Visibility" : "Visibility1", "4");
+  write(file, restore.c_str(), "ButtonImage", folder + "restore." + extension);
+  for (const char* key : {"UseTrans", "PerPixel", "FrameCount", "Align", "XCoord", "YCoord"}) {
+    write(file, restore.c_str(), key, profile::ReadString(max.c_str(), key, "", file));
+  }
+  write(file, restore.c_str(), "Action", "1");
+  write(file, restore.c_str(), "Visibility", "3");
+  write(file, layoutSection, "ButtonCount", std::to_string(count + 1));
+}
+
 }  // namespace
 
 std::vector<std::string> MakeDemoSkins(const std::string& skinsFolder, std::vector<std::string>& problems) {
@@ -151,6 +183,7 @@ std::vector<std::string> MakeDemoSkins(const std::string& skinsFolder, std::vect
     writeColours(main, palette);
     writeWallpaper(folder, demo.name, palette, main, problems);
     writeCopyAnimation(folder, demo.name, palette, main, problems);
+    writeTitleBarExtras(main, !profile::ReadString("Personality", "ButtonCount", "", main).empty());
     const std::string ssd = paths::join(folder, std::string(demo.name) + ".SSD");
     if (files::exists(ssd)) write(ssd, "SkinStyle1", "Name", "Night");
 

@@ -17,6 +17,8 @@ void PreviewLibrary::bind(const DynamicLibrary& library) {
   destroyBitmaps_ = library.bind<VlDestroyBitmapsFn>("DestroyBitmaps_and_Masks");
   drawWindowFrameOwn_ = library.bind<VlDrawWindowFrameFn>("DrawWindowFrameOwn");
   drawWindowFrameOwn2_ = library.bind<VlDrawWindowFrameFn>("DrawWindowFrameOwn2");
+  drawWindowFrameLook_ = library.bind<VlDrawWindowFrameLookFn>("DrawWindowFrameLook");
+  titleBarButtonAt_ = library.bind<VlTitleBarButtonAtFn>("TitleBarButtonAt");
   drawTaskBar_ = library.bind<VlDrawTaskBarFn>("DrawTaskBar");
   drawPreview_ = library.bind<VlDrawPreviewFn>("DrawPreview");
   drawSkinnedItem_ = library.bind<VlDrawSkinnedItemFn>("DrawSkinnedItem");
@@ -31,6 +33,7 @@ void PreviewLibrary::bind(const DynamicLibrary& library) {
   applyColour3a_ = library.bind<VlApplyColour3aFn>("ApplyColour3a");
   loadUpSection2_ = library.bind<VlLoadUpSection2Fn>("LoadUpSection2");
   setPointer_ = library.bind<VlSetPointerFn>("SetPointer");
+  setAnimationFrame_ = library.bind<VlSetAnimationFrameFn>("SetAnimationFrame");
   bound_ = true;
 }
 
@@ -58,6 +61,21 @@ void PreviewLibrary::DrawWindowFrameOwn2(QImage& target, const VlRect& rect, int
   if (!drawWindowFrameOwn2_) return;
   VlSurface s = SurfaceFor(target);
   drawWindowFrameOwn2_(&s, &rect, style, title.c_str());
+}
+
+void PreviewLibrary::DrawWindowFrameLook(QImage& target, const VlRect& rect, const VlFrameLook& look,
+                                         const std::string& title) const {
+  if (!drawWindowFrameLook_) return;
+  VlSurface s = SurfaceFor(target);
+  drawWindowFrameLook_(&s, &rect, &look, title.c_str());
+}
+
+int PreviewLibrary::TitleBarButtonAt(const VlRect& rect, const VlFrameLook& look, int x, int y) const {
+  return titleBarButtonAt_ ? titleBarButtonAt_(&rect, &look, x, y) : -1;
+}
+
+void PreviewLibrary::SetAnimationFrame(int frame) const {
+  if (setAnimationFrame_) setAnimationFrame_(frame);
 }
 
 void PreviewLibrary::DrawTaskBar(QImage& target, int left, int top, int right, int bottom) const {

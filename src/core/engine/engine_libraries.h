@@ -26,6 +26,10 @@ class PreviewLibrary {
   void DestroyBitmaps_and_Masks() const;
   void DrawWindowFrameOwn(QImage& target, const VlRect& rect, int style, const std::string& title) const;
   void DrawWindowFrameOwn2(QImage& target, const VlRect& rect, int style, const std::string& title) const;
+  // A sample window whose title-bar buttons follow the mouse and play their animations.
+  void DrawWindowFrameLook(QImage& target, const VlRect& rect, const VlFrameLook& look, const std::string& title) const;
+  // The title-bar button at (x, y) of that window, or -1.
+  int TitleBarButtonAt(const VlRect& rect, const VlFrameLook& look, int x, int y) const;
   void DrawTaskBar(QImage& target, int left, int top, int right, int bottom) const;
   void DrawPreview(QImage& target, const VlRect& rect, int kind, int state, const std::string& section = {}) const;
   void DrawSkinnedItem(QImage& target, const VlRect& rect, int element, int state) const;
@@ -43,6 +47,7 @@ class PreviewLibrary {
   bool LoadUpSection2(const std::string& file, const std::string& file2, const std::string& section,
                       int imageCount) const;
   void SetPointer(VlImageLoader loader) const;
+  void SetAnimationFrame(int frame) const;
 
  private:
   bool bound_ = false;
@@ -51,6 +56,8 @@ class PreviewLibrary {
   VlDestroyBitmapsFn destroyBitmaps_ = nullptr;
   VlDrawWindowFrameFn drawWindowFrameOwn_ = nullptr;
   VlDrawWindowFrameFn drawWindowFrameOwn2_ = nullptr;
+  VlDrawWindowFrameLookFn drawWindowFrameLook_ = nullptr;
+  VlTitleBarButtonAtFn titleBarButtonAt_ = nullptr;
   VlDrawTaskBarFn drawTaskBar_ = nullptr;
   VlDrawPreviewFn drawPreview_ = nullptr;
   VlDrawSkinnedItemFn drawSkinnedItem_ = nullptr;
@@ -65,6 +72,7 @@ class PreviewLibrary {
   VlApplyColour3aFn applyColour3a_ = nullptr;
   VlLoadUpSection2Fn loadUpSection2_ = nullptr;
   VlSetPointerFn setPointer_ = nullptr;
+  VlSetAnimationFrameFn setAnimationFrame_ = nullptr;
 };
 
 // The skin database library. Operations are looked up at each use, as the library may be

@@ -54,10 +54,30 @@ typedef void (*VlSetSkinDirFn)(const char* folder);
 typedef int (*VlLoadUISFileFn)(const char* uisPath, int forSkinList);
 typedef void (*VlDestroyBitmapsFn)(int unused);
 /* A sample window of the current skin in `rect`: Own draws the frame and caption, Own2 a whole
- * window with its client area. `style` 0 is an active window, 1 an inactive one; bits 8 to 15 may
+ * window with its client area. `style` 0 is an active window, 1 an inactive one (more bits below); bits 8 to 15 may
  * carry the preview state the title-bar buttons show (1 normal, 2 mouse over, 3 pressed; 0 counts
  * as normal). */
 typedef void (*VlDrawWindowFrameFn)(VlSurface* surface, const VlRect* rect, int style, const char* title);
+/* Style bits of a sample window beyond active/inactive: what the title-bar buttons' visibility
+ * conditions see. */
+#define VL_STYLE_INACTIVE 1
+#define VL_STYLE_MAXIMISED 2
+#define VL_STYLE_NO_ICON 4
+/* A sample window that follows the mouse: `hotButton` is the title-bar button under the mouse
+ * (it alone shows the state of bits 8 to 15; -1 lets every button show it), `clockMs` the time
+ * that animated button strips and glows play by, `hoverMs` how long the mouse has been over the
+ * hot button (the glow fades in over it; -1 shows the glow fully). */
+typedef struct VlFrameLook {
+  int style;
+  int hotButton;
+  int clockMs;
+  int hoverMs;
+  int withClient; /* 1: a whole window as DrawWindowFrameOwn2 draws it */
+} VlFrameLook;
+typedef void (*VlDrawWindowFrameLookFn)(VlSurface* surface, const VlRect* rect, const VlFrameLook* look,
+                                        const char* title);
+/* The title-bar button drawn at (x, y) by the same window and look, or -1 for none. */
+typedef int (*VlTitleBarButtonAtFn)(const VlRect* rect, const VlFrameLook* look, int x, int y);
 typedef void (*VlDrawTaskBarFn)(VlSurface* surface, int left, int top, int right, int bottom);
 /* One kind of element (1..41) of the current skin in a state. `section` is the section being
  * edited, or null. */
@@ -80,6 +100,9 @@ typedef void (*VlRenderSection2Fn)(VlSurface* surface, const VlRect* rect, int s
 typedef void (*VlApplyColour3aFn)(VlSurface* surface, const VlRect* rect, VlColour colour, int amount);
 typedef int (*VlLoadUpSection2Fn)(const char* file, const char* file2, const char* section, int imageCount);
 typedef void (*VlSetPointerFn)(VlImageLoader loader);
+/* The frame ZOR animations show in their normal state from now on (-1: their first frame, as
+ * still pictures); the editor's players step it to play an animation in a preview. */
+typedef void (*VlSetAnimationFrameFn)(int frame);
 
 /* ---- skin database ---- */
 typedef void (*VlCreateSkinListFn)(void);

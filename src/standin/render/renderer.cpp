@@ -36,6 +36,18 @@ int groupOf(const SkinModel& skin, const std::string& section) {
   return value ? ParseLeadingInt(*value) : 0;
 }
 
+WindowLook windowLookOf(const VlFrameLook& in) {
+  WindowLook look;
+  look.active = (in.style & VL_STYLE_INACTIVE) == 0;
+  look.maximised = (in.style & VL_STYLE_MAXIMISED) != 0;
+  look.hasIcon = (in.style & VL_STYLE_NO_ICON) == 0;
+  look.buttonState = std::clamp((in.style >> 8) & 0xff, 1, 3);
+  look.hotButton = in.hotButton < 0 ? -1 : in.hotButton;
+  look.clockMs = std::max(0, in.clockMs);
+  look.hoverMs = in.hoverMs < 0 ? -1 : in.hoverMs;
+  return look;
+}
+
 }  // namespace
 
 bool Renderer::loadSkin(const std::string& uisPath) {
@@ -48,23 +60,33 @@ bool Renderer::loadSkin(const std::string& uisPath) {
 }
 
 void Renderer::drawWindow(QImage& target, const QRect& rect, int style, const std::string& title, bool withClient) {
+  VlFrameLook look{style, -1, 0, -1, withClient ? 1 : 0};
+  drawWindowLook(target, rect, look, title);
+}
+
+void Renderer::drawWindowLook(QImage& target, const QRect& rect, const VlFrameLook& frameLook, const std::string& title) {
   if (!prepare(target, rect) || !skin_.isLoaded()) return;
   skin_.refresh();
   QPainter painter(&target);
-  RenderContext context{skin_, pictures_};
-  WindowLook look;
-  look.active = (style & 1) == 0;
-  look.buttonState = std::clamp((style >> 8) & 0xff, 1, 3);
+  RenderContext context = contextFor(skin_);
+  WindowLook look = windowLookOf(frameLook);
   look.title = FromSkinText(title);
   const QRect client = PaintWindowFrame(painter, context, rect, look);
-  if (withClient) PaintClientArea(painter, context, client, look.active);
+  if (frameLook.withClient) PaintClientArea(painter, context, client, look.active);
+}
+
+int Renderer::titleBarButtonAt(const QRect& rect, const VlFrameLook& frameLook, QPoint point) {
+  if (rect.isEmpty() || !skin_.isLoaded()) return -1;
+  skin_.refresh();
+  RenderContext context = contextFor(skin_);
+  return TitleBarButtonAtPoint(context, rect, windowLookOf(frameLook), point);
 }
 
 void Renderer::drawTaskBar(QImage& target, const QRect& rect) {
   if (!prepare(target, rect) || !skin_.isLoaded()) return;
   skin_.refresh();
   QPainter painter(&target);
-  RenderContext context{skin_, pictures_};
+  RenderContext context = contextFor(skin_);
   PaintTaskBar(painter, context, rect, TaskBarLook{});
 }
 
@@ -73,7 +95,7 @@ void Renderer::drawPreview(QImage& target, const QRect& rect, int kind, int stat
   skin_.refresh();
   QPainter painter(&target);
   painter.setClipRect(rect);
-  RenderContext context{skin_, pictures_};
+  RenderContext context = contextFor(skin_);
   PreviewRequest request;
   request.rect = rect;
   request.state = state;
@@ -111,7 +133,7 @@ void Renderer::renderSection(QImage& target, const QRect& rect, int state, int f
   section_->skin.refresh();
   QPainter painter(&target);
   painter.setClipRect(rect);
-  RenderContext context{section_->skin, pictures_};
+  RenderContext context = contextFor(section_->skin);
   PaintSection(painter, context, section_->section, rect, state);
   if ((flags & kMarginsFlags) != 0) PaintMarginMarks(painter, context, section_->section, rect);
 }
@@ -123,7 +145,7 @@ void Renderer::renderSectionText(QImage& target, const QRect& rect, int state, c
   section_->skin.refresh();
   QPainter painter(&target);
   painter.setClipRect(rect);
-  RenderContext context{section_->skin, pictures_};
+  RenderContext context = contextFor(section_->skin);
   PaintSection(painter, context, section_->section, rect, state, TextLayers::Deferred);
   const SectionStyle style = ReadSectionStyle(section_->skin, section_->section);
   const TextStyle textStyle = SectionTextStyle(section_->skin, section_->section, state,
@@ -163,7 +185,7 @@ void Renderer::renderSideSection(QImage& target, const QRect& rect, int state) {
   side_->skin.refresh();
   QPainter painter(&target);
   painter.setClipRect(rect);
-  RenderContext context{side_->skin, pictures_};
+  RenderContext context = contextFor(side_->skin);
   PaintSection(painter, context, side_->section, rect, state);
 }
 

@@ -6,8 +6,10 @@
 #include <optional>
 #include <string>
 
+#include "core/engine/vl_abi.h"
 #include "core/platform/system_colours.h"
 #include "standin/render/picture_cache.h"
+#include "standin/render/section_painter.h"
 #include "standin/render/skin_model.h"
 
 namespace tessera::render {
@@ -18,11 +20,15 @@ class Renderer {
   // Makes the .uis file the current skin; false when it is missing or holds no section.
   bool loadSkin(const std::string& uisPath);
   void dropPictures() { pictures_.clear(); }
+  void setAnimationFrame(int frame) { animationFrame_ = frame < 0 ? -1 : frame; }
   const SkinModel& skin() const { return skin_; }
 
   // A sample window of the current skin: its frame with caption and title-bar buttons, and with
   // `withClient` a client area with a menu bar and sample controls. `style` 0 active, 1 inactive.
   void drawWindow(QImage& target, const QRect& rect, int style, const std::string& title, bool withClient);
+  // The same window with its title-bar buttons following the mouse and playing by a clock.
+  void drawWindowLook(QImage& target, const QRect& rect, const VlFrameLook& look, const std::string& title);
+  int titleBarButtonAt(const QRect& rect, const VlFrameLook& look, QPoint point);
   void drawTaskBar(QImage& target, const QRect& rect);
   void drawPreview(QImage& target, const QRect& rect, int kind, int state, const char* section);
   void drawSkinnedItem(QImage& target, const QRect& rect, int element, int state);
@@ -46,7 +52,10 @@ class Renderer {
     int imageCount = 1;
   };
 
+  RenderContext contextFor(const SkinModel& skin) { return RenderContext{skin, pictures_, animationFrame_}; }
+
   std::string skinDir_;
+  int animationFrame_ = -1;
   SkinModel skin_;
   PictureCache pictures_;
   std::optional<LoadedSection> section_;

@@ -26,7 +26,9 @@ Frame frameOf(RenderContext& context, const std::string& path, Transparency tran
   if (IsAnimationFile(path)) {
     // An animation holds its states as its own frames.
     const int frames = context.pictures.animationFrames(path, transparency);
-    const QImage& picture = context.pictures.picture(path, transparency, FrameForState(state, frames));
+    const int frame = state <= 1 && context.animationFrame > 0 ? context.animationFrame % std::max(1, frames)
+                                                               : FrameForState(state, frames);
+    const QImage& picture = context.pictures.picture(path, transparency, frame);
     if (picture.isNull()) return {};
     return {&picture, picture.rect()};
   }

@@ -15,6 +15,7 @@ namespace tessera::render {
 struct RenderContext {
   const SkinModel& skin;
   PictureCache& pictures;
+  int animationFrame = -1;  // the frame ZOR animations show in their normal state; -1: the first
 };
 
 // The layer sections chained to `section` by "NextLayerName", in order. The chain is cut after

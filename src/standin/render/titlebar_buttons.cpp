@@ -1,158 +1,100 @@
 #include "standin/render/titlebar_buttons.h"
 
 #include <algorithm>
-#include <string>
-#include <string_view>
 
 #include "standin/render/frame_selection.h"
-#include "standin/render/section_style.h"
 
 namespace tessera::render {
 
 namespace {
 
-constexpr int kMaxButtons = 99;
+constexpr int kMouseOver = 2;
+constexpr int kPressed = 3;
 
-// A hue key: -1 (absent) or any negative value means no change; larger turns wrap around.
-int hueTurn(const SkinModel& skin, const char* key) {
-  const int value = skin.integer("WindowFrame.Activetexture", key, -1);
-  return value < 0 ? -1 : value % 360;
+int StateOf(const TitleBarLook& look, int index) {
+  if (look.hotButton != kEveryButton && look.hotButton != index) return 1;
+  return std::clamp(look.state, 1, kPressed);
 }
 
-void drawButton(QPainter& painter, const QRect& target, const QImage& picture, const QRect& source,
-                const ButtonTint& tint, bool isClose) {
-  const int hue = isClose ? tint.closeHue : tint.hue;
-  const bool plain = tint.alpha >= 255 && hue <= 0;
-  if (plain) {
-    painter.drawImage(target, picture, source);
-    return;
+// The glow of a button under the mouse: its frame by "OverlayTimer", faded in over
+// "OverlayFadeInTime" from the moment the mouse arrived.
+void PlaceGlow(RenderContext& context, const TitleBarButton& button, const TitleBarLook& look, PlacedButton& placed) {
+  if (button.glowPath.empty()) return;
+  const QImage& glow = context.pictures.picture(button.glowPath, button.glowTransparency);
+  if (glow.isNull()) return;
+  const int frames = UsableFrameCount(glow.size(), button.glowFrames, false);
+  const int frame = button.glowTimerMs > 0 ? (std::max(0, look.clockMs) / button.glowTimerMs) % frames : 0;
+  placed.glow = &glow;
+  placed.glowSource = FrameRect(glow.size(), frames, false, frame);
+  placed.glowAt = placed.rect.topLeft() + button.glowOffset;
+  if (button.glowFadeMs > 0 && look.hoverMs >= 0) {
+    placed.glowOpacity = std::min(1.0, static_cast<double>(look.hoverMs) / button.glowFadeMs);
   }
-  painter.save();
-  painter.setOpacity(painter.opacity() * std::clamp(tint.alpha, 0, 255) / 255.0);
-  if (hue > 0) {
-    painter.drawImage(target, HueRotated(picture.copy(source), hue));
-  } else {
-    painter.drawImage(target, picture, source);
-  }
-  painter.restore();
 }
 
 }  // namespace
 
-ButtonTint TextureFrameButtonTint(const SkinModel& skin) {
-  return ButtonTint{std::clamp(skin.integer("DWM", "ButtonAlpha", 255), 0, 255), hueTurn(skin, "ButtonHue"),
-                    hueTurn(skin, "CloseButtonHue")};
-}
-
-QImage HueRotated(const QImage& picture, int degrees) {
-  QImage out = picture.convertToFormat(QImage::Format_ARGB32);
-  for (int y = 0; y < out.height(); ++y) {
-    auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
-    for (int x = 0; x < out.width(); ++x) {
-      if (qAlpha(row[x]) == 0) continue;
-      float hue = 0, saturation = 0, lightness = 0, alpha = 0;
-      QColor::fromRgba(row[x]).getHslF(&hue, &saturation, &lightness, &alpha);
-      if (hue < 0) continue;  // grey
-      hue += static_cast<float>(degrees) / 360.0f;
-      if (hue >= 1.0f) hue -= 1.0f;
-      row[x] = QColor::fromHslF(hue, saturation, lightness, alpha).rgba();
-    }
+int TitleBarButtonFrame(const TitleBarButton& button, int frames, int state, bool active, int clockMs) {
+  const int stateIndex = std::clamp(state, 1, kPressed) - 1;
+  // Six frames hold the inactive look after the active one: with "TripleImages", or in a
+  // still strip of six or more frames.
+  const bool inactiveFrames = frames >= 6 && (button.stateFrames == 6 || button.animationRate == 0);
+  const int inState = stateIndex + (!active && inactiveFrames ? 3 : 0);
+  // An animated strip repeats its set of state frames once per step.
+  int step = 0;
+  if (button.animationRate > 0) {
+    const int steps = std::max(1, frames / button.stateFrames);
+    step = (std::max(0, clockMs) / button.animationRate) % steps;
   }
-  return out;
+  const int frame = step * button.stateFrames + inState;
+  if (frame < frames) return frame;
+  return inState < frames ? inState : 0;
 }
 
-bool UsesPersonalityButtonLayout(const SkinModel& skin) {
-  return skin.integer("Personality", "ButtonCount", -1) != -1;
-}
-
-int TitleBarButtonCount(const SkinModel& skin) {
-  const int count = UsesPersonalityButtonLayout(skin) ? skin.integer("Personality", "ButtonCount", 0)
-                                                      : skin.integer("Caption", "ButtonCount", 0);
-  return std::clamp(count, 0, kMaxButtons);
+std::vector<PlacedButton> PlaceTitleBarButtons(RenderContext& context, const QRect& window, const QRect& caption,
+                                               const TitleBarLook& look) {
+  std::vector<PlacedButton> placed;
+  for (const TitleBarButton& button : ReadTitleBarButtons(context.skin)) {
+    if (button.picturePath.empty() || !ButtonShows(button, look.facts)) continue;
+    const QImage& picture = context.pictures.picture(button.picturePath, button.transparency);
+    if (picture.isNull()) continue;
+    const int frames = UsableFrameCount(picture.size(), button.frameCount, false);
+    const int state = StateOf(look, button.index);
+    PlacedButton p;
+    p.index = button.index;
+    p.picture = &picture;
+    p.source = FrameRect(picture.size(), frames, false,
+                         TitleBarButtonFrame(button, frames, state, look.facts.active, look.clockMs));
+    if (p.source.isEmpty()) continue;
+    const QSize size(button.width > 0 ? button.width : p.source.width(),
+                     button.height > 0 ? button.height : p.source.height());
+    p.rect = QRect(AnchoredPosition(button.anchor, window, caption, size, button.x, button.y), size);
+    p.isClose = button.action == 0;
+    if (state == kMouseOver || state == kPressed) PlaceGlow(context, button, look, p);
+    placed.push_back(p);
+  }
+  return placed;
 }
 
 void PaintTitleBarButtons(QPainter& painter, RenderContext& context, const QRect& window, const QRect& caption,
-                          bool active, int hoverState, const ButtonTint& tint) {
-  const SkinModel& skin = context.skin;
-  const bool personality = UsesPersonalityButtonLayout(skin);
-  const int defaultFrames = personality && skin.integer("Personality", "TripleImages", 0) != 0 ? 6 : 3;
-  const int count = TitleBarButtonCount(skin);
-  for (int i = 0; i < count; ++i) {
-    const std::string section = "Button" + std::to_string(i);
-    const std::string path = skin.resolveSlot(skin.text(section, "ButtonImage"));
-    if (path.empty()) continue;
-    const Transparency transparency = TransparencyOf(skin.integer(section, "UseTrans", 0) != 0,
-                                                     skin.integer(section, "PerPixel", 0) != 0, false);
-    const QImage& picture = context.pictures.picture(path, transparency);
-    if (picture.isNull()) continue;
-    const int frames = UsableFrameCount(picture.size(), skin.integer(section, "FrameCount", defaultFrames), false);
-    // Frames: normal, mouse over, pressed; a six-frame strip repeats them for inactive windows.
-    int frame = std::clamp(hoverState, 1, 3) - 1;
-    if (!active && frames >= 6) frame += 3;
-    if (frame >= frames) frame = 0;
-    const QRect source = FrameRect(picture.size(), frames, false, frame);
-    const int w = std::clamp(skin.integer(section, "Width", 0), 0, 1000);
-    const int h = std::clamp(skin.integer(section, "Height", 0), 0, 1000);
-    const QSize size(w > 0 ? w : source.width(), h > 0 ? h : source.height());
-    const int x = std::clamp(skin.integer(section, "XCoord", 0), -2000, 2000);
-    const int y = std::clamp(skin.integer(section, "YCoord", 0), -2000, 2000);
-    const int align = skin.integer(section, "Align", 0);
-    QPoint at;
-    switch (personality ? align : (align == 1 ? 1 : 0)) {
-      case 1: at = QPoint(window.right() + 1 - x - size.width(), window.top() + y); break;
-      case 2: at = QPoint(window.left() + x, window.bottom() + 1 - y - size.height()); break;
-      case 3: at = QPoint(window.right() + 1 - x - size.width(), window.bottom() + 1 - y - size.height()); break;
-      case 4: at = QPoint(window.center().x() - size.width() / 2 + x, window.top() + y); break;
-      case 5: at = QPoint(window.center().x() - size.width() / 2 + x, window.bottom() + 1 - y - size.height()); break;
-      case 6: at = QPoint(window.left() + x, window.center().y() - size.height() / 2 + y); break;
-      case 7: at = QPoint(window.right() + 1 - x - size.width(), window.center().y() - size.height() / 2 + y); break;
-      case 8: at = QPoint(caption.left() - x - size.width(), window.top() + y); break;
-      case 9: at = QPoint(caption.right() + 1 + x, window.top() + y); break;
-      default: at = QPoint(window.left() + x, window.top() + y); break;
-    }
-    drawButton(painter, QRect(at, size), picture, source, tint, skin.integer(section, "Action", 0) == 0);
+                          const TitleBarLook& look) {
+  for (const PlacedButton& p : PlaceTitleBarButtons(context, window, caption, look)) {
+    DrawTintedButton(painter, p.rect, *p.picture, p.source, look.tint, p.isClose);
+    if (!p.glow || p.glowOpacity <= 0) continue;
+    painter.save();
+    painter.setOpacity(painter.opacity() * p.glowOpacity);
+    painter.drawImage(p.glowAt, *p.glow, p.glowSource);
+    painter.restore();
   }
 }
 
-void PaintStandardFrameButtons(QPainter& painter, RenderContext& context, const QRect& window,
-                               const QRect& captionBand, bool active, int hoverState, const ButtonTint& tint) {
-  const SkinModel& skin = context.skin;
-  const int spacing = std::clamp(skin.integer("Personality", "ButtonSpacing", 0), 0, 50) + 2;
-  int right = captionBand.right() - 4;
-  for (const char* section : {"WindowFrame.CloseButton", "WindowFrame.MaxButton", "WindowFrame.MinButton"}) {
-    const SectionStyle style = ReadSectionStyle(skin, section);
-    const QImage& picture = context.pictures.picture(style.imagePath, style.transparency);
-    if (picture.isNull()) continue;
-    const int frames = UsableFrameCount(picture.size(), style.frameCount, style.vertical);
-    // Frames: normal, mouse over, pressed, disabled, inactive.
-    const bool isClose = std::string_view(section) == "WindowFrame.CloseButton";
-    int frame = !active ? 4 : isClose ? std::clamp(hoverState, 1, 3) - 1 : 0;
-    if (frame >= frames) frame = 0;
-    const QRect source = FrameRect(picture.size(), frames, style.vertical, frame);
-    const QSize size = source.size().boundedTo(QSize(200, std::max(1, captionBand.height())));
-    const QRect target(right + 1 - size.width(), captionBand.top() + (captionBand.height() - size.height()) / 2,
-                       size.width(), size.height());
-    drawButton(painter, target, picture, source, tint, isClose);
-    right = target.left() - spacing;
+int TitleBarButtonAt(RenderContext& context, const QRect& window, const QRect& caption, const TitleBarLook& look,
+                     QPoint point) {
+  const std::vector<PlacedButton> placed = PlaceTitleBarButtons(context, window, caption, look);
+  for (auto it = placed.rbegin(); it != placed.rend(); ++it) {
+    if (it->rect.contains(point)) return it->index;
   }
-  for (const char* section : {"WindowFrame.SystemIconPerPixel", "WindowFrame.Button1PerPixel",
-                              "WindowFrame.Button2PerPixel", "WindowFrame.Button3PerPixel"}) {
-    const SectionStyle style = ReadSectionStyle(skin, section);
-    const QImage& picture = context.pictures.picture(style.imagePath, style.transparency);
-    if (picture.isNull()) continue;
-    const int frames = UsableFrameCount(picture.size(), style.frameCount, style.vertical);
-    const QRect source = FrameRect(picture.size(), frames, style.vertical, 0);
-    const bool isIcon = std::string_view(section) == "WindowFrame.SystemIconPerPixel";
-    const int align = skin.integer(section, "Align", isIcon ? 0 : 1);
-    const int x = std::clamp(skin.integer(section, "LeftCoord", 0), -40, 500);
-    const int y = std::clamp(skin.integer(section, "TopCoord", 0), -40, 500);
-    const QPoint at(align == 1 ? window.right() + 1 - x - source.width() : window.left() + x, window.top() + y);
-    if (isIcon) {
-      painter.drawImage(at, picture, source);
-    } else {
-      drawButton(painter, QRect(at, source.size()), picture, source, tint, false);
-    }
-  }
+  return -1;
 }
 
 }  // namespace tessera::render

@@ -1,43 +1,52 @@
 #pragma once
-// The skin's own title-bar buttons ("Button0".."ButtonN-1"), placed on a window frame.
+// Drawing the skin's own title-bar buttons on a window frame: each visible button's frame for
+// its state (and animation step), placed by its anchor, with its mouse-over glow.
 #include <QPainter>
 #include <QRect>
+#include <vector>
 
+#include "standin/render/button_tint.h"
 #include "standin/render/section_painter.h"
+#include "standin/render/standard_frame_buttons.h"
+#include "standin/render/titlebar_button_model.h"
 
 namespace tessera::render {
 
-// The number of title-bar buttons: "ButtonCount" of "Personality" when present (the
-// Personality layout), else of "Caption". Bounded to what the editor handles.
-int TitleBarButtonCount(const SkinModel& skin);
-bool UsesPersonalityButtonLayout(const SkinModel& skin);
+inline constexpr int kEveryButton = -1;
 
-// How the buttons of a texture (glass) frame are drawn: with the strength "ButtonAlpha" of "DWM"
-// (0..255) and their hue turned by "ButtonHue" of "WindowFrame.Activetexture" (0..360), the close
-// button by "CloseButtonHue". A hue below 0 (the key absent) leaves the colours alone. Other
-// frames draw their buttons as they are: the default tint.
-struct ButtonTint {
-  int alpha = 255;
-  int hue = -1;
-  int closeHue = -1;
+struct TitleBarLook {
+  WindowFacts facts;
+  int state = 1;                 // 1 normal, 2 mouse over, 3 pressed
+  int hotButton = kEveryButton;  // the button that shows `state`; kEveryButton: all of them
+  int clockMs = 0;               // animated strips and glows play by this time
+  int hoverMs = -1;              // time over the hot button (glow fade-in); -1: fully faded in
+  ButtonTint tint;
 };
-ButtonTint TextureFrameButtonTint(const SkinModel& skin);
 
-// `picture` with the hue of every coloured pixel turned by `degrees`; grey pixels, lightness,
-// saturation and alpha stay.
-QImage HueRotated(const QImage& picture, int degrees);
+struct PlacedButton {
+  int index = 0;
+  QRect rect;                    // where the button is drawn
+  const QImage* picture = nullptr;
+  QRect source;                  // its frame in the picture
+  bool isClose = false;
+  const QImage* glow = nullptr;  // set while the glow shows
+  QRect glowSource;
+  QPoint glowAt;
+  double glowOpacity = 1.0;
+};
 
-// Draws every button on the window `window` whose caption text spans `caption`. `hoverState`
-// is the preview state (1 normal, 2 mouse over, 3 pressed) shown by the buttons.
-// Buttons whose "Action" is 0 (close) take the close button's hue.
+// The visible buttons with a picture, in drawing order (later ones over earlier ones).
+std::vector<PlacedButton> PlaceTitleBarButtons(RenderContext& context, const QRect& window, const QRect& caption,
+                                               const TitleBarLook& look);
+
+// The frame of a strip of `frames` frames a button in `state` shows (see docs/skin-format.md).
+int TitleBarButtonFrame(const TitleBarButton& button, int frames, int state, bool active, int clockMs);
+
 void PaintTitleBarButtons(QPainter& painter, RenderContext& context, const QRect& window, const QRect& caption,
-                          bool active, int hoverState, const ButtonTint& tint = {});
+                          const TitleBarLook& look);
 
-// Skins without buttons of their own: the standard close, maximise and minimise buttons
-// ("WindowFrame.CloseButton", ...) along the right of the top border `captionBand`, and the
-// picture buttons "WindowFrame.SystemIconPerPixel" and "WindowFrame.Button1PerPixel" to
-// "WindowFrame.Button3PerPixel" at their own offsets. The close button shows `hoverState`.
-void PaintStandardFrameButtons(QPainter& painter, RenderContext& context, const QRect& window,
-                               const QRect& captionBand, bool active, int hoverState, const ButtonTint& tint = {});
+// The topmost button drawn at `point`, or -1.
+int TitleBarButtonAt(RenderContext& context, const QRect& window, const QRect& caption, const TitleBarLook& look,
+                     QPoint point);
 
 }  // namespace tessera::render

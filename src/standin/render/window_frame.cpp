@@ -265,6 +265,20 @@ QMargins FrameThickness(RenderContext& context) {
 
 namespace {
 
+TitleBarLook titleBarLook(const WindowLook& look, const ButtonTint& tint) {
+  TitleBarLook out;
+  out.facts.active = look.active;
+  out.facts.maximised = look.maximised;
+  out.facts.hasIcon = look.hasIcon;
+  out.facts.mouseOverCaption = look.buttonState >= 2;
+  out.state = look.buttonState;
+  out.hotButton = look.hotButton;
+  out.clockMs = look.clockMs;
+  out.hoverMs = look.hoverMs;
+  out.tint = tint;
+  return out;
+}
+
 QRect paintFrame(QPainter& painter, RenderContext& context, const QRect& window, const WindowLook& look) {
   const SkinModel& skin = context.skin;
   QMargins t = FrameThickness(context);
@@ -311,14 +325,15 @@ QRect paintFrame(QPainter& painter, RenderContext& context, const QRect& window,
   const QRect captionBand(window.left(), window.top(), window.width(), t.top());
   PaintSection(painter, context, "WindowFrame.Caption", captionBand.adjusted(t.left(), 0, -t.right(), 0),
                look.active ? 1 : 2);
-  const QRect textRect = captionTextRect(skin, window, t, true);
+  const QRect textRect = captionTextRect(skin, window, t, look.hasIcon);
   if (layoutOf(skin) == FrameLayout::Texture) paintCaptionGlow(painter, context, window, textRect);
   paintCaptionText(painter, context, textRect, look);
   const ButtonTint tint = layoutOf(skin) == FrameLayout::Texture ? TextureFrameButtonTint(skin) : ButtonTint{};
   if (TitleBarButtonCount(skin) > 0) {
-    PaintTitleBarButtons(painter, context, window, textRect, look.active, look.buttonState, tint);
+    PaintTitleBarButtons(painter, context, window, textRect, titleBarLook(look, tint));
   } else {
-    PaintStandardFrameButtons(painter, context, window, captionBand, look.active, look.buttonState, tint);
+    PaintStandardFrameButtons(painter, context, window, captionBand, look.active, look.buttonState, tint,
+                              look.maximised);
   }
   return window.marginsRemoved(t);
 }
@@ -377,6 +392,14 @@ QRect PaintWindowFrame(QPainter& painter, RenderContext& context, const QRect& w
   if (right.picture) applyShape(layer, right, QPoint(layer.width() - right.source.width(), 0));
   painter.drawImage(window.topLeft(), layer);
   return client;
+}
+
+int TitleBarButtonAtPoint(RenderContext& context, const QRect& window, const WindowLook& look, QPoint point) {
+  if (window.isEmpty() || TitleBarButtonCount(context.skin) == 0) return -1;
+  QMargins t = FrameThickness(context);
+  t.setTop(std::min(t.top(), window.height()));
+  const QRect textRect = captionTextRect(context.skin, window, t, look.hasIcon);
+  return TitleBarButtonAt(context, window, textRect, titleBarLook(look, ButtonTint{}), point);
 }
 
 void PaintClientArea(QPainter& painter, RenderContext& context, const QRect& client, bool active) {

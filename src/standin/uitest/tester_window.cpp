@@ -14,6 +14,7 @@ constexpr int kColumns = 3;
 constexpr int kRows = 3;
 constexpr int kTitleHeight = 18;
 constexpr int kStripHeight = 70;
+constexpr int kTitleBarHeight = 84;
 const char* const kPushButtonStates[] = {"Normal", "Pressed", "Mouse over", "Disabled", "Default"};
 // The panel whose push buttons animate.
 constexpr int kAnimatedPanel = 0;
@@ -25,7 +26,7 @@ VlRect toVl(const QRect& r) { return VlRect{r.left(), r.top(), r.right() + 1, r.
 TesterWindow::TesterWindow(PreviewModule& preview, QWidget* parent) : QDialog(parent), preview_(preview) {
   setWindowTitle(QStringLiteral("Skin Tester - Velarium must be running"));
   setMouseTracking(true);
-  setMinimumSize(900, 680);
+  setMinimumSize(900, 760);
   panels_ = {
       {QStringLiteral("Push buttons"), {1}, 3, 2},
       {QStringLiteral("Check boxes and radio buttons"), {2, 4, 3}, 2, 3},
@@ -39,6 +40,7 @@ TesterWindow::TesterWindow(PreviewModule& preview, QWidget* parent) : QDialog(pa
   };
   connect(&watcher_, &QFileSystemWatcher::fileChanged, this, [this] { reloadSkin(); });
   connect(&animation_, &AnimationPlayer::frameChanged, this, [this] { update(panelRect(kAnimatedPanel)); });
+  connect(&titleBar_, &TitleBarDriver::changed, this, [this] { update(titleBarRect()); });
 }
 
 void TesterWindow::reloadSkin() {
@@ -48,17 +50,22 @@ void TesterWindow::reloadSkin() {
   preview_.loadSkin(path);
   preview_.library().LoadUpSection(path, "Buttons", 5);
   animation_.setSettings(ReadAnimationSettings(path, kAnimatedSection));
+  titleBar_.setSkin(path);
   if (hotPanel_ == kAnimatedPanel) animation_.enter();
   update();
 }
 
 QRect TesterWindow::panelRect(std::size_t index) const {
   const int w = width() / kColumns;
-  const int h = (height() - kStripHeight) / kRows;
+  const int h = (height() - kStripHeight - kTitleBarHeight) / kRows;
   const int column = static_cast<int>(index) % kColumns;
   const int row = static_cast<int>(index) / kColumns;
-  return QRect(column * w + 4, row * h + 4, w - 8, h - 8);
+  return QRect(column * w + 4, kTitleBarHeight + row * h + 4, w - 8, h - 8);
 }
+
+QRect TesterWindow::titleBarRect() const { return QRect(4, kTitleHeight + 4, width() - 8, kTitleBarHeight - kTitleHeight - 8); }
+
+VlRect TesterWindow::titleBarVlRect() const { return toVl(titleBarRect()); }
 
 QRect TesterWindow::stateStripRect() const { return QRect(4, height() - kStripHeight, width() - 8, kStripHeight - 4); }
 
@@ -67,6 +74,12 @@ void TesterWindow::paintEvent(QPaintEvent*) {
   canvas.fill(SkinColour(preview_.library(), 15));
   const PreviewLibrary& preview = preview_.library();
   QPainter painter(&canvas);
+  painter.setPen(SkinColour(preview_.library(), 18));
+  painter.drawText(QRect(4, 2, width() - 8, kTitleHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                   titleBar_.maximised() ? QStringLiteral("Title bar (maximized)") : QStringLiteral("Title bar"));
+  painter.end();
+  preview.DrawWindowFrameLook(canvas, titleBarVlRect(), titleBar_.look(0, false), "Skin Tester");
+  painter.begin(&canvas);
   painter.setPen(SkinColour(preview_.library(), 18));
   for (std::size_t i = 0; i < panels_.size(); ++i) {
     const Panel& panel = panels_[i];
@@ -102,6 +115,9 @@ void TesterWindow::paintEvent(QPaintEvent*) {
 }
 
 void TesterWindow::track(const QPoint& position, bool pressed) {
+  titleBar_.track(preview_.library().TitleBarButtonAt(titleBarVlRect(), titleBar_.look(0, false), position.x(),
+                                                      position.y()),
+                  pressed);
   int hot = -1;
   for (std::size_t i = 0; i < panels_.size(); ++i) {
     if (panelRect(i).contains(position)) hot = static_cast<int>(i);
@@ -119,9 +135,20 @@ void TesterWindow::mouseMoveEvent(QMouseEvent* event) {
   track(event->position().toPoint(), event->buttons() & Qt::LeftButton);
 }
 
-void TesterWindow::mousePressEvent(QMouseEvent* event) { track(event->position().toPoint(), true); }
+void TesterWindow::mousePressEvent(QMouseEvent* event) {
+  track(event->position().toPoint(), true);
+  pressedButton_ = titleBar_.hotButton();
+}
 
-void TesterWindow::mouseReleaseEvent(QMouseEvent* event) { track(event->position().toPoint(), false); }
+void TesterWindow::mouseReleaseEvent(QMouseEvent* event) {
+  const int pressed = pressedButton_;
+  pressedButton_ = -1;
+  track(event->position().toPoint(), false);
+  if (pressed >= 0 && pressed == titleBar_.hotButton()) {
+    titleBar_.click(pressed);
+    track(event->position().toPoint(), false);
+  }
+}
 
 void TesterWindow::leaveEvent(QEvent*) { track(QPoint(-1, -1), false); }
 

@@ -14,6 +14,7 @@ namespace tessera::standin {
 
 namespace {
 constexpr int kCaptionBand = 40;
+constexpr int kTaskBarHeight = 30;
 constexpr const char* kAnimatedSection = "Buttons";
 }
 
@@ -21,6 +22,7 @@ SampleDesktop::SampleDesktop(PreviewModule& preview, QWidget* parent) : QWidget(
   setMouseTracking(true);
   setMinimumSize(640, 480);
   connect(&animation_, &AnimationPlayer::frameChanged, this, [this] { update(controlsArea()); });
+  connect(&titleBar_, &TitleBarDriver::changed, this, [this] { update(); });
 }
 
 void SampleDesktop::showAppliedSkin() {
@@ -35,6 +37,7 @@ void SampleDesktop::showAppliedSkin() {
   }
   wallpaperStyle_ = static_cast<int>(profile::GetInt("Personality", "WallpaperStyle", 0, uis));
   animation_.setSettings(ReadAnimationSettings(uis, kAnimatedSection));
+  titleBar_.setSkin(uis);
   if (overControls_) animation_.enter();
   setWindowTitle(skinName_.isEmpty() ? QStringLiteral("Velarium") : QStringLiteral("Velarium - %1").arg(skinName_));
   update();
@@ -45,7 +48,13 @@ QRect SampleDesktop::inactiveWindow() const {
 }
 
 QRect SampleDesktop::activeWindow() const {
+  if (titleBar_.maximised()) return QRect(0, 0, width(), std::max(1, height() - kTaskBarHeight));
   return QRect(40, 60, width() * 3 / 5, height() * 3 / 5);
+}
+
+VlRect SampleDesktop::activeWindowRect() const {
+  const QRect r = activeWindow();
+  return VlRect{r.left(), r.top(), r.right() + 1, r.bottom() + 1};
 }
 
 QRect SampleDesktop::controlsArea() const {
@@ -72,7 +81,11 @@ void SampleDesktop::paintEvent(QPaintEvent*) {
   const auto rect = [](const QRect& r) { return VlRect{r.left(), r.top(), r.right() + 1, r.bottom() + 1}; };
   const std::string title = skinName_.toStdString();
   preview.DrawWindowFrameOwn2(canvas, rect(inactiveWindow()), 1, "Notepad");
-  preview.DrawWindowFrameOwn2(canvas, rect(activeWindow()), captionState_ << 8, title.empty() ? "Velarium" : title);
+  // The skin's own title-bar buttons follow the mouse one by one; standard frame buttons show the
+  // caption's state.
+  VlFrameLook look = titleBar_.look(0, true);
+  if (titleBar_.hotButton() < 0) look.style = (look.style & ~(0xff << 8)) | (captionState_ << 8);
+  preview.DrawWindowFrameLook(canvas, activeWindowRect(), look, title.empty() ? "Velarium" : title);
   // An animation frame n is the strip's frame n, shown by state n + 1; pressing shows the press.
   const bool pressed = overControls_ && controlState_ == 2;
   const int pushButtonState = animation_.frame() >= 0 && !pressed ? animation_.frame() + 1 : controlState_;
@@ -82,8 +95,12 @@ void SampleDesktop::paintEvent(QPaintEvent*) {
 }
 
 void SampleDesktop::updateHover(const QPoint& position, bool pressed) {
+  const int button = preview_.library().TitleBarButtonAt(activeWindowRect(), titleBar_.look(0, true), position.x(),
+                                                         position.y());
+  titleBar_.track(button, pressed);
   const QRect caption(activeWindow().left(), activeWindow().top(), activeWindow().width(), kCaptionBand);
-  const int captionState = caption.contains(position) ? (pressed ? 3 : 2) : 1;
+  // Skins with their own buttons change only the one under the mouse.
+  const int captionState = titleBar_.buttonCount() == 0 && caption.contains(position) ? (pressed ? 3 : 2) : 1;
   // Push buttons: frame 3 is the mouse-over look, frame 2 the pressed one.
   const bool overControls = controlsArea().contains(position);
   const int controlState = overControls ? (pressed ? 2 : 3) : 1;
@@ -106,9 +123,21 @@ void SampleDesktop::mouseMoveEvent(QMouseEvent* event) {
   updateHover(event->position().toPoint(), event->buttons() & Qt::LeftButton);
 }
 
-void SampleDesktop::mousePressEvent(QMouseEvent* event) { updateHover(event->position().toPoint(), true); }
+void SampleDesktop::mousePressEvent(QMouseEvent* event) {
+  updateHover(event->position().toPoint(), true);
+  pressedButton_ = titleBar_.hotButton();
+}
 
-void SampleDesktop::mouseReleaseEvent(QMouseEvent* event) { updateHover(event->position().toPoint(), false); }
+void SampleDesktop::mouseReleaseEvent(QMouseEvent* event) {
+  const int pressed = pressedButton_;
+  pressedButton_ = -1;
+  updateHover(event->position().toPoint(), false);
+  // A click is a press and a release on the same button.
+  if (pressed >= 0 && pressed == titleBar_.hotButton()) {
+    titleBar_.click(pressed);
+    updateHover(event->position().toPoint(), false);
+  }
+}
 
 void SampleDesktop::leaveEvent(QEvent*) { updateHover(QPoint(-1, -1), false); }
 

@@ -54,6 +54,19 @@ VL_EXPORT void DrawWindowFrameOwn2(VlSurface* surface, const VlRect* rect, int s
   renderer().drawWindow(image, ToQRect(rect), style, text(title), true);
 }
 
+VL_EXPORT void DrawWindowFrameLook(VlSurface* surface, const VlRect* rect, const VlFrameLook* look, const char* title) {
+  if (!look) return;
+  std::lock_guard lock(stateMutex);
+  QImage image = ImageOverSurface(surface);
+  renderer().drawWindowLook(image, ToQRect(rect), *look, text(title));
+}
+
+VL_EXPORT int TitleBarButtonAt(const VlRect* rect, const VlFrameLook* look, int x, int y) {
+  if (!look || !rect) return -1;
+  std::lock_guard lock(stateMutex);
+  return renderer().titleBarButtonAt(ToQRect(rect), *look, QPoint(x, y));
+}
+
 VL_EXPORT void DrawTaskBar(VlSurface* surface, int left, int top, int right, int bottom) {
   std::lock_guard lock(stateMutex);
   QImage image = ImageOverSurface(surface);
@@ -127,6 +140,11 @@ VL_EXPORT void ApplyColour3a(VlSurface* surface, const VlRect* rect, VlColour co
 VL_EXPORT int LoadUpSection2(const char* file, const char* file2, const char* section, int imageCount) {
   std::lock_guard lock(stateMutex);
   return renderer().loadSideSection(text(file), text(file2), text(section), imageCount) ? 1 : 0;
+}
+
+VL_EXPORT void SetAnimationFrame(int frame) {
+  std::lock_guard lock(stateMutex);
+  renderer().setAnimationFrame(frame);
 }
 
 VL_EXPORT void SetPointer(VlImageLoader loader) {

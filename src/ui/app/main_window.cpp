@@ -24,6 +24,7 @@
 #include "core/skin/section_store.h"
 #include "core/skin/skin_document.h"
 #include "core/skin/skin_session.h"
+#include "ui/app/animation_area.h"
 #include "ui/app/category_kind.h"
 #include "ui/app/category_pane.h"
 #include "ui/app/editor_launcher.h"
@@ -40,6 +41,7 @@ namespace tessera::ui {
 
 namespace {
 constexpr int kEntryRole = Qt::UserRole + 1;
+constexpr int kEntryNameRole = Qt::UserRole + 2;
 constexpr QSize kFirstRunSize(1100, 700);
 const char* const kStartHint =
     "To edit a skin please open the open skin dialog by clicking 'Open skin' or double click a recent skin below";
@@ -120,8 +122,7 @@ MainWindow::MainWindow(const std::string& commandLinePath, QWidget* parent)
   auto* right = new QWidget(body);
   auto* rightLayout = new QVBoxLayout(right);
   rightLayout->setContentsMargins(0, 0, 0, 0);
-  animation_ = new QLabel(right);
-  animation_->setAlignment(Qt::AlignCenter);
+  animation_ = new AnimationArea(right);
   animation_->hide();
   preview_ = new PreviewView(right);
   rightLayout->addWidget(animation_);
@@ -131,6 +132,10 @@ MainWindow::MainWindow(const std::string& commandLinePath, QWidget* parent)
   pages_->addWidget(skinPage);
   splitter->setStretchFactor(1, 1);
 
+  // In the animations category the chosen entry's animation plays.
+  connect(entryList_, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
+    if (currentKind_ == 4 && item) animation_->showEntry(item->data(kEntryNameRole).toByteArray().toStdString());
+  });
   // Entries keep the catalogue's own bytes, so a name outside ASCII opens the same entry.
   connect(entryList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
     if (ReadSettingInt(settings::SingleClickUI) == 1) openEntry(item->data(kEntryRole).toByteArray().toStdString());
@@ -279,6 +284,7 @@ void MainWindow::selectCategory(int number) {
     const std::string description = sections.description(entry.name);
     auto* item = new QListWidgetItem(FromSkinText(description.empty() ? entry.name : description), entryList_);
     item->setData(kEntryRole, QByteArray::fromStdString(entry.line));
+    item->setData(kEntryNameRole, QByteArray::fromStdString(entry.name));
   }
   const Category category = catalogue.category(number);
   heading2_->setText(FromSkinText(category.description2));
@@ -286,16 +292,11 @@ void MainWindow::selectCategory(int number) {
 
   preview_->setAlternative(currentKind_ == 2);
   animation_->setVisible(currentKind_ == 4);
+  // Until an entry is chosen the copy animation plays.
   if (currentKind_ == 4) {
-    const std::string animationFile = ReadSkinString("Animations", "File", "", Session().mainFile);
-    std::string clip;
-    if (!animationFile.empty()) {
-      clip = profile::ReadString("Animations.Avis", "Copy", "", paths::join(GetSkinsFolder(), animationFile));
-    }
-    animation_->setText(clip.empty()
-                            ? QStringLiteral("Standard copy animation (clip %1)")
-                                  .arg(static_cast<int>(profile::GetInt("Copy", "ID", 0, DataFile("subsections.ini"))))
-                            : QStringLiteral("Animation: %1").arg(FromSkinText(clip)));
+    animation_->showEntry("Copy");
+  } else {
+    animation_->clear();
   }
   const bool pictures = currentKind_ == 7;
   entryList_->setVisible(!pictures);

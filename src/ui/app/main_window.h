@@ -18,6 +18,7 @@ class QAction;
 
 namespace tessera::ui {
 
+class AnimationArea;
 class CategoryPane;
 class ModifiedMark;
 class SkinCheckWindow;
@@ -74,6 +75,7 @@ class MainWindow : public QDialog {
   int currentCategory() const { return currentCategory_; }
   CategoryPane* categoryPane() const { return categoryPane_; }
   QListWidget* entryList() const { return entryList_; }
+  AnimationArea* animationArea() const { return animation_; }
   QListWidget* recentSkinsList() const { return recentList_; }
   QListWidget* previewPicturesList() const { return previewPictures_; }
 
@@ -117,7 +119,7 @@ class MainWindow : public QDialog {
   QLabel* heading3_ = nullptr;
   QListWidget* entryList_ = nullptr;
   QListWidget* previewPictures_ = nullptr;
-  QLabel* animation_ = nullptr;
+  AnimationArea* animation_ = nullptr;
   PreviewView* preview_ = nullptr;
   QMenu* recentMenu_ = nullptr;
   QList<QAction*> skinActions_;

@@ -11,6 +11,7 @@
 #include "core/skin/skin_document.h"
 #include "core/skin/skin_files.h"
 #include "core/skin/skin_session.h"
+#include "ui/app/animation_area.h"
 #include "ui/app/main_window.h"
 #include "ui/app/preview_view.h"
 #include "ui/app/skin_check_window.h"

@@ -3,7 +3,13 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "core/app/preview_engine.h"
+#include "core/platform/environment.h"
+#include "core/platform/paths.h"
 #include "core/skin/section_catalogue.h"
+#include "core/skin/section_store.h"
+#include "core/skin/skin_path_safety.h"
+#include "core/skin/skin_session.h"
 
 namespace tessera::ui {
 
@@ -12,6 +18,20 @@ LargePreviewButton::LargePreviewButton(std::function<LargePreviewRequest()> requ
   setMinimumSize(200, 150);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   setAttribute(Qt::WA_Hover);
+  connect(&animation_, &ZorPlayer::frameChanged, this, qOverload<>(&QWidget::update));
+}
+
+void LargePreviewButton::followAnimation(const LargePreviewRequest& request) const {
+  std::string path;
+  if (Session().isOpen() && !request.currentSection.empty()) {
+    const std::string value = ReadSkinString(request.currentSection, "Image", "", Session().mainFile);
+    if (IsZorPath(value) && IsSafeRelativePath(value)) path = paths::join(GetSkinsFolder(), value);
+  }
+  if (path.empty()) {
+    animation_.clear();
+  } else if (path != animation_.path()) {
+    animation_.load(path);
+  }
 }
 
 LargePreviewRequest LargePreviewButton::effectiveRequest() const {
@@ -29,7 +49,12 @@ LargePreviewRequest LargePreviewButton::effectiveRequest() const {
 QImage LargePreviewButton::render() const {
   const qreal ratio = devicePixelRatioF();
   QImage canvas(size() * ratio, QImage::Format_ARGB32_Premultiplied);
-  ComposeLargePreview(canvas, effectiveRequest());
+  const LargePreviewRequest request = effectiveRequest();
+  followAnimation(request);
+  // The library shows the player's frame for this drawing only.
+  if (animation_.isLoaded()) Preview().SetAnimationFrame(animation_.frame());
+  ComposeLargePreview(canvas, request);
+  if (animation_.isLoaded()) Preview().SetAnimationFrame(-1);
   canvas.setDevicePixelRatio(ratio);
   return canvas;
 }

@@ -1,10 +1,12 @@
 #pragma once
 // The section editor's large preview: drawn by the preview library on the chosen background,
-// with the hover and pressed looks while the mouse is over it.
+// with the hover and pressed looks while the mouse is over it. A section whose picture is a ZOR
+// animation plays it.
 #include <QWidget>
 #include <functional>
 
 #include "core/editor/large_preview.h"
+#include "core/image/zor_player.h"
 
 namespace tessera::ui {
 
@@ -20,6 +22,8 @@ class LargePreviewButton : public QWidget {
   LargePreviewRequest effectiveRequest() const;
   // The picture as it is drawn now (also for tests and screenshots).
   QImage render() const;
+  // The animation of the section's picture, when it is one.
+  ZorPlayer& animation() { return animation_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -29,7 +33,11 @@ class LargePreviewButton : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
+  // Loads the section's animation when its picture is one (and another than the one playing).
+  void followAnimation(const LargePreviewRequest& request) const;
+
   std::function<LargePreviewRequest()> request_;
+  mutable ZorPlayer animation_;
   bool hovered_ = false;
   bool pressed_ = false;
 };

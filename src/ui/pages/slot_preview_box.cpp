@@ -13,12 +13,16 @@ SlotPreviewBox::SlotPreviewBox(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("slotPreview"));
   setMinimumSize(120, 60);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+  connect(&animation_, &ZorPlayer::frameChanged, this, qOverload<>(&QWidget::update));
 }
 
 void SlotPreviewBox::showSlotFile(const std::string& slotValue) {
   picture_ = QImage();
+  animation_.clear();
   const std::string path = SlotFilePath(slotValue);
-  if (!path.empty()) {
+  if (IsZorPath(path)) {
+    animation_.load(path);
+  } else if (!path.empty()) {
     if (const auto loaded = LoadImageFile(path)) picture_ = ToQImage(*loaded);
   }
   update();
@@ -26,7 +30,8 @@ void SlotPreviewBox::showSlotFile(const std::string& slotValue) {
 
 void SlotPreviewBox::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  PictureView::paintPicture(painter, size(), picture_, PictureView::Fit::FillView, palette().color(QPalette::Mid));
+  const QImage& picture = animation_.isLoaded() ? animation_.image() : picture_;
+  PictureView::paintPicture(painter, size(), picture, PictureView::Fit::FillView, palette().color(QPalette::Mid));
 }
 
 }  // namespace tessera::ui

@@ -1,9 +1,11 @@
 #pragma once
 // The small preview of a slot's picture, drawn as the picture view draws it (scaled to fit over
-// light grey). A picture that cannot be loaded leaves the box empty.
+// light grey). A ZOR animation plays in a loop. A picture that cannot be loaded leaves the box empty.
 #include <QImage>
 #include <QWidget>
 #include <string>
+
+#include "core/image/zor_player.h"
 
 namespace tessera::ui {
 
@@ -14,13 +16,16 @@ class SlotPreviewBox : public QWidget {
 
   // Loads the slot's file again (the file may have changed on disk).
   void showSlotFile(const std::string& slotValue);
-  bool hasPicture() const { return !picture_.isNull(); }
+  bool hasPicture() const { return !picture_.isNull() || animation_.isLoaded(); }
+  // The animation shown (not loaded for still pictures).
+  ZorPlayer& animation() { return animation_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
   QImage picture_;
+  ZorPlayer animation_;
 };
 
 }  // namespace tessera::ui
