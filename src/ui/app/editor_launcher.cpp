@@ -14,6 +14,8 @@
 #include "ui/import/import_dialog.h"
 #include "ui/strip/cut_tool_dialog.h"
 #include "ui/strip/frame_builder_dialog.h"
+#include "ui/textures/frameless_frames_dialog.h"
+#include "ui/textures/texture_dialog.h"
 
 namespace tessera::ui {
 
@@ -48,8 +50,6 @@ QString plainName(EntryEditor editor) {
   switch (editor) {
     case EntryEditor::Wallpapers: return QStringLiteral("wallpaper management");
     case EntryEditor::ShellAnimation: return QStringLiteral("shell animation");
-    case EntryEditor::Textures: return QStringLiteral("start menu and taskbar texture");
-    case EntryEditor::FramelessFrames: return QStringLiteral("frameless window frame");
     default: return {};
   }
 }
@@ -60,6 +60,12 @@ void OpenEntryEditor(QWidget* parent, int category, const std::string& entryText
   const EntryEditor editor = EditorForEntry(entryText);
   if (editor == EntryEditor::FramesForm) {
     FramesEditorDialog dialog(parent);
+    dialog.exec();
+  } else if (editor == EntryEditor::Textures) {
+    TextureDialog dialog(parent);
+    dialog.exec();
+  } else if (editor == EntryEditor::FramelessFrames) {
+    FramelessFramesDialog dialog(parent);
     dialog.exec();
   } else if (editor == EntryEditor::Section) {
     OpenSectionEditor(parent, category, entryName(entryText));
