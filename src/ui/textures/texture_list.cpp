@@ -1,6 +1,7 @@
 #include "ui/textures/texture_list.h"
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <filesystem>
 #include <QPainter>
 #include <QStyledItemDelegate>
@@ -104,7 +105,25 @@ void TextureList::refill(const std::string& value) {
     item->setData(kValueRole, QString::fromStdString(file));
   }
   setCurrentRow(FindSlotFile(values_, value) + 1);
+  if (QListWidgetItem* current = currentItem()) scrollToItem(current, QAbstractItemView::PositionAtCenter);
   filling_ = false;
+}
+
+void TextureList::mousePressEvent(QMouseEvent* event) {
+  pressedHere_ = true;
+  QListWidget::mousePressEvent(event);
+}
+
+void TextureList::mouseReleaseEvent(QMouseEvent* event) {
+  QListWidget::mouseReleaseEvent(event);
+  pressedHere_ = false;
+}
+
+void TextureList::mouseMoveEvent(QMouseEvent* event) {
+  // The window often opens under the pointer from a double-click whose button is still down; a
+  // move with that button held would otherwise select (and write) the entry under the pointer.
+  if (event->buttons() != Qt::NoButton && !pressedHere_) return;
+  QListWidget::mouseMoveEvent(event);
 }
 
 std::string TextureList::selectedValue() const {
