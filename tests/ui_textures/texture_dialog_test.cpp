@@ -1,6 +1,4 @@
-#include <QApplication>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
@@ -149,27 +147,6 @@ TEST_F(TextureDialogTest, PreviewBandShowsTheStoredTaskbarTexture) {
   dialog.flushRefresh();
   band = dialog.previewBand()->render();
   EXPECT_NE(band.pixelColor(band.width() / 2, barTop), QColor(0, 0, 255));
-}
-
-// The window opens under the pointer of the double-click that opened it, with the button still
-// down: moving over a list with that button held selects nothing until a press in the list.
-TEST_F(TextureDialogTest, AHeldButtonFromTheOpeningDoubleClickChoosesNothing) {
-  openSkin("[StartMenu.Texture]\r\nImage=s\\a.tga\r\n");
-  writePicture("a.tga", Qt::blue);
-  writePicture("b.tga", Qt::red);
-  TextureDialog dialog;
-  dialog.resize(800, 600);
-  dialog.show();
-  TextureList* list = dialog.startMenuPicker()->list();
-  const QPoint over = list->visualItemRect(list->item(2)).center();
-  QMouseEvent move(QEvent::MouseMove, over, list->viewport()->mapToGlobal(over), Qt::NoButton, Qt::LeftButton,
-                   Qt::NoModifier);
-  QApplication::sendEvent(list->viewport(), &move);
-  EXPECT_EQ(list->currentRow(), 1);
-  EXPECT_EQ(skinValue("StartMenu.Texture", "Image"), "s\\a.tga");
-  // A click of its own chooses.
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, over);
-  EXPECT_EQ(skinValue("StartMenu.Texture", "Image"), "s\\b.tga");
 }
 
 }  // namespace

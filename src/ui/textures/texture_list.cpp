@@ -1,7 +1,6 @@
 #include "ui/textures/texture_list.h"
 
 #include <QApplication>
-#include <QMouseEvent>
 #include <filesystem>
 #include <QPainter>
 #include <QStyledItemDelegate>
@@ -107,23 +106,6 @@ void TextureList::refill(const std::string& value) {
   setCurrentRow(FindSlotFile(values_, value) + 1);
   if (QListWidgetItem* current = currentItem()) scrollToItem(current, QAbstractItemView::PositionAtCenter);
   filling_ = false;
-}
-
-void TextureList::mousePressEvent(QMouseEvent* event) {
-  pressedHere_ = true;
-  QListWidget::mousePressEvent(event);
-}
-
-void TextureList::mouseReleaseEvent(QMouseEvent* event) {
-  QListWidget::mouseReleaseEvent(event);
-  pressedHere_ = false;
-}
-
-void TextureList::mouseMoveEvent(QMouseEvent* event) {
-  // The window often opens under the pointer from a double-click whose button is still down; a
-  // move with that button held would otherwise select (and write) the entry under the pointer.
-  if (event->buttons() != Qt::NoButton && !pressedHere_) return;
-  QListWidget::mouseMoveEvent(event);
 }
 
 std::string TextureList::selectedValue() const {

@@ -34,17 +34,10 @@ class TextureList : public QListWidget {
   // The user selected an entry (empty string for the no-texture entry).
   void textureChosen(const std::string& value);
 
- protected:
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
-  void mouseMoveEvent(QMouseEvent* event) override;
-
  private:
   std::vector<std::string> values_;
   QHash<QString, QImage> pictures_;
   bool filling_ = false;
-  // A button went down over the list (not over the window that opened this one).
-  bool pressedHere_ = false;
 };
 
 }  // namespace tessera::ui
