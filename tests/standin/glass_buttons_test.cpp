@@ -80,5 +80,37 @@ TEST_F(GlassButtonTest, ShinePictureTakesShineAlphaAndStaysUnderTheButtons) {
   EXPECT_TRUE(PixelIs(out, 3, 60, kTextureGrey));
 }
 
+// A glass skin without button pictures gets the engine's red glass buttons, turned by the hues.
+TEST_F(GlassButtonTest, SkinsWithoutButtonPicturesGetGlassButtonsTurnedByTheHues) {
+  const std::string grey = writePicture("texture.png", SolidPicture(QSize(16, 16), kTextureGrey));
+  const auto closeColour = [&](const std::string& hues) {
+    writeSkin("[Frames.Texture]\r\nImage=" + grey + "\r\n[DWM]\r\nShineAlpha=0\r\n" + hues);
+    EXPECT_TRUE(renderer.loadSkin(temp.file("skins/test/test.uis")));
+    QImage surface(kWidth, 120, QImage::Format_ARGB32_Premultiplied);
+    surface.fill(Qt::white);
+    renderer.drawWindow(surface, surface.rect(), 0, "", false);
+    // The middle of the rightmost button, beside its glyph.
+    return surface.pixelColor(kWidth - 12, 18);
+  };
+  const QColor plain = closeColour("");
+  EXPECT_GT(plain.red(), plain.green() + 80);
+  const QColor green = closeColour("[WindowFrame.Activetexture]\r\nCloseButtonHue=120\r\n");
+  EXPECT_GT(green.green(), green.red() + 80);
+  const QColor stillRed = closeColour("[WindowFrame.Activetexture]\r\nButtonHue=240\r\n");
+  EXPECT_GT(stillRed.red(), stillRed.blue() + 80);
+}
+
+// A taskbar texture lies over the taskbar in place of its background picture.
+TEST_F(GlassButtonTest, TaskbarTextureTakesThePlaceOfTheBackground) {
+  const std::string blue = writePicture("bar.png", SolidPicture(QSize(8, 8), kBlue));
+  const std::string red = writePicture("back.png", SolidPicture(QSize(8, 8), kRed));
+  writeSkin("[Taskbar.Background]\r\nImage=" + red + "\r\n[Taskbar.Texture]\r\nImage=" + blue + "\r\n");
+  ASSERT_TRUE(renderer.loadSkin(temp.file("skins/test/test.uis")));
+  QImage surface(600, 100, QImage::Format_ARGB32_Premultiplied);
+  surface.fill(Qt::white);
+  renderer.drawTaskBar(surface, surface.rect());
+  EXPECT_TRUE(PixelIs(surface, 300, 70, kBlue));
+}
+
 }  // namespace
 }  // namespace tessera::testing

@@ -57,6 +57,10 @@
 #include "ui/skin/wallpaper_dialog.h"
 #include "ui/strip/cut_tool_dialog.h"
 #include "ui/strip/frame_builder_dialog.h"
+#include "ui/textures/frameless_frames_dialog.h"
+#include "ui/textures/texture_dialog.h"
+#include "ui/textures/texture_list.h"
+#include "ui/textures/texture_picker.h"
 
 namespace tessera::ui {
 namespace {
@@ -155,8 +159,27 @@ class InterfaceCrawl : public testing::EnvironmentTest {
         ++counts.entries;
         break;
       }
+      case EntryEditor::Textures: crawlTextureEditor<TextureDialog>(parent); break;
+      case EntryEditor::FramelessFrames: crawlTextureEditor<FramelessFramesDialog>(parent); break;
       default: ++counts.placeholders; break;
     }
+  }
+
+  // A texture editor: shown (the frame editor stores its sliders then), one edit, then closed.
+  template <typename T>
+  void crawlTextureEditor(QWidget* parent) {
+    T dialog(parent);
+    dialog.show();
+    if (!crawl::EditFirstControl(dialog).empty()) ++counts.edits;
+    // The picture lists take an entry too: the last one, then the no-texture entry.
+    for (TexturePicker* picker : dialog.pickers()) {
+      picker->list()->setCurrentRow(picker->list()->count() - 1);
+      picker->list()->setCurrentRow(0);
+    }
+    QCoreApplication::processEvents();
+    closeOrFail(dialog, crawl::NthClose(counts.entries));
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    ++counts.entries;
   }
 
   void crawlSectionEditor(QWidget* parent, const std::string& section) {
@@ -325,6 +348,25 @@ TEST_F(InterfaceCrawl, Copperline) {
   EXPECT_GE(counts.edits, counts.entries);
   EXPECT_EQ(counts.dialogs, 4);  // colours, fonts, included fonts, "How do I" (no sub-styles)
   EXPECT_GE(counts.marginsEditors, 3);
+}
+
+// The texture editors, opened directly: the demo skins' catalogue entries may not offer them.
+TEST_F(InterfaceCrawl, TextureEditorsOpenEditAndClose) {
+  MainWindow window(SkinMainFilePath("Aurora"));
+  window.show();
+  {
+    auto picker = expectDialog<SubStylePickerDialog>(false, false);
+    window.finishStartup();
+    EXPECT_TRUE(picker->answered());
+  }
+  ASSERT_TRUE(Session().isOpen());
+  for (int i = 0; i < 3; ++i) {
+    crawlTextureEditor<TextureDialog>(&window);
+    crawlTextureEditor<FramelessFramesDialog>(&window);
+  }
+  EXPECT_EQ(counts.entries, 6);
+  EXPECT_GE(counts.edits, 3);
+  window.closeSkin();
 }
 
 // Every command of the menus is either crawled here or named as one that opens no dialog.

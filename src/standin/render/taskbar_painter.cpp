@@ -6,23 +6,13 @@
 #include "standin/render/nine_slice_painter.h"
 #include "standin/render/skin_colours.h"
 #include "standin/render/skin_text.h"
+#include "standin/render/texture_tile.h"
 
 namespace tessera::render {
 
 namespace {
 
 constexpr int kBandThickness = 30;
-
-// A texture picture stretched across the band's thickness and tiled along it.
-bool paintTexture(QPainter& painter, RenderContext& context, const char* section, const QRect& rect) {
-  const QImage& texture = context.pictures.picture(context.skin.resolveSlot(context.skin.text(section, "Image")),
-                                                   Transparency::PerPixel);
-  if (texture.isNull() || rect.isEmpty()) return false;
-  const int scaledWidth = std::clamp(texture.width() * rect.height() / std::max(1, texture.height()), 1, 4096);
-  const QImage scaled = texture.scaled(scaledWidth, rect.height());
-  TileImage(painter, scaled, scaled.rect(), rect, true, true);
-  return true;
-}
 
 }  // namespace
 
@@ -46,9 +36,12 @@ QRect PaintTaskBar(QPainter& painter, RenderContext& context, const QRect& area,
     default: band = QRect(area.left(), area.bottom() + 1 - thickness, area.width(), thickness); break;
   }
   if (band.isEmpty()) return band;
-  const bool painted = vertical ? PaintFirstSection(painter, context, {"Taskbar.VertBackground", "Taskbar.Background"}, band, 1)
-                                : PaintSection(painter, context, "Taskbar.Background", band, 1);
-  if (!painted && !paintTexture(painter, context, "Taskbar.Texture", band)) {
+  // A texture lies over the whole band in place of its background.
+  const bool painted =
+      PaintTexture(painter, context, "Taskbar.Texture", band) ||
+      (vertical ? PaintFirstSection(painter, context, {"Taskbar.VertBackground", "Taskbar.Background"}, band, 1)
+                : PaintSection(painter, context, "Taskbar.Background", band, 1));
+  if (!painted) {
     painter.fillRect(band, SkinSystemQColor(skin, 15));
     painter.setPen(SkinSystemQColor(skin, 20));
     painter.drawLine(band.topLeft(), band.topRight());
@@ -94,8 +87,10 @@ QRect PaintTaskBar(QPainter& painter, RenderContext& context, const QRect& area,
 void PaintStartMenu(QPainter& painter, RenderContext& context, const QRect& area, int itemState) {
   const SkinModel& skin = context.skin;
   if (area.isEmpty()) return;
-  if (!PaintSection(painter, context, "StartMenu.Panel", area, 1) &&
-      !paintTexture(painter, context, "StartMenu.Texture", area)) {
+  // A texture lies over the whole menu in place of its panel, user pane and log-off pane; the
+  // programs and places panes stay on it.
+  const bool textured = PaintTexture(painter, context, "StartMenu.Texture", area);
+  if (!textured && !PaintSection(painter, context, "StartMenu.Panel", area, 1)) {
     painter.fillRect(area, SkinSystemQColor(skin, 4));
     painter.setPen(SkinSystemQColor(skin, 16));
     painter.drawRect(area.adjusted(0, 0, -1, -1));
@@ -103,7 +98,7 @@ void PaintStartMenu(QPainter& painter, RenderContext& context, const QRect& area
   const int header = std::min(48, area.height() / 4);
   const int footer = std::min(36, area.height() / 6);
   const QRect user(area.left(), area.top(), area.width(), header);
-  if (!PaintSection(painter, context, "StartMenu.UserPane", user, 1)) {
+  if (!textured && !PaintSection(painter, context, "StartMenu.UserPane", user, 1)) {
     QLinearGradient g(user.topLeft(), user.bottomLeft());
     g.setColorAt(0, SkinSystemQColor(skin, 2));
     g.setColorAt(1, SkinSystemQColor(skin, 27));
@@ -142,7 +137,9 @@ void PaintStartMenu(QPainter& painter, RenderContext& context, const QRect& area
     y += 24;
   }
   const QRect logoff(area.left(), body.bottom() + 1, area.width(), std::max(0, area.bottom() - body.bottom()));
-  if (!PaintSection(painter, context, "StartMenu.LogoffPane", logoff, 1)) painter.fillRect(logoff, SkinSystemQColor(skin, 2));
+  if (!textured && !PaintSection(painter, context, "StartMenu.LogoffPane", logoff, 1)) {
+    painter.fillRect(logoff, SkinSystemQColor(skin, 2));
+  }
   const QRect buttons(logoff.right() - 150, logoff.top() + 4, 140, std::max(0, logoff.height() - 8));
   PaintSection(painter, context, "StartMenu.LogoffButtons", buttons, 1);
   DrawLabel(painter, skin, buttons, QStringLiteral("Log Off   Turn Off"), 3, SkinSystemQColor(skin, 9));

@@ -9,6 +9,7 @@
 #include "standin/render/nine_slice_painter.h"
 #include "standin/render/skin_colours.h"
 #include "standin/render/skin_text.h"
+#include "standin/render/texture_tile.h"
 #include "standin/render/titlebar_buttons.h"
 
 namespace tessera::render {
@@ -195,22 +196,10 @@ void paintClassicFrame(QPainter& painter, const SkinModel& skin, const QRect& wi
 
 void paintTextureFrame(QPainter& painter, RenderContext& context, const QRect& window, bool active) {
   const SkinModel& skin = context.skin;
-  const QImage& texture = context.pictures.picture(skin.resolveSlot(skin.text("Frames.Texture", "Image")),
-                                                   Transparency::PerPixel);
-  if (texture.isNull()) {
+  const QImage tile = TextureTile(context, "Frames.Texture");
+  if (tile.isNull()) {
     paintClassicFrame(painter, skin, window, active);
     return;
-  }
-  // The texture tiles; unless "NoFlip" is set it is mirrored along each axis so edges meet.
-  QImage tile = texture;
-  if (skin.integer("DWM", "NoFlip", 0) != 1) {
-    tile = QImage(texture.width() * 2, texture.height() * 2, QImage::Format_ARGB32_Premultiplied);
-    tile.fill(Qt::transparent);
-    QPainter p(&tile);
-    p.drawImage(0, 0, texture);
-    p.drawImage(texture.width(), 0, texture.mirrored(true, false));
-    p.drawImage(0, texture.height(), texture.mirrored(false, true));
-    p.drawImage(texture.width(), texture.height(), texture.mirrored(true, true));
   }
   painter.save();
   painter.setOpacity(std::clamp(skin.integer("DWM", "BorderAlpha", 255), 0, 255) / 255.0 * (active ? 1.0 : 0.8));
@@ -331,6 +320,9 @@ QRect paintFrame(QPainter& painter, RenderContext& context, const QRect& window,
   const ButtonTint tint = layoutOf(skin) == FrameLayout::Texture ? TextureFrameButtonTint(skin) : ButtonTint{};
   if (TitleBarButtonCount(skin) > 0) {
     PaintTitleBarButtons(painter, context, window, textRect, titleBarLook(look, tint));
+  } else if (layoutOf(skin) == FrameLayout::Texture &&
+             PaintGlassFrameButtons(painter, context, captionBand, look.active, look.buttonState, tint)) {
+    // The engine's own glass buttons stand in for the skin's missing button pictures.
   } else {
     PaintStandardFrameButtons(painter, context, window, captionBand, look.active, look.buttonState, tint,
                               look.maximised);

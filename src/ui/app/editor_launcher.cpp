@@ -16,6 +16,8 @@
 #include "ui/skin/wallpaper_dialog.h"
 #include "ui/strip/cut_tool_dialog.h"
 #include "ui/strip/frame_builder_dialog.h"
+#include "ui/textures/frameless_frames_dialog.h"
+#include "ui/textures/texture_dialog.h"
 
 namespace tessera::ui {
 
@@ -49,8 +51,6 @@ namespace {
 QString plainName(EntryEditor editor) {
   switch (editor) {
     case EntryEditor::ShellAnimation: return QStringLiteral("shell animation");
-    case EntryEditor::Textures: return QStringLiteral("start menu and taskbar texture");
-    case EntryEditor::FramelessFrames: return QStringLiteral("frameless window frame");
     default: return {};
   }
 }
@@ -64,6 +64,12 @@ void OpenEntryEditor(QWidget* parent, int category, const std::string& entryText
     dialog.exec();
   } else if (editor == EntryEditor::Wallpapers) {
     WallpaperDialog dialog(parent);
+    dialog.exec();
+  } else if (editor == EntryEditor::Textures) {
+    TextureDialog dialog(parent);
+    dialog.exec();
+  } else if (editor == EntryEditor::FramelessFrames) {
+    FramelessFramesDialog dialog(parent);
     dialog.exec();
   } else if (editor == EntryEditor::Section) {
     OpenSectionEditor(parent, category, entryName(entryText));

@@ -1,0 +1,24 @@
+#include "ui/textures/texture_dialog.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "core/pages/texture_keys.h"
+
+namespace tessera::ui {
+
+TextureDialog::TextureDialog(QWidget* parent)
+    : TextureEditorBase(QStringLiteral("Set startmenu and taskbar texture"), SkinPreviewBand::Content::StartMenuAndTaskbar,
+                        parent) {
+  auto* lists = new QHBoxLayout;
+  auto* left = new QVBoxLayout;
+  auto* right = new QVBoxLayout;
+  lists->addLayout(left, 1);
+  lists->addLayout(right, 1);
+  body()->addLayout(lists, 1);
+  addPicker(QStringLiteral("Start Menu texture : "), kStartMenuTextureSection, left);
+  addPicker(QStringLiteral("Taskbar texture : "), kTaskbarTextureSection, right);
+  resize(760, 620);
+}
+
+}  // namespace tessera::ui
