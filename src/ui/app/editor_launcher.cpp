@@ -7,6 +7,7 @@
 #include "core/skin/skin_session.h"
 #include "ui/app/frames_editor_dialog.h"
 #include "ui/app/message_prompt.h"
+#include "ui/app/shell_animation_dialog.h"
 #include "ui/colours/edit_colours_dialog.h"
 #include "ui/colours/edit_fonts_dialog.h"
 #include "ui/editor/section_editor_window.h"
@@ -47,7 +48,6 @@ namespace {
 QString plainName(EntryEditor editor) {
   switch (editor) {
     case EntryEditor::Wallpapers: return QStringLiteral("wallpaper management");
-    case EntryEditor::ShellAnimation: return QStringLiteral("shell animation");
     case EntryEditor::Textures: return QStringLiteral("start menu and taskbar texture");
     case EntryEditor::FramelessFrames: return QStringLiteral("frameless window frame");
     default: return {};
@@ -63,6 +63,9 @@ void OpenEntryEditor(QWidget* parent, int category, const std::string& entryText
     dialog.exec();
   } else if (editor == EntryEditor::Section) {
     OpenSectionEditor(parent, category, entryName(entryText));
+  } else if (editor == EntryEditor::ShellAnimation) {
+    ShellAnimationDialog dialog(entryName(entryText), parent);
+    dialog.exec();
   } else {
     announce(parent, plainName(editor), FromSkinText(entryText));
   }

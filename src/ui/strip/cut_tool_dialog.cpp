@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QHBoxLayout>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -12,6 +11,7 @@
 #include "core/image/reimport_list.h"
 #include "ui/strip/cut_picture_area.h"
 #include "ui/common/file_picker.h"
+#include "ui/common/zoom_window.h"
 #include "ui/strip/strip_painting.h"
 
 namespace tessera::ui {
@@ -86,9 +86,6 @@ void CutToolDialog::saveCutOut() {
   if (updateLinked_->isChecked()) RecordCutLink(sourcePath_, destination, area_->selection());
 }
 
-void CutToolDialog::showZoomWindow() {
-  QMessageBox::information(this, QStringLiteral("Quillmont Tessera"),
-                           QStringLiteral("The zoom window, which magnifies the screen around the mouse, opens here."));
-}
+void CutToolDialog::showZoomWindow() { ShowZoomWindow(this); }
 
 }  // namespace tessera::ui
