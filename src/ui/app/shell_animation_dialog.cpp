@@ -49,6 +49,8 @@ ShellAnimationDialog::ShellAnimationDialog(const std::string& animation, QWidget
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   layout->addWidget(buttons);
 
+  // Wide enough for the note on one line and a preview at the desktop's own size.
+  setMinimumWidth(420);
   list_->setCurrentRow(choice_.selected);
   play(choice_.selected);
   connect(list_, &QListWidget::currentRowChanged, this, &ShellAnimationDialog::play);
