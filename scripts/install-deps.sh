@@ -6,6 +6,8 @@ PACKAGES=(
   build-essential cmake ninja-build ccache pkg-config
   clang libclang-rt-14-dev
   qt6-base-dev qt6-base-dev-tools libqt6svg6 qt6-image-formats-plugins
+  qt6-multimedia-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
+  libxcb1-dev
   libgl1-mesa-dev libxkbcommon-dev
   libzip-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev

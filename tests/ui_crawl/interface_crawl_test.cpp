@@ -9,8 +9,8 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPushButton>
+#include <QMessageBox>
 #include <QToolButton>
 #include <cstdio>
 #include <map>
@@ -36,11 +36,14 @@
 #include "ui/app/frames_editor_dialog.h"
 #include "ui/app/main_window.h"
 #include "ui/app/preferences_sheet.h"
+#include "ui/app/shell_animation_dialog.h"
 #include "ui/app/skin_properties_dialog.h"
 #include "ui/colours/colour_choosers.h"
 #include "ui/colours/edit_colours_dialog.h"
 #include "ui/colours/edit_fonts_dialog.h"
 #include "ui/colours/included_fonts_dialog.h"
+#include "ui/common/video_preview.h"
+#include "ui/common/zoom_window.h"
 #include "ui/editor/section_editor_window.h"
 #include "ui/import/zor_builder_dialog.h"
 #include "ui/pages/margins_editor_dialog.h"
@@ -87,6 +90,8 @@ struct CrawlCounts {
   int edits = 0;
   int dialogs = 0;
   int marginsEditors = 0;  // "Painting margins" windows opened from "Painting" pages
+  int animations = 0;   // shell animation pickers
+  int zoomWindows = 0;
 };
 
 class InterfaceCrawl : public testing::EnvironmentTest {
@@ -161,6 +166,19 @@ class InterfaceCrawl : public testing::EnvironmentTest {
       }
       case EntryEditor::Textures: crawlTextureEditor<TextureDialog>(parent); break;
       case EntryEditor::FramelessFrames: crawlTextureEditor<FramelessFramesDialog>(parent); break;
+      case EntryEditor::ShellAnimation: {
+        ShellAnimationDialog dialog(entryText.substr(0, entryText.find('=')), parent);
+        dialog.show();
+        // Each entry plays or says in its line why it cannot.
+        for (int row = 0; row < dialog.list()->count(); ++row) {
+          dialog.list()->setCurrentRow(row);
+          EXPECT_TRUE(dialog.preview()->isPlaying() || !dialog.preview()->message().isEmpty()) << row;
+        }
+        closeOrFail(dialog, crawl::NthClose(counts.entries));
+        ++counts.entries;
+        ++counts.animations;
+        break;
+      }
       default: ++counts.placeholders; break;
     }
   }
@@ -187,6 +205,7 @@ class InterfaceCrawl : public testing::EnvironmentTest {
     SectionEditorWindow editor(section, parent);
     editor.show();
     ASSERT_NE(editor.propertySheet(), nullptr);
+    if (counts.entries == 0) openZoomWindow(editor);
     const int pageCount = static_cast<int>(editor.propertySheet()->pageCaptions().size());
     EXPECT_GT(pageCount, 0);
     for (int p = 0; p < pageCount; ++p) {
@@ -222,6 +241,20 @@ class InterfaceCrawl : public testing::EnvironmentTest {
     page.marginsEditorButton()->click();
     EXPECT_TRUE(answer->answered());
     ++counts.marginsEditors;
+  // The editor's "Z" opens the zoom window beside it; its magnifications switch, and it goes
+  // with the editor.
+  void openZoomWindow(QWidget& editor) {
+    auto* zoom = editor.findChild<QPushButton*>(QStringLiteral("zoom"));
+    ASSERT_NE(zoom, nullptr);
+    zoom->click();
+    ZoomWindow* window = ZoomWindow::instance();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    for (QPushButton* button : window->findChildren<QPushButton*>()) {
+      button->click();
+      EXPECT_EQ(QStringLiteral("%1x").arg(window->factor()), button->text());
+    }
+    ++counts.zoomWindows;
   }
 
   static void closeOrFail(QDialog& dialog, CloseBy how) {
@@ -331,6 +364,8 @@ TEST_F(InterfaceCrawl, TheDemoSkinsAreTheOnesCrawled) {
 TEST_F(InterfaceCrawl, Aurora) {
   crawlSkin("Aurora");
   report("Aurora");
+  EXPECT_EQ(counts.animations, 7);
+  EXPECT_EQ(counts.zoomWindows, 1);
   EXPECT_GE(counts.categories, 10);
   EXPECT_GE(counts.entries, 100);
   EXPECT_GE(counts.pages, 2 * counts.entries);
@@ -342,6 +377,8 @@ TEST_F(InterfaceCrawl, Aurora) {
 TEST_F(InterfaceCrawl, Copperline) {
   crawlSkin("Copperline");
   report("Copperline");
+  EXPECT_EQ(counts.animations, 7);
+  EXPECT_EQ(counts.zoomWindows, 1);
   EXPECT_GE(counts.categories, 10);
   EXPECT_GE(counts.entries, 100);
   EXPECT_GE(counts.pages, 2 * counts.entries);

@@ -82,6 +82,7 @@ inline constexpr CatalogueText Preview4         {"Preview4", TextDefault::Empty}
 inline constexpr CatalogueText ImageNotes       {"ImageNotes", TextDefault::Empty};
 inline constexpr CatalogueText ImageNotes2      {"ImageNotes2", TextDefault::Empty};
 inline constexpr CatalogueText Help             {"Help", TextDefault::Empty, 2550};
+inline constexpr CatalogueInt  AnimationID      {"ID", 0};                 // shell animations: the system's own clip
 inline constexpr CatalogueText ThemePart        {"ThemePart", TextDefault::Empty};
 inline constexpr CatalogueInt  ThemePartIndex   {"ThemePartIndex", 1};
 inline constexpr CatalogueInt  NoContent        {"NoContent", 0};

@@ -1,12 +1,12 @@
 #include "ui/app/editor_launcher.h"
 
-#include <QMessageBox>
 
 #include "core/platform/environment.h"
 #include "core/platform/settings.h"
 #include "core/skin/skin_session.h"
 #include "ui/app/frames_editor_dialog.h"
 #include "ui/app/message_prompt.h"
+#include "ui/app/shell_animation_dialog.h"
 #include "ui/colours/edit_colours_dialog.h"
 #include "ui/colours/edit_fonts_dialog.h"
 #include "ui/editor/section_editor_window.h"
@@ -22,12 +22,6 @@
 namespace tessera::ui {
 
 namespace {
-
-void announce(QWidget* parent, const QString& editor, const QString& subject = {}) {
-  const QString text = subject.isEmpty() ? QStringLiteral("The %1 editor opens here.").arg(editor)
-                                         : QStringLiteral("The %1 editor opens here for \"%2\".").arg(editor, subject);
-  QMessageBox::information(parent, QStringLiteral("Quillmont Tessera"), text);
-}
 
 // The catalogue name of an entry: the text before its first "=".
 std::string entryName(const std::string& entryText) { return entryText.substr(0, entryText.find('=')); }
@@ -45,18 +39,6 @@ EntryEditor EditorForEntry(const std::string& entryText) {
   }
 }
 
-namespace {
-
-// What the placeholder message calls an editor that is not built yet.
-QString plainName(EntryEditor editor) {
-  switch (editor) {
-    case EntryEditor::ShellAnimation: return QStringLiteral("shell animation");
-    default: return {};
-  }
-}
-
-}  // namespace
-
 void OpenEntryEditor(QWidget* parent, int category, const std::string& entryText) {
   const EntryEditor editor = EditorForEntry(entryText);
   if (editor == EntryEditor::FramesForm) {
@@ -71,10 +53,11 @@ void OpenEntryEditor(QWidget* parent, int category, const std::string& entryText
   } else if (editor == EntryEditor::FramelessFrames) {
     FramelessFramesDialog dialog(parent);
     dialog.exec();
-  } else if (editor == EntryEditor::Section) {
-    OpenSectionEditor(parent, category, entryName(entryText));
+  } else if (editor == EntryEditor::ShellAnimation) {
+    ShellAnimationDialog dialog(entryName(entryText), parent);
+    dialog.exec();
   } else {
-    announce(parent, plainName(editor), FromSkinText(entryText));
+    OpenSectionEditor(parent, category, entryName(entryText));
   }
 }
 

@@ -1,7 +1,6 @@
 // The section editor's commands: reload, test, save, apply, zoom, background and brightness.
 #include <QApplication>
 #include <QComboBox>
-#include <QMessageBox>
 #include <QSlider>
 #include <QTreeWidget>
 
@@ -14,6 +13,7 @@
 #include "core/skin/skin_session.h"
 #include "ui/editor/section_editor_window.h"
 #include "ui/common/modified_mark.h"
+#include "ui/common/zoom_window.h"
 #include "ui/editor/large_preview_button.h"
 
 namespace tessera::ui {
@@ -43,10 +43,7 @@ void SectionEditorWindow::applySkin() {
       Qt::QueuedConnection);
 }
 
-void SectionEditorWindow::showZoomWindow() {
-  QMessageBox::information(this, QStringLiteral("Quillmont Tessera"),
-                           QStringLiteral("The zoom window, which magnifies the screen around the mouse, opens here."));
-}
+void SectionEditorWindow::showZoomWindow() { ShowZoomWindow(this); }
 
 void SectionEditorWindow::backgroundChosen(int index) {
   WriteSetting(settings::BackIndex, index);

@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QHBoxLayout>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -14,6 +13,7 @@
 #include "core/skin/skin_document.h"
 #include "ui/strip/cut_picture_area.h"
 #include "ui/common/file_picker.h"
+#include "ui/common/zoom_window.h"
 #include "ui/strip/strip_painting.h"
 #include "ui/strip/update_section_dialog.h"
 
@@ -94,9 +94,6 @@ void CutToolDialog::saveCutOut() {
   if (updateLinked_->isChecked()) RecordCutLink(sourcePath_, destination, area_->selection());
 }
 
-void CutToolDialog::showZoomWindow() {
-  QMessageBox::information(this, QStringLiteral("Quillmont Tessera"),
-                           QStringLiteral("The zoom window, which magnifies the screen around the mouse, opens here."));
-}
+void CutToolDialog::showZoomWindow() { ShowZoomWindow(this); }
 
 }  // namespace tessera::ui

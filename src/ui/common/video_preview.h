@@ -1,0 +1,35 @@
+#pragma once
+// A small preview that plays a video file over and over. Where nothing can play it (no display to
+// play on, no media back end, a missing or unreadable file) it says why in one line instead.
+#include <QWidget>
+
+class QLabel;
+class QMediaPlayer;
+class QStackedLayout;
+class QVideoWidget;
+
+namespace tessera::ui {
+
+class VideoPreview final : public QWidget {
+  Q_OBJECT
+ public:
+  explicit VideoPreview(QWidget* parent = nullptr);
+  ~VideoPreview() override;
+
+  void playFile(const QString& path);
+  // Stops and shows `text` instead of a video.
+  void showText(const QString& text);
+  // The line shown instead of a video, or empty while a video plays.
+  QString message() const;
+  bool isPlaying() const;
+
+ private:
+  bool ensurePlayer();
+  QStackedLayout* stack_ = nullptr;
+  QLabel* message_ = nullptr;
+  QVideoWidget* video_ = nullptr;
+  QMediaPlayer* player_ = nullptr;
+  QString why_;  // why no player could be made, once tried
+};
+
+}  // namespace tessera::ui
