@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -21,6 +20,7 @@
 #include "ui/colours/colour_choosers.h"
 #include "ui/common/window_teardown.h"
 #include "ui/colours/colour_row_delegate.h"
+#include "ui/colours/part_table_dialog.h"
 #include "ui/colours/screen_pick_icon.h"
 #include "ui/colours/system_colour_sample.h"
 #include "core/platform/skin_text.h"
@@ -272,8 +272,9 @@ void EditColoursDialog::importSystemColours() {
 }
 
 void EditColoursDialog::openPartColours() {
-  QMessageBox::information(this, QStringLiteral("Quillmont Tessera"),
-                           QStringLiteral("The Vista / 7 part colours editor opens here."));
+  PartTableDialog dialog(PartKind::Colours, this);
+  dialog.exec();
+  fillList();
 }
 
 }  // namespace tessera::ui

@@ -21,6 +21,7 @@
 #include "ui/common/window_teardown.h"
 #include "ui/colours/font_preview.h"
 #include "ui/colours/font_row_delegate.h"
+#include "ui/colours/part_table_dialog.h"
 #include "core/platform/skin_text.h"
 
 namespace tessera::ui {
@@ -144,8 +145,8 @@ void EditFontsDialog::buildLayout() {
                              QStringLiteral("The included fonts dialog opens here."));
   });
   connect(partFontsButton, &QPushButton::clicked, this, [this] {
-    QMessageBox::information(this, QStringLiteral("Quillmont Tessera"),
-                             QStringLiteral("The Vista / 7 part fonts editor opens here."));
+    PartTableDialog dialog(PartKind::Fonts, this);
+    dialog.exec();
   });
   // Applying commits the skin (asking first), so it runs once this click has been handled.
   connect(applyButton, &QPushButton::clicked, this,
