@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <cstdio>
 #include <map>
 #include <memory>
@@ -37,6 +38,7 @@
 #include "ui/colours/colour_choosers.h"
 #include "ui/colours/edit_colours_dialog.h"
 #include "ui/colours/edit_fonts_dialog.h"
+#include "ui/colours/part_table_dialog.h"
 #include "ui/editor/section_editor_window.h"
 #include "ui/import/zor_builder_dialog.h"
 #include "ui/sheet/property_sheet.h"
@@ -189,6 +191,32 @@ class InterfaceCrawl : public testing::EnvironmentTest {
     });
   }
 
+  // The colours or fonts editor, which opens its part dialog by `button` (edited once and
+  // closed, with the part table listed), then closes after one edit of its own.
+  template <typename T>
+  [[nodiscard]] std::unique_ptr<crawl::ModalAnswer> expectEditorWithPartDialog(const QString& button) {
+    const CloseBy how = crawl::NthClose(counts.dialogs);
+    return AnswerNextModal<T>([this, how, button](T* dialog) {
+      QPushButton* opener = nullptr;
+      for (QPushButton* b : dialog->template findChildren<QPushButton*>())
+        if (b->text() == button) opener = b;
+      EXPECT_NE(opener, nullptr) << button.toStdString();
+      if (opener) {
+        auto part = AnswerNextModal<PartTableDialog>([this](PartTableDialog* partDialog) {
+          EXPECT_GT(partDialog->recordList()->count(), 0) << partDialog->currentClass();
+          crawl::EditFirstControl(*partDialog);
+          closeOrFail(*partDialog, crawl::NthClose(counts.dialogs));
+          ++counts.dialogs;
+        });
+        opener->click();
+        EXPECT_TRUE(part->answered()) << button.toStdString();
+      }
+      crawl::EditFirstControl(*dialog);
+      closeOrFail(*dialog, how);
+      ++counts.dialogs;
+    });
+  }
+
   // Opens the skin in a main window and crawls every category of its category pane.
   void crawlSkin(const std::string& skin) {
     MainWindow window(SkinMainFilePath(skin));
@@ -212,8 +240,8 @@ class InterfaceCrawl : public testing::EnvironmentTest {
       if (number == kOpenSkinItem || number == kNewSkinItem) continue;  // the menu crawl opens these
       ++counts.categories;
       std::unique_ptr<crawl::ModalAnswer> answer;
-      if (number == kColoursCategory) answer = expectDialog<EditColoursDialog>(true);
-      if (number == kFontsCategory) answer = expectDialog<EditFontsDialog>(true);
+      if (number == kColoursCategory) answer = expectEditorWithPartDialog<EditColoursDialog>("Edit Vista / 7 part colours...");
+      if (number == kFontsCategory) answer = expectEditorWithPartDialog<EditFontsDialog>("Modify Vista / 7 part fonts...");
       if (number == kHowDoICategory) answer = expectDialog<QMessageBox>();
       emit window.categoryPane()->taskPaneClick(number);
       if (answer) {
@@ -264,7 +292,7 @@ TEST_F(InterfaceCrawl, Aurora) {
   EXPECT_GE(counts.entries, 100);
   EXPECT_GE(counts.pages, 2 * counts.entries);
   EXPECT_GE(counts.edits, counts.entries);
-  EXPECT_EQ(counts.dialogs, 4);  // the sub-style picker, colours, fonts, "How do I"
+  EXPECT_EQ(counts.dialogs, 6);  // the sub-style picker, colours and fonts with their part dialogs, "How do I"
 }
 
 TEST_F(InterfaceCrawl, Copperline) {
@@ -274,7 +302,7 @@ TEST_F(InterfaceCrawl, Copperline) {
   EXPECT_GE(counts.entries, 100);
   EXPECT_GE(counts.pages, 2 * counts.entries);
   EXPECT_GE(counts.edits, counts.entries);
-  EXPECT_EQ(counts.dialogs, 3);  // colours, fonts, "How do I" (no sub-styles)
+  EXPECT_EQ(counts.dialogs, 5);  // colours and fonts with their part dialogs, "How do I" (no sub-styles)
 }
 
 // Every command of the menus is either crawled here or named as one that opens no dialog.

@@ -90,7 +90,9 @@ bool SavePartClass(std::string_view partClass, PartKind kind, const std::vector<
   const SkinDocument::Step step(SkinDocument::current(), kind == PartKind::Colours
                                                              ? QStringLiteral("Change part colour")
                                                              : QStringLiteral("Change part font"));
-  if (WriteSkinString(partClass, PartKey(kind), stored, mainFile) == 0) return false;
+  // After the first change the key already names the table: only the table is written then.
+  if (PartPathOf(partClass, kind, mainFile) != stored && WriteSkinString(partClass, PartKey(kind), stored, mainFile) == 0)
+    return false;
   return files::writeAllAtomic(path, FormatPartFile(records, kind));
 }
 
