@@ -75,12 +75,12 @@ void OpenSectionEditor(QWidget* parent, int, const std::string& section) {
 }
 
 void OpenHowDoI(QWidget* parent) { announce(parent, QStringLiteral("\"How do I\"")); }
-void OpenColoursEditor(QWidget* parent) {
-  EditColoursDialog dialog(parent);
+void OpenColoursEditor(QWidget* parent, int startRow) {
+  EditColoursDialog dialog(parent, startRow);
   dialog.exec();
 }
-void OpenFontsEditor(QWidget* parent) {
-  EditFontsDialog dialog(parent);
+void OpenFontsEditor(QWidget* parent, int startRow) {
+  EditFontsDialog dialog(parent, startRow);
   dialog.exec();
 }
 void OpenFrameBuilder(QWidget* parent, const std::string& currentSection) {

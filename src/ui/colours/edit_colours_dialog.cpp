@@ -41,7 +41,7 @@ QListWidgetItem* colourItem(const QString& text, int number, ColorRef colour, co
 
 }  // namespace
 
-EditColoursDialog::EditColoursDialog(QWidget* parent) : QDialog(parent) {
+EditColoursDialog::EditColoursDialog(QWidget* parent, int startRow) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Edit Colours"));
   buildLayout();
   // Ctrl+Z and Ctrl+Y take back and redo the changes of the open skin here too; the list shows
@@ -52,6 +52,7 @@ EditColoursDialog::EditColoursDialog(QWidget* parent) : QDialog(parent) {
   usedByTimer_.setInterval(75);
   connect(&usedByTimer_, &QTimer::timeout, this, &EditColoursDialog::fillUsedBy);
   setMode(Presets);
+  if (startRow > 0 && startRow < colourList_->count()) colourList_->setCurrentRow(startRow);
 }
 
 EditColoursDialog::~EditColoursDialog() { DetachDescendantsFrom(this); }
