@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include <map>
 #include <regex>
 
 #include "core/image/image_file.h"
@@ -13,6 +14,7 @@
 #include "core/platform/profile.h"
 #include "core/skin/new_skin.h"
 #include "core/skin/skin_copy.h"
+#include "core/sheet/help_content.h"
 #include "data_test_support.h"
 #include "support/temp_dir.h"
 
@@ -182,6 +184,38 @@ TEST_F(NewSkinFromTemplates, EachTypeMakesACompleteSkin) {
   EXPECT_EQ(profile::ReadString("SkinStyle1", "Skin", "", ssd), "AdvancedoneV1.sss");
   EXPECT_EQ(profile::ReadString("TitlebarSkin", "SkinName", "", paths::join(skinsFolder(), "AdvancedoneV/AdvancedoneV1.sss")),
             "AdvancedoneV");
+}
+
+}  // namespace
+}  // namespace tessera::testing
+
+namespace tessera::testing {
+namespace {
+
+// The Help page shows each section's example under that section's own title: no two sections
+// share an example picture, each example is named after its section, and sections with different
+// titles get different pictures ("Caption band" once showed the card of "Window borders (basic)").
+TEST(DataFolder, EverySectionHasAnExampleOfItsOwn) {
+  const std::string data = GeneratedDataFolder();
+  const std::string subsections = CatalogueFile("subsections.ini");
+  std::map<std::string, std::string> sectionOfPicture;
+  std::map<std::string, std::string> titleOfBytes;
+  int examples = 0;
+  for (const std::string& section : profile::SectionNames(subsections)) {
+    const HelpContent help = ReadHelpContent(data, section);
+    if (help.examplePicture.empty()) continue;
+    ++examples;
+    SCOPED_TRACE(section);
+    EXPECT_EQ(paths::lower(paths::stem(help.examplePicture)), paths::lower(section));
+    const auto [shared, fresh] = sectionOfPicture.emplace(paths::lower(help.examplePicture), section);
+    EXPECT_TRUE(fresh) << "shares its example with " << shared->second;
+    const auto bytes = files::readAll(help.examplePicture);
+    ASSERT_TRUE(bytes.has_value()) << help.examplePicture;
+    const std::string title = profile::ReadString(section, "Description", section, subsections);
+    const auto [same, unseen] = titleOfBytes.emplace(*bytes, title);
+    EXPECT_TRUE(unseen || same->second == title) << "shows the example of \"" << same->second << "\"";
+  }
+  EXPECT_GE(examples, 100);
 }
 
 }  // namespace

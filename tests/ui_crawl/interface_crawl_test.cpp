@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <map>
 #include <memory>
+#include <type_traits>
 
 #include "core/app/demo_environment.h"
 #include "core/app/skin_actions.h"
@@ -44,6 +45,7 @@
 #include "ui/colours/included_fonts_dialog.h"
 #include "ui/common/video_preview.h"
 #include "ui/common/zoom_window.h"
+#include "ui/colours/part_table_dialog.h"
 #include "ui/editor/section_editor_window.h"
 #include "ui/import/zor_builder_dialog.h"
 #include "ui/pages/margins_editor_dialog.h"
@@ -276,16 +278,35 @@ class InterfaceCrawl : public testing::EnvironmentTest {
     });
   }
 
-  // The fonts editor, edited, opens "Included Fonts" (edited and closed in its turn) and closes.
-  [[nodiscard]] std::unique_ptr<crawl::ModalAnswer> expectFontsEditorWithIncludedFonts() {
+  // The colours or fonts editor, which opens its part dialog by `button` (edited once and
+  // closed, with the part table listed) and, for fonts, "Included Fonts" (edited and closed in its
+  // turn), then closes after one edit of its own.
+  template <typename T>
+  [[nodiscard]] std::unique_ptr<crawl::ModalAnswer> expectEditorWithPartDialog(const QString& button) {
     const CloseBy how = crawl::NthClose(counts.dialogs);
-    return AnswerNextModal<EditFontsDialog>([this, how](EditFontsDialog* dialog) {
+    return AnswerNextModal<T>([this, how, button](T* dialog) {
+      QPushButton* opener = nullptr;
+      for (QPushButton* b : dialog->template findChildren<QPushButton*>())
+        if (b->text() == button) opener = b;
+      EXPECT_NE(opener, nullptr) << button.toStdString();
+      if (opener) {
+        auto part = AnswerNextModal<PartTableDialog>([this](PartTableDialog* partDialog) {
+          EXPECT_GT(partDialog->recordList()->count(), 0) << partDialog->currentClass();
+          crawl::EditFirstControl(*partDialog);
+          closeOrFail(*partDialog, crawl::NthClose(counts.dialogs));
+          ++counts.dialogs;
+        });
+        opener->click();
+        EXPECT_TRUE(part->answered()) << button.toStdString();
+      }
       crawl::EditFirstControl(*dialog);
-      for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
-        if (button->text() != QStringLiteral("Included font files...")) continue;
-        auto included = expectDialog<IncludedFontsDialog>(true);
-        button->click();
-        EXPECT_TRUE(included->answered());
+      if constexpr (std::is_same_v<T, EditFontsDialog>) {
+        for (QPushButton* b : dialog->findChildren<QPushButton*>()) {
+          if (b->text() != QStringLiteral("Included font files...")) continue;
+          auto included = expectDialog<IncludedFontsDialog>(true);
+          b->click();
+          EXPECT_TRUE(included->answered());
+        }
       }
       closeOrFail(*dialog, how);
       ++counts.dialogs;
@@ -315,8 +336,8 @@ class InterfaceCrawl : public testing::EnvironmentTest {
       if (number == kOpenSkinItem || number == kNewSkinItem) continue;  // the menu crawl opens these
       ++counts.categories;
       std::unique_ptr<crawl::ModalAnswer> answer;
-      if (number == kColoursCategory) answer = expectDialog<EditColoursDialog>(true);
-      if (number == kFontsCategory) answer = expectFontsEditorWithIncludedFonts();
+      if (number == kColoursCategory) answer = expectEditorWithPartDialog<EditColoursDialog>("Edit Vista / 7 part colours...");
+      if (number == kFontsCategory) answer = expectEditorWithPartDialog<EditFontsDialog>("Modify Vista / 7 part fonts...");
       if (number == kHowDoICategory) answer = expectDialog<HowDoIDialog>(true);
       emit window.categoryPane()->taskPaneClick(number);
       if (answer) {
@@ -370,7 +391,8 @@ TEST_F(InterfaceCrawl, Aurora) {
   EXPECT_GE(counts.entries, 100);
   EXPECT_GE(counts.pages, 2 * counts.entries);
   EXPECT_GE(counts.edits, counts.entries);
-  EXPECT_EQ(counts.dialogs, 5);  // the sub-style picker, colours, fonts, included fonts, "How do I"
+  // the sub-style picker, colours and fonts with their part dialogs, included fonts, "How do I"
+  EXPECT_EQ(counts.dialogs, 7);
   EXPECT_GE(counts.marginsEditors, 3);
 }
 
@@ -383,7 +405,8 @@ TEST_F(InterfaceCrawl, Copperline) {
   EXPECT_GE(counts.entries, 100);
   EXPECT_GE(counts.pages, 2 * counts.entries);
   EXPECT_GE(counts.edits, counts.entries);
-  EXPECT_EQ(counts.dialogs, 4);  // colours, fonts, included fonts, "How do I" (no sub-styles)
+  // colours and fonts with their part dialogs, included fonts, "How do I" (no sub-styles)
+  EXPECT_EQ(counts.dialogs, 6);
   EXPECT_GE(counts.marginsEditors, 3);
 }
 

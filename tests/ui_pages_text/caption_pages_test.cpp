@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "sheet/sheet_fixture.h"
+#include "ui/colours/colour_choosers.h"
 #include "ui/pages/caption_choosers.h"
 #include "ui/pages/caption_margins_panel.h"
 #include "ui/pages/caption_personality_pages.h"
@@ -31,12 +32,12 @@ void typeInto(QSpinBox* box, const char* text) {
 class CaptionPagesTest : public tessera::testing::SheetEnvironmentTest {
  protected:
   void TearDown() override {
-    TextColourChooser() = saved.first;
+    CurrentColourChooser() = saved.first;
     TextFontChooser() = saved.second;
     SheetEnvironmentTest::TearDown();
   }
   FakeEditor editor{"WindowFrame.Caption", "WindowFrame.Caption"};
-  std::pair<ColourChooser, FontChooser> saved{TextColourChooser(), TextFontChooser()};
+  std::pair<ColourChooser, FontChooser> saved{CurrentColourChooser(), TextFontChooser()};
 };
 
 TEST_F(CaptionPagesTest, CaptionTextSettingsWriteToSectionCaption) {
@@ -143,9 +144,9 @@ TEST_F(CaptionPagesTest, CaptionPageWritesToPersonality) {
 TEST_F(CaptionPagesTest, TextSettingsColoursAreThreeKeysAndShowInTheirSwatches) {
   openSkin("[Personality]\r\nActiveTextR=10\r\nActiveTextG=20\r\nActiveTextB=30\r\n");
   QColor offered;
-  TextColourChooser() = [&offered](const QColor& initial, QWidget*) -> std::optional<QColor> {
-    offered = initial;
-    return QColor(200, 100, 50);
+  CurrentColourChooser() = [&offered](QWidget*, ColorRef initial) -> std::optional<ColorRef> {
+    offered = ColourToQt(initial);
+    return MakeColorRef(200, 100, 50);
   };
   TextSettingsPage page(editor);
   page.show();

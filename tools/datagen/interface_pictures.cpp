@@ -6,6 +6,7 @@
 #include <QRadialGradient>
 #include <functional>
 
+#include "core/platform/files.h"
 #include "core/platform/paths.h"
 #include "core/platform/profile.h"
 #include "painter_kit.h"
@@ -270,88 +271,112 @@ void WriteInterfacePictures(const std::string& dataFolder, std::vector<std::stri
        }), dataFolder, "colourlogo.png", problems);
 }
 
-void WritePreviewPictures(const std::string& dataFolder, std::vector<std::string>& problems) {
+namespace {
+
+// A preview card: a drawing of the family `stem` ("scrollbars", "pushbuttons", ..) and `title`.
+QImage previewCard(const std::string& stem, const QString& title) {
   const Palette& pal = ui();
+  return draw(200, 120, [&](QPainter& p, const QRectF& r) {
+    p.setPen(QPen(pal.edge, 1));
+    p.setBrush(pal.field);
+    p.drawRoundedRect(r.adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
+    const QRectF stage = r.adjusted(12, 12, -12, -30);
+    StateLook hot;
+    hot.hot = true;
+    StateLook on;
+    on.on = true;
+    if (stem == "pushbuttons") {
+      for (int i = 0; i < 3; ++i) {
+        const QRectF b(stage.left() + i * 58, stage.center().y() - 12, 52, 24);
+        DrawPanel(p, b, pal, i == 1 ? hot : StateLook{}, 3);
+        text(p, b, i == 0 ? QStringLiteral("OK") : i == 1 ? QStringLiteral("Apply") : QStringLiteral("Cancel"), 11, false, pal.text);
+      }
+    } else if (stem == "checkboxes") {
+      for (int i = 0; i < 3; ++i) {
+        const QRectF b(stage.left() + 6, stage.top() + 4 + i * 22, 13, 13);
+        DrawField(p, b, pal, StateLook{}, 2);
+        if (i != 1) DrawGlyph(p, b, Glyph::Check, pal.accent, 1.8);
+        text(p, QRectF(b.right() + 6, b.top() - 3, 120, 18), QStringLiteral("Option %1").arg(i + 1), 11, false, pal.text,
+             Qt::AlignLeft | Qt::AlignVCenter);
+      }
+    } else if (stem.rfind("border", 0) == 0 || stem == "frames" || stem == "framebuttons" || stem == "mdi" ||
+               stem == "dialogs" || stem == "taskdialog") {
+      windowIcon(p, stage.adjusted(10, 0, -10, 0));
+      if (stem == "framebuttons") DrawPanel(p, QRectF(stage.right() - 40, stage.top() - 2, 16, 16), pal, hot, 3);
+      if (stem.rfind("border", 0) == 0) {
+        p.setPen(QPen(pal.close, 3));
+        const QRectF w = stage.adjusted(10, 0, -10, 0);
+        if (stem == "borderleft") p.drawLine(w.topLeft(), w.bottomLeft());
+        if (stem == "borderright") p.drawLine(w.topRight(), w.bottomRight());
+        if (stem == "borderbottom") p.drawLine(w.bottomLeft(), w.bottomRight());
+        if (stem == "bordertop") p.drawLine(w.topLeft(), w.topRight());
+      }
+    } else if (stem == "scrollbars") {
+      DrawField(p, QRectF(stage.right() - 20, stage.top(), 17, stage.height()), pal, StateLook{}, 2);
+      DrawPanel(p, QRectF(stage.right() - 20, stage.top(), 17, 17), pal, StateLook{}, 2);
+      DrawGlyph(p, QRectF(stage.right() - 20, stage.top(), 17, 17), Glyph::ArrowUp, pal.glyph);
+      DrawPanel(p, QRectF(stage.right() - 20, stage.top() + 24, 17, 30), pal, hot, 3);
+    } else if (stem == "progress") {
+      DrawField(p, QRectF(stage.left(), stage.center().y() - 8, stage.width(), 16), pal, StateLook{}, 3);
+      p.setPen(Qt::NoPen);
+      p.setBrush(pal.accent);
+      p.drawRoundedRect(QRectF(stage.left() + 2, stage.center().y() - 6, stage.width() * 0.6, 12), 2, 2);
+    } else if (stem == "menus") {
+      p.setPen(QPen(pal.edge, 1));
+      p.setBrush(pal.faceLight);
+      p.drawRect(QRectF(stage.left() + 20, stage.top(), 100, stage.height()));
+      DrawHighlight(p, QRectF(stage.left() + 22, stage.top() + 22, 96, 20), pal, on, 3);
+      for (int i = 0; i < 4; ++i)
+        text(p, QRectF(stage.left() + 30, stage.top() + 2 + i * 20, 90, 20), QStringLiteral("Item %1").arg(i + 1), 11, false,
+             pal.text, Qt::AlignLeft | Qt::AlignVCenter);
+    } else if (stem == "taskbar" || stem == "startmenu") {
+      p.fillRect(QRectF(r.left() + 1, stage.bottom() - 14, r.width() - 2, 22), pal.titleActive);
+      p.setBrush(QColor(60, 150, 64));
+      p.setPen(Qt::NoPen);
+      p.drawRoundedRect(QRectF(r.left() + 4, stage.bottom() - 12, 36, 18), 8, 8);
+      if (stem == "startmenu") {
+        p.setPen(QPen(pal.titleActive, 2));
+        p.setBrush(pal.faceLight);
+        p.drawRoundedRect(QRectF(r.left() + 6, stage.top() - 4, 90, stage.height() - 12), 5, 5);
+      } else {
+        DrawPanel(p, QRectF(r.left() + 46, stage.bottom() - 12, 60, 18), pal, hot, 3);
+      }
+    } else {
+      // Every other card: a sample window with the element's name on it.
+      windowIcon(p, stage.adjusted(20, 0, -20, 0));
+      DrawHighlight(p, QRectF(stage.left() + 30, stage.center().y(), stage.width() - 60, 18), pal, on, 3);
+    }
+    text(p, QRectF(r.left(), r.bottom() - 28, r.width(), 24), title, 12, true, pal.titleActive);
+  });
+}
+
+// A section's own description, as the cards name it.
+QString sectionTitle(const std::string& dataFolder, const std::string& section) {
+  return QString::fromStdString(profile::ReadString(section, "Description", section, paths::join(dataFolder, "subsections.ini")));
+}
+
+}  // namespace
+
+void WritePreviewPictures(const std::string& dataFolder, std::vector<std::string>& problems) {
   const std::string list = paths::join(dataFolder, "previews.ini");
   for (const std::string& name : profile::SectionNames(list)) {
     const std::string section = profile::ReadString(name, "SectionName", name, list);
-    const QImage card = draw(200, 120, [&](QPainter& p, const QRectF& r) {
-      p.setPen(QPen(pal.edge, 1));
-      p.setBrush(pal.field);
-      p.drawRoundedRect(r.adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
-      const QRectF stage = r.adjusted(12, 12, -12, -30);
-      const std::string stem = paths::lower(paths::stem(name));
-      StateLook hot;
-      hot.hot = true;
-      StateLook on;
-      on.on = true;
-      if (stem == "pushbuttons") {
-        for (int i = 0; i < 3; ++i) {
-          const QRectF b(stage.left() + i * 58, stage.center().y() - 12, 52, 24);
-          DrawPanel(p, b, pal, i == 1 ? hot : StateLook{}, 3);
-          text(p, b, i == 0 ? QStringLiteral("OK") : i == 1 ? QStringLiteral("Apply") : QStringLiteral("Cancel"), 11, false, pal.text);
-        }
-      } else if (stem == "checkboxes") {
-        for (int i = 0; i < 3; ++i) {
-          const QRectF b(stage.left() + 6, stage.top() + 4 + i * 22, 13, 13);
-          DrawField(p, b, pal, StateLook{}, 2);
-          if (i != 1) DrawGlyph(p, b, Glyph::Check, pal.accent, 1.8);
-          text(p, QRectF(b.right() + 6, b.top() - 3, 120, 18), QStringLiteral("Option %1").arg(i + 1), 11, false, pal.text,
-               Qt::AlignLeft | Qt::AlignVCenter);
-        }
-      } else if (stem.rfind("border", 0) == 0 || stem == "frames" || stem == "framebuttons" || stem == "mdi" ||
-                 stem == "dialogs" || stem == "taskdialog") {
-        windowIcon(p, stage.adjusted(10, 0, -10, 0));
-        if (stem == "framebuttons") DrawPanel(p, QRectF(stage.right() - 40, stage.top() - 2, 16, 16), pal, hot, 3);
-        if (stem.rfind("border", 0) == 0) {
-          p.setPen(QPen(pal.close, 3));
-          const QRectF w = stage.adjusted(10, 0, -10, 0);
-          if (stem == "borderleft") p.drawLine(w.topLeft(), w.bottomLeft());
-          if (stem == "borderright") p.drawLine(w.topRight(), w.bottomRight());
-          if (stem == "borderbottom") p.drawLine(w.bottomLeft(), w.bottomRight());
-          if (stem == "bordertop") p.drawLine(w.topLeft(), w.topRight());
-        }
-      } else if (stem == "scrollbars") {
-        DrawField(p, QRectF(stage.right() - 20, stage.top(), 17, stage.height()), pal, StateLook{}, 2);
-        DrawPanel(p, QRectF(stage.right() - 20, stage.top(), 17, 17), pal, StateLook{}, 2);
-        DrawGlyph(p, QRectF(stage.right() - 20, stage.top(), 17, 17), Glyph::ArrowUp, pal.glyph);
-        DrawPanel(p, QRectF(stage.right() - 20, stage.top() + 24, 17, 30), pal, hot, 3);
-      } else if (stem == "progress") {
-        DrawField(p, QRectF(stage.left(), stage.center().y() - 8, stage.width(), 16), pal, StateLook{}, 3);
-        p.setPen(Qt::NoPen);
-        p.setBrush(pal.accent);
-        p.drawRoundedRect(QRectF(stage.left() + 2, stage.center().y() - 6, stage.width() * 0.6, 12), 2, 2);
-      } else if (stem == "menus") {
-        p.setPen(QPen(pal.edge, 1));
-        p.setBrush(pal.faceLight);
-        p.drawRect(QRectF(stage.left() + 20, stage.top(), 100, stage.height()));
-        DrawHighlight(p, QRectF(stage.left() + 22, stage.top() + 22, 96, 20), pal, on, 3);
-        for (int i = 0; i < 4; ++i)
-          text(p, QRectF(stage.left() + 30, stage.top() + 2 + i * 20, 90, 20), QStringLiteral("Item %1").arg(i + 1), 11, false,
-               pal.text, Qt::AlignLeft | Qt::AlignVCenter);
-      } else if (stem == "taskbar" || stem == "startmenu") {
-        p.fillRect(QRectF(r.left() + 1, stage.bottom() - 14, r.width() - 2, 22), pal.titleActive);
-        p.setBrush(QColor(60, 150, 64));
-        p.setPen(Qt::NoPen);
-        p.drawRoundedRect(QRectF(r.left() + 4, stage.bottom() - 12, 36, 18), 8, 8);
-        if (stem == "startmenu") {
-          p.setPen(QPen(pal.titleActive, 2));
-          p.setBrush(pal.faceLight);
-          p.drawRoundedRect(QRectF(r.left() + 6, stage.top() - 4, 90, stage.height() - 12), 5, 5);
-        } else {
-          DrawPanel(p, QRectF(r.left() + 46, stage.bottom() - 12, 60, 18), pal, hot, 3);
-        }
-      } else {
-        // Every other card: a sample window with the element's name on it.
-        windowIcon(p, stage.adjusted(20, 0, -20, 0));
-        DrawHighlight(p, QRectF(stage.left() + 30, stage.center().y(), stage.width() - 60, 18), pal, on, 3);
-      }
-      text(p, QRectF(r.left(), r.bottom() - 28, r.width(), 24),
-           QString::fromStdString(profile::ReadString(section, "Description", section,
-                                                      paths::join(dataFolder, "subsections.ini"))),
-           12, true, pal.titleActive);
-    });
-    save(card, dataFolder, "previews/" + name, problems);
+    save(previewCard(paths::lower(paths::stem(name)), sectionTitle(dataFolder, section)), dataFolder, "previews/" + name,
+         problems);
+  }
+}
+
+void WriteExamplePictures(const std::string& dataFolder, std::vector<std::string>& problems) {
+  const std::string subsections = paths::join(dataFolder, "subsections.ini");
+  const std::string prefix = "examples\\";
+  for (const std::string& section : profile::SectionNames(subsections)) {
+    const std::string example = profile::ReadString(section, "Preview", "", subsections);
+    if (example.rfind(prefix, 0) != 0) continue;
+    // "examples\<family>\<section>.png": the family's drawing under the section's own title.
+    const std::string family = example.substr(prefix.size(), example.find('\\', prefix.size()) - prefix.size());
+    const std::string relative = "previews/" + paths::toNative(example);
+    files::createFolders(std::string(paths::parentFolder(paths::join(dataFolder, relative))));
+    save(previewCard(family, sectionTitle(dataFolder, section)), dataFolder, relative, problems);
   }
 }
 

@@ -55,6 +55,7 @@ int main(int argc, char** argv) {
   std::vector<std::string> problems;
   datagen::WriteInterfacePictures(dataFolder, problems);
   datagen::WritePreviewPictures(dataFolder, problems);
+  datagen::WriteExamplePictures(dataFolder, problems);
   datagen::WriteSampleGraphics(dataFolder, problems);
   datagen::WriteToolbarSamples(dataFolder, problems);
   datagen::WriteSidePanel(dataFolder, problems);

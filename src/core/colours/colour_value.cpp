@@ -38,6 +38,20 @@ ColorRef ParseColourText(std::string_view text) {
   return ColourFromChannels(red, green, blue);
 }
 
+std::optional<ColorRef> ParseRgbValue(std::string_view text) {
+  std::int64_t parts[3] = {0, 0, 0};
+  std::size_t pos = 0;
+  const auto digitAt = [&text](std::size_t i) { return i < text.size() && text[i] >= '0' && text[i] <= '9'; };
+  for (std::int64_t& part : parts) {
+    while (pos < text.size() && (text[pos] == ' ' || text[pos] == ',' || text[pos] == '\t')) ++pos;
+    const std::size_t digits = pos + (pos < text.size() && (text[pos] == '-' || text[pos] == '+') ? 1 : 0);
+    if (!digitAt(digits)) return std::nullopt;
+    part = numberAt(text, pos);
+    for (pos = digits; digitAt(pos);) ++pos;
+  }
+  return ColourFromChannels(parts[0], parts[1], parts[2]);
+}
+
 std::string FormatColourValue(ColorRef colour) {
   return std::to_string(RedOf(colour)) + " " + std::to_string(GreenOf(colour)) + " " + std::to_string(BlueOf(colour));
 }

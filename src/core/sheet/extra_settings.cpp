@@ -1,7 +1,6 @@
 #include "core/sheet/extra_settings.h"
 
 #include <algorithm>
-#include <charconv>
 
 #include "core/colours/colour_value.h"
 #include "core/platform/profile.h"
@@ -72,19 +71,6 @@ int ChoiceOptionForValue(std::string_view dataFolder, std::string_view entryName
 std::string FormatRgbValue(ColorRef colour) {
   return std::to_string(RedOf(colour)) + ", " + std::to_string(GreenOf(colour)) + ", " +
          std::to_string(BlueOf(colour));
-}
-
-std::optional<ColorRef> ParseRgbValue(std::string_view text) {
-  int parts[3] = {0, 0, 0};
-  const char* pos = text.data();
-  const char* end = text.data() + text.size();
-  for (int& part : parts) {
-    while (pos < end && (*pos == ' ' || *pos == ',' || *pos == '\t')) ++pos;
-    const auto [next, ec] = std::from_chars(pos, end, part);
-    if (ec != std::errc{} || next == pos) return std::nullopt;
-    pos = next;
-  }
-  return ColourFromChannels(parts[0], parts[1], parts[2]);
 }
 
 }  // namespace tessera

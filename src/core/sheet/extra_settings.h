@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/colours/colour_value.h"
 #include "core/platform/system_colours.h"
 #include "core/skin/editor_catalogue.h"
 
@@ -47,8 +48,7 @@ void WriteExtraValue(const ExtraDefinition& d, std::optional<std::string_view> v
 int ChoiceStoredValue(std::string_view dataFolder, std::string_view entryName, int index);
 int ChoiceOptionForValue(std::string_view dataFolder, std::string_view entryName, int value);
 
-// Colour entries: "r, g, b" and back; the text may separate its numbers by blanks or commas.
+// Colour entries: "r, g, b"; ParseRgbValue (core/colours/colour_value.h) reads it back.
 std::string FormatRgbValue(ColorRef colour);
-std::optional<ColorRef> ParseRgbValue(std::string_view text);
 
 }  // namespace tessera

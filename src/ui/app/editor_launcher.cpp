@@ -71,12 +71,12 @@ void OpenHowDoI(QWidget* parent) {
   HowDoIDialog dialog(parent);
   dialog.exec();
 }
-void OpenColoursEditor(QWidget* parent) {
-  EditColoursDialog dialog(parent);
+void OpenColoursEditor(QWidget* parent, int startRow) {
+  EditColoursDialog dialog(parent, startRow);
   dialog.exec();
 }
-void OpenFontsEditor(QWidget* parent) {
-  EditFontsDialog dialog(parent);
+void OpenFontsEditor(QWidget* parent, int startRow) {
+  EditFontsDialog dialog(parent, startRow);
   dialog.exec();
 }
 void OpenFrameBuilder(QWidget* parent, const std::string& currentSection) {

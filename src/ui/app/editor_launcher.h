@@ -13,8 +13,9 @@ void OpenEntryEditor(QWidget* parent, int category, const std::string& entryText
 // The section editor (SectionEditorWindow) on a section.
 void OpenSectionEditor(QWidget* parent, int category, const std::string& section);
 void OpenHowDoI(QWidget* parent);
-void OpenColoursEditor(QWidget* parent);
-void OpenFontsEditor(QWidget* parent);
+// The colours and fonts editors, on the presets with row `startRow` selected.
+void OpenColoursEditor(QWidget* parent, int startRow = 0);
+void OpenFontsEditor(QWidget* parent, int startRow = 0);
 // The frame builder (FrameBuilderDialog) on the builder path; with a section, on that section's frame
 // count and state names. Afterwards the builder path names the saved file.
 void OpenFrameBuilder(QWidget* parent, const std::string& currentSection = {});

@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -21,6 +20,7 @@
 #include "ui/colours/colour_choosers.h"
 #include "ui/common/window_teardown.h"
 #include "ui/colours/colour_row_delegate.h"
+#include "ui/colours/part_table_dialog.h"
 #include "ui/colours/screen_pick_icon.h"
 #include "ui/colours/system_colour_sample.h"
 #include "core/platform/skin_text.h"
@@ -41,7 +41,7 @@ QListWidgetItem* colourItem(const QString& text, int number, ColorRef colour, co
 
 }  // namespace
 
-EditColoursDialog::EditColoursDialog(QWidget* parent) : QDialog(parent) {
+EditColoursDialog::EditColoursDialog(QWidget* parent, int startRow) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Edit Colours"));
   buildLayout();
   // Ctrl+Z and Ctrl+Y take back and redo the changes of the open skin here too; the list shows
@@ -52,6 +52,7 @@ EditColoursDialog::EditColoursDialog(QWidget* parent) : QDialog(parent) {
   usedByTimer_.setInterval(75);
   connect(&usedByTimer_, &QTimer::timeout, this, &EditColoursDialog::fillUsedBy);
   setMode(Presets);
+  if (startRow > 0 && startRow < colourList_->count()) colourList_->setCurrentRow(startRow);
 }
 
 EditColoursDialog::~EditColoursDialog() { DetachDescendantsFrom(this); }
@@ -272,8 +273,9 @@ void EditColoursDialog::importSystemColours() {
 }
 
 void EditColoursDialog::openPartColours() {
-  QMessageBox::information(this, QStringLiteral("Quillmont Tessera"),
-                           QStringLiteral("The Vista / 7 part colours editor opens here."));
+  PartTableDialog dialog(PartKind::Colours, this);
+  dialog.exec();
+  fillList();
 }
 
 }  // namespace tessera::ui

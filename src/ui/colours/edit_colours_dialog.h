@@ -22,7 +22,8 @@ class EditColoursDialog final : public QDialog {
  public:
   enum Mode { Presets = 0, SystemColours = 1 };
 
-  explicit EditColoursDialog(QWidget* parent = nullptr);
+  // Opens on the presets with row `startRow` selected (the first row when it does not exist).
+  explicit EditColoursDialog(QWidget* parent = nullptr, int startRow = 0);
   // The name field, focused and edited, finishes its editing as the window goes.
   ~EditColoursDialog() override;
 

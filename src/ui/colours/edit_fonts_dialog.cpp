@@ -22,6 +22,7 @@
 #include "ui/colours/font_preview.h"
 #include "ui/colours/font_row_delegate.h"
 #include "ui/colours/included_fonts_dialog.h"
+#include "ui/colours/part_table_dialog.h"
 #include "core/platform/skin_text.h"
 
 namespace tessera::ui {
@@ -145,8 +146,8 @@ void EditFontsDialog::buildLayout() {
     dialog.exec();
   });
   connect(partFontsButton, &QPushButton::clicked, this, [this] {
-    QMessageBox::information(this, QStringLiteral("Quillmont Tessera"),
-                             QStringLiteral("The Vista / 7 part fonts editor opens here."));
+    PartTableDialog dialog(PartKind::Fonts, this);
+    dialog.exec();
   });
   // Applying commits the skin (asking first), so it runs once this click has been handled.
   connect(applyButton, &QPushButton::clicked, this,

@@ -1,6 +1,7 @@
 #pragma once
-// The picker icon: pressing on it captures the mouse and shows a preview of the screen colour
-// under the cursor; releasing reports the colour of that screen pixel.
+// The one screen colour picker: pressing on its icon captures the mouse and shows what is under
+// the cursor, either as the colour in a preview control of the dialog's own or, without one, in
+// a magnifier that follows the pointer; releasing reports the colour of that screen pixel.
 #include <QLabel>
 #include <functional>
 #include <optional>
@@ -17,8 +18,12 @@ class ScreenPickIcon final : public QLabel {
   Q_OBJECT
 
  public:
-  // `pickPreview` is shown while picking and filled with the colour under the cursor.
-  ScreenPickIcon(QWidget* pickPreview, QWidget* parent = nullptr);
+  // `pickPreview` is shown while picking and filled with the colour under the cursor; without
+  // one, a magnifier shows the pixels around the pointer.
+  explicit ScreenPickIcon(QWidget* pickPreview, QWidget* parent = nullptr);
+  ~ScreenPickIcon() override;
+  // The magnifier while it is shown, else nullptr.
+  QLabel* magnifier() const;
   void setPixelReader(ScreenPixelReader reader) { reader_ = std::move(reader); }
 
  signals:
@@ -30,7 +35,10 @@ class ScreenPickIcon final : public QLabel {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
+  void showMagnifier(const QPoint& globalPosition);
+
   QWidget* pickPreview_;
+  QLabel* magnifier_ = nullptr;
   ScreenPixelReader reader_ = &ReadScreenPixel;
   bool picking_ = false;
 };

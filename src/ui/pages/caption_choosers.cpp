@@ -1,6 +1,5 @@
 #include "ui/pages/caption_choosers.h"
 
-#include <QColorDialog>
 #include <QFontDialog>
 #include <algorithm>
 
@@ -8,15 +7,6 @@
 #include "core/platform/skin_text.h"
 
 namespace tessera::ui {
-
-ColourChooser& TextColourChooser() {
-  static ColourChooser chooser = [](const QColor& initial, QWidget* parent) -> std::optional<QColor> {
-    const QColor chosen = QColorDialog::getColor(initial, parent);
-    if (!chosen.isValid()) return std::nullopt;
-    return chosen;
-  };
-  return chooser;
-}
 
 FontChooser& TextFontChooser() {
   static FontChooser chooser = [](const QFont& initial, QWidget* parent) -> std::optional<QFont> {

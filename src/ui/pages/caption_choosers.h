@@ -1,7 +1,7 @@
 #pragma once
-// The platform colour and font choosers as the text and caption pages open them. They sit
-// behind replaceable functions so that the pages can be driven without a modal dialog.
-#include <QColor>
+// The platform font chooser as the text and caption pages open it, behind a replaceable function
+// so that the pages can be driven without a modal dialog. Colours are chosen through the one
+// colour chooser of ui/colours/colour_choosers.h.
 #include <QFont>
 #include <functional>
 #include <optional>
@@ -12,12 +12,10 @@ class QWidget;
 
 namespace tessera::ui {
 
-// Returns the chosen colour, or nullopt when the user cancels.
-using ColourChooser = std::function<std::optional<QColor>(const QColor& initial, QWidget* parent)>;
+// Returns the chosen font, or nullopt when the user cancels.
 using FontChooser = std::function<std::optional<QFont>(const QFont& initial, QWidget* parent)>;
 
-// The choosers in use; QColorDialog and QFontDialog unless replaced.
-ColourChooser& TextColourChooser();
+// The chooser in use; QFontDialog unless replaced.
 FontChooser& TextFontChooser();
 
 // A stored font as the chooser shows it, and the chooser's font as it is stored.

@@ -16,6 +16,7 @@
 #include "core/skin/section_store.h"
 #include "core/skin/skin_session.h"
 #include "ui/app/message_prompt.h"
+#include "ui/colours/colour_choosers.h"
 #include "ui/pages/caption_choosers.h"
 #include "ui/pages/caption_margins_panel.h"
 #include "ui/sheet/refresh_timer.h"
@@ -173,9 +174,10 @@ void TextSettingsPage::showColour(CaptionColour which) {
 }
 
 void TextSettingsPage::chooseColour(CaptionColour which) {
-  const std::optional<QColor> chosen = TextColourChooser()(ReadRgbKeys(*kColourKeys[which]), editor().editorWindow());
+  const std::optional<ColorRef> chosen =
+      CurrentColourChooser()(editor().editorWindow(), ColourFromQt(ReadRgbKeys(*kColourKeys[which])));
   if (!chosen) return;
-  WriteRgbKeys(*kColourKeys[which], *chosen);
+  WriteRgbKeys(*kColourKeys[which], ColourToQt(*chosen));
   showColour(which);
   refresh_->start();
 }

@@ -7,7 +7,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStyle>
@@ -20,6 +19,7 @@
 #include "core/platform/skin_text.h"
 #include "core/sheet/section_preview.h"
 #include "ui/app/window_placement.h"
+#include "ui/common/zoom_window.h"
 #include "ui/editor/section_editor_context.h"
 #include "ui/pages/margins_preview.h"
 #include "ui/sheet/refresh_timer.h"
@@ -185,11 +185,7 @@ QWidget* MarginsEditorDialog::buildControls() {
     updatePreview();
   });
   connect(stateList_, &QComboBox::currentIndexChanged, this, [this] { updatePreview(); });
-  connect(zoomButton_, &QToolButton::clicked, this, [this] {
-    QMessageBox::information(
-        this, QStringLiteral("Quillmont Tessera"),
-        QStringLiteral("The zoom window, which magnifies the screen around the mouse, opens here."));
-  });
+  connect(zoomButton_, &QToolButton::clicked, this, [this] { ShowZoomWindow(this); });
 
   connect(preview_, &MarginsPreview::marginDragStarted, this, [this](int edge) {
     dragStep_.emplace(SkinDocument::current(),

@@ -1,7 +1,6 @@
 #include "ui/pages/settings_page.h"
 
 #include <QCheckBox>
-#include <QColorDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -18,7 +17,8 @@
 #include "ui/pages/example_box.h"
 #include "ui/pages/image_slot_panel.h"
 #include "ui/pages/note_box.h"
-#include "ui/pages/screen_colour_picker.h"
+#include "ui/colours/colour_choosers.h"
+#include "ui/colours/screen_pick_icon.h"
 #include "ui/sheet/refresh_timer.h"
 
 namespace tessera::ui {
@@ -79,7 +79,7 @@ SettingsPage::SettingsPage(SectionEditorContext& editor, QWidget* parent)
   swatch_->setObjectName(QStringLiteral("colourSwatch"));
   swatch_->setFixedSize(40, 24);
   change_ = new QPushButton(QStringLiteral("Change..."), this);
-  picker_ = new ScreenColourPicker(this);
+  picker_ = new ScreenPickIcon(nullptr, this);
   for (QWidget* control : std::initializer_list<QWidget*>{coloursLabel_, colours_, swatch_, change_, picker_}) {
     control->setVisible(!entries_.empty());
   }
@@ -116,7 +116,8 @@ SettingsPage::SettingsPage(SectionEditorContext& editor, QWidget* parent)
   });
   connect(colours_, &QListWidget::currentRowChanged, this, &SettingsPage::showSelectedColour);
   connect(change_, &QPushButton::clicked, this, &SettingsPage::changeColour);
-  connect(picker_, &ScreenColourPicker::colourPicked, this, &SettingsPage::offerPickedColour);
+  connect(picker_, &ScreenPickIcon::colourPicked, this,
+          [this](unsigned int colour) { offerPickedColour(ColourToQt(colour)); });
 
   if (!entries_.empty()) colours_->setCurrentRow(0);
   showSelectedColour();
@@ -139,10 +140,9 @@ void SettingsPage::showSelectedColour() {
 void SettingsPage::changeColour() {
   const ColourEntry* entry = selectedEntry();
   if (!entry) return;
-  QColorDialog dialog(toQColor(ReadColourEntry(currentSection(), *entry)), editor().editorWindow());
-  dialog.setOption(QColorDialog::DontUseNativeDialog);
-  if (dialog.exec() != QDialog::Accepted) return;
-  writeSelectedColour(dialog.selectedColor());
+  const QColor current = toQColor(ReadColourEntry(currentSection(), *entry));
+  if (const auto chosen = CurrentColourChooser()(editor().editorWindow(), ColourFromQt(current)))
+    writeSelectedColour(ColourToQt(*chosen));
 }
 
 void SettingsPage::offerPickedColour(const QColor& colour) {

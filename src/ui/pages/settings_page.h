@@ -19,7 +19,7 @@ class ExampleBox;
 class ImageSlotPanel;
 class NoteBox;
 class RefreshTimer;
-class ScreenColourPicker;
+class ScreenPickIcon;
 
 class SettingsPage : public PropertyPage {
   Q_OBJECT
@@ -56,7 +56,7 @@ class SettingsPage : public PropertyPage {
   QListWidget* colours_ = nullptr;
   QFrame* swatch_ = nullptr;
   QPushButton* change_ = nullptr;
-  ScreenColourPicker* picker_ = nullptr;
+  ScreenPickIcon* picker_ = nullptr;
   NoteBox* notes_ = nullptr;
   ExampleBox* example_ = nullptr;
   RefreshTimer* refresh_ = nullptr;

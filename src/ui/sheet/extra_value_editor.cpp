@@ -2,7 +2,6 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QColorDialog>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -15,12 +14,9 @@
 
 #include "core/platform/environment.h"
 #include "ui/app/message_prompt.h"
+#include "ui/colours/colour_choosers.h"
 
 namespace tessera::ui {
-
-namespace {
-QColor ToQColor(ColorRef c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
-}  // namespace
 
 ExtraValueEditor::ExtraValueEditor(QWidget* dialogParent, QWidget* parent)
     : QWidget(parent), dialogParent_(dialogParent) {
@@ -154,10 +150,8 @@ void ExtraValueEditor::writePreset(const SkinPresetList& list, int row) {
 
 void ExtraValueEditor::chooseColour() {
   const auto current = ParseRgbValue(CurrentExtraText(entry_.definition));
-  QColorDialog dialog(current ? ToQColor(*current) : QColor(Qt::black), dialogParent_);
-  if (dialog.exec() != QDialog::Accepted) return;
-  const QColor chosen = dialog.selectedColor();
-  writeValue(FormatRgbValue(MakeColorRef(chosen.red(), chosen.green(), chosen.blue())));
+  if (const auto chosen = CurrentColourChooser()(dialogParent_, current.value_or(MakeColorRef(0, 0, 0))))
+    writeValue(FormatRgbValue(*chosen));
 }
 
 void ExtraValueEditor::writeValue(std::optional<std::string_view> value) {

@@ -21,10 +21,12 @@ SkinPresetList::SkinPresetList(Kind kind, QWidget* dialogParent, QWidget* parent
   layout->addWidget(edit_);
   connect(list_, qOverload<int>(&QComboBox::activated), this, &SkinPresetList::rowChosen);
   connect(edit_, &QToolButton::clicked, this, [this] {
+    // The editor opens at the preset chosen here: its rows are the presets without "OS Default".
+    const int startRow = std::max(0, list_->currentIndex() - 1);
     if (kind_ == Kind::Colours)
-      OpenColoursEditor(dialogParent_);
+      OpenColoursEditor(dialogParent_, startRow);
     else
-      OpenFontsEditor(dialogParent_);
+      OpenFontsEditor(dialogParent_, startRow);
     refill();
     emit presetsEdited();
   });
