@@ -243,6 +243,8 @@ class InterfaceCrawl : public testing::EnvironmentTest {
     page.marginsEditorButton()->click();
     EXPECT_TRUE(answer->answered());
     ++counts.marginsEditors;
+  }
+
   // The editor's "Z" opens the zoom window beside it; its magnifications switch, and it goes
   // with the editor.
   void openZoomWindow(QWidget& editor) {
@@ -301,7 +303,7 @@ class InterfaceCrawl : public testing::EnvironmentTest {
       }
       crawl::EditFirstControl(*dialog);
       if constexpr (std::is_same_v<T, EditFontsDialog>) {
-        for (QPushButton* b : dialog->findChildren<QPushButton*>()) {
+        for (QPushButton* b : dialog->template findChildren<QPushButton*>()) {
           if (b->text() != QStringLiteral("Included font files...")) continue;
           auto included = expectDialog<IncludedFontsDialog>(true);
           b->click();

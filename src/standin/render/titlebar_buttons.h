@@ -49,11 +49,4 @@ void PaintTitleBarButtons(QPainter& painter, RenderContext& context, const QRect
 int TitleBarButtonAt(RenderContext& context, const QRect& window, const QRect& caption, const TitleBarLook& look,
                      QPoint point);
 
-// A glass frame whose skin has none of the standard frame button pictures: the engine's own
-// glass buttons (minimise, maximise, close) along the right of `captionBand`, drawn red and
-// turned by the tint's hues, so "ButtonHue" and "CloseButtonHue" name the buttons' colour on the
-// colour wheel. Returns false (drawing nothing) when the skin has standard button pictures.
-bool PaintGlassFrameButtons(QPainter& painter, RenderContext& context, const QRect& captionBand, bool active,
-                            int hoverState, const ButtonTint& tint);
-
 }  // namespace tessera::render

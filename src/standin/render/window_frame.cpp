@@ -10,6 +10,7 @@
 #include "standin/render/skin_colours.h"
 #include "standin/render/skin_text.h"
 #include "standin/render/texture_tile.h"
+#include "standin/render/glass_frame_buttons.h"
 #include "standin/render/titlebar_buttons.h"
 
 namespace tessera::render {
