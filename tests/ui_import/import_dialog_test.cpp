@@ -17,6 +17,7 @@
 #include "ui/import/import_dialog.h"
 #include "ui/common/picture_view.h"
 #include "ui/strip/frame_builder_dialog.h"
+#include "ui/strip/frame_list.h"
 
 namespace tessera::ui {
 namespace {
@@ -176,6 +177,18 @@ TEST_F(ImportDialogTest, FrameBuilderModeReimportsThePathWhenTheBuilderSavesNoth
   const std::string result = ImportImage(nullptr, ImportMode::FrameBuilder, source, "S\\strip.tga");
   EXPECT_EQ(result, "S\\Strip.tga");
   EXPECT_TRUE(files::isFile(temp.file("skins/S/Strip.TGA")));
+}
+
+TEST_F(ImportDialogTest, TheFrameBuilderStartsFromTheSlotsSectionAndTheMenuStartsItEmpty) {
+  openSkin("[Button]\r\nImage=S\\Old.bmp\r\nFrameCount=5\r\n");
+  const std::string source = writeArt("Strip.png");
+  int frames = 0;
+  const auto builder = WhenModal<FrameBuilderDialog>([&frames](FrameBuilderDialog* shown) {
+    frames = shown->frameList()->count();
+    shown->reject();
+  });
+  ImportImage(nullptr, ImportMode::FrameBuilder, source, "S\\strip.tga", "Button");
+  EXPECT_EQ(frames, 5) << "the section's frame count";
 }
 
 TEST_F(ImportDialogTest, QuickImportRunsThePickerThenImports) {

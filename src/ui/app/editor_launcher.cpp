@@ -89,8 +89,8 @@ void OpenCutTool(QWidget* parent) {
   tool.exec();
 }
 std::string OpenImportDialog(QWidget* parent, ImportMode mode, const std::string& currentFile,
-                             const std::string& sourcePath) {
-  return ImportImage(parent, mode, sourcePath, currentFile);
+                             const std::string& sourcePath, const std::string& skinSection) {
+  return ImportImage(parent, mode, sourcePath, currentFile, skinSection);
 }
 void OpenZorBuilder(QWidget* parent) {
   ZorBuilderDialog dialog(parent);

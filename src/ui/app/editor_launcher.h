@@ -22,9 +22,10 @@ void OpenFrameBuilder(QWidget* parent, const std::string& currentSection = {});
 // The cut tool (CutToolDialog), maximised.
 void OpenCutTool(QWidget* parent);
 // The import dialog (ImportDialog) in its full or frame-builder mode for an image slot whose value
-// is `currentFile`, starting at `sourcePath`. Returns the new slot value; empty = cancelled.
+// is `currentFile`, starting at `sourcePath`; the frame builder takes the frame count and state
+// names of `skinSection`. Returns the new slot value; empty = cancelled.
 std::string OpenImportDialog(QWidget* parent, ImportMode mode, const std::string& currentFile,
-                             const std::string& sourcePath);
+                             const std::string& sourcePath, const std::string& skinSection = {});
 void OpenZorBuilder(QWidget* parent);
 
 // The editor an entry's type code opens.

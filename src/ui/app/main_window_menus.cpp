@@ -4,6 +4,7 @@
 #include <QMenuBar>
 
 #include "core/app/skin_actions.h"
+#include "core/image/frame_builder.h"
 #include "core/platform/settings.h"
 #include "core/skin/skin_session.h"
 #include "ui/app/about_box.h"
@@ -69,7 +70,10 @@ void MainWindow::buildMenus(QMenuBar* bar) {
   skinActions_.append(refresh);
 
   QMenu* tools = bar->addMenu(QStringLiteral("&Tools"));
-  tools->addAction(QStringLiteral("Sub &frame builder"), this, [this] { OpenFrameBuilder(this); });
+  tools->addAction(QStringLiteral("Sub &frame builder"), this, [this] {
+    BuilderPath().clear();  // from the menu the builder starts empty, not on the last import's picture
+    OpenFrameBuilder(this);
+  });
   // A cut-out linked to a section changes the look: the preview shows the skin as it now is.
   skinActions_.append(tools->addAction(QStringLiteral("C&ut from larger graphic..."), this, [this] {
     OpenCutTool(this);

@@ -40,8 +40,8 @@ void showImportFailure(QWidget* parent, const char* text) {
 }  // namespace
 
 ImportDialog::ImportDialog(QWidget* parent, ImportMode mode, const std::string& initialPath,
-                       const std::string& trackingSection)
-    : QDialog(parent), state_(OpenImport(mode, initialPath, trackingSection)) {
+                       const std::string& trackingSection, const std::string& skinSection)
+    : QDialog(parent), state_(OpenImport(mode, initialPath, trackingSection)), skinSection_(skinSection) {
   setWindowTitle(QStringLiteral("Import File"));
   buildLayout();
 }
@@ -149,7 +149,7 @@ void ImportDialog::pickSample() {
 
 void ImportDialog::runFrameBuilder(const std::string& startPath) {
   BuilderPath() = startPath;
-  OpenFrameBuilder(isVisible() ? this : parentWidget());
+  OpenFrameBuilder(isVisible() ? this : parentWidget(), skinSection_);
   // An unsaved builder leaves the path it was given, which is then imported again.
   if (!BuilderPath().empty()) choosePath(BuilderPath());
 }
@@ -196,8 +196,8 @@ void ImportDialog::okClicked() {
 }
 
 std::string ImportImage(QWidget* parent, ImportMode mode, const std::string& initialPath,
-                        const std::string& trackingSection) {
-  ImportDialog dialog(parent, mode, initialPath, trackingSection);
+                        const std::string& trackingSection, const std::string& skinSection) {
+  ImportDialog dialog(parent, mode, initialPath, trackingSection, skinSection);
   return dialog.run();
 }
 

@@ -18,7 +18,10 @@ class PictureView;
 class ImportDialog : public QDialog {
   Q_OBJECT
  public:
-  ImportDialog(QWidget* parent, ImportMode mode, const std::string& initialPath, const std::string& trackingSection);
+  // `skinSection`: the section whose slot is being filled; the frame builder starts from its frame
+  // count and state names.
+  ImportDialog(QWidget* parent, ImportMode mode, const std::string& initialPath, const std::string& trackingSection,
+               const std::string& skinSection = {});
 
   // Runs the dialog in its mode; the new slot value, empty when nothing was imported.
   std::string run();
@@ -46,6 +49,7 @@ class ImportDialog : public QDialog {
 
   ImportState state_;
   std::string result_;
+  std::string skinSection_;
   QPlainTextEdit* pathBox_ = nullptr;
   QCheckBox* reimportBox_ = nullptr;
   PictureView* preview_ = nullptr;
@@ -57,6 +61,6 @@ class ImportDialog : public QDialog {
 
 // The three entry points of the dialog.
 std::string ImportImage(QWidget* parent, ImportMode mode, const std::string& initialPath,
-                        const std::string& trackingSection);
+                        const std::string& trackingSection, const std::string& skinSection = {});
 
 }  // namespace tessera::ui

@@ -166,7 +166,7 @@ void ImageSlotPanel::runCommand(SlotCommand command) {
 
 void ImageSlotPanel::importInto(SlotCommand command, const std::string& current, const std::string& source) {
   const ImportMode mode = command == SlotCommand::FrameBuilder ? ImportMode::FrameBuilder : ImportMode::Full;
-  acceptNewValue(OpenImportDialog(editor_.editorWindow(), mode, current, source));
+  acceptNewValue(OpenImportDialog(editor_.editorWindow(), mode, current, source, slotSection()));
 }
 
 void ImageSlotPanel::quickImport(const std::string& current, const std::string& source) {
