@@ -4,6 +4,11 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include "core/app/preview_engine.h"
+#include "core/app/qimage_bridge.h"
+#include "core/image/image_file.h"
+#include "core/platform/dynamic_library.h"
+#include "core/platform/environment.h"
 #include "core/platform/files.h"
 #include "support/scripted_file_picker.h"
 #include "ui/pages/border_page.h"
@@ -11,6 +16,7 @@
 #include "ui/pages/image_slot_panel.h"
 #include "ui/pages/note_box.h"
 #include "ui/pages/slot_file_list.h"
+#include "ui/pages/slot_preview_box.h"
 #include "ui/sheet/refresh_timer.h"
 #include "ui_pages/pages_fixture.h"
 #include "ui_sheet/fake_editor.h"
@@ -49,6 +55,29 @@ TEST_F(BorderPagesTest, LeftBorderReadsItsKeysFromPersonality) {
   EXPECT_EQ(page.noteBox()->text(), "Border notes");
   // Only the top border names an example picture.
   EXPECT_FALSE(page.exampleBox()->hasPicture());
+}
+
+// The small preview is the frame as the preview library draws it, not the border's picture file.
+TEST_F(BorderPagesTest, ThePreviewIsTheFrameTheLibraryDraws) {
+  static DynamicLibrary module(ModulePath(tessera::testing::StandinFolder(), "vuzudiv"));
+  BindPreviewLibrary(module);
+  ASSERT_TRUE(Preview().isBound());
+  openSkin("[Personality]\r\nLeft=S\\left.tga\r\nRight=S\\left.tga\r\nTop=S\\left.tga\r\nBottom=S\\left.tga\r\n");
+  Preview().LoadUISFile(mainFile());
+  FakeEditor editor("Frame", "Frame");
+  LeftBorderPage page(editor);
+  SlotPreviewBox* box = page.slotPanel()->previewBox();
+  box->resize(200, 120);
+  const QImage drawn = box->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const QColor pictureColour = ToQImage(*LoadImageFile(skinFile("left.tga"))).pixelColor(4, 2);
+  int border = 0;
+  for (int y = 0; y < drawn.height(); ++y)
+    for (int x = 0; x < drawn.width(); ++x) border += drawn.pixelColor(x, y).rgb() == pictureColour.rgb();
+  // A sample window's borders, far more than the 8 x 4 picture would cover drawn as a file.
+  EXPECT_GT(border, 200);
+  // Inside the borders is the sample window's client area, not more of the picture.
+  EXPECT_NE(drawn.pixelColor(drawn.width() / 2, drawn.height() * 3 / 4).rgb(), pictureColour.rgb());
+  Preview().CloseSection();
 }
 
 TEST_F(BorderPagesTest, TheCatalogueFrameCountRemovesTheKey) {

@@ -34,6 +34,7 @@ BorderPage::BorderPage(BorderSide side, SectionEditorContext& editor, QWidget* p
   options.section = std::string(kBorderImagesSection);
   options.emptyText = QStringLiteral(" No Image defined - This section is not optional");
   options.commands = SettingsPageCommands();
+  options.frameSample = true;
   panel_ = new ImageSlotPanel(editor, options, this);
   panel_->setFrameCountSource([this] { return frameCount_->value(); });
   connect(panel_, &ImageSlotPanel::fileChosen, this, [this](const std::string& value) {

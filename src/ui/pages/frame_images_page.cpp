@@ -24,6 +24,7 @@ const FrameImagePageSetup kFrameImages{
     kFrameCountKey,
     subsection_keys::ImageNotes,
     false,
+    false,
 };
 
 const FrameImagePageSetup kShapeImages{
@@ -31,6 +32,7 @@ const FrameImagePageSetup kShapeImages{
     {{{"Left :", kShapeLeftSlot}, {"Right :", kShapeRightSlot}}},
     kShapeFrameCountKey,
     subsection_keys::ImageNotes2,
+    true,
     true,
 };
 
@@ -95,6 +97,7 @@ ImageSlotPanel* FrameImagePairPage::makeSlot(const FrameImageSlot& slot) {
   options.keys = slot.keys;
   options.emptyText = QStringLiteral(" No Image defined - section may be optional");
   options.commands = SettingsPageCommands();
+  options.frameSample = setup_.frameSample;
   auto* panel = new ImageSlotPanel(editor(), options, this);
   if (setup_.importButtons) panel->menuButton()->hide();
   panel->setFrameCountSource([this] { return frameCount_->value(); });

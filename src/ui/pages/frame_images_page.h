@@ -28,6 +28,7 @@ struct FrameImagePageSetup {
   const char* countKey;
   CatalogueText notesKey;
   bool importButtons;  // "Import file..." buttons instead of the ">" menu
+  bool frameSample;    // the previews show the frame as its shape cuts it
 };
 
 class FrameImagePairPage : public PropertyPage {

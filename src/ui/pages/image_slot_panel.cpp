@@ -81,6 +81,7 @@ ImageSlotPanel::ImageSlotPanel(SectionEditorContext& editor, SlotPanelOptions op
   menuButton_->setAccessibleName(QStringLiteral("Image commands"));
   menuButton_->setFixedWidth(menuButton_->fontMetrics().horizontalAdvance(QStringLiteral(">")) + 20);
   preview_ = new SlotPreviewBox(this);
+  preview_->setFrameSample(options_.frameSample);
 
   auto* row = new QHBoxLayout;
   row->addWidget(fileList_, 1);

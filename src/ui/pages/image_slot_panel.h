@@ -38,6 +38,9 @@ struct SlotPanelOptions {
   std::string section;
   QString emptyText;
   bool animationOnly = false;
+  // The small preview shows a sample window as the preview library draws it (clipped to the
+  // frame's shape) instead of the picture file: the border and shape pages.
+  bool frameSample = false;
   // Menu order; a separator goes before the first flip.
   std::vector<SlotCommand> commands;
 };

@@ -5,6 +5,10 @@
 #include "core/app/qimage_bridge.h"
 #include "core/image/image_file.h"
 #include "core/pages/image_slot.h"
+#include "core/app/preview_engine.h"
+#include "core/skin/section_store.h"
+#include "core/skin/skin_session.h"
+#include "ui/common/device_canvas.h"
 #include "ui/common/picture_view.h"
 
 namespace tessera::ui {
@@ -28,8 +32,23 @@ void SlotPreviewBox::showSlotFile(const std::string& slotValue) {
   update();
 }
 
+QImage SlotPreviewBox::renderFrameSample() const {
+  QImage canvas = DeviceCanvas(*this, palette().color(QPalette::Base));
+  if (!Session().isOpen()) return ForWidget(canvas, *this);
+  const int inset = static_cast<int>(4 * devicePixelRatioF());
+  const VlRect window{inset, inset, canvas.width() - inset, canvas.height() - inset};
+  const SkinSession& session = Session();
+  const std::string title = ReadSkinString("TitlebarSkin", "SkinName", session.skinName, session.mainFile);
+  Preview().DrawWindowFrameOwn2(canvas, window, 0, title);
+  return ForWidget(canvas, *this);
+}
+
 void SlotPreviewBox::paintEvent(QPaintEvent*) {
   QPainter painter(this);
+  if (frameSample_) {
+    painter.drawImage(0, 0, renderFrameSample());
+    return;
+  }
   const QImage& picture = animation_.isLoaded() ? animation_.image() : picture_;
   PictureView::paintPicture(painter, size(), picture, PictureView::Fit::FillView, palette().color(QPalette::Mid));
 }

@@ -19,6 +19,10 @@ class SlotPreviewBox : public QWidget {
   bool hasPicture() const { return !picture_.isNull() || animation_.isLoaded(); }
   // The animation shown (not loaded for still pictures).
   ZorPlayer& animation() { return animation_; }
+  // Shows a sample window of the skin, as the preview library draws it, instead of the file.
+  void setFrameSample(bool on) { frameSample_ = on; }
+  // The sample window as it is drawn now (device pixels).
+  QImage renderFrameSample() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -26,6 +30,7 @@ class SlotPreviewBox : public QWidget {
  private:
   QImage picture_;
   ZorPlayer animation_;
+  bool frameSample_ = false;
 };
 
 }  // namespace tessera::ui
