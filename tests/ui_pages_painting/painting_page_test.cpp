@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QMouseEvent>
+
 #include <cstdlib>
 
 #include <QCheckBox>
@@ -58,6 +60,35 @@ TEST_F(PaintingPageTest, ShowsTheKeysWithoutWritingAnything) {
   EXPECT_EQ(page.stateList()->itemText(1), "Hot");
   EXPECT_EQ(temp.read("skins/S/S.uis~"), text);
   EXPECT_FALSE(page.refreshTimer()->isPending());
+}
+
+// The corner mark of the preview is a grip: dragging it resizes the box, within the page's room.
+TEST_F(PaintingPageTest, DraggingThePreviewsCornerMarkResizesItWithinThePage) {
+  openSkin("[Btn]\r\n");
+  PaintingPage page(editor);
+  page.resize(900, 500);
+  PaintingPreviewBox* box = page.preview();
+  box->setFixedSize(200, 100);
+  const auto send = [box](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+    QMouseEvent event(type, QPointF(at), QPointF(box->mapToGlobal(at)), Qt::LeftButton, buttons, Qt::NoModifier);
+    QCoreApplication::sendEvent(box, &event);
+  };
+  send(QEvent::MouseButtonPress, QPoint(195, 95), Qt::LeftButton);
+  send(QEvent::MouseMove, QPoint(255, 125), Qt::LeftButton);
+  EXPECT_EQ(box->size(), QSize(260, 130));
+  send(QEvent::MouseMove, QPoint(5000, 5000), Qt::LeftButton);
+  const double s = page.logicalDpiX() / 96.0;
+  EXPECT_EQ(box->size(), QSize(900 - static_cast<int>(250 * s), 500 - static_cast<int>(55 * s))) << "the page's room";
+  send(QEvent::MouseButtonRelease, QPoint(5000, 5000), Qt::NoButton);
+  const QSize settled = box->size();
+  send(QEvent::MouseMove, QPoint(10, 10), Qt::NoButton);
+  EXPECT_EQ(box->size(), settled) << "released";
+
+  // A press away from the mark does not resize.
+  send(QEvent::MouseButtonPress, QPoint(20, 20), Qt::LeftButton);
+  send(QEvent::MouseMove, QPoint(60, 60), Qt::LeftButton);
+  send(QEvent::MouseButtonRelease, QPoint(60, 60), Qt::NoButton);
+  EXPECT_EQ(box->size(), settled);
 }
 
 TEST_F(PaintingPageTest, MiddleListWritesTileAndEdgesOnlyTogether) {

@@ -164,6 +164,11 @@ QWidget* PaintingPage::buildPreviewControls() {
     updatePreviewOptions();
   });
   connect(marginsEditorButton_, &QToolButton::clicked, this, [this] { openMarginsEditor(); });
+  preview_->setGripBound([this] {
+    const double s = dialogScale();
+    return QSize(width() - static_cast<int>(kPageRoomAroundPreview.width() * s),
+                 height() - static_cast<int>(kPageRoomAroundPreview.height() * s));
+  });
   connect(preview_, &PaintingPreviewBox::doubleClicked, this, [this] {
     const double s = dialogScale();
     fitPreviewToFrame(QSize(width() - static_cast<int>(kPageRoomAroundPreview.width() * s),
