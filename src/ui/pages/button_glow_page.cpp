@@ -16,19 +16,12 @@
 namespace tessera::ui {
 
 namespace {
-constexpr SlotKeys kGlowSlot{"OverlayImage", nullptr};
 constexpr int kMaxFrameCount = 255;
 }  // namespace
 
 ButtonGlowPage::ButtonGlowPage(SectionEditorContext& editor, QWidget* parent)
     : TitleBarButtonPage(editor, QStringLiteral("Mouseover glow"), true, parent) {
-  SlotPanelOptions options;
-  options.page = SlotPage::SingleKey;
-  options.keys = kGlowSlot;
-  options.section = ButtonSectionName(0);
-  options.emptyText = QStringLiteral(" No button glow overlay");
-  options.commands = SettingsPageCommands();  // "Import", "Frame builder", "Quick import file"
-  panel_ = new ImageSlotPanel(editor, options, this);
+  panel_ = makeButtonSlotPanel("OverlayImage", QStringLiteral(" No button glow overlay"));
   frameCount_ = new QSpinBox(this);
   frameCount_->setRange(1, kMaxFrameCount);
   default_ = new QPushButton(QStringLiteral("Default"), this);

@@ -18,19 +18,12 @@
 namespace tessera::ui {
 
 namespace {
-constexpr SlotKeys kButtonImageSlot{"ButtonImage", nullptr};
 constexpr int kMaxFrameCount = 255;
 }  // namespace
 
 ButtonImagePage::ButtonImagePage(SectionEditorContext& editor, QWidget* parent)
     : TitleBarButtonPage(editor, QStringLiteral("Image"), true, parent) {
-  SlotPanelOptions options;
-  options.page = SlotPage::SingleKey;
-  options.keys = kButtonImageSlot;
-  options.section = ButtonSectionName(0);
-  options.emptyText = QStringLiteral(" No Image defined - section may be optional");
-  options.commands = SettingsPageCommands();  // "Import", "Frame builder", "Quick import file"
-  panel_ = new ImageSlotPanel(editor, options, this);
+  panel_ = makeButtonSlotPanel("ButtonImage", QStringLiteral(" No Image defined - section may be optional"));
   transparent_ = new QCheckBox(QStringLiteral("Button has transparency"), this);
   perPixel_ = new QCheckBox(QStringLiteral("Button has per pixel alpha"), this);
   frameCountLabel_ = new QLabel(QStringLiteral("Image count : "), this);

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "ui/pages/button_row_delegate.h"
+#include "ui/pages/image_slot_panel.h"
 #include "ui/sheet/refresh_timer.h"
 
 namespace tessera::ui {
@@ -73,5 +74,15 @@ void TitleBarButtonPage::loadSelectedButton() {
 }
 
 void TitleBarButtonPage::stored() { refresh_->start(); }
+
+ImageSlotPanel* TitleBarButtonPage::makeButtonSlotPanel(const char* key, const QString& emptyText) {
+  SlotPanelOptions options;
+  options.page = SlotPage::SingleKey;
+  options.keys = SlotKeys{key, nullptr};
+  options.section = ButtonSectionName(0);
+  options.emptyText = emptyText;
+  options.commands = SettingsPageCommands();  // "Import", "Frame builder", "Quick import file"
+  return new ImageSlotPanel(editor(), options, this);
+}
 
 }  // namespace tessera::ui

@@ -13,6 +13,8 @@ class QVBoxLayout;
 
 namespace tessera::ui {
 
+class ImageSlotPanel;
+
 class RefreshTimer;
 
 class TitleBarButtonPage : public PropertyPage {
@@ -42,6 +44,9 @@ class TitleBarButtonPage : public PropertyPage {
   QVBoxLayout* pageLayout() const { return layout_; }
   // The selected button's keys; nullptr when there is no button.
   const TitleBarButtonKeys* keys() const { return keys_.get(); }
+  // The picture list of one key of the selected button ("ButtonImage", "OverlayImage"), with the
+  // ">" menu's "Import", "Frame builder" and "Quick import file" and `emptyText` as its first entry.
+  ImageSlotPanel* makeButtonSlotPanel(const char* key, const QString& emptyText);
   // Called after a control stored its key: the preview refreshes shortly.
   void stored();
   // The page's own list of buttons (the "Buttons" page's list); the default is the combo box.
