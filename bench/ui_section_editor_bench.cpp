@@ -75,7 +75,7 @@ void BM_OpenSectionEditor(benchmark::State& state) {
   for (auto _ : state) {
     QElapsedTimer timer;
     timer.start();
-    auto* editor = new ui::SectionEditorWindow(kEntry);
+    auto* editor = new ui::SectionEditorWindow(SkinDocument::current(), kEntry);
     showAndPaint(*editor);
     const double seconds = timer.nsecsElapsed() / 1e9;
     state.SetIterationTime(seconds);
@@ -94,7 +94,7 @@ void BM_NextSection(benchmark::State& state) {
     state.SkipWithError("the demo skin did not open");
     return;
   }
-  ui::SectionEditorWindow editor(kEntry);
+  ui::SectionEditorWindow editor(SkinDocument::current(), kEntry);
   showAndPaint(editor);
   std::vector<double> times;
   for (auto _ : state) {

@@ -65,7 +65,7 @@ TEST_F(SectionImportTest, LongSectionsAreCopiedWhole) {
 }
 
 TEST_F(SectionImportTest, NothingIsWrittenWhileWritesAreDisabled) {
-  Session().writesEnabled = 0;
+  DisableSkinWrites();
   EXPECT_FALSE(ImportSection("CheckBox", "Button", false));
   EXPECT_EQ(skinValue("Button", "Image"), "s\\button.tga");
   EXPECT_EQ(Session().modified, 0);

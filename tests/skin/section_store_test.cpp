@@ -71,7 +71,7 @@ TEST_F(SectionStoreTest, WritesSetModifiedAndNullsDelete) {
 }
 
 TEST_F(SectionStoreTest, WritesBeforeTheyAreEnabledAreDroppedAndReportSuccess) {
-  Session().writesEnabled = 0;
+  DisableSkinWrites();
   EXPECT_EQ(WriteSkinString("Button", "Image", "x", main), 1);
   EXPECT_EQ(ReadSkinString("Button", "Image", "", main), "s\\button.tga");
   EXPECT_EQ(Session().modified, 0);

@@ -52,6 +52,7 @@ void EnvironmentTest::SetUp() {
 
 void EnvironmentTest::TearDown() {
   Session() = SkinSession{};
+  DisableSkinWrites();
   ResetSkinsFolderCache();
   InstallPrompt(nullptr);
   InstallShell(nullptr);

@@ -37,7 +37,7 @@ class EditColoursTest : public testing::ColoursDialogTest {
 
 TEST_F(EditColoursTest, PresetsAreListedAndTheNameEditRenamesThem) {
   openSkin("[Colour2]\r\nColour=0 128 0\r\n[Colour7]\r\nR=255\r\n");
-  EditColoursDialog dialog;
+  EditColoursDialog dialog(SkinDocument::current());
   EXPECT_EQ(dialog.windowTitle(), "Edit Colours");
   EXPECT_EQ(rows(dialog), (QStringList{"Skin colour : Colour 2 - 0 128 0", "Skin colour : Colour 7"}));
   EXPECT_EQ(dialog.colourList()->item(1)->data(kColourValueRole).toUInt(), MakeColorRef(255, 0, 0));
@@ -60,7 +60,7 @@ TEST_F(EditColoursTest, PresetsAreListedAndTheNameEditRenamesThem) {
 
 TEST_F(EditColoursTest, AddPresetFollowsTheLastRowAndStopsAtFifty) {
   openSkin("[Colour0]\r\nColour=1 1 1\r\n[Colour3]\r\nColour=2 2 2\r\n");
-  EditColoursDialog dialog;
+  EditColoursDialog dialog(SkinDocument::current());
   button(dialog, "Add new colour preset")->click();
   EXPECT_EQ(skinValue("Colour4", "Colour"), "0 0 0");
   EXPECT_EQ(dialog.colourList()->currentItem()->text(), "Colour4");
@@ -69,7 +69,7 @@ TEST_F(EditColoursTest, AddPresetFollowsTheLastRowAndStopsAtFifty) {
   std::string all;
   for (int i = 0; i < 50; ++i) all += "[Colour" + std::to_string(i) + "]\r\nColour=1 1 1\r\n";
   openSkin(all);
-  EditColoursDialog full;
+  EditColoursDialog full(SkinDocument::current());
   button(full, "Add new colour preset")->click();
   EXPECT_EQ(full.colourList()->count(), 50);
   EXPECT_FALSE(skinValue("Colour50", "Colour"));
@@ -77,7 +77,7 @@ TEST_F(EditColoursTest, AddPresetFollowsTheLastRowAndStopsAtFifty) {
 
 TEST_F(EditColoursTest, ChangeColourStoresThePresetOrTheSystemColour) {
   openSkin("[Colour1]\r\nColour=10 20 30\r\n[Colours]\r\nActiveTitle=1 2 3\r\n");
-  EditColoursDialog dialog;
+  EditColoursDialog dialog(SkinDocument::current());
   scriptChooser(std::nullopt);
   button(dialog, "Change colour...")->click();
   EXPECT_EQ(chooserStarts, (std::vector<ColorRef>{MakeColorRef(10, 20, 30)}));
@@ -102,7 +102,7 @@ TEST_F(EditColoursTest, SystemModeListsEveryKeyWithItsCatalogueTexts) {
   catalogue("systemcolours.ini",
             "[ActiveTitle]\r\nFriendlyName=Active title bar\r\nDescription=The left end of the title bar.\r\n");
   openSkin("[Colour0]\r\nColour=1 1 1\r\n");
-  EditColoursDialog dialog;
+  EditColoursDialog dialog(SkinDocument::current());
   EXPECT_TRUE(button(dialog, "Import existing system colours")->isHidden());
   dialog.modeList()->setCurrentIndex(EditColoursDialog::SystemColours);
   const QStringList keys = rows(dialog);
@@ -123,7 +123,7 @@ TEST_F(EditColoursTest, SystemModeListsEveryKeyWithItsCatalogueTexts) {
 
 TEST_F(EditColoursTest, ImportAsksAndWritesThePlatformColours) {
   openSkin("[Colours]\r\nWindow=1 1 1\r\n");
-  EditColoursDialog dialog;
+  EditColoursDialog dialog(SkinDocument::current());
   dialog.modeList()->setCurrentIndex(EditColoursDialog::SystemColours);
   {
     AnsweringPrompt no(PromptAnswer::No);
@@ -143,7 +143,7 @@ TEST_F(EditColoursTest, ImportAsksAndWritesThePlatformColours) {
 
 TEST_F(EditColoursTest, PickedScreenColourReplacesTheSelectedColourOnYes) {
   openSkin("[Colour0]\r\nColour=1 1 1\r\n");
-  EditColoursDialog dialog;
+  EditColoursDialog dialog(SkinDocument::current());
   dialog.show();
   dialog.picker()->setPixelReader([](const QPoint&) { return std::optional<ColorRef>(MakeColorRef(40, 50, 60)); });
   {
@@ -164,7 +164,7 @@ TEST_F(EditColoursTest, UsedByListsTheSectionsOfThePreset) {
   catalogue("subsections.ini", "[Button]\r\nDescription=Push buttons\r\n");
   openSkin("[Colour3]\r\nColour=1 1 1\r\n[Colour4]\r\nColour=2 2 2\r\n[Button]\r\nTextColour=3\r\n"
            "[Label]\r\nPressedColour=4\r\n");
-  EditColoursDialog dialog;
+  EditColoursDialog dialog(SkinDocument::current());
   dialog.flushUsedBy();
   ASSERT_EQ(dialog.usedByList()->count(), 1);
   EXPECT_EQ(dialog.usedByList()->item(0)->text(), "Push buttons");
@@ -178,7 +178,7 @@ TEST_F(EditColoursTest, UsedByListsTheSectionsOfThePreset) {
 // The sample window paints with the skin's colours where it sets them.
 TEST_F(EditColoursTest, SampleWindowUsesTheSkinsSystemColours) {
   openSkin("[Colours]\r\nActiveTitle=200 0 0\r\nGradientActiveTitle=200 0 0\r\nWindow=0 0 250\r\n");
-  EditColoursDialog dialog;
+  EditColoursDialog dialog(SkinDocument::current());
   dialog.modeList()->setCurrentIndex(EditColoursDialog::SystemColours);
   auto* sample = dialog.findChild<SystemColourSample*>();
   ASSERT_NE(sample, nullptr);

@@ -42,7 +42,7 @@ class EditFontsTest : public testing::ColoursDialogTest {
 TEST_F(EditFontsTest, PresetsAreListedWithTheirFaceAndSize) {
   openSkin("[Font3]\r\nFontName=Tahoma\r\n[Font5]\r\nFontName=Verdana\r\nFontHeight=-11\r\nName=Menus\r\n"
            "[SystemFont0]\r\nFontName=Arial\r\n");
-  EditFontsDialog dialog;
+  EditFontsDialog dialog(SkinDocument::current());
   EXPECT_EQ(dialog.windowTitle(), "Edit Fonts");
   QListWidget* list = dialog.fontList();
   ASSERT_EQ(list->count(), 2);
@@ -64,7 +64,7 @@ TEST_F(EditFontsTest, PresetsAreListedWithTheirFaceAndSize) {
 
 TEST_F(EditFontsTest, NameEditWritesTheSelectedFontsOwnSection) {
   openSkin("[Font1]\r\nFontName=Tahoma\r\n[SystemFont1]\r\nFontName=Arial\r\n");
-  EditFontsDialog dialog;
+  EditFontsDialog dialog(SkinDocument::current());
   dialog.modeList()->setCurrentIndex(EditFontsDialog::SystemFonts);
   dialog.nameEdit()->selectAll();
   QTest::keyClicks(dialog.nameEdit(), "Captions");
@@ -79,7 +79,7 @@ TEST_F(EditFontsTest, NameEditWritesTheSelectedFontsOwnSection) {
 
 TEST_F(EditFontsTest, RoleListsWriteTheChosenSystemFont) {
   openSkin("[SystemFont0]\r\nFontName=Arial\r\n[SystemFont1]\r\nFontName=Tahoma\r\n[SystemFonts]\r\nSystemIcon=1\r\n");
-  EditFontsDialog dialog;
+  EditFontsDialog dialog(SkinDocument::current());
   dialog.show();
   dialog.modeList()->setCurrentIndex(EditFontsDialog::SystemFonts);
   QComboBox* menu = dialog.roleList(kMenuRole);
@@ -99,7 +99,7 @@ TEST_F(EditFontsTest, RoleListsWriteTheChosenSystemFont) {
 
 TEST_F(EditFontsTest, AddingAFirstSystemFontMakesNumberZeroAndOffersItToTheRoles) {
   openSkin("");
-  EditFontsDialog dialog;
+  EditFontsDialog dialog(SkinDocument::current());
   dialog.modeList()->setCurrentIndex(EditFontsDialog::SystemFonts);
   button(dialog, "Add new font")->click();
   EXPECT_EQ(skinValue("SystemFont0", "FontName"), "Arial");
@@ -118,7 +118,7 @@ TEST_F(EditFontsTest, UsedByListsTheSectionsOfTheFont) {
   catalogue("subsections.ini", "[Button]\r\nDescription=Push buttons\r\n");
   openSkin("[Font3]\r\nFontName=Tahoma\r\n[Button]\r\nTextFont=3\r\n[Label]\r\nTextColour=3\r\n",
            "[Clock]\r\nNormalFont=3\r\n");
-  EditFontsDialog dialog;
+  EditFontsDialog dialog(SkinDocument::current());
   dialog.flushUsedBy();
   ASSERT_EQ(dialog.usedByList()->count(), 2);
   EXPECT_EQ(dialog.usedByList()->item(0)->text(), "Push buttons");
@@ -127,7 +127,7 @@ TEST_F(EditFontsTest, UsedByListsTheSectionsOfTheFont) {
 
 TEST_F(EditFontsTest, ChangeFontRunsTheDialogAndRefreshesTheList) {
   openSkin("[Font2]\r\nFontName=Tahoma\r\n");
-  EditFontsDialog dialog;
+  EditFontsDialog dialog(SkinDocument::current());
   bool ran = false;
   const auto shown = testing::WhenModal<ChangeFontDialog>([&](ChangeFontDialog* change) {
     ran = true;
@@ -145,7 +145,7 @@ TEST_F(EditFontsTest, ChangeFontRunsTheDialogAndRefreshesTheList) {
 
 TEST_F(EditFontsTest, ChangeFontWithAnEmptyListDoesNothing) {
   openSkin("");
-  EditFontsDialog dialog;
+  EditFontsDialog dialog(SkinDocument::current());
   dialog.changeFont();  // would block on a modal dialog if one were opened
   EXPECT_EQ(dialog.fontList()->count(), 0);
   EXPECT_FALSE(skinValue("Font0", "FontName"));
@@ -158,7 +158,7 @@ TEST_F(EditFontsTest, PreviewIsDrawnByTheEngineInThePreviewColours) {
   profile::WriteString("Tessera", "FontPreviewBack", std::to_string(MakeColorRef(0, 0, 255)), FontPreviewColoursFile());
   openSkin("[Font0]\r\nFontName=DejaVu Sans\r\nFontHeight=24\r\n");
   Preview().LoadUISFile(mainFile());
-  EditFontsDialog dialog;
+  EditFontsDialog dialog(SkinDocument::current());
   dialog.preview()->resize(240, 80);
   const QColor blue(0, 0, 255);
   auto countNot = [](const QImage& image, const QColor& colour) {

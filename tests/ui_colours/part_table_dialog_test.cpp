@@ -52,7 +52,7 @@ class PartTableDialogTest : public testing::ColoursDialogTest {
 };
 
 TEST_F(PartTableDialogTest, ClassesAndRecordsShowTheirCatalogueNames) {
-  PartTableDialog dialog(PartKind::Colours);
+  PartTableDialog dialog(SkinDocument::current(), PartKind::Colours);
   EXPECT_EQ(dialog.windowTitle(), "Modify Vista / 7 part colours");
   ASSERT_EQ(dialog.classList()->count(), 13);
   EXPECT_EQ(dialog.classList()->itemText(0), "Control panel");
@@ -69,7 +69,7 @@ TEST_F(PartTableDialogTest, ClassesAndRecordsShowTheirCatalogueNames) {
   ASSERT_EQ(dialog.recordList()->count(), 1);
   EXPECT_EQ(dialog.records()[0].part, 7);
 
-  PartTableDialog fonts(PartKind::Fonts);
+  PartTableDialog fonts(SkinDocument::current(), PartKind::Fonts);
   EXPECT_EQ(fonts.windowTitle(), "Modify Vista part fonts");
   ASSERT_EQ(fonts.recordList()->count(), 2);
   EXPECT_EQ(fonts.recordList()->item(1)->text(), "Body text");
@@ -80,7 +80,7 @@ TEST_F(PartTableDialogTest, AColourChangeIsOneUndoStepAndCancelTakesItBack) {
   SkinDocument document(skinsFolder() + "/S");
   scriptChooser(MakeColorRef(10, 20, 30));
   {
-    PartTableDialog dialog(PartKind::Colours);
+    PartTableDialog dialog(SkinDocument::current(), PartKind::Colours);
     dialog.show();
     dialog.recordList()->setCurrentRow(1);
     button(dialog, "Change colour...")->click();
@@ -107,7 +107,7 @@ TEST_F(PartTableDialogTest, AColourChangeIsOneUndoStepAndCancelTakesItBack) {
   EXPECT_FALSE(files::exists(skinsFolder() + "/S/S.uis_ControlPanel.colours"));
 
   // Close keeps the change.
-  PartTableDialog dialog(PartKind::Colours);
+  PartTableDialog dialog(SkinDocument::current(), PartKind::Colours);
   dialog.show();
   button(dialog, "Change colour...")->click();
   button(dialog, "Close")->click();
@@ -124,7 +124,7 @@ TEST_F(PartTableDialogTest, AFontChangeStoresTheChosenFontAndRevertShowsTheTempl
     chosen.setUnderline(true);
     return chosen;
   };
-  PartTableDialog dialog(PartKind::Fonts);
+  PartTableDialog dialog(SkinDocument::current(), PartKind::Fonts);
   dialog.recordList()->setCurrentRow(1);
   emit dialog.recordList()->itemDoubleClicked(dialog.recordList()->item(1));
   EXPECT_EQ(starts, std::vector<QString>{"Segoe UI 9"});
@@ -141,7 +141,7 @@ TEST_F(PartTableDialogTest, AFontChangeStoresTheChosenFontAndRevertShowsTheTempl
 }
 
 TEST_F(PartTableDialogTest, TheColoursAndFontsEditorsOpenThePartDialogs) {
-  EditColoursDialog colours;
+  EditColoursDialog colours(SkinDocument::current());
   {
     const auto opened = testing::WhenModal<PartTableDialog>([](PartTableDialog* dialog) {
       EXPECT_EQ(dialog->kind(), PartKind::Colours);
@@ -149,7 +149,7 @@ TEST_F(PartTableDialogTest, TheColoursAndFontsEditorsOpenThePartDialogs) {
     });
     button(colours, "Edit Vista / 7 part colours...")->click();
   }
-  EditFontsDialog fonts;
+  EditFontsDialog fonts(SkinDocument::current());
   {
     const auto opened = testing::WhenModal<PartTableDialog>([](PartTableDialog* dialog) {
       EXPECT_EQ(dialog->kind(), PartKind::Fonts);

@@ -24,7 +24,7 @@ TEST_F(PresetListEditTest, TheEditorOpensAtThePresetChosenInTheList) {
       "[Colour2]\r\nColour=1 2 3\r\n[Colour5]\r\nColour=4 5 6\r\n[Colour7]\r\nR=255\r\n"
       "[Font1]\r\nFontName=Tahoma\r\n[Font4]\r\nFontName=Arial\r\n");
   QWidget parent;
-  SkinPresetList colours(SkinPresetList::Kind::Colours, &parent);
+  SkinPresetList colours(SkinPresetList::Kind::Colours, &parent, SkinDocument::current());
   ASSERT_EQ(colours.list()->count(), 4);  // "OS Default" and three presets
   colours.list()->setCurrentIndex(3);
   int opened = -1;
@@ -48,7 +48,7 @@ TEST_F(PresetListEditTest, TheEditorOpensAtThePresetChosenInTheList) {
   }
   EXPECT_EQ(opened, 2);
 
-  SkinPresetList fonts(SkinPresetList::Kind::Fonts, &parent);
+  SkinPresetList fonts(SkinPresetList::Kind::Fonts, &parent, SkinDocument::current());
   fonts.list()->setCurrentIndex(2);
   {
     const auto editor = testing::WhenModal<EditFontsDialog>([&opened](EditFontsDialog* dialog) {

@@ -160,7 +160,7 @@ class InterfaceCrawl : public testing::EnvironmentTest {
         break;
       }
       case EntryEditor::Wallpapers: {
-        WallpaperDialog dialog(parent);
+        WallpaperDialog dialog(SkinDocument::current(), parent);
         dialog.show();
         closeOrFail(dialog, crawl::NthClose(counts.entries));
         ++counts.entries;
@@ -169,7 +169,7 @@ class InterfaceCrawl : public testing::EnvironmentTest {
       case EntryEditor::Textures: crawlTextureEditor<TextureDialog>(parent); break;
       case EntryEditor::FramelessFrames: crawlTextureEditor<FramelessFramesDialog>(parent); break;
       case EntryEditor::ShellAnimation: {
-        ShellAnimationDialog dialog(entryText.substr(0, entryText.find('=')), parent);
+        ShellAnimationDialog dialog(SkinDocument::current(), entryText.substr(0, entryText.find('=')), parent);
         dialog.show();
         // Each entry plays or says in its line why it cannot.
         for (int row = 0; row < dialog.list()->count(); ++row) {
@@ -188,7 +188,7 @@ class InterfaceCrawl : public testing::EnvironmentTest {
   // A texture editor: shown (the frame editor stores its sliders then), one edit, then closed.
   template <typename T>
   void crawlTextureEditor(QWidget* parent) {
-    T dialog(parent);
+    T dialog(SkinDocument::current(), parent);
     dialog.show();
     if (!crawl::EditFirstControl(dialog).empty()) ++counts.edits;
     // The picture lists take an entry too: the last one, then the no-texture entry.
@@ -204,7 +204,7 @@ class InterfaceCrawl : public testing::EnvironmentTest {
 
   void crawlSectionEditor(QWidget* parent, const std::string& section) {
     SCOPED_TRACE("section " + section);
-    SectionEditorWindow editor(section, parent);
+    SectionEditorWindow editor(SkinDocument::current(), section, parent);
     editor.show();
     ASSERT_NE(editor.propertySheet(), nullptr);
     if (counts.entries == 0) openZoomWindow(editor);

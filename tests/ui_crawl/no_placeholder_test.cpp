@@ -135,7 +135,7 @@ TEST_F(NoPlaceholderTest, EveryEntryTypeOpensItsEditor) {
   for (const auto& [editor, line] : firstEntry) {
     SCOPED_TRACE(line);
     CloseEveryModal closer;
-    OpenEntryEditor(&window, 0, line);
+    OpenEntryEditor(&window, SkinDocument::current(), 0, line);
     crawl::DrainEvents();
     ASSERT_FALSE(closer.windows.isEmpty()) << "nothing opened";
     bool placeholder = false;

@@ -44,7 +44,7 @@ class PresetEditorCloseTest : public testing::EnvironmentTest {
 // The parent window goes while the editor is open with an edited name: the field loses focus as
 // the editor is torn down, and its "editing finished" must not refill a half-destroyed list.
 TEST_F(PresetEditorCloseTest, ColoursEditorGoesWithItsParentRightAfterAnEdit) {
-  auto* editor = new EditColoursDialog(parent.get());
+  auto* editor = new EditColoursDialog(SkinDocument::current(), parent.get());
   ASSERT_GT(editor->colourList()->count(), 0);
   typeName(*editor, editor->nameEdit());
   parent.reset();
@@ -52,7 +52,7 @@ TEST_F(PresetEditorCloseTest, ColoursEditorGoesWithItsParentRightAfterAnEdit) {
 }
 
 TEST_F(PresetEditorCloseTest, FontsEditorGoesWithItsParentRightAfterAnEdit) {
-  auto* editor = new EditFontsDialog(parent.get());
+  auto* editor = new EditFontsDialog(SkinDocument::current(), parent.get());
   typeName(*editor, editor->nameEdit());
   parent.reset();
   crawl::DrainEvents();
@@ -61,7 +61,7 @@ TEST_F(PresetEditorCloseTest, FontsEditorGoesWithItsParentRightAfterAnEdit) {
 TEST_F(PresetEditorCloseTest, ColoursEditorClosedByEachWayRightAfterAnEdit) {
   for (crawl::CloseBy how : {crawl::CloseBy::Ok, crawl::CloseBy::Cancel, crawl::CloseBy::Escape}) {
     SCOPED_TRACE(crawl::CloseName(how));
-    auto editor = std::make_unique<EditColoursDialog>(parent.get());
+    auto editor = std::make_unique<EditColoursDialog>(SkinDocument::current(), parent.get());
     typeName(*editor, editor->nameEdit());
     EXPECT_TRUE(crawl::CloseDialog(*editor, how));
     EXPECT_FALSE(editor->isVisible());

@@ -49,6 +49,23 @@ class SkinDocumentTest : public testing::EnvironmentTest {
   std::vector<std::string> heard;
 };
 
+TEST_F(SkinDocumentTest, TheDocumentOwnsTheSessionOfItsSkin) {
+  // The document took over the session set up for it; none is left pending.
+  EXPECT_EQ(&Session(), &document->session());
+  EXPECT_EQ(document->session().mainFile, mainFile);
+  EXPECT_FALSE(PendingSession().isOpen());
+  // The modified flag follows the journal of this document.
+  WriteSkinString("Button", "TopHeight", "9", mainFile);
+  endOfAction();
+  EXPECT_EQ(document->session().modified, 1);
+  // Closing the document closes its skin: nothing stays open behind it.
+  document.reset();
+  EXPECT_FALSE(Session().isOpen());
+  EXPECT_EQ(Session().modified, 0);
+  // Writes stay enabled for the next skin: that is the process's setting, not the skin's.
+  EXPECT_TRUE(SkinWritesEnabled());
+}
+
 TEST_F(SkinDocumentTest, KeyWritesAndDeletionsUndoAndRedoExactly) {
   const std::string original = temp.read("skins/S/S.uis~");
   WriteSkinString("Button", "TopHeight", "9", mainFile);

@@ -2,12 +2,14 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QPointer>
 #include <QSpinBox>
 
 #include "core/app/skin_actions.h"
 #include "core/platform/profile.h"
 #include "core/platform/prompt.h"
 #include "core/platform/settings.h"
+#include "core/skin/section_store.h"
 #include "core/skin/skin_document.h"
 #include "core/skin/skin_session.h"
 #include "support/temp_dir.h"
@@ -57,7 +59,7 @@ class UndoWindowsTest : public testing::EnvironmentTest {
 };
 
 TEST_F(UndoWindowsTest, PagesFollowUndoFromTheMainWindowAndRedoFromTheEditor) {
-  SectionEditorWindow editor("Button", window.get());
+  SectionEditorWindow editor(SkinDocument::current(), "Button", window.get());
   editor.show();
   const std::string before = key("TopHeight");
   margin(editor)->setValue(5);
@@ -69,7 +71,9 @@ TEST_F(UndoWindowsTest, PagesFollowUndoFromTheMainWindowAndRedoFromTheEditor) {
   const std::string tiled = profile::ReadSection("Button", Session().mainFile).back();
   ASSERT_EQ(SkinDocument::current()->undoStack()->count(), 2);
 
-  // Undo twice from the main window: the editor's page follows each step without being touched.
+  // Undo twice from the main window: the editor's page follows each step without being touched,
+  // and without being built again.
+  const QPointer<QWidget> page = editor.propertySheet()->page(editor.propertySheet()->activePage());
   QAction* undo = window->undoActions()->undoAction();
   EXPECT_TRUE(undo->text().startsWith("&Undo"));
   undo->trigger();
@@ -79,7 +83,12 @@ TEST_F(UndoWindowsTest, PagesFollowUndoFromTheMainWindowAndRedoFromTheEditor) {
   settle();
   EXPECT_EQ(key("TopHeight"), before);
   EXPECT_EQ(margin(editor)->value(), std::stoi(before));
+  EXPECT_FALSE(tile(editor)->isChecked());
   EXPECT_EQ(Session().modified, 0);
+  EXPECT_EQ(editor.propertySheet()->page(editor.propertySheet()->activePage()), page.data());
+  // Reloading the page wrote nothing: both steps can still be redone.
+  EXPECT_EQ(SkinDocument::current()->undoStack()->index(), 0);
+  EXPECT_EQ(SkinDocument::current()->undoStack()->count(), 2);
 
   // Redo once from the section editor.
   editor.undoActions()->redoAction()->trigger();
@@ -88,9 +97,24 @@ TEST_F(UndoWindowsTest, PagesFollowUndoFromTheMainWindowAndRedoFromTheEditor) {
   EXPECT_EQ(Session().modified, 1);
 }
 
+TEST_F(UndoWindowsTest, APageShowsAChangeMadeElsewhereInPlace) {
+  SectionEditorWindow editor(SkinDocument::current(), "Button", window.get());
+  editor.show();
+  QSpinBox* box = margin(editor);
+  const QPointer<QWidget> page = editor.propertySheet()->page(editor.propertySheet()->activePage());
+  // Another window (here: the test) writes the key the box shows.
+  WriteSkinString("Button", "TopHeight", "12", Session().mainFile);
+  settle();
+  EXPECT_EQ(box->value(), 12);
+  EXPECT_EQ(editor.propertySheet()->page(editor.propertySheet()->activePage()), page.data());
+  EXPECT_EQ(key("TopHeight"), "12");
+  // One step: the page's reload added no write of its own.
+  EXPECT_EQ(SkinDocument::current()->undoStack()->count(), 1);
+}
+
 TEST_F(UndoWindowsTest, CancelTakesBackWhatTheEditorChangedAndOkKeepsIt) {
   {
-    SectionEditorWindow editor("Button", window.get());
+    SectionEditorWindow editor(SkinDocument::current(), "Button", window.get());
     editor.show();
     margin(editor)->setValue(9);
     settle();
@@ -98,7 +122,7 @@ TEST_F(UndoWindowsTest, CancelTakesBackWhatTheEditorChangedAndOkKeepsIt) {
   }
   EXPECT_EQ(key("TopHeight"), "1");
   {
-    SectionEditorWindow editor("Button", window.get());
+    SectionEditorWindow editor(SkinDocument::current(), "Button", window.get());
     editor.show();
     margin(editor)->setValue(4);
     settle();

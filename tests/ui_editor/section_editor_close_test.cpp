@@ -21,7 +21,7 @@ class CloseAfterEditTest : public EditorTest {
     EditorTest::SetUp();
     temp.write("skins/Tessera7/subsections.ini", "[Btn]\r\nDescription=Push button\r\nSection=1\r\n");
     openSkin("[Btn]\r\nImage=s\\btn.tga\r\nTopHeight=1\r\n");
-    editor = std::make_unique<SectionEditorWindow>("Btn");
+    editor = std::make_unique<SectionEditorWindow>(SkinDocument::current(), "Btn");
     editor->show();
     PropertySheet* sheet = editor->propertySheet();
     ASSERT_NE(sheet, nullptr);
@@ -61,7 +61,7 @@ TEST_F(CloseAfterEditTest, CancelAndEscapeRightAfterAnEditCloseCleanly) {
   EXPECT_EQ(editor->result(), QDialog::Rejected);
   editor.reset();
 
-  editor = std::make_unique<SectionEditorWindow>("Btn");
+  editor = std::make_unique<SectionEditorWindow>(SkinDocument::current(), "Btn");
   editor->show();
   QSpinBox* again = editor->propertySheet()->findChild<QSpinBox*>();
   ASSERT_NE(again, nullptr);
@@ -84,7 +84,7 @@ TEST_F(CloseAfterEditTest, ClosedWhileASheetRebuildIsQueued) {
 TEST_F(CloseAfterEditTest, TheWindowThatOwnsItClosesItWithAChildDialogOpen) {
   // The editor goes with its parent, right after an edit, while a dialog of its own is shown.
   auto* owner = new QWidget;
-  auto* owned = new SectionEditorWindow("Btn", owner);
+  auto* owned = new SectionEditorWindow(SkinDocument::current(), "Btn", owner);
   owned->show();
   PropertySheet* sheet = owned->propertySheet();
   sheet->activatePage(sheet->pageCaptions().indexOf("Painting"));

@@ -33,7 +33,7 @@ class CommandsTest : public EditorTest {
 };
 
 TEST_F(CommandsTest, SaveSkinCopiesTheWorkingFileBack) {
-  SectionEditorWindow editor("Btn");
+  SectionEditorWindow editor(SkinDocument::current(), "Btn");
   QPushButton* save = button(editor, "Save skin");
   ASSERT_NE(save, nullptr);
   QTest::mouseClick(save, Qt::LeftButton);
@@ -41,7 +41,7 @@ TEST_F(CommandsTest, SaveSkinCopiesTheWorkingFileBack) {
 }
 
 TEST_F(CommandsTest, ApplySkinRunsOnTheWindowThreadOnceTheClickIsHandled) {
-  SectionEditorWindow editor("Btn");
+  SectionEditorWindow editor(SkinDocument::current(), "Btn");
   QPushButton* apply = button(editor, "Apply skin");
   ASSERT_NE(apply, nullptr);
   QTest::mouseClick(apply, Qt::LeftButton);

@@ -29,7 +29,7 @@ class SectionEditorKeyboardTest : public EditorTest {
 };
 
 TEST_F(SectionEditorKeyboardTest, TabFromTheTaskPaneReachesTheSheetPageBeforeOkAndCancel) {
-  SectionEditorWindow editor("Btn");
+  SectionEditorWindow editor(SkinDocument::current(), "Btn");
   editor.show();
   QApplication::setActiveWindow(&editor);
   settle();
@@ -61,7 +61,7 @@ TEST_F(SectionEditorKeyboardTest, TabFromTheTaskPaneReachesTheSheetPageBeforeOkA
 TEST_F(SectionEditorKeyboardTest, TitleIsMarkedWhileTheSkinHasUnsavedChanges) {
   SkinDocument document(skinsFolder() + "/S");
   Session().modified = 0;
-  SectionEditorWindow editor("Btn");
+  SectionEditorWindow editor(SkinDocument::current(), "Btn");
   EXPECT_TRUE(editor.windowTitle().contains(QStringLiteral("[*]")));
   EXPECT_FALSE(editor.isWindowModified());
   WriteSkinString("Btn", "Image", "s\\other.tga", mainFile);
@@ -72,7 +72,7 @@ TEST_F(SectionEditorKeyboardTest, TitleIsMarkedWhileTheSkinHasUnsavedChanges) {
 }
 
 TEST_F(SectionEditorKeyboardTest, UnlabelledControlsHaveTooltips) {
-  SectionEditorWindow editor("Btn");
+  SectionEditorWindow editor(SkinDocument::current(), "Btn");
   settle();
   // Sliders and buttons whose caption is a symbol say what they do.
   for (QAbstractSlider* slider : editor.findChildren<QAbstractSlider*>()) {

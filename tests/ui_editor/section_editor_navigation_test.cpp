@@ -44,7 +44,7 @@ class NavigationTest : public EditorTest {
 
 TEST_F(NavigationTest, TaskPaneListsTheGroupAndAClickSelectsAnEntry) {
   openSkin("[Personality]\r\nButtonCount=3\r\n");
-  SectionEditorWindow editor("P1");
+  SectionEditorWindow editor(SkinDocument::current(), "P1");
   ASSERT_FALSE(editor.usesTree());
   TaskPaneList* pane = editor.taskPane();
   ASSERT_EQ(pane->count(), 5);
@@ -60,7 +60,7 @@ TEST_F(NavigationTest, TaskPaneListsTheGroupAndAClickSelectsAnEntry) {
 
 TEST_F(NavigationTest, NextWrapsAndPreviousSkipsTheButtonPositionsOfASkinWithoutButtons) {
   openSkin("[Personality]\r\nButtonCount=0\r\n");
-  SectionEditorWindow editor("P38");
+  SectionEditorWindow editor(SkinDocument::current(), "P38");
   EXPECT_EQ(editor.linearPosition(), 38);
   editor.taskPaneClick(kNextEntryIndex);
   EXPECT_EQ(editor.currentSection(), "P1");
@@ -80,7 +80,7 @@ TEST_F(NavigationTest, NextWrapsAndPreviousSkipsTheButtonPositionsOfASkinWithout
 
 TEST_F(NavigationTest, WithoutButtonCountTheTitleBarButtonsArePassedOver) {
   openSkin("[TitlebarSkin]\r\nSkinName=S\r\n");
-  SectionEditorWindow editor("P26");
+  SectionEditorWindow editor(SkinDocument::current(), "P26");
   editor.taskPaneClick(kNextEntryIndex);
   EXPECT_EQ(editor.currentSection(), "P27");
   editor.taskPaneClick(kNextEntryIndex);
@@ -97,7 +97,7 @@ class TreeTest : public NavigationTest {
 };
 
 TEST_F(TreeTest, TreeGroupsUnderSharedParentsAndSelectsTheCurrentSection) {
-  SectionEditorWindow editor("P2");
+  SectionEditorWindow editor(SkinDocument::current(), "P2");
   ASSERT_TRUE(editor.usesTree());
   QTreeWidget* tree = editor.sectionTree();
   ASSERT_EQ(tree->topLevelItemCount(), 2);
@@ -114,7 +114,7 @@ TEST_F(TreeTest, TreeGroupsUnderSharedParentsAndSelectsTheCurrentSection) {
 }
 
 TEST_F(TreeTest, SearchFindsSectionsByGroupNameAndChoosingAHitSelectsIt) {
-  SectionEditorWindow editor("P1");
+  SectionEditorWindow editor(SkinDocument::current(), "P1");
   editor.show();
   QTest::keyClicks(editor.searchBox(), "scroll");
   EXPECT_FALSE(editor.sectionTree()->isVisible());
@@ -159,7 +159,7 @@ class NonAsciiSectionTest : public EditorTest {
 };
 
 TEST_F(NonAsciiSectionTest, TreeAndSearchSelectTheSectionByItsOwnBytes) {
-  SectionEditorWindow editor("Plain");
+  SectionEditorWindow editor(SkinDocument::current(), "Plain");
   editor.show();
   editor.searchBox()->setText(QString::fromUtf8("café"));  // keyClicks types ASCII only
   ASSERT_EQ(editor.searchResults()->count(), 1);

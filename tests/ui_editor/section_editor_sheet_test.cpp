@@ -27,7 +27,7 @@ class SheetAndPreviewTest : public EditorTest {
 };
 
 TEST_F(SheetAndPreviewTest, CaptionClickActivatesThePageAndTheCaptionSurvivesANewSelection) {
-  SectionEditorWindow editor("One");
+  SectionEditorWindow editor(SkinDocument::current(), "One");
   editor.show();
   const QStringList captions = editor.bottomBar()->captions();
   ASSERT_GE(captions.size(), 2);
@@ -43,7 +43,7 @@ TEST_F(SheetAndPreviewTest, CaptionClickActivatesThePageAndTheCaptionSurvivesANe
 }
 
 TEST_F(SheetAndPreviewTest, HoverAndPressShowTheGroupsMouseAndPressedStates) {
-  SectionEditorWindow editor("One");
+  SectionEditorWindow editor(SkinDocument::current(), "One");
   LargePreviewButton* preview = editor.largePreview();
   EXPECT_EQ(preview->effectiveRequest().state, 1);
   QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));

@@ -37,7 +37,7 @@ class LayerBarWindowTest : public EditorTest {
 };
 
 TEST_F(LayerBarWindowTest, OpensOnTheEntryWithItsTitlesAndTheSheetCaptions) {
-  SectionEditorWindow editor("Btn");
+  SectionEditorWindow editor(SkinDocument::current(), "Btn");
   EXPECT_EQ(editor.currentSection(), "Btn");
   EXPECT_EQ(editor.currentTopLevelSection(), "Btn");
   EXPECT_EQ(editor.titleLabel()->text(), "Push button");
@@ -53,7 +53,7 @@ TEST_F(LayerBarWindowTest, OpensOnTheEntryWithItsTitlesAndTheSheetCaptions) {
 }
 
 TEST_F(LayerBarWindowTest, AddingLayersChainsThemAndDeletingRelinksTheChain) {
-  SectionEditorWindow editor("Btn");
+  SectionEditorWindow editor(SkinDocument::current(), "Btn");
   QTest::mouseClick(editor.addLayerButton(), Qt::LeftButton);
   EXPECT_EQ(skinValue("Btn", "NextLayerName"), "L");
   EXPECT_EQ(editor.currentSection(), "Btn:L");
@@ -98,7 +98,7 @@ TEST_F(LayerBarWindowTest, AddingLayersChainsThemAndDeletingRelinksTheChain) {
 }
 
 TEST_F(LayerBarWindowTest, BlendModeIsWrittenIntoTheEditedLayer) {
-  SectionEditorWindow editor("Btn");
+  SectionEditorWindow editor(SkinDocument::current(), "Btn");
   QTest::mouseClick(editor.addLayerButton(), Qt::LeftButton);
   settle();
   ASSERT_TRUE(editor.blendModeList()->isEnabled());
@@ -116,7 +116,7 @@ TEST_F(LayerBarWindowTest, BlendModeIsWrittenIntoTheEditedLayer) {
 }
 
 TEST_F(LayerBarWindowTest, NoLayersDisablesTheBarAndShowsOnlyTheBase) {
-  SectionEditorWindow editor("Fixed");
+  SectionEditorWindow editor(SkinDocument::current(), "Fixed");
   EXPECT_EQ(editor.layerList()->count(), 1);
   EXPECT_FALSE(editor.layerList()->isEnabled());
   EXPECT_FALSE(editor.addLayerButton()->isEnabled());
@@ -128,7 +128,7 @@ TEST_F(LayerBarWindowTest, NoLayersDisablesTheBarAndShowsOnlyTheBase) {
 TEST_F(LayerBarWindowTest, BackgroundAndBrightnessAreRememberedAndTheMaximisedState) {
   WriteSetting(settings::BackIndex, "3");
   WriteSetting(settings::Brightness, "200");
-  SectionEditorWindow editor("Btn");
+  SectionEditorWindow editor(SkinDocument::current(), "Btn");
   EXPECT_EQ(editor.backgroundList()->currentIndex(), 3);
   EXPECT_EQ(editor.backgroundList()->itemText(5), "Grid");
   EXPECT_EQ(editor.brightnessSlider()->value(), 55);
@@ -149,7 +149,7 @@ TEST_F(LayerBarWindowTest, LargePreviewDrawsTheSkinOverTheBackground) {
   ASSERT_TRUE(Preview().isBound());
   Preview().LoadUISFile(mainFile);
   WriteSetting(settings::BackIndex, "4");  // black
-  SectionEditorWindow editor("Btn");
+  SectionEditorWindow editor(SkinDocument::current(), "Btn");
   editor.resize(900, 700);
   editor.show();
   const QImage picture = editor.largePreview()->render().convertToFormat(QImage::Format_RGB32);

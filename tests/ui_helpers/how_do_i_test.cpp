@@ -40,7 +40,7 @@ TEST_F(HowDoITest, CatalogueDefaultsApplyToMissingKeys) {
 }
 
 TEST_F(HowDoITest, EnabledShowsANonZeroValueAndClicksWriteOneOrZero) {
-  HowDoIDialog dialog;
+  HowDoIDialog dialog(SkinDocument::current());
   dialog.show();
   ASSERT_EQ(dialog.taskList()->count(), 4);
   EXPECT_EQ(dialog.taskList()->item(0)->text(), QStringLiteral("Alpha switch"));
@@ -65,7 +65,7 @@ TEST_F(HowDoITest, EnabledShowsANonZeroValueAndClicksWriteOneOrZero) {
 
 TEST_F(HowDoITest, ADefaultStandsForAnAbsentKeyAndMissingSectionsAreCreated) {
   profile::WriteString("Options", "Other", std::nullopt, mainFile());
-  HowDoIDialog dialog;
+  HowDoIDialog dialog(SkinDocument::current());
   dialog.show();
   select(dialog, 1);
   EXPECT_TRUE(dialog.enabledBox()->isChecked());
@@ -84,7 +84,7 @@ TEST_F(HowDoITest, ADefaultStandsForAnAbsentKeyAndMissingSectionsAreCreated) {
 
 TEST_F(HowDoITest, MissingCatalogueListsNothing) {
   files::deleteFile(temp.file("skins/Tessera7/HowDoI.ini"));
-  HowDoIDialog dialog;
+  HowDoIDialog dialog(SkinDocument::current());
   dialog.show();
   EXPECT_EQ(dialog.taskList()->count(), 0);
   EXPECT_FALSE(dialog.enabledBox()->isEnabled());

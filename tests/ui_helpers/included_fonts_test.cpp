@@ -58,7 +58,7 @@ class IncludedFontsTest : public testing::HelperDialogTest {
 };
 
 TEST_F(IncludedFontsTest, ListsTheSkinFontsAndOkWritesTheChoices) {
-  IncludedFontsDialog dialog;
+  IncludedFontsDialog dialog(SkinDocument::current());
   dialog.show();
   EXPECT_EQ(entries(dialog.fontList(0)), (QStringList{"<None>", "s\\able.ttf", "s\\bold.ttf"}));
   EXPECT_EQ(dialog.fontList(0)->currentText(), QStringLiteral("s\\bold.ttf"));
@@ -77,7 +77,7 @@ TEST_F(IncludedFontsTest, ListsTheSkinFontsAndOkWritesTheChoices) {
 }
 
 TEST_F(IncludedFontsTest, CopiesFontsButRefusesOtherFilesAndKeepsExistingOnes) {
-  IncludedFontsDialog dialog;
+  IncludedFontsDialog dialog(SkinDocument::current());
   dialog.show();
   dialog.fontList(3)->setCurrentIndex(1);
 
@@ -103,7 +103,7 @@ TEST_F(IncludedFontsTest, CopiesFontsButRefusesOtherFilesAndKeepsExistingOnes) {
 }
 
 TEST_F(IncludedFontsTest, CancelTakesBackCopiedFontsAndWritesNothing) {
-  IncludedFontsDialog dialog;
+  IncludedFontsDialog dialog(SkinDocument::current());
   dialog.show();
   copyFromDisk(dialog, temp.write("elsewhere/Clear.ttf", MinimalFontBytes()));
   ASSERT_TRUE(files::isFile(temp.file("skins/S/Clear.ttf")));

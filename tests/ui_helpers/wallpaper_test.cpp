@@ -46,7 +46,7 @@ class WallpaperTest : public testing::HelperDialogTest {
 };
 
 TEST_F(WallpaperTest, ListsTheJpegsAndWritesTheDefaultIntoTheMainFile) {
-  WallpaperDialog dialog;
+  WallpaperDialog dialog(SkinDocument::current());
   dialog.show();
   EXPECT_EQ(dialog.thumbnails()->count(), 2);
   EXPECT_EQ(dialog.thumbnails()->iconSize(), QSize(170, 170));
@@ -64,7 +64,7 @@ TEST_F(WallpaperTest, ListsTheJpegsAndWritesTheDefaultIntoTheMainFile) {
 }
 
 TEST_F(WallpaperTest, AddsJpegsOnlyAndNeverOverwrites) {
-  WallpaperDialog dialog;
+  WallpaperDialog dialog(SkinDocument::current());
   dialog.show();
   add(dialog, writeJpeg("elsewhere/Sea.jpg", 40, 30, Qt::cyan));
   EXPECT_TRUE(files::isFile(temp.file("skins/S/Sea.jpg")));
@@ -93,7 +93,7 @@ TEST_F(WallpaperTest, AddsJpegsOnlyAndNeverOverwrites) {
 }
 
 TEST_F(WallpaperTest, DeletingAsksAndForgetsADeletedDefault) {
-  WallpaperDialog dialog;
+  WallpaperDialog dialog(SkinDocument::current());
   dialog.show();
   dialog.thumbnails()->item(0)->setSelected(true);  // Hill, the default
   {

@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <string>
 
+#include "core/skin/skin_document.h"
 #include "core/skin/skin_session.h"
 #include "ui/editor/section_editor_context.h"
 
@@ -17,6 +18,8 @@ class FakeEditor final : public SectionEditorContext {
   void requestSheetRebuild() override { ++rebuilds; }
   void repaintLargePreview() override { ++repaints; }
   QWidget* editorWindow() override { return &window; }
+  // The document the test opened, if any.
+  SkinDocument* document() const override { return SkinDocument::current(); }
 
   int rebuilds = 0;
   int repaints = 0;

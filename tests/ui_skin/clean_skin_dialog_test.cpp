@@ -34,7 +34,7 @@ TEST_F(CleanSkinDialogTest, SkinWithoutLeftOversShowsTheEmptyState) {
   writeSkin("Neat", "[Buttons]\r\nImage=Neat\\CLOSE.TGA\r\n");
   writePicture("skins/Neat/close.tga", Qt::red);
   temp.write("skins/Neat/unused.png", "png");  // never a candidate
-  CleanSkinDialog dialog(skinsFolder(), "Neat");
+  CleanSkinDialog dialog(SkinDocument::current(), skinsFolder(), "Neat");
   EXPECT_EQ(dialog.windowTitle(), "Clean skin");
   dialog.show();
   EXPECT_FALSE(dialog.scanned());  // the scan waits a moment after opening
@@ -57,7 +57,7 @@ TEST_F(CleanSkinDialogTest, SelectionDecidesWhatMovesToTheBackupFolder) {
   writePicture("skins/Messy/used.tga", Qt::red);
   writePicture("skins/Messy/old.tga", Qt::green);
   writePicture("skins/Messy/older.bmp", Qt::blue);
-  CleanSkinDialog dialog(skinsFolder(), "Messy");
+  CleanSkinDialog dialog(SkinDocument::current(), skinsFolder(), "Messy");
   dialog.show();
   dialog.scanNow();
 

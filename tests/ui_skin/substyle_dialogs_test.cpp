@@ -56,7 +56,7 @@ class SubStyleDialogTest : public testing::DialogTest {
 
 TEST_F(SubStyleDialogTest, ButtonsFollowTheSelectedRowPosition) {
   writeStyles(4);
-  SubStyleManagerDialog dialog(skinsFolder(), "Aqua");
+  SubStyleManagerDialog dialog(SkinDocument::current(), skinsFolder(), "Aqua");
   ASSERT_EQ(dialog.list()->count(), 4);
   EXPECT_EQ(dialog.list()->currentRow(), 0);
 
@@ -76,7 +76,7 @@ TEST_F(SubStyleDialogTest, AMoveIsOneNamedStepThatUndoTakesBack) {
   writeStyles(3);
   const std::string before = temp.read("skins/Aqua/Aqua.SSD");
   SkinDocument document(temp.file("skins/Aqua"));
-  SubStyleManagerDialog dialog(skinsFolder(), "Aqua");
+  SubStyleManagerDialog dialog(SkinDocument::current(), skinsFolder(), "Aqua");
   dialog.show();
   select(dialog, 1);
   QTest::mouseClick(dialog.downButton(), Qt::LeftButton);
@@ -88,7 +88,7 @@ TEST_F(SubStyleDialogTest, AMoveIsOneNamedStepThatUndoTakesBack) {
 }
 
 TEST_F(SubStyleDialogTest, SkinWithoutSubStylesShowsOneRowThatCannotBeChanged) {
-  SubStyleManagerDialog dialog(skinsFolder(), "Aqua");
+  SubStyleManagerDialog dialog(SkinDocument::current(), skinsFolder(), "Aqua");
   ASSERT_EQ(dialog.list()->count(), 1);
   EXPECT_EQ(dialog.list()->item(0)->text(), "Aqua.uis");
   EXPECT_EQ(dialog.list()->item(0)->data(Qt::UserRole).toInt(), -1);
@@ -99,7 +99,7 @@ TEST_F(SubStyleDialogTest, SkinWithoutSubStylesShowsOneRowThatCannotBeChanged) {
 
 TEST_F(SubStyleDialogTest, RowsCarryDefaultMarkersAndFortyPixelHeight) {
   writeStyles(3, "VistaDefault=2\r\nWin7Default=2\r\n");
-  SubStyleManagerDialog dialog(skinsFolder(), "Aqua");
+  SubStyleManagerDialog dialog(SkinDocument::current(), skinsFolder(), "Aqua");
   dialog.show();
   EXPECT_EQ(label(dialog.list(), 0), "Style 0");
   EXPECT_EQ(label(dialog.list(), 2), "Style 2  (Vista default substyle)  (Win 7 default substyle)");
@@ -117,7 +117,7 @@ TEST_F(SubStyleDialogTest, RowsCarryDefaultMarkersAndFortyPixelHeight) {
 }
 
 TEST_F(SubStyleDialogTest, AddCreatesTheFirstSubStyleFromTheExistingSkin) {
-  SubStyleManagerDialog dialog(skinsFolder(), "Aqua");
+  SubStyleManagerDialog dialog(SkinDocument::current(), skinsFolder(), "Aqua");
   dialog.show();
   const auto shown = WhenModal<NewSubStyleDialog>([](NewSubStyleDialog* create) {
     EXPECT_EQ(create->windowTitle(), "Create new substyle");
@@ -143,7 +143,7 @@ TEST_F(SubStyleDialogTest, AddCreatesTheFirstSubStyleFromTheExistingSkin) {
 
 TEST_F(SubStyleDialogTest, AddBasedOnAChosenSubStyleAndRefusedNameKeepsTheDialogOpen) {
   writeStyles(3);
-  SubStyleManagerDialog dialog(skinsFolder(), "Aqua");
+  SubStyleManagerDialog dialog(SkinDocument::current(), skinsFolder(), "Aqua");
   dialog.show();
   std::unique_ptr<testing::CaughtMessage> refusal;
   const auto shown = WhenModal<NewSubStyleDialog>([&refusal](NewSubStyleDialog* create) {
@@ -170,7 +170,7 @@ TEST_F(SubStyleDialogTest, AddBasedOnAChosenSubStyleAndRefusedNameKeepsTheDialog
 
 TEST_F(SubStyleDialogTest, RenameWritesTheDisplayName) {
   writeStyles(2);
-  SubStyleManagerDialog dialog(skinsFolder(), "Aqua");
+  SubStyleManagerDialog dialog(SkinDocument::current(), skinsFolder(), "Aqua");
   dialog.show();
   select(dialog, 1);
   const auto shown = WhenModal<RenameSubStyleDialog>([](RenameSubStyleDialog* rename) {
@@ -187,7 +187,7 @@ TEST_F(SubStyleDialogTest, RenameWritesTheDisplayName) {
 
 TEST_F(SubStyleDialogTest, UpAndDownExchangeWholeEntriesAndMoveTheSelection) {
   writeStyles(3);
-  SubStyleManagerDialog dialog(skinsFolder(), "Aqua");
+  SubStyleManagerDialog dialog(SkinDocument::current(), skinsFolder(), "Aqua");
   dialog.show();
   select(dialog, 2);
   QTest::mouseClick(dialog.upButton(), Qt::LeftButton);
@@ -205,7 +205,7 @@ TEST_F(SubStyleDialogTest, UpAndDownExchangeWholeEntriesAndMoveTheSelection) {
 
 TEST_F(SubStyleDialogTest, DeleteAsksAndOnlyYesDeletes) {
   writeStyles(3);
-  SubStyleManagerDialog dialog(skinsFolder(), "Aqua");
+  SubStyleManagerDialog dialog(SkinDocument::current(), skinsFolder(), "Aqua");
   dialog.show();
   select(dialog, 1);
   {
@@ -234,7 +234,7 @@ TEST_F(SubStyleDialogTest, DeleteAsksAndOnlyYesDeletes) {
 
 TEST_F(SubStyleDialogTest, DeletingTheFirstRowMakesTheSecondTheMainFile) {
   writeStyles(3);
-  SubStyleManagerDialog dialog(skinsFolder(), "Aqua");
+  SubStyleManagerDialog dialog(SkinDocument::current(), skinsFolder(), "Aqua");
   dialog.show();
   select(dialog, 0);
   ScriptedPrompt yes(PromptAnswer::Yes);
@@ -251,7 +251,7 @@ TEST_F(SubStyleDialogTest, TheSubStyleOpenForEditingIsNotDeleted) {
   Session().mainFile = temp.file("skins/Aqua/style2.sss~");
   Session().chosenSubStyle = "STYLE2.sss";
   ScriptedPrompt yes(PromptAnswer::Yes);
-  SubStyleManagerDialog dialog(skinsFolder(), "Aqua");
+  SubStyleManagerDialog dialog(SkinDocument::current(), skinsFolder(), "Aqua");
   dialog.show();
   select(dialog, 2);
   const auto refusal = testing::CatchNextMessage();

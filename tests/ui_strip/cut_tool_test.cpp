@@ -56,7 +56,7 @@ TEST_F(CutToolTest, SelectionDraggedUpLeftIsCutSavedAndLinked) {
     asked.push_back(1);
     return SectionLinkAnswer{"Part", 0};
   };
-  CutToolDialog tool;
+  CutToolDialog tool(SkinDocument::current());
   tool.show();
   pickSource(tool, source);
   ASSERT_TRUE(tool.hasSource());
@@ -92,7 +92,7 @@ TEST_F(CutToolTest, SelectionDraggedUpLeftIsCutSavedAndLinked) {
 }
 
 TEST_F(CutToolTest, UnlinkedTgaCutAndAnswerNoneLeaveTheSkinAlone) {
-  CutToolDialog tool;
+  CutToolDialog tool(SkinDocument::current());
   tool.show();
   pickSource(tool, source);
   tool.findChild<QCheckBox*>()->setChecked(false);
@@ -114,7 +114,7 @@ TEST_F(CutToolTest, UnlinkedTgaCutAndAnswerNoneLeaveTheSkinAlone) {
 
 TEST_F(CutToolTest, TgaCutLinkedToASectionIsPerPixel) {
   CurrentSectionLinkChooser() = [](QWidget*) { return SectionLinkAnswer{"Part", 0}; };
-  CutToolDialog tool;
+  CutToolDialog tool(SkinDocument::current());
   tool.show();
   pickSource(tool, source);
   drag(tool.pictureArea(), {1, 1}, {5, 5});
@@ -132,7 +132,7 @@ TEST_F(CutToolTest, NothingIsWrittenWithoutASourceOrASelection) {
     asked = true;
     return SectionLinkAnswer{"Part", 0};
   };
-  CutToolDialog tool;
+  CutToolDialog tool(SkinDocument::current());
   tool.show();
   // A file that is no picture leaves the tool without a source.
   pickSource(tool, temp.write("art/notes.png", "not a picture"));
@@ -151,7 +151,7 @@ TEST_F(CutToolTest, NothingIsWrittenWithoutASourceOrASelection) {
 }
 
 TEST_F(CutToolTest, WheelSetsTheMagnifierZoomNeverBelowOne) {
-  CutToolDialog tool;
+  CutToolDialog tool(SkinDocument::current());
   tool.show();
   CutPictureArea* area = tool.pictureArea();
   const int start = CutPictureArea::zoom();
@@ -187,7 +187,7 @@ TEST_F(CutToolTest, UpdateSectionLinksTheCutOutInTheFileOfTheChosenSection) {
   const std::vector<Case> cases = {{QStringLiteral("Part"), "main.bmp", main, "Part"},
                                    {QStringLiteral("Tray  [taskbar file]"), "tray.tga", taskbar, "Tray"},
                                    {QStringLiteral("Part  [shell file]"), "shell.bmp", shell, "Part"}};
-  CutToolDialog tool;
+  CutToolDialog tool(SkinDocument::current());
   tool.show();
   pickSource(tool, source);
   drag(tool.pictureArea(), {0, 0}, {8, 8});

@@ -17,7 +17,7 @@ using FramelessFramesTest = TextureSkinTest;
 
 TEST_F(FramelessFramesTest, FirstShowStoresTheShownValuesAndDefaultHuesStayAbsent) {
   openSkin("[TitlebarSkin]\r\nSkinName=S\r\n");
-  FramelessFramesDialog dialog;
+  FramelessFramesDialog dialog(SkinDocument::current());
   // Nothing is written before the window appears.
   EXPECT_FALSE(hasSection("DWM"));
   dialog.show();
@@ -34,7 +34,7 @@ TEST_F(FramelessFramesTest, FirstShowStoresTheShownValuesAndDefaultHuesStayAbsen
 TEST_F(FramelessFramesTest, TheHueDefaultBoxDeletesTheKeyAndUncheckingWritesTheSlider) {
   openSkin("[DWM]\r\nShineAlpha=220\r\nBorderAlpha=255\r\nButtonAlpha=255\r\n"
            "[WindowFrame.Activetexture]\r\nButtonHue=120\r\nCloseButtonHue=0\r\n");
-  FramelessFramesDialog dialog;
+  FramelessFramesDialog dialog(SkinDocument::current());
   dialog.show();
   EXPECT_FALSE(dialog.buttonHueDefaultBox()->isChecked());
   EXPECT_EQ(dialog.buttonHueSlider()->value(), 120);
@@ -51,7 +51,7 @@ TEST_F(FramelessFramesTest, TheHueDefaultBoxDeletesTheKeyAndUncheckingWritesTheS
 TEST_F(FramelessFramesTest, OutOfRangeValuesAreShownAndWrittenClamped) {
   openSkin("[DWM]\r\nShineAlpha=999\r\nBorderAlpha=-7\r\nButtonAlpha=abc\r\nNoFlip=1\r\n"
            "[WindowFrame.Activetexture]\r\nButtonHue=500\r\nCloseButtonHue=-3\r\n");
-  FramelessFramesDialog dialog;
+  FramelessFramesDialog dialog(SkinDocument::current());
   EXPECT_EQ(dialog.shineAlphaSlider()->value(), 255);
   EXPECT_EQ(dialog.borderAlphaSlider()->value(), 0);
   EXPECT_EQ(dialog.buttonHueSlider()->value(), 360);
@@ -79,7 +79,7 @@ TEST_F(FramelessFramesTest, OpeningAndClosingWithoutAChangeLeavesTheSkinUnmodifi
   const std::string before = temp.read("skins/S/S.uis");
   Session().modified = 1;  // as the main window marks it before opening an entry
   {
-    FramelessFramesDialog dialog;
+    FramelessFramesDialog dialog(SkinDocument::current());
     dialog.show();
     settle();
     dialog.closeButton()->click();
@@ -90,7 +90,7 @@ TEST_F(FramelessFramesTest, OpeningAndClosingWithoutAChangeLeavesTheSkinUnmodifi
 
   // A real change stays after Close, as its own undo step, and the skin is modified.
   {
-    FramelessFramesDialog dialog;
+    FramelessFramesDialog dialog(SkinDocument::current());
     dialog.show();
     dialog.noFlipBox()->setChecked(true);
     settle();
@@ -103,7 +103,7 @@ TEST_F(FramelessFramesTest, OpeningAndClosingWithoutAChangeLeavesTheSkinUnmodifi
 
 TEST_F(FramelessFramesTest, HueSlidersDrawARainbowChannel) {
   openSkin("[WindowFrame.Activetexture]\r\nButtonHue=0\r\n");
-  FramelessFramesDialog dialog;
+  FramelessFramesDialog dialog(SkinDocument::current());
   dialog.resize(900, 700);
   dialog.show();
   HueSlider* slider = dialog.buttonHueSlider();
@@ -126,7 +126,7 @@ TEST_F(FramelessFramesTest, PreviewBandShowsTheStoredTextureAlphaAndHue) {
            "[WindowFrame.Activetexture]\r\nCloseButtonHue=120\r\n");
   writePicture("frame.tga", QColor(200, 160, 0));
   bindPreview();
-  FramelessFramesDialog dialog;
+  FramelessFramesDialog dialog(SkinDocument::current());
   dialog.resize(900, 700);
   dialog.show();
   dialog.flushRefresh();

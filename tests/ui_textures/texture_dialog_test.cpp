@@ -29,7 +29,7 @@ TEST_F(TextureDialogTest, ListsHoldTheSkinPicturesAndSelectTheStoredTexture) {
   writePicture("photo.png", Qt::green);
   document->commitPendingStep();
   const int steps = document->undoStack()->count();
-  TextureDialog dialog;
+  TextureDialog dialog(SkinDocument::current());
   const QStringList expected{QString::fromLatin1(kNoTextureText), "s\\anim.zor", "s\\back.bmp", "s\\bar.tga"};
   EXPECT_EQ(rowTexts(dialog.taskbarPicker()->list()), expected);
   EXPECT_EQ(rowTexts(dialog.startMenuPicker()->list()), expected);
@@ -44,7 +44,7 @@ TEST_F(TextureDialogTest, ChoosingWritesTheImageAndTheNoTextureEntryRemovesTheWh
   openSkin("[Taskbar.Texture]\r\nImage=s\\bar.tga\r\nTile=1\r\n[StartMenu.Texture]\r\nImage=s\\bar.tga\r\n");
   writePicture("bar.tga", Qt::blue);
   writePicture("menu.tga", Qt::red);
-  TextureDialog dialog;
+  TextureDialog dialog(SkinDocument::current());
   TextureList* taskbar = dialog.taskbarPicker()->list();
   taskbar->setCurrentRow(2);
   EXPECT_EQ(skinValue("Taskbar.Texture", "Image"), "s\\menu.tga");
@@ -73,7 +73,7 @@ TEST_F(TextureDialogTest, DamagedEmptyAndHugePicturesAreListedAndDrawnAsFarAsThe
   std::string zero(18, '\0');
   zero[2] = 2; zero[16] = 32; zero[17] = 8;
   writeBytes("zero.tga", zero);
-  TextureDialog dialog;
+  TextureDialog dialog(SkinDocument::current());
   dialog.show();
   TextureList* list = dialog.startMenuPicker()->list();
   ASSERT_EQ(list->count(), 6);
@@ -97,7 +97,7 @@ TEST_F(TextureDialogTest, DamagedEmptyAndHugePicturesAreListedAndDrawnAsFarAsThe
 TEST_F(TextureDialogTest, RowsShowThePictureAtTheLeftAndTheNameFromTheMiddle) {
   openSkin("");
   writePicture("a.tga", QColor(0, 200, 0), QSize(30, 30));
-  TextureDialog dialog;
+  TextureDialog dialog(SkinDocument::current());
   dialog.resize(800, 600);
   dialog.show();
   TextureList* list = dialog.startMenuPicker()->list();
@@ -112,7 +112,7 @@ TEST_F(TextureDialogTest, RowsShowThePictureAtTheLeftAndTheNameFromTheMiddle) {
 TEST_F(TextureDialogTest, MenuOffersEveryPictureCommandAndFlipsRewriteTheSelectedPicture) {
   openSkin("[Taskbar.Texture]\r\nImage=s\\strip.tga\r\n");
   writePicture("strip.tga", Qt::blue, QSize(20, 4));
-  TextureDialog dialog;
+  TextureDialog dialog(SkinDocument::current());
   std::unique_ptr<QMenu> menu(dialog.taskbarPicker()->buildCommandMenu(nullptr));
   QStringList texts;
   for (QAction* action : menu->actions()) texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
@@ -134,7 +134,7 @@ TEST_F(TextureDialogTest, PreviewBandShowsTheStoredTaskbarTexture) {
   writePicture("bar.tga", QColor(0, 0, 255));
   writePicture("menu.tga", QColor(255, 0, 0));
   bindPreview();
-  TextureDialog dialog;
+  TextureDialog dialog(SkinDocument::current());
   dialog.resize(800, 600);
   dialog.show();
   QImage band = dialog.previewBand()->render();

@@ -66,7 +66,7 @@ class ShellAnimationDialogTest : public tessera::testing::EnvironmentTest {
 };
 
 TEST_F(ShellAnimationDialogTest, ListsTheSkinsVideosAndSelectsTheStoredOne) {
-  ShellAnimationDialog dialog("Copy", window.get());
+  ShellAnimationDialog dialog(SkinDocument::current(), "Copy", window.get());
   EXPECT_EQ(dialog.windowTitle(), "Copying files");
   EXPECT_EQ(entries(dialog), (QStringList{"OS default image", "cool\\blue.avi", "cool\\copy.avi"}));
   EXPECT_EQ(dialog.list()->currentRow(), 2);
@@ -77,7 +77,7 @@ TEST_F(ShellAnimationDialogTest, ListsTheSkinsVideosAndSelectsTheStoredOne) {
   EXPECT_EQ(dialog.preview()->message(), "The system's own animation (clip 160) plays here.");
 
   // Without a description the caption is the name; without a stored choice the first entry.
-  ShellAnimationDialog search("Search", window.get());
+  ShellAnimationDialog search(SkinDocument::current(), "Search", window.get());
   EXPECT_EQ(search.windowTitle(), "Search");
   EXPECT_EQ(search.list()->currentRow(), 0);
   EXPECT_EQ(search.preview()->message(), "The system's own animation (clip 166) plays here.");
@@ -87,7 +87,7 @@ TEST_F(ShellAnimationDialogTest, OkStoresTheChoiceAsOneUndoStepAndCancelStoresNo
   QUndoStack* undo = SkinDocument::current()->undoStack();
   const int steps = undo->count();
   {
-    ShellAnimationDialog dialog("Copy", window.get());
+    ShellAnimationDialog dialog(SkinDocument::current(), "Copy", window.get());
     dialog.list()->setCurrentRow(1);
     press(dialog, QDialogButtonBox::Cancel);
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
@@ -95,7 +95,7 @@ TEST_F(ShellAnimationDialogTest, OkStoresTheChoiceAsOneUndoStepAndCancelStoresNo
   EXPECT_EQ(stored(), "Cool\\Copy.avi");
   EXPECT_EQ(undo->count(), steps);
   {
-    ShellAnimationDialog dialog("Copy", window.get());
+    ShellAnimationDialog dialog(SkinDocument::current(), "Copy", window.get());
     dialog.list()->setCurrentRow(1);
     press(dialog, QDialogButtonBox::Ok);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
@@ -107,7 +107,7 @@ TEST_F(ShellAnimationDialogTest, OkStoresTheChoiceAsOneUndoStepAndCancelStoresNo
   EXPECT_EQ(stored(), "Cool\\Copy.avi");
   {
     // "OS default image" removes the key.
-    ShellAnimationDialog dialog("Copy", window.get());
+    ShellAnimationDialog dialog(SkinDocument::current(), "Copy", window.get());
     dialog.show();
     dialog.list()->setCurrentRow(0);
     QTest::keyClick(dialog.list(), Qt::Key_Return);
@@ -119,7 +119,7 @@ TEST_F(ShellAnimationDialogTest, OkStoresTheChoiceAsOneUndoStepAndCancelStoresNo
 
 TEST_F(ShellAnimationDialogTest, AStoredChoiceTheListDoesNotOfferIsKeptByOk) {
   profile::WriteString("Animations.Avis", "Copy", "Cool\\copy.zor", animations);
-  ShellAnimationDialog dialog("Copy", window.get());
+  ShellAnimationDialog dialog(SkinDocument::current(), "Copy", window.get());
   EXPECT_EQ(entries(dialog).last(), "Cool\\copy.zor");
   EXPECT_EQ(dialog.list()->currentRow(), 3);
   EXPECT_EQ(dialog.preview()->message(), "The file \"copy.zor\" cannot be found.");
@@ -130,13 +130,13 @@ TEST_F(ShellAnimationDialogTest, AStoredChoiceTheListDoesNotOfferIsKeptByOk) {
 TEST_F(ShellAnimationDialogTest, ValuesLeadingOutOfTheSkinsFolderAreNeitherReadNorPlayed) {
   profile::WriteString("Animations.Avis", "Copy", "..\\..\\secret.avi", animations);
   {
-    ShellAnimationDialog dialog("Copy", window.get());
+    ShellAnimationDialog dialog(SkinDocument::current(), "Copy", window.get());
     EXPECT_EQ(dialog.preview()->message(), "\"..\\..\\secret.avi\" lies outside the skins folder.");
   }
 
   // An animation file outside the skins folder is not used at all.
   open("[TitlebarSkin]\r\nSkinName=Cool\r\n[Animations]\r\nFile=..\\outside.anim\r\n");
-  ShellAnimationDialog outside("Copy", window.get());
+  ShellAnimationDialog outside(SkinDocument::current(), "Copy", window.get());
   EXPECT_EQ(outside.status(),
             "The skin's animation file \"..\\outside.anim\" lies outside the skins folder, so the choice cannot be "
             "stored.");
@@ -147,7 +147,7 @@ TEST_F(ShellAnimationDialogTest, ValuesLeadingOutOfTheSkinsFolderAreNeitherReadN
 TEST_F(ShellAnimationDialogTest, ASkinWithoutAnimationFileSaysSoAndOkStoresNothing) {
   open("[TitlebarSkin]\r\nSkinName=Cool\r\n");
   const std::string before = temp.read("skins/Cool/cool.anim");
-  ShellAnimationDialog dialog("Copy", window.get());
+  ShellAnimationDialog dialog(SkinDocument::current(), "Copy", window.get());
   EXPECT_EQ(dialog.list()->currentRow(), 0);
   EXPECT_EQ(dialog.status(), "This skin names no animation file ([Animations] File), so the choice cannot be stored.");
   dialog.list()->setCurrentRow(1);
@@ -162,7 +162,7 @@ TEST_F(ShellAnimationDialogTest, TheMainWindowsEntryOpensThePicker) {
     opened = dialog->windowTitle() == "Copying files";
     dialog->reject();
   });
-  OpenEntryEditor(window.get(), 0, "Copy=2");
+  OpenEntryEditor(window.get(), SkinDocument::current(), 0, "Copy=2");
   EXPECT_TRUE(opened);
 }
 

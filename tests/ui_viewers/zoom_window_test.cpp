@@ -138,7 +138,7 @@ TEST_F(ZoomWindowTest, PlacementIsRestoredAndMovesAreStored) {
 }
 
 TEST_F(ZoomWindowTest, TheCutToolsMagnifierOpensItBesideTheTool) {
-  CutToolDialog tool;
+  CutToolDialog tool(SkinDocument::current());
   tool.show();
   auto* zoom = tool.findChild<QPushButton*>(QStringLiteral("zoomButton"));
   ASSERT_NE(zoom, nullptr);

@@ -92,9 +92,14 @@ bool SettleUnsavedChanges() {
   return false;
 }
 
-OpenResult OpenSkin(const std::string& path, BeforeOpen before, const SubStyleChooser& chooseSubStyle) {
+OpenResult OpenSkin(const std::string& pathToOpen, BeforeOpen before, const SubStyleChooser& chooseSubStyle) {
+  // The path may be the open skin's own (a switch of sub-style): it is kept before that skin closes.
+  const std::string path = pathToOpen;
   if (before == BeforeOpen::CommitThenReset) CommitSkinFiles();
   if (before != BeforeOpen::Nothing) ResetSkin();
+  // The skin opened before closes: the new skin's session is set up for its own document.
+  openDocument().reset();
+  PendingSession() = SkinSession{};
 
   Preview().DestroyBitmaps_and_Masks();
   const std::string skinName = SkinNameFromPath(path);
@@ -110,10 +115,9 @@ OpenResult OpenSkin(const std::string& path, BeforeOpen before, const SubStyleCh
     return result;
   }
   result.opened = true;
-  const int modified = Session().modified;  // recovered working copies stay modified
-  openDocument().reset();  // the skin opened before has closed
+  // The document takes over the session; recovered working copies stay modified.
   openDocument() = std::make_unique<SkinDocument>(paths::join(GetSkinsFolder(), skinName));
-  Session().modified = modified;
+  result.document = openDocument().get();
   const std::string shownName = chosen.empty() ? skinName : std::string(paths::stem(chosen));
   result.title = "[" + shownName + "] - " + kPlainTitle;
   return result;

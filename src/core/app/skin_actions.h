@@ -8,6 +8,8 @@
 
 namespace tessera {
 
+class SkinDocument;
+
 // Asks the user for a sub-style of the skin (by skin name); returns the chosen sub-style file
 // name, or "" for the main file.
 using SubStyleChooser = std::function<std::string(const std::string& skinName)>;
@@ -22,6 +24,7 @@ enum class BeforeOpen {
 struct OpenResult {
   bool opened = false;      // the main file has sections and is now the open skin
   std::string title;        // "[" + sub-style or skin name + "] - Quillmont Tessera"
+  SkinDocument* document = nullptr;  // the open skin, alive until the skin closes
 };
 
 inline constexpr const char* kPlainTitle = "Quillmont Tessera";

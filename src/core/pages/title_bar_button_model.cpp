@@ -137,7 +137,7 @@ int TitleBarButtonModel::remove(int row) const {
   // The count goes in the same write when the count's section lives in the main file, as it does
   // unless a catalogue routes it elsewhere.
   const char* countSection = ButtonCountSection(layout_);
-  if (SkinFileForSection(countSection) == file && Session().writesEnabled == kWritesEnabledMarker) {
+  if (SkinFileForSection(countSection) == file && SkinWritesEnabled()) {
     profile::WriteSections(writes, file, {{countSection, "ButtonCount", std::to_string(stored - 1)}});
   } else {
     profile::WriteSections(writes, file);

@@ -35,7 +35,7 @@ std::vector<ImportSource> ImportSources(std::string_view dataFolder) {
 
 bool ImportSection(std::string_view source, std::string_view target, bool keepImages) {
   SkinSession& s = Session();
-  if (!s.isOpen() || s.writesEnabled != kWritesEnabledMarker) return false;
+  if (!s.isOpen() || !SkinWritesEnabled()) return false;
   std::optional<std::string> kept[std::size(kImageKeys)];
   const std::string targetFile = SkinFileForSection(target);
   if (keepImages) {

@@ -7,9 +7,15 @@
 namespace tessera {
 
 const std::string& CataloguePath() {
-  SkinSession& s = Session();
-  if (s.cataloguePath.empty()) s.cataloguePath = paths::join(GetSkinsFolder(), "Tessera7/subsections.ini");
-  return s.cataloguePath;
+  // Built once per skins folder: every key routing asks for it.
+  static std::string skinsFolder;
+  static std::string path;
+  const std::string current = GetSkinsFolder();
+  if (path.empty() || current != skinsFolder) {
+    skinsFolder = current;
+    path = paths::join(current, "Tessera7/subsections.ini");
+  }
+  return path;
 }
 
 namespace {
@@ -67,7 +73,7 @@ int WriteSkinString(std::string_view section, profile::OptionalText key, profile
 int WriteSkinStringToFile(std::string_view section, profile::OptionalText key, profile::OptionalText value,
                           const std::string& file) {
   SkinSession& s = Session();
-  if (s.writesEnabled != kWritesEnabledMarker) return 1;
+  if (!SkinWritesEnabled()) return 1;
   s.modified = 1;
   return profile::WriteString(section, key, value, file) ? 1 : 0;
 }

@@ -81,7 +81,7 @@ struct RenamedValue {
 void writeRenamedValues(const std::string& file, const std::vector<RenamedValue>& renamed) {
   if (renamed.empty()) return;
   SkinSession& session = Session();
-  if (session.writesEnabled != kWritesEnabledMarker) return;
+  if (!SkinWritesEnabled()) return;
   session.modified = 1;
   const auto bytes = files::readAll(file);
   if (!bytes) return;

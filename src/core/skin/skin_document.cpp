@@ -3,6 +3,7 @@
 #include <QMetaObject>
 #include <climits>
 #include <cstdlib>
+#include <utility>
 
 #include "core/platform/files.h"
 #include "core/platform/paths.h"
@@ -30,10 +31,14 @@ bool startsWithFolder(const std::string& path, const std::string& folder) {
 }  // namespace
 
 SkinDocument::SkinDocument(std::string skinFolder, QObject* parent)
-    : QObject(parent), folder_(paths::resolve(skinFolder)), realFolder_(realPathOf(folder_)) {
+    : QObject(parent),
+      folder_(paths::resolve(skinFolder)),
+      realFolder_(realPathOf(folder_)),
+      // A document that replaces a live one carries its session on.
+      session_(currentDocument ? currentDocument->session_ : std::exchange(PendingSession(), SkinSession{})) {
   stack_.setUndoLimit(kMaxSteps);
   // The skin is modified exactly when it differs from its last saved state.
-  connect(&stack_, &QUndoStack::indexChanged, this, [this] { Session().modified = stack_.isClean() ? 0 : 1; });
+  connect(&stack_, &QUndoStack::indexChanged, this, [this] { session_.modified = stack_.isClean() ? 0 : 1; });
   // One skin is open at a time: the newest document is the one that listens.
   InstallChangeObserver(this);
   currentDocument = this;
@@ -110,7 +115,7 @@ void SkinDocument::enforceBudget() {
 void SkinDocument::markSaved() {
   commitPendingStep();
   // The flag is cleared first, so that listeners of cleanChanged see the saved state.
-  Session().modified = 0;
+  session_.modified = 0;
   stack_.setClean();
 }
 

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "core/platform/change_observer.h"
+#include "core/skin/skin_session.h"
 
 namespace tessera {
 
@@ -32,7 +33,8 @@ class SkinDocument final : public QObject, private ChangeObserver {
   static constexpr std::size_t kMaxJournalBytes = std::size_t{64} << 20;
 
   // Journals changes to files inside `skinFolder` from now on. The newest document is the
-  // current one; an older one still alive stops hearing of changes.
+  // current one; an older one still alive stops hearing of changes. The document takes over the
+  // session set up for it (PendingSession: the working files, name and flags of the skin).
   explicit SkinDocument(std::string skinFolder, QObject* parent = nullptr);
   ~SkinDocument() override;
 
@@ -40,6 +42,9 @@ class SkinDocument final : public QObject, private ChangeObserver {
   static SkinDocument* current();
 
   const std::string& skinFolder() const { return folder_; }
+  // The open skin's working files, name and flags.
+  SkinSession& session() { return session_; }
+  const SkinSession& session() const { return session_; }
   QUndoStack* undoStack() { return &stack_; }
 
   // Groups the changes made while it lives into one step named `text`; a step inside another
@@ -99,6 +104,7 @@ class SkinDocument final : public QObject, private ChangeObserver {
 
   std::string folder_;
   std::string realFolder_;
+  SkinSession session_;
   QUndoStack stack_;
   std::unique_ptr<JournalStep> open_;
   int explicitDepth_ = 0;

@@ -1,6 +1,6 @@
 #pragma once
-// The open skin: its working files, name and flags. There is one session for the process; every
-// part of the program reads and writes skin keys through the section store over it.
+// The open skin: its working files, name and flags. The open skin's document owns them; every
+// part of the program reads and writes skin keys through the section store over them.
 #include <array>
 #include <string>
 
@@ -8,18 +8,15 @@
 
 namespace tessera {
 
-inline constexpr int kWritesEnabledMarker = 0x300;
 inline constexpr std::size_t kMaxPath = 255;
 
 struct SkinSession {
   std::string mainFile;                     // main working file ("~"); empty = no skin open
   std::array<std::string, 3> companionFiles;  // taskbar, shell, toolbar icons (AlternativeFile 1..3)
-  std::string cataloguePath;                // <skins folder>/Tessera7/subsections.ini, built once
   std::string skinName;                     // empty = no skin open
   std::string openedPath;                   // the path as passed to the open command
   std::string chosenSubStyle;               // sub-style file chosen at open time, or empty
   int modified = 0;
-  int writesEnabled = 0;
   int framelessSkin = 0;
   int hasButtonCount = 0;
   int hasNoButtonCount = 1;
@@ -28,10 +25,17 @@ struct SkinSession {
   bool isOpen() const { return !mainFile.empty(); }
 };
 
-// The session of this process.
+// The session of the open skin's document (SkinDocument::session()). While no document is open,
+// the session being set up for the next one: a new document takes it over and leaves it blank.
 SkinSession& Session();
-// Marks skin writes as enabled (the main window does this first thing).
+// The session no document owns yet.
+SkinSession& PendingSession();
+
+// Skin writes are refused until the editor enables them (the main window does this first thing);
+// this holds for the process, whichever skin is open.
 void EnableSkinWrites();
+void DisableSkinWrites();
+bool SkinWritesEnabled();
 
 // Companion roles in routing order: AlternativeFile 1, 2, 3.
 struct CompanionRole {

@@ -39,52 +39,52 @@ EntryEditor EditorForEntry(const std::string& entryText) {
   }
 }
 
-void OpenEntryEditor(QWidget* parent, int category, const std::string& entryText) {
+void OpenEntryEditor(QWidget* parent, SkinDocument* document, int category, const std::string& entryText) {
   const EntryEditor editor = EditorForEntry(entryText);
   if (editor == EntryEditor::FramesForm) {
     FramesEditorDialog dialog(parent);
     dialog.exec();
   } else if (editor == EntryEditor::Wallpapers) {
-    WallpaperDialog dialog(parent);
+    WallpaperDialog dialog(document, parent);
     dialog.exec();
   } else if (editor == EntryEditor::Textures) {
-    TextureDialog dialog(parent);
+    TextureDialog dialog(document, parent);
     dialog.exec();
   } else if (editor == EntryEditor::FramelessFrames) {
-    FramelessFramesDialog dialog(parent);
+    FramelessFramesDialog dialog(document, parent);
     dialog.exec();
   } else if (editor == EntryEditor::ShellAnimation) {
-    ShellAnimationDialog dialog(entryName(entryText), parent);
+    ShellAnimationDialog dialog(document, entryName(entryText), parent);
     dialog.exec();
   } else {
-    OpenSectionEditor(parent, category, entryName(entryText));
+    OpenSectionEditor(parent, document, category, entryName(entryText));
   }
 }
 
-void OpenSectionEditor(QWidget* parent, int, const std::string& section) {
-  SectionEditorWindow editor(section, parent);
+void OpenSectionEditor(QWidget* parent, SkinDocument* document, int, const std::string& section) {
+  SectionEditorWindow editor(document, section, parent);
   if (ReadSettingInt(settings::WasMaxEdit) == 1) editor.setWindowState(Qt::WindowMaximized);
   editor.exec();
 }
 
-void OpenHowDoI(QWidget* parent) {
-  HowDoIDialog dialog(parent);
+void OpenHowDoI(QWidget* parent, SkinDocument* document) {
+  HowDoIDialog dialog(document, parent);
   dialog.exec();
 }
-void OpenColoursEditor(QWidget* parent, int startRow) {
-  EditColoursDialog dialog(parent, startRow);
+void OpenColoursEditor(QWidget* parent, SkinDocument* document, int startRow) {
+  EditColoursDialog dialog(document, parent, startRow);
   dialog.exec();
 }
-void OpenFontsEditor(QWidget* parent, int startRow) {
-  EditFontsDialog dialog(parent, startRow);
+void OpenFontsEditor(QWidget* parent, SkinDocument* document, int startRow) {
+  EditFontsDialog dialog(document, parent, startRow);
   dialog.exec();
 }
 void OpenFrameBuilder(QWidget* parent, const std::string& currentSection) {
   FrameBuilderDialog builder(currentSection, parent);
   builder.exec();
 }
-void OpenCutTool(QWidget* parent) {
-  CutToolDialog tool(parent);
+void OpenCutTool(QWidget* parent, SkinDocument* document) {
+  CutToolDialog tool(document, parent);
   tool.setWindowState(Qt::WindowMaximized);
   tool.exec();
 }

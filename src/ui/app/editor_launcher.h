@@ -1,26 +1,30 @@
 #pragma once
-// Starting the editors and tools from the main window. Entries dispatch on their type code (the
-// last character of the entry's text); editors that are not built yet say which one would open.
+// Starting the editors and tools from the main window, each on the open skin's document. Entries
+// dispatch on their type code (the last character of the entry's text).
 #include <QWidget>
 #include <string>
 
 #include "core/image/image_import.h"
 
+namespace tessera {
+class SkinDocument;
+}
+
 namespace tessera::ui {
 
 // Opens the editor for an entry of the entry list.
-void OpenEntryEditor(QWidget* parent, int category, const std::string& entryText);
+void OpenEntryEditor(QWidget* parent, SkinDocument* document, int category, const std::string& entryText);
 // The section editor (SectionEditorWindow) on a section.
-void OpenSectionEditor(QWidget* parent, int category, const std::string& section);
-void OpenHowDoI(QWidget* parent);
+void OpenSectionEditor(QWidget* parent, SkinDocument* document, int category, const std::string& section);
+void OpenHowDoI(QWidget* parent, SkinDocument* document);
 // The colours and fonts editors, on the presets with row `startRow` selected.
-void OpenColoursEditor(QWidget* parent, int startRow = 0);
-void OpenFontsEditor(QWidget* parent, int startRow = 0);
+void OpenColoursEditor(QWidget* parent, SkinDocument* document, int startRow = 0);
+void OpenFontsEditor(QWidget* parent, SkinDocument* document, int startRow = 0);
 // The frame builder (FrameBuilderDialog) on the builder path; with a section, on that section's frame
 // count and state names. Afterwards the builder path names the saved file.
 void OpenFrameBuilder(QWidget* parent, const std::string& currentSection = {});
 // The cut tool (CutToolDialog), maximised.
-void OpenCutTool(QWidget* parent);
+void OpenCutTool(QWidget* parent, SkinDocument* document);
 // The import dialog (ImportDialog) in its full or frame-builder mode for an image slot whose value
 // is `currentFile`, starting at `sourcePath`; the frame builder takes the frame count and state
 // names of `skinSection`. Returns the new slot value; empty = cancelled.

@@ -48,7 +48,12 @@ const char* const kStartHint =
 }  // namespace
 
 MainWindow::MainWindow(const std::string& commandLinePath, QWidget* parent)
-    : QDialog(parent), commandLinePath_(commandLinePath), entryOpener_(&OpenEntryEditor), pictureOpener_(&OpenSectionEditor) {
+    : QDialog(parent), commandLinePath_(commandLinePath), entryOpener_([this](QWidget* owner, int category, const std::string& entry) {
+        OpenEntryEditor(owner, document_, category, entry);
+      }),
+      pictureOpener_([this](QWidget* owner, int category, const std::string& section) {
+        OpenSectionEditor(owner, document_, category, section);
+      }) {
   EnableSkinWrites();
   pictures_.load();
   if (ReadSetting("Tessera", "EditVerb", "", "Tessera.ini").empty()) WriteSetting(settings::EditVerb, "Edit");
@@ -63,7 +68,7 @@ MainWindow::MainWindow(const std::string& commandLinePath, QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
-  undo_ = new UndoActions(this);
+  undo_ = new UndoActions(this, nullptr);
   modifiedMark_ = new ModifiedMark(this);
   // An undo or redo put files back: the previews show the skin as it now is.
   connect(undo_, &UndoActions::restored, this, [this] {
@@ -202,8 +207,9 @@ void MainWindow::openPath(const std::string& path, Before before) {
   writeThumbnail();
   setWindowTitle(MarkableTitle(FromSkinText(result.title)));
   skinLoaded_ = true;
-  undo_->follow(SkinDocument::current());
-  modifiedMark_->follow(SkinDocument::current());
+  document_ = result.document;
+  undo_->follow(document_);
+  modifiedMark_->follow(document_);
   updateMenus();
   preview_->update();
 }
@@ -220,6 +226,7 @@ void MainWindow::resetToStartPage() {
   animation_->hide();
   pages_->setCurrentIndex(0);
   setWindowTitle(QString::fromLatin1(kPlainTitle));
+  document_ = nullptr;
   undo_->follow(nullptr);
   modifiedMark_->follow(nullptr);
   categoryPane_->clearItems();
@@ -256,16 +263,16 @@ void MainWindow::taskPaneClick(int number) {
     case kOpenSkinItem: openSkinForEditing(); return;
     case kNewSkinItem: newSkin(); return;
     case kHowDoICategory:
-      OpenHowDoI(this);
+      OpenHowDoI(this, document_);
       RefreshPreview();
       preview_->update();
       return;
     case kColoursCategory:
-      OpenColoursEditor(this);
+      OpenColoursEditor(this, document_);
       rebuildCategoryPane();
       return;
     case kFontsCategory:
-      OpenFontsEditor(this);
+      OpenFontsEditor(this, document_);
       rebuildCategoryPane();
       return;
     default: break;

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "core/skin/skin_document.h"
 #include "ui/app/interface_pictures.h"
 
 class QLabel;
@@ -127,6 +128,8 @@ class MainWindow : public QDialog {
   QAction* appliedSkinAction_ = nullptr;
   UndoActions* undo_ = nullptr;
   ModifiedMark* modifiedMark_ = nullptr;
+  // The open skin, handed to the editors this window opens.
+  QPointer<SkinDocument> document_;
 };
 
 }  // namespace tessera::ui

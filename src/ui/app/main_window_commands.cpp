@@ -11,6 +11,7 @@
 #include "core/skin/skin_document.h"
 #include "core/skin/skin_files.h"
 #include "core/skin/skin_session.h"
+#include "ui/app/editor_launcher.h"
 #include "ui/app/animation_area.h"
 #include "ui/app/main_window.h"
 #include "ui/app/preview_view.h"
@@ -78,7 +79,7 @@ void MainWindow::openSkinFolder() {
 
 void MainWindow::manageSubStyles() {
   if (!requireSkin("No skin is currently open")) return;
-  RunSubStyleManager(this, Session().skinName);
+  RunSubStyleManager(this, document_, Session().skinName);
 }
 
 void MainWindow::switchSubStyle() {
@@ -88,14 +89,17 @@ void MainWindow::switchSubStyle() {
 }
 
 void MainWindow::cleanSkin() {
-  if (Session().isOpen()) RunCleanSkinDialog(this, Session().skinName);
+  if (Session().isOpen()) RunCleanSkinDialog(this, document_, Session().skinName);
 }
 
 void MainWindow::checkSkin() {
   if (!Session().isOpen()) return;
   // The check reads the saved files; one window at a time, on the skin open now.
   if (checkWindow_) checkWindow_->close();
-  checkWindow_ = new SkinCheckWindow(GetSkinsFolder(), Session().skinName, this);
+  checkWindow_ = new SkinCheckWindow(GetSkinsFolder(), Session().skinName, this,
+                                     [this](QWidget* owner, const std::string& section) {
+                                       OpenSectionEditor(owner, document_, 0, section);
+                                     });
   checkWindow_->setAttribute(Qt::WA_DeleteOnClose);
   checkWindow_->show();
 }

@@ -76,13 +76,13 @@ void MainWindow::buildMenus(QMenuBar* bar) {
   });
   // A cut-out linked to a section changes the look: the preview shows the skin as it now is.
   skinActions_.append(tools->addAction(QStringLiteral("C&ut from larger graphic..."), this, [this] {
-    OpenCutTool(this);
+    OpenCutTool(this, document_);
     RefreshPreview();
     preview_->update();
   }));
   tools->addAction(QStringLiteral("&Build ZOR File for animation..."), this, [this] { OpenZorBuilder(this); });
   skinActions_.append(tools->addAction(QStringLiteral("&How do I?"), this, [this] {
-    OpenHowDoI(this);
+    OpenHowDoI(this, document_);
     RefreshPreview();
     preview_->update();
   }));

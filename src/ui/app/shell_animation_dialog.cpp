@@ -12,8 +12,8 @@
 
 namespace tessera::ui {
 
-ShellAnimationDialog::ShellAnimationDialog(const std::string& animation, QWidget* parent)
-    : QDialog(parent), choice_(ReadShellAnimation(animation)) {
+ShellAnimationDialog::ShellAnimationDialog(SkinDocument* document, const std::string& animation, QWidget* parent)
+    : QDialog(parent), document_(document), choice_(ReadShellAnimation(animation)) {
   setWindowTitle(FromSkinText(choice_.caption));
   auto* layout = new QVBoxLayout(this);
   auto* heading = new QLabel(QStringLiteral("Replace animation"), this);
@@ -75,7 +75,7 @@ void ShellAnimationDialog::play(int entry) {
 
 void ShellAnimationDialog::accept() {
   if (!choice_.animationFile.empty()) {
-    SkinDocument::Step step(SkinDocument::current(), QStringLiteral("Replace animation"));
+    SkinDocument::Step step(document_, QStringLiteral("Replace animation"));
     if (!StoreShellAnimation(choice_, list_->currentRow())) {
       status_->setText(QStringLiteral("The choice could not be written to %1.")
                            .arg(QString::fromStdString(choice_.animationFile)));

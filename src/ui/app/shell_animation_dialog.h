@@ -2,9 +2,11 @@
 // "Replace animation": chooses, for one of the animations the desktop shows during file
 // operations, a video of the skin folder or the system's own animation, and stores it on OK.
 #include <QDialog>
+#include <QPointer>
 #include <string>
 
 #include "core/image/shell_animation.h"
+#include "core/skin/skin_document.h"
 
 class QLabel;
 class QListWidget;
@@ -16,7 +18,7 @@ class VideoPreview;
 class ShellAnimationDialog final : public QDialog {
   Q_OBJECT
  public:
-  ShellAnimationDialog(const std::string& animation, QWidget* parent = nullptr);
+  ShellAnimationDialog(SkinDocument* document, const std::string& animation, QWidget* parent = nullptr);
 
   QListWidget* list() const { return list_; }
   VideoPreview* preview() const { return preview_; }
@@ -26,6 +28,7 @@ class ShellAnimationDialog final : public QDialog {
   void accept() override;
 
  private:
+  QPointer<SkinDocument> document_;
   void play(int entry);
 
   ShellAnimationChoice choice_;

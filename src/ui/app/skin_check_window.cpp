@@ -35,9 +35,6 @@ QString itemText(const CheckFinding& f) {
 
 SkinCheckWindow::SkinCheckWindow(std::string skinsFolder, std::string skinName, QWidget* parent, SectionOpener opener)
     : QDialog(parent), skinsFolder_(std::move(skinsFolder)), skinName_(std::move(skinName)), opener_(std::move(opener)) {
-  if (!opener_) {
-    opener_ = [](QWidget* owner, const std::string& section) { OpenSectionEditor(owner, 0, section); };
-  }
   filter_ = new QComboBox(this);
   filter_->addItem(QStringLiteral("All findings"), kAllLevels);
   filter_->addItem(QStringLiteral("Errors"), static_cast<int>(CheckLevel::Error));
@@ -99,7 +96,7 @@ void SkinCheckWindow::openItem(QListWidgetItem* item) {
   if (index >= findings_.size()) return;
   const std::string section = SectionToOpen(findings_[index]);
   if (section.empty()) return;
-  opener_(this, section);
+  if (opener_) opener_(this, section);
 }
 
 }  // namespace tessera::ui

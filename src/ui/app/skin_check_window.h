@@ -20,8 +20,8 @@ class SkinCheckWindow : public QDialog {
   // Opens the section editor on a section; tests record the calls instead.
   using SectionOpener = std::function<void(QWidget* parent, const std::string& section)>;
 
-  SkinCheckWindow(std::string skinsFolder, std::string skinName, QWidget* parent = nullptr,
-                  SectionOpener opener = {});
+  // A double click on a finding calls `opener` with the finding's section.
+  SkinCheckWindow(std::string skinsFolder, std::string skinName, QWidget* parent, SectionOpener opener);
 
   // Runs the check again on the files as they are on disk (the main window calls it after a save).
   void refresh();

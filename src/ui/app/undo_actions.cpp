@@ -6,7 +6,7 @@
 
 namespace tessera::ui {
 
-UndoActions::UndoActions(QWidget* window) : QObject(window), window_(window) {
+UndoActions::UndoActions(QWidget* window, SkinDocument* document) : QObject(window), window_(window) {
   undo_ = new QAction(this);
   undo_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
   redo_ = new QAction(this);
@@ -27,7 +27,7 @@ UndoActions::UndoActions(QWidget* window) : QObject(window), window_(window) {
   restoredLater_.setSingleShot(true);
   restoredLater_.setInterval(0);
   connect(&restoredLater_, &QTimer::timeout, this, &UndoActions::restored);
-  follow(SkinDocument::current());
+  follow(document);
 }
 
 void UndoActions::follow(SkinDocument* document) {

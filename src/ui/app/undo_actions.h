@@ -15,8 +15,9 @@ namespace tessera::ui {
 class UndoActions final : public QObject {
   Q_OBJECT
  public:
-  // The actions are added to `window`, so their shortcuts work while it has focus.
-  explicit UndoActions(QWidget* window);
+  // The actions are added to `window`, so their shortcuts work while it has focus; they act on
+  // `document` until told to follow another.
+  UndoActions(QWidget* window, SkinDocument* document);
 
   QAction* undoAction() const { return undo_; }
   QAction* redoAction() const { return redo_; }

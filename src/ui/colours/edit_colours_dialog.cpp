@@ -41,12 +41,13 @@ QListWidgetItem* colourItem(const QString& text, int number, ColorRef colour, co
 
 }  // namespace
 
-EditColoursDialog::EditColoursDialog(QWidget* parent, int startRow) : QDialog(parent) {
+EditColoursDialog::EditColoursDialog(SkinDocument* document, QWidget* parent, int startRow)
+    : QDialog(parent), document_(document) {
   setWindowTitle(QStringLiteral("Edit Colours"));
   buildLayout();
   // Ctrl+Z and Ctrl+Y take back and redo the changes of the open skin here too; the list shows
   // the skin as it then is.
-  auto* undo = new UndoActions(this);
+  auto* undo = new UndoActions(this, document_);
   connect(undo, &UndoActions::restored, this, [this] { fillList(); });
   usedByTimer_.setSingleShot(true);
   usedByTimer_.setInterval(75);
@@ -273,7 +274,7 @@ void EditColoursDialog::importSystemColours() {
 }
 
 void EditColoursDialog::openPartColours() {
-  PartTableDialog dialog(PartKind::Colours, this);
+  PartTableDialog dialog(document_, PartKind::Colours, this);
   dialog.exec();
   fillList();
 }

@@ -3,7 +3,9 @@
 // a sample window in the system colours, a screen colour picker and the import of the
 // platform's current colours.
 #include <QDialog>
+#include <QPointer>
 #include <QTimer>
+#include "core/skin/skin_document.h"
 
 class QComboBox;
 class QLabel;
@@ -23,7 +25,7 @@ class EditColoursDialog final : public QDialog {
   enum Mode { Presets = 0, SystemColours = 1 };
 
   // Opens on the presets with row `startRow` selected (the first row when it does not exist).
-  explicit EditColoursDialog(QWidget* parent = nullptr, int startRow = 0);
+  explicit EditColoursDialog(SkinDocument* document, QWidget* parent = nullptr, int startRow = 0);
   // The name field, focused and edited, finishes its editing as the window goes.
   ~EditColoursDialog() override;
 
@@ -36,6 +38,7 @@ class EditColoursDialog final : public QDialog {
   void flushUsedBy();
 
  private:
+  QPointer<SkinDocument> document_;
   void buildLayout();
   void setMode(int mode);
   void fillList();

@@ -40,12 +40,13 @@ constexpr int kOsDefault = -1;
 
 }  // namespace
 
-EditFontsDialog::EditFontsDialog(QWidget* parent, int startRow) : QDialog(parent) {
+EditFontsDialog::EditFontsDialog(SkinDocument* document, QWidget* parent, int startRow)
+    : QDialog(parent), document_(document) {
   setWindowTitle(QStringLiteral("Edit Fonts"));
   buildLayout();
   // Ctrl+Z and Ctrl+Y take back and redo the changes of the open skin here too; the list shows
   // the skin as it then is.
-  auto* undo = new UndoActions(this);
+  auto* undo = new UndoActions(this, document_);
   connect(undo, &UndoActions::restored, this, [this] { fillList(); });
   usedByTimer_.setSingleShot(true);
   usedByTimer_.setInterval(75);
@@ -142,11 +143,11 @@ void EditFontsDialog::buildLayout() {
   connect(backSwatch_, &ColourSwatch::colourChosen, this,
           [this](unsigned int colour) { preview_->setColours(preview_->foreColour(), colour); });
   connect(includedButton, &QPushButton::clicked, this, [this] {
-    IncludedFontsDialog dialog(this);
+    IncludedFontsDialog dialog(document_, this);
     dialog.exec();
   });
   connect(partFontsButton, &QPushButton::clicked, this, [this] {
-    PartTableDialog dialog(PartKind::Fonts, this);
+    PartTableDialog dialog(document_, PartKind::Fonts, this);
     dialog.exec();
   });
   // Applying commits the skin (asking first), so it runs once this click has been handled.

@@ -3,8 +3,10 @@
 // each preset is used, the six system font roles, and the commands that add, rename and change
 // fonts.
 #include <QDialog>
+#include <QPointer>
 #include <QTimer>
 #include <array>
+#include "core/skin/skin_document.h"
 
 class QComboBox;
 class QLabel;
@@ -22,7 +24,7 @@ class EditFontsDialog final : public QDialog {
  public:
   enum Mode { Presets = 0, SystemFonts = 1 };
 
-  explicit EditFontsDialog(QWidget* parent = nullptr, int startRow = 0);
+  explicit EditFontsDialog(SkinDocument* document, QWidget* parent = nullptr, int startRow = 0);
   // The name field, focused and edited, finishes its editing as the window goes.
   ~EditFontsDialog() override;
 
@@ -39,6 +41,7 @@ class EditFontsDialog final : public QDialog {
   void changeFont();
 
  private:
+  QPointer<SkinDocument> document_;
   void buildLayout();
   void setMode(int mode);
   void fillList();

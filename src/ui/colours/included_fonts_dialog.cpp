@@ -15,9 +15,9 @@
 
 namespace tessera::ui {
 
-IncludedFontsDialog::IncludedFontsDialog(QWidget* parent) : QDialog(parent) {
+IncludedFontsDialog::IncludedFontsDialog(SkinDocument* document, QWidget* parent) : QDialog(parent), document_(document) {
   setWindowTitle(QStringLiteral("Included Fonts"));
-  if (SkinDocument* document = SkinDocument::current()) cancelPoint_ = document->markCancelPoint();
+  if (document_) cancelPoint_ = document_->markCancelPoint();
   auto* intro = new QLabel(
       QStringLiteral("Velarium skins can include fonts which Velarium will install automatically install when the "
                      "skin is applied.  You must only include fonts that you have permission to redistribute."),
@@ -81,7 +81,7 @@ void IncludedFontsDialog::copyFontFromDisk() {
   const std::string source = chosen.toStdString();
   CopyIntoSkin result = CopyIntoSkin::Failed;
   {
-    const SkinDocument::Step step(SkinDocument::current(),
+    const SkinDocument::Step step(document_,
                                   QStringLiteral("Copy font %1").arg(QString::fromStdString(std::string(paths::fileName(source)))));
     result = CopyFontIntoSkin(source);
   }
@@ -98,7 +98,7 @@ void IncludedFontsDialog::copyFontFromDisk() {
 }
 
 void IncludedFontsDialog::done(int result) {
-  SkinDocument* document = SkinDocument::current();
+  SkinDocument* document = document_;
   if (result == QDialog::Accepted) {
     const SkinDocument::Step step(document, QStringLiteral("Included fonts"));
     WriteIncludedFonts(chosenFonts());

@@ -3,9 +3,11 @@
 // skin. "Copy font from disk" brings a font into the skin folder (a file that is no font is
 // refused); "OK" writes the choices, "Cancel" takes back everything the dialog did, copies too.
 #include <QDialog>
+#include <QPointer>
 #include <array>
 
 #include "core/colours/included_fonts.h"
+#include "core/skin/skin_document.h"
 
 class QComboBox;
 
@@ -16,13 +18,14 @@ class IncludedFontsDialog final : public QDialog {
  public:
   static constexpr const char* kNone = "<None>";
 
-  explicit IncludedFontsDialog(QWidget* parent = nullptr);
+  explicit IncludedFontsDialog(SkinDocument* document, QWidget* parent = nullptr);
 
   QComboBox* fontList(int index) const { return lists_[static_cast<std::size_t>(index)]; }
   void copyFontFromDisk();
   void done(int result) override;
 
  private:
+  QPointer<SkinDocument> document_;
   // Refills the five lists, keeping each list's choice (the stored fonts at the start).
   void fillLists(const IncludedFonts& chosen);
   IncludedFonts chosenFonts() const;

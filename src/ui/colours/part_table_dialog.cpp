@@ -27,10 +27,11 @@ const std::string& mainFile() { return Session().mainFile; }
 
 }  // namespace
 
-PartTableDialog::PartTableDialog(PartKind kind, QWidget* parent) : QDialog(parent), kind_(kind) {
+PartTableDialog::PartTableDialog(SkinDocument* document, PartKind kind, QWidget* parent)
+    : QDialog(parent), document_(document), kind_(kind) {
   const bool colours = kind == PartKind::Colours;
   setWindowTitle(colours ? QStringLiteral("Modify Vista / 7 part colours") : QStringLiteral("Modify Vista part fonts"));
-  if (SkinDocument* document = SkinDocument::current()) cancelPoint_ = document->markCancelPoint();
+  if (document_) cancelPoint_ = document_->markCancelPoint();
 
   auto* intro = new QLabel(colours ? QStringLiteral("Windows Vista / 7 introduce some new colours which you can edit below")
                                    : QStringLiteral("Windows Vista /7 introduce some new fonts which you can edit below"));
@@ -69,7 +70,7 @@ PartTableDialog::PartTableDialog(PartKind kind, QWidget* parent) : QDialog(paren
   resize(560, 480);
 
   // Ctrl+Z and Ctrl+Y work here too; the list shows the table as it then is.
-  auto* undo = new UndoActions(this);
+  auto* undo = new UndoActions(this, document_);
   connect(undo, &UndoActions::restored, this, &PartTableDialog::loadClass);
   connect(classList_, &QComboBox::currentIndexChanged, this, &PartTableDialog::loadClass);
   connect(recordList_, &QListWidget::currentRowChanged, this, &PartTableDialog::showPreview);
@@ -87,7 +88,7 @@ std::string PartTableDialog::currentClass() const { return classList_->currentDa
 
 void PartTableDialog::done(int result) {
   if (result == QDialog::Rejected && cancelPoint_ >= 0) {
-    if (SkinDocument* document = SkinDocument::current()) document->cancelTo(cancelPoint_);
+    if (document_) document_->cancelTo(cancelPoint_);
   }
   QDialog::done(result);
 }

@@ -5,9 +5,11 @@
 // class to the template. Close keeps the changes; Cancel, Escape and the close box take back
 // what was changed while the dialog was open.
 #include <QDialog>
+#include <QPointer>
 #include <vector>
 
 #include "core/colours/part_file.h"
+#include "core/skin/skin_document.h"
 
 class QComboBox;
 class QLabel;
@@ -20,7 +22,7 @@ class PartTableDialog final : public QDialog {
   Q_OBJECT
 
  public:
-  explicit PartTableDialog(PartKind kind, QWidget* parent = nullptr);
+  PartTableDialog(SkinDocument* document, PartKind kind, QWidget* parent = nullptr);
   ~PartTableDialog() override;
 
   PartKind kind() const { return kind_; }
@@ -34,6 +36,7 @@ class PartTableDialog final : public QDialog {
   void done(int result) override;
 
  private:
+  QPointer<SkinDocument> document_;
   void loadClass();
   void fillRows();
   void showPreview();

@@ -1,9 +1,14 @@
 #pragma once
 // What the pages of a property sheet ask of the section editor window that holds them: the two
-// section names every page edits, and the window's repaint and rebuild services.
+// section names every page edits, the open skin's document, and the window's repaint and rebuild
+// services.
 #include <string>
 
 class QWidget;
+
+namespace tessera {
+class SkinDocument;
+}
 
 namespace tessera::ui {
 
@@ -25,6 +30,8 @@ class SectionEditorContext {
   virtual void repaintLargePreview() = 0;
   // The editor window, as the parent of dialogs the pages open.
   virtual QWidget* editorWindow() = 0;
+  // The open skin the pages edit (nullptr: writes are not journalled and nothing is announced).
+  virtual SkinDocument* document() const = 0;
 };
 
 }  // namespace tessera::ui

@@ -25,7 +25,8 @@
 
 namespace tessera::ui {
 
-SectionEditorWindow::SectionEditorWindow(const std::string& entry, QWidget* parent) : QDialog(parent) {
+SectionEditorWindow::SectionEditorWindow(SkinDocument* document, const std::string& entry, QWidget* parent)
+    : QDialog(parent), document_(document) {
   const EntrySelection selection = SelectEntry(entry);
   group_ = selection.group;
   linearPosition_ = selection.linearPosition;
@@ -40,18 +41,15 @@ SectionEditorWindow::SectionEditorWindow(const std::string& entry, QWidget* pare
   brightnessTimer_.setInterval(50);
   connect(&brightnessTimer_, &QTimer::timeout, this, &SectionEditorWindow::brightnessSettled);
 
-  if (SkinDocument* document = SkinDocument::current()) cancelPoint_ = document->markCancelPoint();
-  undo_ = new UndoActions(this);
-  // An undo or redo (here, or in the history) put files back: pages and previews show them.
-  connect(undo_, &UndoActions::restored, this, [this] {
-    RefreshPreview();
-    requestSheetRebuild();
-    repaintLargePreview();
-  });
+  if (document_) cancelPoint_ = document_->markCancelPoint();
+  undo_ = new UndoActions(this, document_);
+  // An undo or redo (here, or in the history) put files back: the pages reload their own keys;
+  // the window shows the skin again and the layers as they now are.
+  connect(undo_, &UndoActions::restored, this, &SectionEditorWindow::followRestoredSkin);
 
   buildControls();
   modifiedMark_ = new ModifiedMark(this);
-  modifiedMark_->follow(SkinDocument::current());
+  modifiedMark_->follow(document_);
   title_->setText(FromSkinText(selection.title));
   subtitle_->setText(FromSkinText(selection.subtitle));
   if (usesTree()) {
@@ -128,7 +126,7 @@ void SectionEditorWindow::done(int result) {
   WriteSetting(settings::WasMaxEdit, isMaximized() ? "1" : "0");
   // Cancel, Escape and the close box take back what was changed while the window was open.
   if (result == QDialog::Rejected && cancelPoint_ >= 0) {
-    if (SkinDocument* document = SkinDocument::current()) document->cancelTo(cancelPoint_);
+    if (document_) document_->cancelTo(cancelPoint_);
     RefreshPreview();
   }
   QDialog::done(result);

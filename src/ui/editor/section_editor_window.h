@@ -9,6 +9,7 @@
 
 #include "core/editor/layer_bar.h"
 #include "core/editor/task_pane.h"
+#include "core/skin/skin_document.h"
 #include "ui/editor/section_editor_context.h"
 #include "ui/sheet/property_sheet.h"
 
@@ -33,8 +34,8 @@ class TaskPaneList;
 class SectionEditorWindow final : public QDialog, public SectionEditorContext {
   Q_OBJECT
  public:
-  // Opens on catalogue entry `entry` of the open skin.
-  explicit SectionEditorWindow(const std::string& entry, QWidget* parent = nullptr);
+  // Opens on catalogue entry `entry` of the open skin `document`.
+  SectionEditorWindow(SkinDocument* document, const std::string& entry, QWidget* parent = nullptr);
   ~SectionEditorWindow() override;
 
   // SectionEditorContext
@@ -44,9 +45,13 @@ class SectionEditorWindow final : public QDialog, public SectionEditorContext {
   void requestSheetRebuild() override;
   void repaintLargePreview() override;
   QWidget* editorWindow() override { return this; }
+  SkinDocument* document() const override { return document_; }
 
   void RebuildPropertySheet();
   void RefreshLayerList();
+  // After an undo or redo: the preview library reloads the skin, the layer bar lists the layers
+  // as they now are, and a layer the step took away gives way to its top-level section.
+  void followRestoredSkin();
   // A click on the task pane: an entry index (0..29), 998 (previous) or 999 (next).
   void taskPaneClick(int index);
 
@@ -156,6 +161,7 @@ class SectionEditorWindow final : public QDialog, public SectionEditorContext {
   ModifiedMark* modifiedMark_ = nullptr;
   bool rebuildQueued_ = false;
   UndoActions* undo_ = nullptr;
+  QPointer<SkinDocument> document_;
   // Where Cancel takes the skin back to: the steps made while this window was open are undone.
   int cancelPoint_ = -1;
 };

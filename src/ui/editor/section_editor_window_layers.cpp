@@ -1,5 +1,6 @@
 // The layer bar: the layers of the selected section, adding and deleting them, blend modes.
 #include <QComboBox>
+#include <algorithm>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -45,7 +46,7 @@ void SectionEditorWindow::layerChosen(int entry) {
 
 void SectionEditorWindow::blendModeChosen(int row) {
   if (row < 0) return;
-  const SkinDocument::Step step(SkinDocument::current(),
+  const SkinDocument::Step step(document_,
                                 QStringLiteral("Change blend mode of %1").arg(FromSkinText(currentSection_)));
   ChooseBlendMode(currentSection_, static_cast<std::size_t>(row), SkinFileForSection(currentSection_));
   RefreshPreview();
@@ -55,7 +56,7 @@ void SectionEditorWindow::blendModeChosen(int row) {
 void SectionEditorWindow::addLayer() {
   if (!layerBar_.layersAvailable) return;
   {
-    const SkinDocument::Step step(SkinDocument::current(), QStringLiteral("Add layer"));
+    const SkinDocument::Step step(document_, QStringLiteral("Add layer"));
     if (AddLayer(topLevel_, Session().mainFile).empty()) return;
   }
   RefreshLayerList();
@@ -72,7 +73,7 @@ void SectionEditorWindow::deleteLayer() {
     return;
   }
   {
-    const SkinDocument::Step step(SkinDocument::current(), QStringLiteral("Delete layer"));
+    const SkinDocument::Step step(document_, QStringLiteral("Delete layer"));
     DeleteLayer(topLevel_, static_cast<std::size_t>(selected), Session().mainFile);
   }
   RefreshPreview();
@@ -80,6 +81,17 @@ void SectionEditorWindow::deleteLayer() {
   const int last = layers_->count() - 1;
   layers_->setCurrentIndex(last);
   layerChosen(last);
+}
+
+void SectionEditorWindow::followRestoredSkin() {
+  RefreshPreview();
+  RefreshLayerList();
+  const auto& layers = layerBar_.sections;
+  if (currentSection_ != topLevel_ && std::find(layers.begin(), layers.end(), currentSection_) == layers.end()) {
+    currentSection_ = topLevel_;
+    requestSheetRebuild();
+  }
+  repaintLargePreview();
 }
 
 void SectionEditorWindow::showLayersMenu() {

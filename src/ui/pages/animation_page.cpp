@@ -84,18 +84,19 @@ AnimationPage::AnimationPage(SectionEditorContext& editor, QWidget* parent)
   connect(rateSlider_, &QSlider::valueChanged, this, &AnimationPage::rateMoved);
   connect(delaySlider_, &QSlider::valueChanged, this, [this] {
     delayChanged();
-    if (loaded_) refresh_->start();
+    if (!isLoading()) refresh_->start();
   });
   connect(randomBox_, &QCheckBox::toggled, this, [this] { delayChanged(); });
   connect(tryButton_, &QPushButton::clicked, this, &AnimationPage::tryIt);
-  load();
+  reload();
+  finishLoading();
 }
 
 QSpinBox* AnimationPage::frameBox(const char* key) {
   auto* box = new QSpinBox(this);
   box->setRange(0, kMaxAnimationFrame);
   connect(box, &QSpinBox::valueChanged, this, [this, key](int frame) {
-    if (loaded_) WriteAnimationFrame(currentSection(), key, frame);
+    if (!isLoading()) WriteAnimationFrame(currentSection(), key, frame);
   });
   return box;
 }
@@ -103,13 +104,12 @@ QSpinBox* AnimationPage::frameBox(const char* key) {
 QCheckBox* AnimationPage::flagBox(const QString& text, const char* key) {
   auto* box = new QCheckBox(text, this);
   connect(box, &QCheckBox::toggled, this, [this, key](bool on) {
-    if (loaded_) WriteAnimationFlag(currentSection(), key, on);
+    if (!isLoading()) WriteAnimationFlag(currentSection(), key, on);
   });
   return box;
 }
 
-void AnimationPage::load() {
-  loaded_ = false;
+void AnimationPage::reload() {
   const AnimationSettings s = ReadAnimationSettings(currentSection());
   rateSlider_->setValue(s.rate);
   delaySlider_->setValue(s.delay);
@@ -125,12 +125,11 @@ void AnimationPage::load() {
   // Labels follow the values even where setting them changed nothing.
   rateLabel_->setText(QString::fromStdString(AnimationRateLabel(s.rate)));
   delayLabel_->setText(QString::fromStdString(LoopDelayLabel(s.delay, s.randomDelay)));
-  loaded_ = true;
 }
 
 void AnimationPage::rateMoved(int rate) {
   rateLabel_->setText(QString::fromStdString(AnimationRateLabel(rate)));
-  if (!loaded_) return;
+  if (isLoading()) return;
   WriteAnimationRate(currentSection(), rate);
   refresh_->start();
 }
@@ -139,7 +138,7 @@ void AnimationPage::delayChanged() {
   const int delay = delaySlider_->value();
   const bool random = randomBox_->isChecked();
   delayLabel_->setText(QString::fromStdString(LoopDelayLabel(delay, random)));
-  if (loaded_) WriteLoopBackDelay(currentSection(), delay, random);
+  if (!isLoading()) WriteLoopBackDelay(currentSection(), delay, random);
 }
 
 void AnimationPage::tryIt() {

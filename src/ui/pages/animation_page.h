@@ -36,12 +36,11 @@ class AnimationPage : public PropertyPage {
  private:
   QSpinBox* frameBox(const char* key);
   QCheckBox* flagBox(const QString& text, const char* key);
-  void load();
+  void reload() override;
   void rateMoved(int rate);
   void delayChanged();
   void tryIt();
 
-  bool loaded_ = false;
   QSlider* rateSlider_ = nullptr;
   QLabel* rateLabel_ = nullptr;
   QSlider* delaySlider_ = nullptr;

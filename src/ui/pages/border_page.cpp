@@ -26,7 +26,7 @@ BorderPage::BorderPage(BorderSide side, SectionEditorContext& editor, QWidget* p
   std::string topLevel = currentTopLevelSection();
   if (topLevel.empty()) topLevel = currentSection();
   catalogue_ = ReadBorderCatalogue(keys_, currentSection(), topLevel);
-  refresh_ = RefreshTimer::forImagePage(this, editor, [this] { return loaded_; }, [this] { panel_->repaintPreview(); });
+  refresh_ = RefreshTimer::forImagePage(this, editor, [this] { return isLoaded(); }, [this] { panel_->repaintPreview(); });
 
   SlotPanelOptions options;
   options.page = SlotPage::SingleKey;
@@ -38,7 +38,7 @@ BorderPage::BorderPage(BorderSide side, SectionEditorContext& editor, QWidget* p
   panel_ = new ImageSlotPanel(editor, options, this);
   panel_->setFrameCountSource([this] { return frameCount_->value(); });
   connect(panel_, &ImageSlotPanel::fileChosen, this, [this](const std::string& value) {
-    if (!loaded_) return;
+    if (isLoading()) return;
     WriteSingleKeySlot(kBorderImagesSection, keys_.image.key, value);
     edited();
   });
@@ -55,12 +55,12 @@ BorderPage::BorderPage(BorderSide side, SectionEditorContext& editor, QWidget* p
   example_ = new ExampleBox(catalogue_.examplePicture, this);
 
   connect(frameCount_, &QSpinBox::valueChanged, this, [this](int count) {
-    if (!loaded_) return;
+    if (isLoading()) return;
     WriteBorderFrameCount(keys_, count, catalogue_.imageCount);
     edited();
   });
   connect(default_, &QPushButton::clicked, this, [this] {
-    if (!loaded_) return;
+    if (isLoading()) return;
     {
       const QSignalBlocker block(frameCount_);
       frameCount_->setValue(catalogue_.imageCount);
@@ -69,7 +69,7 @@ BorderPage::BorderPage(BorderSide side, SectionEditorContext& editor, QWidget* p
     edited();
   });
   connect(stretch_, &QCheckBox::toggled, this, [this](bool on) {
-    if (!loaded_) return;
+    if (isLoading()) return;
     WriteBorderStretch(keys_, on);
     edited();
   });
@@ -92,22 +92,22 @@ BorderPage::BorderPage(BorderSide side, SectionEditorContext& editor, QWidget* p
   layout->addWidget(example_);
   layout->addStretch();
 
-  load();
+  reload();
+  finishLoading();
 }
 
 QSpinBox* BorderPage::marginBox(const char* key) {
   auto* box = new QSpinBox(this);
   box->setRange(0, kMaxBorderMargin);
   connect(box, &QSpinBox::valueChanged, this, [this, key](int value) {
-    if (!loaded_) return;
+    if (isLoading()) return;
     WriteBorderMargin(kBorderImagesSection, key, value);
     edited();
   });
   return box;
 }
 
-void BorderPage::load() {
-  loaded_ = false;
+void BorderPage::reload() {
   panel_->load();
   notes_->setText(FromSkinText(catalogue_.notes));
   notes_->setVisible(!catalogue_.notes.empty());
@@ -116,12 +116,13 @@ void BorderPage::load() {
   firstMargin_->setValue(values.firstMargin);
   secondMargin_->setValue(values.secondMargin);
   stretch_->setChecked(values.stretch);
-  loaded_ = true;
   panel_->repaintPreview();
 }
 
 void BorderPage::edited() {
-  if (loaded_) refresh_->start();
+  if (!isLoading()) refresh_->start();
 }
+
+void BorderPage::refreshAfterReload() { refresh_->start(); }
 
 }  // namespace tessera::ui

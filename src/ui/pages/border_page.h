@@ -20,7 +20,6 @@ class BorderPage : public PropertyPage {
  public:
   BorderPage(BorderSide side, SectionEditorContext& editor, QWidget* parent = nullptr);
 
-  bool isLoaded() const { return loaded_; }
   ImageSlotPanel* slotPanel() const { return panel_; }
   QSpinBox* frameCountBox() const { return frameCount_; }
   QPushButton* defaultButton() const { return default_; }
@@ -32,12 +31,12 @@ class BorderPage : public PropertyPage {
 
  private:
   QSpinBox* marginBox(const char* key);
-  void load();
+  void reload() override;
+  void refreshAfterReload() override;
   void edited();
 
   const BorderKeys& keys_;
   BorderCatalogue catalogue_;
-  bool loaded_ = false;
   ImageSlotPanel* panel_ = nullptr;
   QSpinBox* frameCount_ = nullptr;
   QPushButton* default_ = nullptr;

@@ -42,7 +42,7 @@ constexpr std::array<const RgbKeys*, 3> kColourKeys = {&kShadowColourKeys, &kAct
 
 CaptionPage::CaptionPage(SectionEditorContext& editor, QWidget* parent)
     : PropertyPage(editor, QStringLiteral("Caption"), parent) {
-  refresh_ = RefreshTimer::forImagePage(this, editor, [this] { return loaded_; });
+  refresh_ = RefreshTimer::forImagePage(this, editor, [this] { return isLoaded(); });
   auto* layout = new QVBoxLayout(this);
   margins_ = new CaptionMarginsPanel(kPersonalityMargins, this);
   connect(margins_, &CaptionMarginsPanel::written, refresh_, &RefreshTimer::start);
@@ -50,23 +50,23 @@ CaptionPage::CaptionPage(SectionEditorContext& editor, QWidget* parent)
   onBottom_ = new QCheckBox(QStringLiteral("Draw text on the bottom frame instead of the top frame"), this);
   onBottom_->setChecked(ReadCaptionInt(caption_sections::kPersonality, kTextOnBottom, 0) == 1);
   connect(onBottom_, &QCheckBox::toggled, this, [this](bool on) {
-    if (!loaded_) return;
+    if (isLoading()) return;
     WriteCaptionText(caption_sections::kPersonality, kTextOnBottom, on ? "1" : "0");
     refresh_->start();
   });
   layout->addWidget(onBottom_);
   layout->addStretch(1);
-  loaded_ = true;
+  finishLoading();
 }
 
 TextSettingsPage::TextSettingsPage(SectionEditorContext& editor, QWidget* parent)
     : PropertyPage(editor, QStringLiteral("Text settings"), parent) {
-  refresh_ = RefreshTimer::forImagePage(this, editor, [this] { return loaded_; });
+  refresh_ = RefreshTimer::forImagePage(this, editor, [this] { return isLoaded(); });
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(buildShadow());
   layout->addWidget(buildCaptionText());
   layout->addStretch(1);
-  loaded_ = true;
+  finishLoading();
 }
 
 QWidget* TextSettingsPage::buildShadow() {
@@ -85,7 +85,7 @@ QWidget* TextSettingsPage::buildShadow() {
   }
   form->addRow(modes);
   connect(group, &QButtonGroup::idClicked, this, [this](int value) {
-    if (!loaded_) return;
+    if (isLoading()) return;
     WriteCaptionInt(caption_sections::kText, kUse3DText, value);
     refresh_->start();
   });
@@ -93,7 +93,7 @@ QWidget* TextSettingsPage::buildShadow() {
   noInactiveShadow_ = new QCheckBox(QStringLiteral("Do not use a shadow for inactive windows"), box);
   noInactiveShadow_->setChecked(ReadCaptionInt(caption_sections::kText, kNoShadowInactiveText, 0) == 1);
   connect(noInactiveShadow_, &QCheckBox::toggled, this, [this](bool on) {
-    if (!loaded_) return;
+    if (isLoading()) return;
     WriteCaptionText(caption_sections::kText, kNoShadowInactiveText, on ? "1" : "0");
     refresh_->start();
   });
@@ -105,7 +105,7 @@ QWidget* TextSettingsPage::buildShadow() {
   shadowX_->setValue(ReadCaptionInt(caption_sections::kText, kShadowOffset, kDefaultShadowOffset));
   shadowY_->setValue(ReadIntOr(caption_sections::kText, kShadowOffsetY, kShadowOffset, kDefaultShadowOffset));
   connect(shadowX_, qOverload<int>(&QSpinBox::valueChanged), this, [this](int value) {
-    if (!loaded_) return;
+    if (isLoading()) return;
     WriteCaptionInt(caption_sections::kText, kShadowOffset, value);
     // A Y offset without a key of its own follows the X offset.
     const QSignalBlocker blocker(shadowY_);
@@ -113,7 +113,7 @@ QWidget* TextSettingsPage::buildShadow() {
     refresh_->start();
   });
   connect(shadowY_, qOverload<int>(&QSpinBox::valueChanged), this, [this](int value) {
-    if (!loaded_) return;
+    if (isLoading()) return;
     WriteCaptionInt(caption_sections::kText, kShadowOffsetY, value);
     refresh_->start();
   });
@@ -160,7 +160,7 @@ QWidget* TextSettingsPage::colourRow(CaptionColour which, const char* label) {
 QLineEdit* TextSettingsPage::textBox(const char* key) {
   auto* edit = new QLineEdit(FromSkinText(ReadSkinString(caption_sections::kPersonality, key, "", Session().mainFile)), this);
   connect(edit, &QLineEdit::textEdited, this, [this, key](const QString& text) {
-    if (!loaded_) return;
+    if (isLoading()) return;
     WriteCaptionFreeText(caption_sections::kPersonality, key, ToSkinText(text));
     refresh_->start();
   });
@@ -189,5 +189,25 @@ void TextSettingsPage::chooseFont() {
   WriteStoredFont(caption_sections::kFonts, StoredFromFont(*chosen));
   refresh_->start();
 }
+
+void CaptionPage::reload() {
+  margins_->load();
+  onBottom_->setChecked(ReadCaptionInt(caption_sections::kPersonality, kTextOnBottom, 0) == 1);
+}
+
+void CaptionPage::refreshAfterReload() { refresh_->start(); }
+
+void TextSettingsPage::reload() {
+  const int mode = ReadCaptionInt(caption_sections::kText, kUse3DText, 0);
+  for (std::size_t i = 0; i < shadowMode_.size(); ++i) shadowMode_[i]->setChecked(mode == static_cast<int>(i));
+  noInactiveShadow_->setChecked(ReadCaptionInt(caption_sections::kText, kNoShadowInactiveText, 0) == 1);
+  shadowX_->setValue(ReadCaptionInt(caption_sections::kText, kShadowOffset, kDefaultShadowOffset));
+  shadowY_->setValue(ReadIntOr(caption_sections::kText, kShadowOffsetY, kShadowOffset, kDefaultShadowOffset));
+  front_->setText(FromSkinText(ReadSkinString(caption_sections::kPersonality, kFrontString, "", Session().mainFile)));
+  end_->setText(FromSkinText(ReadSkinString(caption_sections::kPersonality, kEndString, "", Session().mainFile)));
+  for (const CaptionColour which : {kShadowColour, kActiveColour, kInactiveColour}) showColour(which);
+}
+
+void TextSettingsPage::refreshAfterReload() { refresh_->start(); }
 
 }  // namespace tessera::ui

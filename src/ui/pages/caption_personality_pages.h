@@ -28,7 +28,9 @@ class CaptionPage : public PropertyPage {
   RefreshTimer* refreshTimer() const { return refresh_; }
 
  private:
-  bool loaded_ = false;
+  void reload() override;
+  void refreshAfterReload() override;
+
   CaptionMarginsPanel* margins_ = nullptr;
   QCheckBox* onBottom_ = nullptr;
   RefreshTimer* refresh_ = nullptr;
@@ -53,6 +55,8 @@ class TextSettingsPage : public PropertyPage {
   RefreshTimer* refreshTimer() const { return refresh_; }
 
  private:
+  void reload() override;
+  void refreshAfterReload() override;
   QWidget* buildShadow();
   QWidget* buildCaptionText();
   QWidget* colourRow(CaptionColour which, const char* label);
@@ -61,7 +65,6 @@ class TextSettingsPage : public PropertyPage {
   void showColour(CaptionColour which);
   void chooseFont();
 
-  bool loaded_ = false;
   std::array<QRadioButton*, 3> shadowMode_{};
   QCheckBox* noInactiveShadow_ = nullptr;
   QSpinBox* shadowX_ = nullptr;

@@ -17,7 +17,7 @@ namespace tessera::ui {
 
 CaptionTextSettingsPage::CaptionTextSettingsPage(SectionEditorContext& editor, QWidget* parent)
     : PropertyPage(editor, QStringLiteral("Caption text settings"), parent) {
-  refresh_ = RefreshTimer::forImagePage(this, editor, [this] { return loaded_; });
+  refresh_ = RefreshTimer::forImagePage(this, editor, [this] { return isLoaded(); });
   auto* layout = new QVBoxLayout(this);
   margins_ = new CaptionMarginsPanel(kCaptionLayoutMargins, this);
   connect(margins_, &CaptionMarginsPanel::written, refresh_, &RefreshTimer::start);
@@ -33,14 +33,14 @@ CaptionTextSettingsPage::CaptionTextSettingsPage(SectionEditorContext& editor, Q
   connect(fontButton_, &QPushButton::clicked, this, &CaptionTextSettingsPage::chooseFont);
   layout->addWidget(fontButton_);
   layout->addStretch(1);
-  loaded_ = true;
+  finishLoading();
 }
 
 SkinPresetList* CaptionTextSettingsPage::fontObjectList(const char* key) {
-  auto* list = new SkinPresetList(SkinPresetList::Kind::Fonts, editor().editorWindow(), this);
+  auto* list = new SkinPresetList(SkinPresetList::Kind::Fonts, editor().editorWindow(), editor().document(), this);
   selectFontObject(list, key);
   connect(list, &SkinPresetList::rowChosen, this, [this, list, key](int row) {
-    if (!loaded_ || row < 0 || row > static_cast<int>(list->numbers().size())) return;
+    if (isLoading() || row < 0 || row > static_cast<int>(list->numbers().size())) return;
     // "OS Default" removes the key.
     WriteFontObject(key, FontObjectForRow(list->numbers(), row));
     refresh_->start();
@@ -77,7 +77,7 @@ CaptionClickSettingsPage::CaptionClickSettingsPage(SectionEditorContext& editor,
   rightClick_ = actionList(kRightClickAction);
   layout->addWidget(rightClick_);
   layout->addStretch(1);
-  loaded_ = true;
+  finishLoading();
 }
 
 QComboBox* CaptionClickSettingsPage::actionList(const char* key) {
@@ -86,9 +86,23 @@ QComboBox* CaptionClickSettingsPage::actionList(const char* key) {
   list->setCurrentIndex(ReadClickActionEntry(key));
   // The engine reads these keys when a click happens, so no preview needs refreshing.
   connect(list, qOverload<int>(&QComboBox::currentIndexChanged), this, [this, key](int entry) {
-    if (loaded_) WriteClickActionEntry(key, entry);
+    if (!isLoading()) WriteClickActionEntry(key, entry);
   });
   return list;
+}
+
+void CaptionTextSettingsPage::reload() {
+  margins_->load();
+  for (SkinPresetList* list : {activeFont_, inactiveFont_}) list->refill();
+  selectFontObject(activeFont_, kActiveFontObject);
+  selectFontObject(inactiveFont_, kInactiveFontObject);
+}
+
+void CaptionTextSettingsPage::refreshAfterReload() { refresh_->start(); }
+
+void CaptionClickSettingsPage::reload() {
+  doubleClick_->setCurrentIndex(ReadClickActionEntry(kDoubleClickAction));
+  rightClick_->setCurrentIndex(ReadClickActionEntry(kRightClickAction));
 }
 
 }  // namespace tessera::ui

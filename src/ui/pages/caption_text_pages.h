@@ -17,7 +17,6 @@ class CaptionTextSettingsPage : public PropertyPage {
  public:
   explicit CaptionTextSettingsPage(SectionEditorContext& editor, QWidget* parent = nullptr);
 
-  bool isLoaded() const { return loaded_; }
   CaptionMarginsPanel* margins() const { return margins_; }
   SkinPresetList* activeFontList() const { return activeFont_; }
   SkinPresetList* inactiveFontList() const { return inactiveFont_; }
@@ -25,11 +24,12 @@ class CaptionTextSettingsPage : public PropertyPage {
   RefreshTimer* refreshTimer() const { return refresh_; }
 
  private:
+  void reload() override;
+  void refreshAfterReload() override;
   SkinPresetList* fontObjectList(const char* key);
   void selectFontObject(SkinPresetList* list, const char* key);
   void chooseFont();
 
-  bool loaded_ = false;
   CaptionMarginsPanel* margins_ = nullptr;
   SkinPresetList* activeFont_ = nullptr;
   SkinPresetList* inactiveFont_ = nullptr;
@@ -46,9 +46,9 @@ class CaptionClickSettingsPage : public PropertyPage {
   QComboBox* rightClickList() const { return rightClick_; }
 
  private:
+  void reload() override;
   QComboBox* actionList(const char* key);
 
-  bool loaded_ = false;
   QComboBox* doubleClick_ = nullptr;
   QComboBox* rightClick_ = nullptr;
 };

@@ -47,54 +47,53 @@ FrameButtonPositionPage::FrameButtonPositionPage(SectionEditorContext& editor, Q
   layout->addLayout(form);
   layout->addStretch();
 
-  refresh_ = RefreshTimer::forImagePage(this, editor, [this] { return active_; });
+  refresh_ = RefreshTimer::forImagePage(this, editor, [this] { return isLoaded(); });
   connect(left_, &QRadioButton::clicked, this, [this] {
-    if (!active_) return;
+    if (isLoading()) return;
     WriteFrameButtonInt(section_, "Align", 0);
     refresh_->start();
   });
   connect(right_, &QRadioButton::clicked, this, [this] {
-    if (!active_) return;
+    if (isLoading()) return;
     WriteFrameButtonInt(section_, "Align", 1);
     refresh_->start();
   });
   connect(leftCoord_, &QSpinBox::valueChanged, this, [this](int value) {
-    if (!active_) return;
+    if (isLoading()) return;
     const int maximized = WriteFrameButtonLeft(section_, value);
-    active_ = false;
+    const LoadingScope loading(this);
     leftMax_->setValue(maximized);
-    active_ = true;
     refresh_->start();
   });
   connect(topCoord_, &QSpinBox::valueChanged, this, [this](int value) {
-    if (!active_) return;
+    if (isLoading()) return;
     const int maximized = WriteFrameButtonTop(section_, value);
-    active_ = false;
+    const LoadingScope loading(this);
     topMax_->setValue(maximized);
-    active_ = true;
     refresh_->start();
   });
   connect(leftMax_, &QSpinBox::valueChanged, this, [this](int value) {
-    if (!active_) return;
+    if (isLoading()) return;
     WriteFrameButtonInt(section_, "LeftCoordMaximized", value);
     refresh_->start();
   });
   connect(topMax_, &QSpinBox::valueChanged, this, [this](int value) {
-    if (!active_) return;
+    if (isLoading()) return;
     WriteFrameButtonInt(section_, "TopCoordMaximized", value);
     refresh_->start();
   });
   connect(action_, &QComboBox::activated, this, [this](int index) {
-    if (!active_ || !FrameButtonHasAction(section_)) return;
+    if (isLoading() || !FrameButtonHasAction(section_)) return;
     WriteFrameButtonInt(section_, "Action", index);
     refresh_->start();
   });
   connect(command_, &QLineEdit::textEdited, this, [this](const QString& text) {
-    if (!active_ || !FrameButtonHasAction(section_)) return;
+    if (isLoading() || !FrameButtonHasAction(section_)) return;
     WriteFrameButtonCommand(section_, ToSkinText(text));
     refresh_->start();
   });
-  load();
+  reload();
+  finishLoading();
 }
 
 QSpinBox* FrameButtonPositionPage::offsetBox() {
@@ -103,8 +102,7 @@ QSpinBox* FrameButtonPositionPage::offsetBox() {
   return box;
 }
 
-void FrameButtonPositionPage::load() {
-  active_ = false;
+void FrameButtonPositionPage::reload() {
   const FrameButtonPositionValues v = ReadFrameButtonPosition(section_);
   (v.align == 0 ? left_ : right_)->setChecked(true);
   leftCoord_->setValue(v.left);
@@ -119,7 +117,8 @@ void FrameButtonPositionPage::load() {
     action_->setCurrentIndex(v.action >= 0 && v.action < action_->count() ? v.action : -1);
     command_->setText(FromSkinText(v.command));
   }
-  active_ = true;
 }
+
+void FrameButtonPositionPage::refreshAfterReload() { refresh_->start(); }
 
 }  // namespace tessera::ui

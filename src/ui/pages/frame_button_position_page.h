@@ -22,8 +22,7 @@ class FrameButtonPositionPage : public PropertyPage {
 
   explicit FrameButtonPositionPage(SectionEditorContext& editor, QWidget* parent = nullptr);
 
-  void load();
-  bool isActive() const { return active_; }
+  bool isActive() const { return isLoaded(); }
   QRadioButton* leftRadio() const { return left_; }
   QRadioButton* rightRadio() const { return right_; }
   QSpinBox* leftBox() const { return leftCoord_; }
@@ -35,10 +34,11 @@ class FrameButtonPositionPage : public PropertyPage {
   RefreshTimer* refreshTimer() const { return refresh_; }
 
  private:
+  void reload() override;
+  void refreshAfterReload() override;
   QSpinBox* offsetBox();
 
   std::string section_;
-  bool active_ = false;
   QRadioButton* left_ = nullptr;
   QRadioButton* right_ = nullptr;
   QSpinBox* leftCoord_ = nullptr;

@@ -40,7 +40,7 @@ const FrameImagePageSetup kShapeImages{
 
 FrameImagePairPage::FrameImagePairPage(const FrameImagePageSetup& setup, SectionEditorContext& editor, QWidget* parent)
     : PropertyPage(editor, QString::fromLatin1(setup.caption), parent), setup_(setup) {
-  refresh_ = RefreshTimer::forImagePage(this, editor, [this] { return loaded_; }, [this] {
+  refresh_ = RefreshTimer::forImagePage(this, editor, [this] { return isLoaded(); }, [this] {
     for (ImageSlotPanel* panel : panels_) panel->repaintPreview();
   });
 
@@ -65,7 +65,7 @@ FrameImagePairPage::FrameImagePairPage(const FrameImagePageSetup& setup, Section
   notes_ = new NoteBox(this);
   connect(frameCount_, &QSpinBox::valueChanged, this, [this] { writeCount(); });
   connect(default_, &QPushButton::clicked, this, [this] {
-    if (!loaded_) return;
+    if (isLoading()) return;
     {
       const QSignalBlocker block(frameCount_);
       frameCount_->setValue(kDefaultFrameImageCount);
@@ -82,13 +82,11 @@ FrameImagePairPage::FrameImagePairPage(const FrameImagePageSetup& setup, Section
   layout->addWidget(notes_);
   layout->addStretch();
 
-  // Loading: both lists, the count, then the note.
-  for (ImageSlotPanel* panel : panels_) panel->load();
-  frameCount_->setValue(ReadFrameImageCount(currentSection(), setup_.countKey));
+  reload();
   const std::string notes = CatalogueFile(catalogue_files::kSubsections).readText(currentSection(), setup_.notesKey);
   notes_->setText(FromSkinText(notes));
   notes_->setVisible(!notes.empty());
-  loaded_ = true;
+  finishLoading();
 }
 
 ImageSlotPanel* FrameImagePairPage::makeSlot(const FrameImageSlot& slot) {
@@ -103,7 +101,7 @@ ImageSlotPanel* FrameImagePairPage::makeSlot(const FrameImageSlot& slot) {
   panel->setFrameCountSource([this] { return frameCount_->value(); });
   const char* key = slot.keys.key;
   connect(panel, &ImageSlotPanel::fileChosen, this, [this, key](const std::string& value) {
-    if (!loaded_) return;
+    if (isLoading()) return;
     WriteSingleKeySlot(currentSection(), key, value);
     edited();
   });
@@ -112,14 +110,22 @@ ImageSlotPanel* FrameImagePairPage::makeSlot(const FrameImageSlot& slot) {
   return panel;
 }
 
+void FrameImagePairPage::reload() {
+  // Both lists, then the count.
+  for (ImageSlotPanel* panel : panels_) panel->load();
+  frameCount_->setValue(ReadFrameImageCount(currentSection(), setup_.countKey));
+}
+
+void FrameImagePairPage::refreshAfterReload() { refresh_->start(); }
+
 void FrameImagePairPage::writeCount() {
-  if (!loaded_) return;
+  if (isLoading()) return;
   WriteFrameImageCount(currentSection(), setup_.countKey, frameCount_->value());
   edited();
 }
 
 void FrameImagePairPage::edited() {
-  if (loaded_) refresh_->start();
+  if (!isLoading()) refresh_->start();
 }
 
 FrameImagesPage::FrameImagesPage(SectionEditorContext& editor, QWidget* parent)

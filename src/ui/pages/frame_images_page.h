@@ -36,7 +36,6 @@ class FrameImagePairPage : public PropertyPage {
  public:
   FrameImagePairPage(const FrameImagePageSetup& setup, SectionEditorContext& editor, QWidget* parent = nullptr);
 
-  bool isLoaded() const { return loaded_; }
   ImageSlotPanel* slotPanel(int index) const { return panels_[index]; }
   // The "Import file..." button of a slot; nullptr on pages that use the ">" menu.
   QPushButton* importButton(int index) const { return importButtons_[index]; }
@@ -45,12 +44,13 @@ class FrameImagePairPage : public PropertyPage {
   NoteBox* noteBox() const { return notes_; }
 
  private:
+  void reload() override;
+  void refreshAfterReload() override;
   ImageSlotPanel* makeSlot(const FrameImageSlot& slot);
   void writeCount();
   void edited();
 
   const FrameImagePageSetup& setup_;
-  bool loaded_ = false;
   std::array<ImageSlotPanel*, 2> panels_{};
   std::array<QPushButton*, 2> importButtons_{};
   QSpinBox* frameCount_ = nullptr;

@@ -16,7 +16,7 @@ const char* const kStateCaptions[3] = {"Active", "Inactive", "Disabled"};
 
 FrameIndexesPage::FrameIndexesPage(SectionEditorContext& editor, QWidget* parent)
     : PropertyPage(editor, QStringLiteral("Frame indexes"), parent) {
-  refresh_ = RefreshTimer::forImagePage(this, editor, [this] { return loaded_; });
+  refresh_ = RefreshTimer::forImagePage(this, editor, [this] { return isLoaded(); });
 
   auto* grid = new QGridLayout;
   for (int state = 0; state < 3; ++state) {
@@ -40,13 +40,14 @@ FrameIndexesPage::FrameIndexesPage(SectionEditorContext& editor, QWidget* parent
   layout->addLayout(grid);
   layout->addStretch();
 
-  load();
+  reload();
+  finishLoading();
 }
 
 QComboBox* FrameIndexesPage::makeList(const char* key) {
   auto* list = new QComboBox(this);
   connect(list, &QComboBox::currentIndexChanged, this, [this, key](int index) {
-    if (!loaded_ || index < 0) return;
+    if (isLoading() || index < 0) return;
     WriteFrameIndex(key, index);
     refresh_->start();
   });
@@ -55,18 +56,16 @@ QComboBox* FrameIndexesPage::makeList(const char* key) {
 
 void FrameIndexesPage::showEvent(QShowEvent* event) {
   PropertyPage::showEvent(event);
-  load();
+  reloadControls();
 }
 
-void FrameIndexesPage::load() {
-  loaded_ = false;
+void FrameIndexesPage::reload() {
   const int frames = ReadFrameImageCount(currentSection(), kFrameCountKey);
   const int shapes = ReadFrameImageCount(currentSection(), kShapeFrameCountKey);
   for (std::size_t row = 0; row < kFrameIndexRows.size(); ++row) {
     loadRow(frameLists_[row], kFrameIndexRows[row].frameKeys, false, frames);
     loadRow(shapeLists_[row], kFrameIndexRows[row].shapeKeys, true, shapes);
   }
-  loaded_ = true;
 }
 
 void FrameIndexesPage::loadRow(const ListRow& lists, const std::array<const char*, 3>& keys, bool shape, int count) {
@@ -85,5 +84,7 @@ void FrameIndexesPage::loadRow(const ListRow& lists, const std::array<const char
   // A window without its own disabled frame shows the inactive one.
   select(2, lists[1]->currentIndex());
 }
+
+void FrameIndexesPage::refreshAfterReload() { refresh_->start(); }
 
 }  // namespace tessera::ui

@@ -17,24 +17,23 @@ class FrameIndexesPage : public PropertyPage {
  public:
   explicit FrameIndexesPage(SectionEditorContext& editor, QWidget* parent = nullptr);
 
-  bool isLoaded() const { return loaded_; }
   // row: "Sizable windows :", "Non sizable windows :", "MDI child windows :"; state: active,
   // inactive, disabled.
   QComboBox* frameList(int row, int state) const { return frameLists_[row][state]; }
   QComboBox* shapeList(int row, int state) const { return shapeLists_[row][state]; }
 
-  // Fills the lists from the frame counts and selects each from its key.
-  void load();
 
  protected:
   void showEvent(QShowEvent* event) override;
 
  private:
+  // Fills the lists from the frame counts and selects each from its key.
+  void reload() override;
+  void refreshAfterReload() override;
   using ListRow = std::array<QComboBox*, 3>;
   QComboBox* makeList(const char* key);
   void loadRow(const ListRow& lists, const std::array<const char*, 3>& keys, bool shape, int count);
 
-  bool loaded_ = false;
   std::array<ListRow, 3> frameLists_{};
   std::array<ListRow, 3> shapeLists_{};
   RefreshTimer* refresh_ = nullptr;

@@ -13,7 +13,7 @@ namespace tessera::ui {
 
 SizingMarginsPage::SizingMarginsPage(SectionEditorContext& editor, QWidget* parent)
     : PropertyPage(editor, QStringLiteral("Sizing margins"), parent) {
-  refresh_ = RefreshTimer::forImagePage(this, editor, [this] { return loaded_; });
+  refresh_ = RefreshTimer::forImagePage(this, editor, [this] { return isLoaded(); });
 
   auto* grid = new QGridLayout;
   int line = 0;
@@ -23,7 +23,7 @@ SizingMarginsPage::SizingMarginsPage(SectionEditorContext& editor, QWidget* pare
     stretch->setChecked(ReadMiddleStretch(row.stretchKey));
     const char* key = row.stretchKey;
     connect(stretch, &QCheckBox::toggled, this, [this, key](bool on) {
-      if (!loaded_) return;
+      if (isLoading()) return;
       WriteMiddleStretch(key, on);
       refresh_->start();
     });
@@ -41,7 +41,7 @@ SizingMarginsPage::SizingMarginsPage(SectionEditorContext& editor, QWidget* pare
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
   layout->addStretch();
-  loaded_ = true;
+  finishLoading();
 }
 
 QSpinBox* SizingMarginsPage::marginBox(const char* key) {
@@ -49,11 +49,22 @@ QSpinBox* SizingMarginsPage::marginBox(const char* key) {
   box->setRange(0, kMaxBorderMargin);
   box->setValue(ReadBorderMargin(kBordersSection, key));
   connect(box, &QSpinBox::valueChanged, this, [this, key](int value) {
-    if (!loaded_) return;
+    if (isLoading()) return;
     WriteBorderMargin(kBordersSection, key, value);
     refresh_->start();
   });
   return box;
 }
+
+void SizingMarginsPage::reload() {
+  for (std::size_t border = 0; border < kBorderMarginRows.size(); ++border) {
+    const BorderMarginRow& row = kBorderMarginRows[border];
+    stretch_[border]->setChecked(ReadMiddleStretch(row.stretchKey));
+    firstMargin_[border]->setValue(ReadBorderMargin(kBordersSection, row.firstKey));
+    secondMargin_[border]->setValue(ReadBorderMargin(kBordersSection, row.secondKey));
+  }
+}
+
+void SizingMarginsPage::refreshAfterReload() { refresh_->start(); }
 
 }  // namespace tessera::ui

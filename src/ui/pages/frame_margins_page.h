@@ -17,16 +17,16 @@ class SizingMarginsPage : public PropertyPage {
  public:
   explicit SizingMarginsPage(SectionEditorContext& editor, QWidget* parent = nullptr);
 
-  bool isLoaded() const { return loaded_; }
   // Borders in the order left, right, top, bottom.
   QCheckBox* stretchBox(int border) const { return stretch_[border]; }
   QSpinBox* firstMarginBox(int border) const { return firstMargin_[border]; }
   QSpinBox* secondMarginBox(int border) const { return secondMargin_[border]; }
 
  private:
+  void reload() override;
+  void refreshAfterReload() override;
   QSpinBox* marginBox(const char* key);
 
-  bool loaded_ = false;
   std::array<QCheckBox*, 4> stretch_{};
   std::array<QSpinBox*, 4> firstMargin_{};
   std::array<QSpinBox*, 4> secondMargin_{};

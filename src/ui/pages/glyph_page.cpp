@@ -20,7 +20,7 @@ constexpr int kMaxGlyphNumber = 255;
 
 GlyphPage::GlyphPage(SectionEditorContext& editor, QWidget* parent)
     : PropertyPage(editor, QStringLiteral("Glyph"), parent) {
-  refresh_ = RefreshTimer::forImagePage(this, editor, [this] { return loaded_; }, [this] { panel_->repaintPreview(); });
+  refresh_ = RefreshTimer::forImagePage(this, editor, [this] { return isLoaded(); }, [this] { panel_->repaintPreview(); });
 
   SlotPanelOptions options;
   options.page = SlotPage::Glyph;
@@ -29,7 +29,7 @@ GlyphPage::GlyphPage(SectionEditorContext& editor, QWidget* parent)
   options.commands = GlyphPageCommands();
   panel_ = new ImageSlotPanel(editor, options, this);
   connect(panel_, &ImageSlotPanel::fileChosen, this, [this](const std::string& value) {
-    if (!loaded_) return;
+    if (isLoading()) return;
     WriteGlyphSlot(currentSection(), value);
     refresh_->start();
   });
@@ -85,7 +85,7 @@ GlyphPage::GlyphPage(SectionEditorContext& editor, QWidget* parent)
 
   panel_->load();
   updateConstantAlpha();
-  loaded_ = true;
+  finishLoading();
 }
 
 QComboBox* GlyphPage::optionBox(const char* key, const QStringList& options) {
@@ -94,7 +94,7 @@ QComboBox* GlyphPage::optionBox(const char* key, const QStringList& options) {
   const int value = ReadGlyphValue(currentSection(), key);
   box->setCurrentIndex(value >= 0 && value < options.size() ? value : -1);
   connect(box, &QComboBox::currentIndexChanged, this, [this, key](int index) {
-    if (!loaded_ || index < 0) return;
+    if (isLoading() || index < 0) return;
     WriteGlyphValue(currentSection(), key, index);
     refresh_->start();
   });
@@ -106,11 +106,28 @@ QSpinBox* GlyphPage::numberBox(const char* key) {
   box->setRange(0, kMaxGlyphNumber);
   box->setValue(ReadGlyphValue(currentSection(), key));
   connect(box, &QSpinBox::valueChanged, this, [this, key](int value) {
-    if (!loaded_) return;
+    if (isLoading()) return;
     WriteGlyphValue(currentSection(), key, value);
     refresh_->start();
   });
   return box;
 }
+
+void GlyphPage::reload() {
+  panel_->load();
+  const std::pair<QComboBox*, const char*> options[] = {
+      {transMode_, glyph_keys::TransMode}, {horzAlign_, glyph_keys::HorzAlign}, {vertAlign_, glyph_keys::VertAlign}};
+  for (const auto& [box, key] : options) {
+    const int value = ReadGlyphValue(currentSection(), key);
+    box->setCurrentIndex(value >= 0 && value < box->count() ? value : -1);
+  }
+  const std::pair<QSpinBox*, const char*> numbers[] = {{xShift_, glyph_keys::XShift},
+                                                       {yShift_, glyph_keys::YShift},
+                                                       {minWidth_, glyph_keys::MinWidth},
+                                                       {minHeight_, glyph_keys::MinHeight}};
+  for (const auto& [box, key] : numbers) box->setValue(ReadGlyphValue(currentSection(), key));
+}
+
+void GlyphPage::refreshAfterReload() { refresh_->start(); }
 
 }  // namespace tessera::ui

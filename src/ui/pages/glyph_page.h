@@ -17,7 +17,6 @@ class GlyphPage : public PropertyPage {
  public:
   explicit GlyphPage(SectionEditorContext& editor, QWidget* parent = nullptr);
 
-  bool isLoaded() const { return loaded_; }
 
   ImageSlotPanel* slotPanel() const { return panel_; }
   QComboBox* transModeBox() const { return transMode_; }
@@ -31,10 +30,11 @@ class GlyphPage : public PropertyPage {
   NoteBox* noteBox() const { return notes_; }
 
  private:
+  void reload() override;
+  void refreshAfterReload() override;
   QComboBox* optionBox(const char* key, const QStringList& options);
   QSpinBox* numberBox(const char* key);
 
-  bool loaded_ = false;
   ImageSlotPanel* panel_ = nullptr;
   QComboBox* transMode_ = nullptr;
   QSpinBox* constantAlpha_ = nullptr;

@@ -61,38 +61,38 @@ ImagePage::ImagePage(SectionEditorContext& editor, QWidget* parent)
   layout->addWidget(example_);
   layout->addStretch();
 
-  refresh_ = RefreshTimer::forImagePage(this, editor, [this] { return loaded_; }, [this] { panel_->repaintPreview(); });
+  refresh_ = RefreshTimer::forImagePage(this, editor, [this] { return isLoaded(); }, [this] { panel_->repaintPreview(); });
   panel_->setFrameCountSource([this] { return frameCount_->value(); });
 
   connect(panel_, &ImageSlotPanel::fileChosen, this, &ImagePage::chooseFile);
   connect(panel_, &ImageSlotPanel::slotWrittenByCommand, this, [this] {
-    if (!loaded_) return;
+    if (isLoading()) return;
     writeTransparency();
     edited();
   });
   connect(panel_, &ImageSlotPanel::fileRewritten, this, &ImagePage::edited);
   connect(transparency_, &QCheckBox::toggled, this, [this] {
-    if (!loaded_) return;
+    if (isLoading()) return;
     writeTransparency();
     edited();
   });
   connect(vertical_, &QCheckBox::toggled, this, [this](bool on) {
-    if (!loaded_) return;
+    if (isLoading()) return;
     WriteVerticalFrames(currentSection(), on);
     edited();
   });
   connect(premultiplied_, &QCheckBox::toggled, this, [this](bool on) {
-    if (!loaded_) return;
+    if (isLoading()) return;
     WritePremultiplied(currentSection(), on);
     edited();
   });
   connect(frameCount_, &QSpinBox::valueChanged, this, [this](int count) {
-    if (!loaded_) return;
+    if (isLoading()) return;
     WriteFrameCount(currentSection(), count, layout_.imageCount);
     edited();
   });
   connect(default_, &QPushButton::clicked, this, [this] {
-    if (!loaded_) return;
+    if (isLoading()) return;
     {
       const QSignalBlocker block(frameCount_);
       frameCount_->setValue(layout_.imageCount);
@@ -101,17 +101,17 @@ ImagePage::ImagePage(SectionEditorContext& editor, QWidget* parent)
     edited();
   });
 
-  load();
+  reload();
+  finishLoading();
   reload_ = new QTimer(this);
   reload_->setSingleShot(true);
-  connect(reload_, &QTimer::timeout, this, [this] { load(); });
+  connect(reload_, &QTimer::timeout, this, [this] { reloadControls(); });
   reload_->start(kReloadDelayMs);
 }
 
 bool ImagePage::reloadPending() const { return reload_->isActive(); }
 
-void ImagePage::load() {
-  loaded_ = false;
+void ImagePage::reload() {
   layout_ = ReadImagePageLayout(currentSection(), topLevel_);
   applyVisibility();
   panel_->load();
@@ -125,7 +125,6 @@ void ImagePage::load() {
   default_->setText(defaultText(layout_.imageCount));
   notes_->setText(FromSkinText(layout_.notes));
   notes_->setVisible(!layout_.notes.empty());
-  loaded_ = true;
   panel_->repaintPreview();
 }
 
@@ -142,7 +141,7 @@ void ImagePage::applyVisibility() {
 }
 
 void ImagePage::chooseFile(const std::string& value) {
-  if (!loaded_) return;
+  if (isLoading()) return;
   WriteImageSlot(currentSection(), value);
   writeTransparency();
   edited();
@@ -158,5 +157,7 @@ void ImagePage::writeTransparency() {
 }
 
 void ImagePage::edited() { refresh_->start(); }
+
+void ImagePage::refreshAfterReload() { refresh_->start(); }
 
 }  // namespace tessera::ui

@@ -24,9 +24,6 @@ class ImagePage : public PropertyPage {
 
   explicit ImagePage(SectionEditorContext& editor, QWidget* parent = nullptr);
 
-  bool isLoaded() const { return loaded_; }
-  void load();
-
   ImageSlotPanel* slotPanel() const { return panel_; }
   QCheckBox* transparencyBox() const { return transparency_; }
   QCheckBox* verticalBox() const { return vertical_; }
@@ -39,12 +36,13 @@ class ImagePage : public PropertyPage {
   bool reloadPending() const;
 
  private:
+  void reload() override;
+  void refreshAfterReload() override;
   void applyVisibility();
   void chooseFile(const std::string& value);
   void writeTransparency();
   void edited();
 
-  bool loaded_ = false;
   std::string topLevel_;
   ImagePageLayout layout_;
   ImageSlotPanel* panel_ = nullptr;

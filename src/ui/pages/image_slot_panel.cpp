@@ -147,7 +147,7 @@ void ImageSlotPanel::runCommand(SlotCommand command) {
       copyOrRename(command == SlotCommand::Rename, current);
       break;
     case SlotCommand::CutFromLargerGraphic:
-      OpenCutTool(editor_.editorWindow());
+      OpenCutTool(editor_.editorWindow(), editor_.document());
       break;
     case SlotCommand::FlipToVertical:
     case SlotCommand::FlipToHorizontal: {

@@ -58,7 +58,7 @@ MarginsEditorDialog::MarginsEditorDialog(SectionEditorContext& editor, QWidget* 
   setWindowTitle(QStringLiteral("Painting margins"));
   setSizeGripEnabled(true);
   setMinimumSize(kMinMarginsWindow);
-  if (SkinDocument* document = SkinDocument::current()) cancelPoint_ = document->markCancelPoint();
+  if (SkinDocument* document = editor_.document()) cancelPoint_ = document->markCancelPoint();
 
   previewArea_ = new QWidget(this);
   previewArea_->setObjectName(QStringLiteral("marginsPreviewArea"));
@@ -188,7 +188,7 @@ QWidget* MarginsEditorDialog::buildControls() {
   connect(zoomButton_, &QToolButton::clicked, this, [this] { ShowZoomWindow(this); });
 
   connect(preview_, &MarginsPreview::marginDragStarted, this, [this](int edge) {
-    dragStep_.emplace(SkinDocument::current(),
+    dragStep_.emplace(editor_.document(),
                       FromSkinText(MarginDragStepName(static_cast<Edge>(edge), section_)));
   });
   connect(preview_, &MarginsPreview::marginDragged, this,
@@ -294,7 +294,7 @@ void MarginsEditorDialog::done(int result) {
   dragStep_.reset();
   storePlacement();
   if (result == QDialog::Rejected && changed_ && cancelPoint_ >= 0) {
-    if (SkinDocument* document = SkinDocument::current()) document->cancelTo(cancelPoint_);
+    if (SkinDocument* document = editor_.document()) document->cancelTo(cancelPoint_);
   }
   // The previews show the skin as the window leaves it.
   if (changed_) {

@@ -55,7 +55,8 @@ PaintingPage::PaintingPage(SectionEditorContext& editor, QWidget* parent)
   layout->addWidget(buildPaintingControls());
   layout->addWidget(buildPreviewControls(), 1);
   refresh_ = RefreshTimer::forSectionPreviewPage(this, editor, [this] { preview_->update(); });
-  load();
+  reload();
+  finishLoading();
 }
 
 QWidget* PaintingPage::buildPaintingControls() {
@@ -80,12 +81,12 @@ QWidget* PaintingPage::buildPaintingControls() {
     tileBoxes_[static_cast<std::size_t>(edge)] = tile;
     const auto which = static_cast<Edge>(edge);
     connect(spin, &QSpinBox::valueChanged, this, [this, which](int value) {
-      if (!loaded_) return;
+      if (isLoading()) return;
       WriteSizingMargin(currentSection(), which, value);
       edited();
     });
     connect(tile, &QCheckBox::toggled, this, [this, which](bool on) {
-      if (!loaded_) return;
+      if (isLoading()) return;
       WriteTileFlag(currentSection(), which, on);
       edited();
     });
@@ -106,17 +107,17 @@ QWidget* PaintingPage::buildPaintingControls() {
 
   connect(modeList_, &QComboBox::currentIndexChanged, this, [this](int mode) {
     enableMarginControls(mode == 0);
-    if (!loaded_) return;
+    if (isLoading()) return;
     WritePaintingMode(currentSection(), mode);
     edited();
   });
   connect(middleList_, &QComboBox::currentIndexChanged, this, [this](int entry) {
-    if (!loaded_) return;
+    if (isLoading()) return;
     WriteMiddleEntry(currentSection(), entry);
     edited();
   });
   connect(smartBox_, &QCheckBox::toggled, this, [this](bool on) {
-    if (!loaded_) return;
+    if (isLoading()) return;
     WriteSmartMargins(currentSection(), on);
     edited();
   });
@@ -154,12 +155,12 @@ QWidget* PaintingPage::buildPreviewControls() {
 
   connect(stateList_, &QComboBox::currentIndexChanged, this, [this] { updatePreviewOptions(); });
   connect(marginsBox_, &QCheckBox::toggled, this, [this](bool on) {
-    if (!loaded_) return;
+    if (isLoading()) return;
     WriteSetting(settings::UseColour, on ? "1" : "0");
     updatePreviewOptions();
   });
   connect(gridBox_, &QCheckBox::toggled, this, [this](bool on) {
-    if (!loaded_) return;
+    if (isLoading()) return;
     WriteSetting(settings::UseGrid, on ? "1" : "0");
     updatePreviewOptions();
   });
@@ -177,8 +178,7 @@ QWidget* PaintingPage::buildPreviewControls() {
   return box;
 }
 
-void PaintingPage::load() {
-  loaded_ = false;
+void PaintingPage::reload() {
   const std::string section = currentSection();
   for (const std::string& name : PreviewStateNames(currentTopLevelSection())) stateList_->addItem(FromSkinText(name));
   if (stateList_->count() > 0) stateList_->setCurrentIndex(0);
@@ -199,7 +199,6 @@ void PaintingPage::load() {
   const double s = dialogScale();
   fitPreviewToFrame(QSize(static_cast<int>(kMaxPreviewBox.width() * s), static_cast<int>(kMaxPreviewBox.height() * s)));
   updatePreviewOptions();
-  loaded_ = true;
 }
 
 void PaintingPage::enableMarginControls(bool on) {
@@ -213,7 +212,7 @@ void PaintingPage::enableMarginControls(bool on) {
 void PaintingPage::edited() { refresh_->start(); }
 
 void PaintingPage::sync() {
-  if (!loaded_) return;
+  if (isLoading()) return;
   const int top = marginBoxes_[kTopEdge]->value();
   const bool topTiled = tileBoxes_[kTopEdge]->isChecked();
   for (Edge edge : {kBottomEdge, kLeftEdge, kRightEdge}) {
@@ -252,5 +251,7 @@ void PaintingPage::openMarginsEditor() {
   // The window wrote the keys itself; a new sheet shows them.
   context.requestSheetRebuild();
 }
+
+void PaintingPage::refreshAfterReload() { refresh_->start(); }
 
 }  // namespace tessera::ui

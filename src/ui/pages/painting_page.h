@@ -34,12 +34,12 @@ class PaintingPage : public PropertyPage {
   QToolButton* marginsEditorButton() const { return marginsEditorButton_; }
   PaintingPreviewBox* preview() const { return preview_; }
   RefreshTimer* refreshTimer() const { return refresh_; }
-  bool isLoaded() const { return loaded_; }
 
  private:
   QWidget* buildPaintingControls();
   QWidget* buildPreviewControls();
-  void load();
+  void reload() override;
+  void refreshAfterReload() override;
   void enableMarginControls(bool on);
   void edited();
   void sync();
@@ -48,7 +48,6 @@ class PaintingPage : public PropertyPage {
   double dialogScale() const;
   void openMarginsEditor();
 
-  bool loaded_ = false;
   QComboBox* modeList_ = nullptr;
   std::array<QSpinBox*, 4> marginBoxes_{};
   std::array<QCheckBox*, 4> tileBoxes_{};

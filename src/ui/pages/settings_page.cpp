@@ -37,7 +37,7 @@ void paintSwatch(QFrame* swatch, const QColor& colour) {
 
 SettingsPage::SettingsPage(SectionEditorContext& editor, QWidget* parent)
     : PropertyPage(editor, QStringLiteral("Settings"), parent) {
-  refresh_ = RefreshTimer::forImagePage(this, editor, [this] { return loaded_; }, [this] { panel_->repaintPreview(); });
+  refresh_ = RefreshTimer::forImagePage(this, editor, [this] { return isLoaded(); }, [this] { panel_->repaintPreview(); });
   const std::string section = currentSection();
   std::string topLevel = currentTopLevelSection();
   if (topLevel.empty()) topLevel = section;
@@ -104,13 +104,13 @@ SettingsPage::SettingsPage(SectionEditorContext& editor, QWidget* parent)
   page->addStretch();
 
   connect(panel_, &ImageSlotPanel::fileChosen, this, [this](const std::string& value) {
-    if (!loaded_) return;
+    if (isLoading()) return;
     WriteSettingsSlot(currentSection(), value);
     refresh_->start();
   });
   connect(panel_, &ImageSlotPanel::slotWrittenByCommand, this, [this] { refresh_->start(); });
   connect(alpha_, &QCheckBox::toggled, this, [this](bool on) {
-    if (!loaded_) return;
+    if (isLoading()) return;
     WriteSkinString(currentSection(), "PerPixel", on ? "1" : "0", Session().mainFile);
     refresh_->start();
   });
@@ -121,7 +121,7 @@ SettingsPage::SettingsPage(SectionEditorContext& editor, QWidget* parent)
 
   if (!entries_.empty()) colours_->setCurrentRow(0);
   showSelectedColour();
-  loaded_ = true;
+  finishLoading();
 }
 
 const ColourEntry* SettingsPage::selectedEntry() const {
@@ -156,10 +156,18 @@ void SettingsPage::offerPickedColour(const QColor& colour) {
 
 void SettingsPage::writeSelectedColour(const QColor& colour) {
   const ColourEntry* entry = selectedEntry();
-  if (!entry || !loaded_) return;
+  if (!entry || isLoading()) return;
   WriteColourEntry(currentSection(), *entry, Rgb{colour.red(), colour.green(), colour.blue()});
   showSelectedColour();
   refresh_->start();
 }
+
+void SettingsPage::reload() {
+  if (panel_->isVisibleTo(this)) panel_->load();
+  alpha_->setChecked(ReadSkinInt(currentSection(), "PerPixel", 0, Session().mainFile) != 0);
+  showSelectedColour();
+}
+
+void SettingsPage::refreshAfterReload() { refresh_->start(); }
 
 }  // namespace tessera::ui

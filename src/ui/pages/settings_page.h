@@ -26,7 +26,6 @@ class SettingsPage : public PropertyPage {
  public:
   explicit SettingsPage(SectionEditorContext& editor, QWidget* parent = nullptr);
 
-  bool isLoaded() const { return loaded_; }
 
   ImageSlotPanel* slotPanel() const { return panel_; }
   QCheckBox* alphaBox() const { return alpha_; }
@@ -43,11 +42,12 @@ class SettingsPage : public PropertyPage {
   void offerPickedColour(const QColor& colour);
 
  private:
+  void reload() override;
+  void refreshAfterReload() override;
   void showSelectedColour();
   void writeSelectedColour(const QColor& colour);
   const ColourEntry* selectedEntry() const;
 
-  bool loaded_ = false;
   std::vector<ColourEntry> entries_;
   ImageSlotPanel* panel_ = nullptr;
   QCheckBox* alpha_ = nullptr;

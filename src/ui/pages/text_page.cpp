@@ -47,7 +47,7 @@ TextPage::TextPage(SectionEditorContext& editor, QWidget* parent)
   stateControls_->setVisible(!catalogue_.noContent);
 
   loadState();
-  loaded_ = true;
+  finishLoading();
 }
 
 QWidget* TextPage::buildStateControls() {
@@ -58,8 +58,8 @@ QWidget* TextPage::buildStateControls() {
   stateList_->setCurrentIndex(stateList_->count() > 0 ? 0 : -1);
   horizontal_ = alignmentList(box, {"OS Default", "Align Left", "Align Centre", "Align Right"});
   vertical_ = alignmentList(box, {"OS Default", "Align Top", "Align Centre", "Align Bottom"});
-  colours_ = new SkinPresetList(SkinPresetList::Kind::Colours, editor().editorWindow(), box);
-  fonts_ = new SkinPresetList(SkinPresetList::Kind::Fonts, editor().editorWindow(), box);
+  colours_ = new SkinPresetList(SkinPresetList::Kind::Colours, editor().editorWindow(), editor().document(), box);
+  fonts_ = new SkinPresetList(SkinPresetList::Kind::Fonts, editor().editorWindow(), editor().document(), box);
   preview_ = new TextPreviewBox(box);
   form->addRow(QStringLiteral("State to modify :"), stateList_);
   form->addRow(QStringLiteral("Horizontal alignment :"), horizontal_);
@@ -99,7 +99,7 @@ QWidget* TextPage::buildContentMargins() {
     grid->addWidget(spin, static_cast<int>(i) + 1, 1);
     const char* key = kContentKeys[i];
     connect(spin, qOverload<int>(&QSpinBox::valueChanged), this, [this, key](int value) {
-      if (!loaded_) return;
+      if (isLoading()) return;
       WriteIntKey(currentSection(), key, value);
       refresh_->start();
     });
@@ -109,15 +109,23 @@ QWidget* TextPage::buildContentMargins() {
 }
 
 void TextPage::loadState() {
-  const bool wasLoaded = std::exchange(loaded_, false);
+  const LoadingScope loading(this);
   const TextStateValues values = ReadTextState(currentSection(), stateList_->currentIndex());
   horizontal_->setCurrentIndex(values.horizontalAlignment >= 0 && values.horizontalAlignment < horizontal_->count()
                                    ? values.horizontalAlignment : -1);
   vertical_->setCurrentIndex(values.verticalAlignment >= 0 && values.verticalAlignment < vertical_->count()
                                  ? values.verticalAlignment : -1);
   selectPresets(values);
-  loaded_ = wasLoaded;
 }
+
+void TextPage::reload() {
+  colours_->refill();
+  fonts_->refill();
+  loadState();
+  for (std::size_t i = 0; i < content_.size(); ++i) content_[i]->setValue(ReadTextContentMargin(currentSection(), kContentKeys[i]));
+}
+
+void TextPage::refreshAfterReload() { refresh_->start(); }
 
 void TextPage::selectPresets(const TextStateValues& values) {
   const QSignalBlocker colourBlocker(colours_->list());
@@ -127,7 +135,7 @@ void TextPage::selectPresets(const TextStateValues& values) {
 }
 
 void TextPage::writeAlignment(bool horizontal, int value) {
-  if (!loaded_ || value < 0) return;
+  if (isLoading() || value < 0) return;
   const TextStateKeys keys = TextKeysForState(stateList_->currentIndex());
   WriteIntKey(currentSection(), horizontal ? keys.horizontalAlignment : keys.verticalAlignment, value);
   refresh_->start();
@@ -135,7 +143,7 @@ void TextPage::writeAlignment(bool horizontal, int value) {
 
 void TextPage::writePreset(bool colour, int row) {
   SkinPresetList* list = colour ? colours_ : fonts_;
-  if (!loaded_ || row < 0 || row > static_cast<int>(list->numbers().size())) return;
+  if (isLoading() || row < 0 || row > static_cast<int>(list->numbers().size())) return;
   const TextStateKeys keys = TextKeysForState(stateList_->currentIndex());
   // "OS Default" removes the key, so the engine keeps the system's colour or font.
   WritePresetKey(currentSection(), colour ? keys.colour : keys.font, PresetForRow(list->numbers(), row));

@@ -20,7 +20,6 @@ class TextPage : public PropertyPage {
  public:
   explicit TextPage(SectionEditorContext& editor, QWidget* parent = nullptr);
 
-  bool isLoaded() const { return loaded_; }
   QComboBox* stateList() const { return stateList_; }
   QComboBox* horizontalList() const { return horizontal_; }
   QComboBox* verticalList() const { return vertical_; }
@@ -34,6 +33,8 @@ class TextPage : public PropertyPage {
   const TextPageCatalogue& catalogueEntry() const { return catalogue_; }
 
  private:
+  void reload() override;
+  void refreshAfterReload() override;
   QWidget* buildStateControls();
   QWidget* buildContentMargins();
   void loadState();
@@ -42,7 +43,6 @@ class TextPage : public PropertyPage {
   void selectPresets(const TextStateValues& values);
 
   TextPageCatalogue catalogue_;
-  bool loaded_ = false;
   QComboBox* stateList_ = nullptr;
   QComboBox* horizontal_ = nullptr;
   QComboBox* vertical_ = nullptr;

@@ -35,7 +35,7 @@ TitleBarButtonPage::TitleBarButtonPage(SectionEditorContext& editor, const QStri
     layout_->addLayout(row);
     connect(buttonList_, &QComboBox::activated, this, &TitleBarButtonPage::chooseButton);
   }
-  refresh_ = RefreshTimer::forImagePage(this, editor, [this] { return active_; });
+  refresh_ = RefreshTimer::forImagePage(this, editor, [this] { return isLoaded(); });
 }
 
 void TitleBarButtonPage::showEvent(QShowEvent* event) {
@@ -62,15 +62,27 @@ void TitleBarButtonPage::chooseButton(int row) {
 }
 
 void TitleBarButtonPage::loadSelectedButton() {
-  active_ = false;
-  const int button = selectedButton();
-  if (button >= 0 && button < model_.count()) {
-    keys_ = std::make_unique<TitleBarButtonKeys>(button, model_.layout());
-  } else {
-    keys_.reset();
+  {
+    const LoadingScope loading(this);
+    const int button = selectedButton();
+    if (button >= 0 && button < model_.count()) {
+      keys_ = std::make_unique<TitleBarButtonKeys>(button, model_.layout());
+    } else {
+      keys_.reset();
+    }
+    loadButton(keys_.get());
   }
-  loadButton(keys_.get());
-  active_ = true;
+  // The page writes from its first activation on.
+  finishLoading();
+}
+
+void TitleBarButtonPage::reload() {
+  // A page never shown has nothing loaded yet; it loads when it is first shown.
+  if (started_) activate();
+}
+
+void TitleBarButtonPage::refreshAfterReload() {
+  if (started_) refresh_->start();
 }
 
 void TitleBarButtonPage::stored() { refresh_->start(); }

@@ -30,7 +30,7 @@ class TitleBarButtonPage : public PropertyPage {
   // Loads the selected button's values into the controls without writing.
   void loadSelectedButton();
 
-  bool isActive() const { return active_; }
+  bool isActive() const { return isLoaded(); }
   QComboBox* buttonList() const { return buttonList_; }
   RefreshTimer* refreshTimer() const { return refresh_; }
   const TitleBarButtonModel& model() const { return model_; }
@@ -57,6 +57,8 @@ class TitleBarButtonPage : public PropertyPage {
   virtual void startPage() {}
 
   void showEvent(QShowEvent* event) override;
+  void reload() override;
+  void refreshAfterReload() override;
 
  private:
   void chooseButton(int row);
@@ -66,7 +68,6 @@ class TitleBarButtonPage : public PropertyPage {
   QComboBox* buttonList_ = nullptr;
   RefreshTimer* refresh_ = nullptr;
   std::unique_ptr<TitleBarButtonKeys> keys_;
-  bool active_ = false;
   bool started_ = false;
 };
 

@@ -44,7 +44,7 @@ ExtraSettingsPage::ExtraSettingsPage(SectionEditorContext& editor, QWidget* pare
   note_->setFrameShape(QFrame::StyledPanel);
   layout->addWidget(note_);
 
-  editor_ = new ExtraValueEditor(editor.editorWindow(), this);
+  editor_ = new ExtraValueEditor(editor.editorWindow(), editor.document(), this);
   layout->addWidget(editor_);
 
   refresh_ = RefreshTimer::forSectionPreviewPage(this, editor);
@@ -55,7 +55,15 @@ ExtraSettingsPage::ExtraSettingsPage(SectionEditorContext& editor, QWidget* pare
   connect(list_, &QTreeWidget::currentItemChanged, this, [this] { showSelected(); });
   selectEntry(0);
   editor_->setVisible(!entries_.empty());
+  finishLoading();
 }
+
+void ExtraSettingsPage::reload() {
+  refreshRows();
+  showSelected();
+}
+
+void ExtraSettingsPage::refreshAfterReload() { refresh_->start(); }
 
 void ExtraSettingsPage::selectEntry(int index) {
   if (QTreeWidgetItem* row = list_->topLevelItem(index)) list_->setCurrentItem(row);

@@ -26,6 +26,8 @@ class ExtraSettingsPage : public PropertyPage {
   void selectEntry(int index);
 
  private:
+  void reload() override;
+  void refreshAfterReload() override;
   void showSelected();
   void refreshRows();
 

@@ -18,8 +18,8 @@
 
 namespace tessera::ui {
 
-ExtraValueEditor::ExtraValueEditor(QWidget* dialogParent, QWidget* parent)
-    : QWidget(parent), dialogParent_(dialogParent) {
+ExtraValueEditor::ExtraValueEditor(QWidget* dialogParent, SkinDocument* document, QWidget* parent)
+    : QWidget(parent), dialogParent_(dialogParent), document_(document) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   stack_ = new QStackedWidget(this);
@@ -62,7 +62,7 @@ QWidget* ExtraValueEditor::buildChoice() {
 }
 
 SkinPresetList* ExtraValueEditor::buildPresetList(SkinPresetList::Kind kind) {
-  auto* list = new SkinPresetList(kind, dialogParent_, this);
+  auto* list = new SkinPresetList(kind, dialogParent_, document_, this);
   connect(list, &SkinPresetList::rowChosen, this, [this, list](int row) { writePreset(*list, row); });
   connect(list, &SkinPresetList::presetsEdited, this, [this, list] { fillPresets(*list); });
   return list;

@@ -15,13 +15,17 @@ class QRadioButton;
 class QSpinBox;
 class QStackedWidget;
 
+namespace tessera {
+class SkinDocument;
+}
+
 namespace tessera::ui {
 
 class ExtraValueEditor : public QWidget {
   Q_OBJECT
  public:
   // `dialogParent` parents the colour chooser and the preset editors.
-  ExtraValueEditor(QWidget* dialogParent, QWidget* parent = nullptr);
+  ExtraValueEditor(QWidget* dialogParent, SkinDocument* document, QWidget* parent = nullptr);
 
   // Shows the editor of `entry` with its current value.
   void edit(const ExtraEntry& entry);
@@ -52,6 +56,7 @@ class ExtraValueEditor : public QWidget {
   void chooseColour();
 
   QWidget* dialogParent_;
+  SkinDocument* document_;
   ExtraEntry entry_;
   bool loading_ = false;
   QStackedWidget* stack_ = nullptr;

@@ -12,8 +12,8 @@
 
 namespace tessera::ui {
 
-SkinPresetList::SkinPresetList(Kind kind, QWidget* dialogParent, QWidget* parent)
-    : QWidget(parent), kind_(kind), dialogParent_(dialogParent), list_(new QComboBox(this)), edit_(new QToolButton(this)) {
+SkinPresetList::SkinPresetList(Kind kind, QWidget* dialogParent, SkinDocument* document, QWidget* parent)
+    : QWidget(parent), kind_(kind), dialogParent_(dialogParent), document_(document), list_(new QComboBox(this)), edit_(new QToolButton(this)) {
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   edit_->setText(QStringLiteral("..."));
@@ -24,9 +24,9 @@ SkinPresetList::SkinPresetList(Kind kind, QWidget* dialogParent, QWidget* parent
     // The editor opens at the preset chosen here: its rows are the presets without "OS Default".
     const int startRow = std::max(0, list_->currentIndex() - 1);
     if (kind_ == Kind::Colours)
-      OpenColoursEditor(dialogParent_, startRow);
+      OpenColoursEditor(dialogParent_, document_, startRow);
     else
-      OpenFontsEditor(dialogParent_, startRow);
+      OpenFontsEditor(dialogParent_, document_, startRow);
     refill();
     emit presetsEdited();
   });

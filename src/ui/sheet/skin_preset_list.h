@@ -1,9 +1,12 @@
 #pragma once
 // A list of the skin's colour or font presets, "OS Default" first, with the "..." button that
-// opens the colour or fonts editor and refills the list afterwards.
+// opens the colour or fonts editor (on the open skin's document) and refills the list afterwards.
+#include <QPointer>
 #include <QWidget>
 #include <optional>
 #include <vector>
+
+#include "core/skin/skin_document.h"
 
 class QComboBox;
 class QToolButton;
@@ -14,7 +17,7 @@ class SkinPresetList : public QWidget {
   Q_OBJECT
  public:
   enum class Kind { Colours, Fonts };
-  SkinPresetList(Kind kind, QWidget* dialogParent, QWidget* parent = nullptr);
+  SkinPresetList(Kind kind, QWidget* dialogParent, SkinDocument* document, QWidget* parent = nullptr);
 
   // Re-reads the presets of the skin; the selection is left to the caller.
   void refill();
@@ -32,6 +35,7 @@ class SkinPresetList : public QWidget {
  private:
   Kind kind_;
   QWidget* dialogParent_;
+  QPointer<SkinDocument> document_;
   QComboBox* list_;
   QToolButton* edit_;
   std::vector<int> numbers_;

@@ -18,8 +18,8 @@ namespace {
 constexpr int kValueRole = Qt::UserRole;
 }  // namespace
 
-CleanSkinDialog::CleanSkinDialog(std::string skinsFolder, std::string skinName, QWidget* parent)
-    : QDialog(parent), skinsFolder_(std::move(skinsFolder)), skinName_(std::move(skinName)) {
+CleanSkinDialog::CleanSkinDialog(SkinDocument* document, std::string skinsFolder, std::string skinName, QWidget* parent)
+    : QDialog(parent), document_(document), skinsFolder_(std::move(skinsFolder)), skinName_(std::move(skinName)) {
   setWindowTitle(QStringLiteral("Clean skin"));
   auto* text = new QLabel(QStringLiteral("When developing a skin you may find you have left old images in the skin "
                                          "folder.  This feature lets you quickly and easily find such images and "
@@ -134,7 +134,7 @@ void CleanSkinDialog::deleteSelected() {
   const std::vector<std::string> values = selectedValues();
   if (values.empty()) return;
   {
-    const SkinDocument::Step step(SkinDocument::current(), QStringLiteral("Clean skin"));
+    const SkinDocument::Step step(document_, QStringLiteral("Clean skin"));
     MoveImagesToBackup(skinsFolder_, skinName_, values);
   }
   CurrentPrompt().inform(kImagesMovedMessage, kImagesMovedCaption);

@@ -2,12 +2,14 @@
 // "Clean skin": the TGA and BMP pictures of the skin folder that nothing names, all selected; the
 // selected ones are moved into the skin's "backup" folder.
 #include <QDialog>
+#include <QPointer>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
 #include <string>
 #include <vector>
+#include "core/skin/skin_document.h"
 
 namespace tessera::ui {
 
@@ -19,7 +21,7 @@ class CleanSkinDialog final : public QDialog {
   // The scan runs this long after the dialog was made, so the dialog shows first.
   static constexpr int kScanDelayMilliseconds = 100;
 
-  CleanSkinDialog(std::string skinsFolder, std::string skinName, QWidget* parent = nullptr);
+  CleanSkinDialog(SkinDocument* document, std::string skinsFolder, std::string skinName, QWidget* parent = nullptr);
 
   // Runs the scan now when it has not run yet.
   void scanNow();
@@ -35,6 +37,7 @@ class CleanSkinDialog final : public QDialog {
   QWidget* emptyState() const { return empty_; }
 
  private:
+  QPointer<SkinDocument> document_;
   void scan();
   void showCurrent();
   void deleteSelected();

@@ -14,7 +14,8 @@
 
 namespace tessera::ui {
 
-HowDoIDialog::HowDoIDialog(QWidget* parent) : QDialog(parent), tasks_(ReadHowDoITasks(HowDoICataloguePath())) {
+HowDoIDialog::HowDoIDialog(SkinDocument* document, QWidget* parent)
+    : QDialog(parent), document_(document), tasks_(ReadHowDoITasks(HowDoICataloguePath())) {
   setWindowTitle(QStringLiteral("How do I?"));
   auto* intro = new QLabel(QStringLiteral("Select from the list below to change some common skin settings"), this);
   intro->setWordWrap(true);
@@ -72,7 +73,7 @@ void HowDoIDialog::enabledClicked(bool checked) {
   if (row < 0 || row >= static_cast<int>(tasks_.size())) return;
   const HowDoITask& task = tasks_[static_cast<std::size_t>(row)];
   {
-    const SkinDocument::Step step(SkinDocument::current(),
+    const SkinDocument::Step step(document_,
                                   (checked ? QStringLiteral("Turn on \"%1\"") : QStringLiteral("Turn off \"%1\""))
                                       .arg(FromSkinText(task.description)));
     SetTaskEnabled(task, checked);

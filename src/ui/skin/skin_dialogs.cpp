@@ -47,13 +47,13 @@ std::string PickSubStyle(QWidget* parent, const std::string& skinName) {
   return SubStylePickerResult(file, dialog.chosenRow());
 }
 
-void RunSubStyleManager(QWidget* parent, const std::string& skinName) {
-  SubStyleManagerDialog dialog(GetSkinsFolder(), skinName, parent);
+void RunSubStyleManager(QWidget* parent, SkinDocument* document, const std::string& skinName) {
+  SubStyleManagerDialog dialog(document, GetSkinsFolder(), skinName, parent);
   dialog.exec();
 }
 
-void RunCleanSkinDialog(QWidget* parent, const std::string& skinName) {
-  CleanSkinDialog dialog(GetSkinsFolder(), skinName, parent);
+void RunCleanSkinDialog(QWidget* parent, SkinDocument* document, const std::string& skinName) {
+  CleanSkinDialog dialog(document, GetSkinsFolder(), skinName, parent);
   dialog.exec();
 }
 

@@ -3,6 +3,10 @@
 #include <QWidget>
 #include <string>
 
+namespace tessera {
+class SkinDocument;
+}
+
 namespace tessera::ui {
 
 // "Open skin for editing": the chosen skin's name, or "" when cancelled. A request to create a
@@ -18,8 +22,8 @@ std::string RunNewSkinDialog(QWidget* parent);
 // main file or when the skin has none).
 std::string PickSubStyle(QWidget* parent, const std::string& skinName);
 // "Substyle management" of the skin.
-void RunSubStyleManager(QWidget* parent, const std::string& skinName);
+void RunSubStyleManager(QWidget* parent, SkinDocument* document, const std::string& skinName);
 // "Clean skin" of the skin.
-void RunCleanSkinDialog(QWidget* parent, const std::string& skinName);
+void RunCleanSkinDialog(QWidget* parent, SkinDocument* document, const std::string& skinName);
 
 }  // namespace tessera::ui

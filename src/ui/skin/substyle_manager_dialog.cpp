@@ -22,8 +22,9 @@ constexpr const char* kEditedSubStyleMessage =
     "This substyle is open for editing, so it cannot be deleted. Open another substyle first.";
 }  // namespace
 
-SubStyleManagerDialog::SubStyleManagerDialog(std::string skinsFolder, std::string skinName, QWidget* parent)
-    : QDialog(parent), manager_(skinsFolder, skinName) {
+SubStyleManagerDialog::SubStyleManagerDialog(SkinDocument* document, std::string skinsFolder, std::string skinName,
+                                             QWidget* parent)
+    : QDialog(parent), document_(document), manager_(skinsFolder, skinName) {
   setWindowTitle(QString::fromLatin1(kCaption));
 
   auto* heading = new QLabel(QString::fromLatin1(kCaption), this);
@@ -115,7 +116,7 @@ void SubStyleManagerDialog::runOnSelected(Operation operation, const QString& st
   const int row = list_->currentRow();
   if (row < 0) return;
   const SubStyleResult result = [&] {
-    const SkinDocument::Step step(SkinDocument::current(), stepName);
+    const SkinDocument::Step step(document_, stepName);
     return (manager_.*operation)(row);
   }();
   if (!result.ok && !result.message.empty()) ShowErrorMessage(this, result.message, kCaption);
@@ -124,7 +125,7 @@ void SubStyleManagerDialog::runOnSelected(Operation operation, const QString& st
 
 void SubStyleManagerDialog::addSubStyle() {
   const int row = list_->currentRow();
-  NewSubStyleDialog dialog(manager_, this);
+  NewSubStyleDialog dialog(document_, manager_, this);
   if (dialog.exec() == QDialog::Accepted) refill(row);
 }
 
@@ -133,7 +134,7 @@ void SubStyleManagerDialog::renameSubStyle() {
   if (row < 0 || !manager_.buttonsFor(row).rename) return;
   RenameSubStyleDialog dialog(FromSkinText(manager_.file().subStyle(row).name), this);
   if (dialog.exec() != QDialog::Accepted) return;
-  const SkinDocument::Step step(SkinDocument::current(), QStringLiteral("Rename sub-style"));
+  const SkinDocument::Step step(document_, QStringLiteral("Rename sub-style"));
   const SubStyleResult result = manager_.rename(row, ToSkinText(dialog.newName()));
   if (!result.ok && !result.message.empty()) ShowErrorMessage(this, result.message, kCaption);
   refill(row);

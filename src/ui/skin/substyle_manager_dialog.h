@@ -2,18 +2,20 @@
 // "Substyle management": the sub-styles of a skin in their order, with buttons to add, rename,
 // delete and move them and to pick the default of each platform generation.
 #include <QDialog>
+#include <QPointer>
 #include <QListWidget>
 #include <QPushButton>
 #include <string>
 
 #include "core/skin/substyle_manager.h"
+#include "core/skin/skin_document.h"
 
 namespace tessera::ui {
 
 class SubStyleManagerDialog final : public QDialog {
   Q_OBJECT
  public:
-  SubStyleManagerDialog(std::string skinsFolder, std::string skinName, QWidget* parent = nullptr);
+  SubStyleManagerDialog(SkinDocument* document, std::string skinsFolder, std::string skinName, QWidget* parent = nullptr);
 
   QListWidget* list() const { return list_; }
   QPushButton* addButton() const { return add_; }
@@ -28,6 +30,7 @@ class SubStyleManagerDialog final : public QDialog {
   void refill(int row);
 
  private:
+  QPointer<SkinDocument> document_;
   void updateButtons();
   void addSubStyle();
   void renameSubStyle();

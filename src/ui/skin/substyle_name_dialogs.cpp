@@ -16,7 +16,8 @@ namespace {
 constexpr const char* kSubStyleRefusedCaption = "Substyle management";
 }  // namespace
 
-NewSubStyleDialog::NewSubStyleDialog(SubStyleManager& manager, QWidget* parent) : QDialog(parent), manager_(manager) {
+NewSubStyleDialog::NewSubStyleDialog(SkinDocument* document, SubStyleManager& manager, QWidget* parent)
+    : QDialog(parent), document_(document), manager_(manager) {
   setWindowTitle(QStringLiteral("Create new substyle"));
   auto* text = new QLabel(QStringLiteral("Please enter the name for this new substyle and pick the existing "
                                          "substyle it should be based on."),
@@ -51,7 +52,7 @@ void NewSubStyleDialog::create() {
   QListWidgetItem* base = bases_->currentItem();
   if (!base && bases_->count() > 0) base = bases_->item(0);
   const int baseItemData = base ? base->data(Qt::UserRole).toInt() : -1;
-  const SkinDocument::Step step(SkinDocument::current(), QStringLiteral("Add sub-style"));
+  const SkinDocument::Step step(document_, QStringLiteral("Add sub-style"));
   const SubStyleResult result = manager_.create(ToSkinText(name_->text()), baseItemData);
   if (result.ok) {
     accept();

@@ -1,11 +1,13 @@
 #pragma once
 // The two small dialogs of the sub-style manager: "Create new substyle" and "Rename substyle".
 #include <QDialog>
+#include <QPointer>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 
 #include "core/skin/substyle_manager.h"
+#include "core/skin/skin_document.h"
 
 namespace tessera::ui {
 
@@ -13,13 +15,14 @@ namespace tessera::ui {
 class NewSubStyleDialog final : public QDialog {
   Q_OBJECT
  public:
-  NewSubStyleDialog(SubStyleManager& manager, QWidget* parent = nullptr);
+  NewSubStyleDialog(SkinDocument* document, SubStyleManager& manager, QWidget* parent = nullptr);
 
   QLineEdit* nameEdit() const { return name_; }
   QListWidget* baseList() const { return bases_; }
   QPushButton* createButton() const { return create_; }
 
  private:
+  QPointer<SkinDocument> document_;
   void create();
 
   SubStyleManager& manager_;

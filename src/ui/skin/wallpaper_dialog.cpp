@@ -46,7 +46,7 @@ QString fileNameOf(const std::string& listed) { return FromSkinText(paths::fileN
 
 }  // namespace
 
-WallpaperDialog::WallpaperDialog(QWidget* parent) : QDialog(parent) {
+WallpaperDialog::WallpaperDialog(SkinDocument* document, QWidget* parent) : QDialog(parent), document_(document) {
   setWindowTitle(QStringLiteral("Wallpaper management"));
   auto* intro = new QLabel(
       QStringLiteral("A Velarium skin can include wallpapers in JPG format which the user can select from.  You can "
@@ -113,7 +113,7 @@ void WallpaperDialog::fillLists() {
 
 void WallpaperDialog::defaultChosen(int index) {
   const std::string listed = defaultList_->itemData(index).toByteArray().toStdString();
-  const SkinDocument::Step step(SkinDocument::current(),
+  const SkinDocument::Step step(document_,
                                 listed.empty() ? QStringLiteral("No default wallpaper")
                                                : QStringLiteral("Default wallpaper %1").arg(fileNameOf(listed)));
   WriteDefaultWallpaper(listed);
@@ -128,7 +128,7 @@ void WallpaperDialog::addWallpaper() {
   const std::string source = chosen.toStdString();
   CopyIntoSkin result = CopyIntoSkin::Failed;
   {
-    const SkinDocument::Step step(SkinDocument::current(),
+    const SkinDocument::Step step(document_,
                                   QStringLiteral("Add wallpaper %1").arg(FromSkinText(paths::fileName(source))));
     result = AddWallpaper(source);
   }
@@ -152,7 +152,7 @@ void WallpaperDialog::deleteSelectedWallpaper() {
     return;
   }
   {
-    const SkinDocument::Step step(SkinDocument::current(),
+    const SkinDocument::Step step(document_,
                                   QStringLiteral("Delete wallpaper %1").arg(fileNameOf(listed)));
     DeleteWallpaper(listed);
   }

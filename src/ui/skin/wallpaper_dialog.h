@@ -3,6 +3,8 @@
 // applied with the skin, and adding or deleting wallpapers. Every change is written at once, each
 // one undo step; the window has only "Close".
 #include <QDialog>
+#include <QPointer>
+#include "core/skin/skin_document.h"
 
 class QComboBox;
 class QListWidget;
@@ -15,7 +17,7 @@ class WallpaperDialog final : public QDialog {
  public:
   static constexpr int kThumbnailSize = 170;
 
-  explicit WallpaperDialog(QWidget* parent = nullptr);
+  explicit WallpaperDialog(SkinDocument* document, QWidget* parent = nullptr);
 
   QListWidget* thumbnails() const { return thumbnails_; }
   QComboBox* defaultList() const { return defaultList_; }
@@ -23,6 +25,7 @@ class WallpaperDialog final : public QDialog {
   void deleteSelectedWallpaper();
 
  private:
+  QPointer<SkinDocument> document_;
   // Refills the thumbnails and the default list, which shows the stored wallpaper.
   void fillLists();
   void defaultChosen(int index);

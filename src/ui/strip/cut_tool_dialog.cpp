@@ -24,7 +24,7 @@ SectionLinkChooser& CurrentSectionLinkChooser() {
   return chooser;
 }
 
-CutToolDialog::CutToolDialog(QWidget* parent) : QDialog(parent) {
+CutToolDialog::CutToolDialog(SkinDocument* document, QWidget* parent) : QDialog(parent), document_(document) {
   setWindowTitle(QStringLiteral("Cut from larger graphic"));
   setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint);
   auto* layout = new QVBoxLayout(this);
@@ -86,7 +86,7 @@ void CutToolDialog::saveCutOut() {
   // a link to a file that was never written would only mislead the re-import pass.
   if (!source_) return;
   // The picture, the section's keys and the link files are one step, undone together.
-  const SkinDocument::Step step(SkinDocument::current(),
+  const SkinDocument::Step step(document_,
                                 QStringLiteral("Cut out %1").arg(QString::fromStdString(std::string(paths::fileName(destination)))));
   if (!SaveCutOut(*source_, area_->selection(), destination)) return;
   const SectionLinkAnswer link = CurrentSectionLinkChooser()(this);

@@ -3,11 +3,13 @@
 // rectangle as a picture of the skin, optionally linked to a skin section and kept up to date
 // with the source.
 #include <QDialog>
+#include <QPointer>
 #include <functional>
 #include <optional>
 #include <string>
 
 #include "core/image/image_buffer.h"
+#include "core/skin/skin_document.h"
 
 class QCheckBox;
 class QPushButton;
@@ -29,13 +31,14 @@ SectionLinkChooser& CurrentSectionLinkChooser();
 class CutToolDialog : public QDialog {
   Q_OBJECT
  public:
-  explicit CutToolDialog(QWidget* parent = nullptr);
+  explicit CutToolDialog(SkinDocument* document, QWidget* parent = nullptr);
   ~CutToolDialog() override;
 
   CutPictureArea* pictureArea() const { return area_; }
   bool hasSource() const { return source_.has_value(); }
 
  private:
+  QPointer<SkinDocument> document_;
   void pickSource();
   void saveCutOut();
   void showZoomWindow();

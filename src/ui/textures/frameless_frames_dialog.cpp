@@ -31,8 +31,8 @@ QLabel* valueLabel(QWidget* parent, QSlider* slider) {
 
 }  // namespace
 
-FramelessFramesDialog::FramelessFramesDialog(QWidget* parent)
-    : TextureEditorBase(QStringLiteral("Edit UIS0 frames"), SkinPreviewBand::Content::SampleWindows, parent) {
+FramelessFramesDialog::FramelessFramesDialog(SkinDocument* document, QWidget* parent)
+    : TextureEditorBase(document, QStringLiteral("Edit UIS0 frames"), SkinPreviewBand::Content::SampleWindows, parent) {
   addPicker(QStringLiteral("Window frame texture :"), kFramesTextureSection, body());
 
   shine_ = alphaSlider(this, kShineAlpha);
@@ -106,7 +106,7 @@ void FramelessFramesDialog::writeHue(const char* key, HueSlider* slider, QCheckB
 }
 
 void FramelessFramesDialog::storeShownValues() {
-  const SkinDocument::Step step(SkinDocument::current(), QStringLiteral("Store the frame values shown"));
+  const SkinDocument::Step step(document(), QStringLiteral("Store the frame values shown"));
   bool changed = WriteFrameAlpha(kShineAlpha, shine_->value());
   changed |= WriteFrameAlpha(kBorderAlpha, border_->value());
   changed |= WriteFrameAlpha(kButtonAlpha, button_->value());

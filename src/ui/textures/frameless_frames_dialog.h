@@ -19,7 +19,7 @@ class HueSlider;
 class FramelessFramesDialog : public TextureEditorBase {
   Q_OBJECT
  public:
-  explicit FramelessFramesDialog(QWidget* parent = nullptr);
+  explicit FramelessFramesDialog(SkinDocument* document, QWidget* parent = nullptr);
 
   TexturePicker* framePicker() const { return pickers()[0]; }
   QSlider* shineAlphaSlider() const { return shine_; }

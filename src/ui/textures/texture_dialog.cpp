@@ -7,8 +7,8 @@
 
 namespace tessera::ui {
 
-TextureDialog::TextureDialog(QWidget* parent)
-    : TextureEditorBase(QStringLiteral("Set startmenu and taskbar texture"), SkinPreviewBand::Content::StartMenuAndTaskbar,
+TextureDialog::TextureDialog(SkinDocument* document, QWidget* parent)
+    : TextureEditorBase(document, QStringLiteral("Set startmenu and taskbar texture"), SkinPreviewBand::Content::StartMenuAndTaskbar,
                         parent) {
   auto* lists = new QHBoxLayout;
   auto* left = new QVBoxLayout;

@@ -8,7 +8,7 @@ namespace tessera::ui {
 class TextureDialog : public TextureEditorBase {
   Q_OBJECT
  public:
-  explicit TextureDialog(QWidget* parent = nullptr);
+  explicit TextureDialog(SkinDocument* document, QWidget* parent = nullptr);
 
   TexturePicker* startMenuPicker() const { return pickers()[0]; }
   TexturePicker* taskbarPicker() const { return pickers()[1]; }

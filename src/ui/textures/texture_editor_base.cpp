@@ -15,8 +15,9 @@
 
 namespace tessera::ui {
 
-TextureEditorBase::TextureEditorBase(const QString& title, SkinPreviewBand::Content content, QWidget* parent)
-    : QDialog(parent) {
+TextureEditorBase::TextureEditorBase(SkinDocument* document, const QString& title, SkinPreviewBand::Content content,
+                                     QWidget* parent)
+    : QDialog(parent), document_(document) {
   setWindowTitle(title);
   band_ = new SkinPreviewBand(content, this);
   body_ = new QVBoxLayout;
@@ -47,11 +48,11 @@ TextureEditorBase::TextureEditorBase(const QString& title, SkinPreviewBand::Cont
 
   // Later steps never merge into one made before the window opened, so the window can tell
   // whether it changed anything.
-  if (SkinDocument* document = SkinDocument::current()) undoIndexAtOpen_ = document->markCancelPoint();
+  if (document_) undoIndexAtOpen_ = document_->markCancelPoint();
 }
 
 TexturePicker* TextureEditorBase::addPicker(const QString& caption, const char* section, QVBoxLayout* into) {
-  auto* picker = new TexturePicker(caption, section, this);
+  auto* picker = new TexturePicker(document_, caption, section, this);
   into->addWidget(picker, 1);
   pickers_.push_back(picker);
   picker->refill();
@@ -85,7 +86,7 @@ void TextureEditorBase::done(int result) {
   refresh_->flush();
   // Opening an entry marks the skin modified before the window opens; when the window made no
   // step, the mark goes back to what the undo stack says.
-  if (SkinDocument* document = SkinDocument::current(); document && undoIndexAtOpen_ >= 0) {
+  if (SkinDocument* document = document_; document && undoIndexAtOpen_ >= 0) {
     document->commitPendingStep();
     QUndoStack* stack = document->undoStack();
     if (stack->index() == undoIndexAtOpen_ && Session().isOpen()) Session().modified = stack->isClean() ? 0 : 1;

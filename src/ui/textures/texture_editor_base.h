@@ -7,9 +7,11 @@
 // close box): the window has no Cancel, and "Save" or "Apply" may already have committed the
 // changes. A window that changed nothing leaves the skin as unmodified as it found it.
 #include <QDialog>
+#include <QPointer>
 #include <vector>
 
 #include "ui/textures/skin_preview_band.h"
+#include "core/skin/skin_document.h"
 
 class QPushButton;
 class QVBoxLayout;
@@ -33,7 +35,8 @@ class TextureEditorBase : public QDialog {
   void flushRefresh();
 
  protected:
-  TextureEditorBase(const QString& title, SkinPreviewBand::Content content, QWidget* parent);
+  TextureEditorBase(SkinDocument* document, const QString& title, SkinPreviewBand::Content content, QWidget* parent);
+  SkinDocument* document() const { return document_; }
 
   // The layout between the band and the buttons.
   QVBoxLayout* body() const { return body_; }
@@ -55,6 +58,7 @@ class TextureEditorBase : public QDialog {
   RefreshTimer* refresh_ = nullptr;
   std::vector<TexturePicker*> pickers_;
   int undoIndexAtOpen_ = -1;
+  QPointer<SkinDocument> document_;
 };
 
 }  // namespace tessera::ui

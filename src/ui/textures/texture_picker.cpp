@@ -39,8 +39,8 @@ constexpr CommandText kCommands[] = {
 
 }  // namespace
 
-TexturePicker::TexturePicker(const QString& caption, const char* section, QWidget* parent)
-    : QWidget(parent), section_(section) {
+TexturePicker::TexturePicker(SkinDocument* document, const QString& caption, const char* section, QWidget* parent)
+    : QWidget(parent), document_(document), section_(section) {
   auto* label = new QLabel(caption, this);
   list_ = new TextureList(this);
   list_->setAccessibleName(caption.trimmed());
@@ -112,12 +112,12 @@ void TexturePicker::runCommand(TextureCommand command) {
       copyOrRename(command == TextureCommand::Rename, current);
       break;
     case TextureCommand::CutFromLargerGraphic:
-      OpenCutTool(window);
+      OpenCutTool(window, document_);
       break;
     case TextureCommand::FlipToVertical:
     case TextureCommand::FlipToHorizontal: {
       if (current.empty()) break;
-      const SkinDocument::Step step(SkinDocument::current(), QStringLiteral("Flip texture picture"));
+      const SkinDocument::Step step(document_, QStringLiteral("Flip texture picture"));
       if (command == TextureCommand::FlipToVertical) {
         FlipSlotFileToVertical(current, 1);
       } else {

@@ -2,8 +2,10 @@
 // One texture of the skin: its list of pictures with "Edit" and the ">" picture menu. Choosing
 // an entry writes the texture section at once; the menu's commands bring pictures into the skin
 // folder or change them and then name the result in the section.
+#include <QPointer>
 #include <QWidget>
 #include <string>
+#include "core/skin/skin_document.h"
 
 class QMenu;
 class QPushButton;
@@ -27,7 +29,7 @@ enum class TextureCommand {
 class TexturePicker : public QWidget {
   Q_OBJECT
  public:
-  TexturePicker(const QString& caption, const char* section, QWidget* parent = nullptr);
+  TexturePicker(SkinDocument* document, const QString& caption, const char* section, QWidget* parent = nullptr);
 
   const char* section() const { return section_; }
   // Lists the pictures again and selects the section's stored texture.
@@ -49,6 +51,7 @@ class TexturePicker : public QWidget {
   void pictureRewritten();
 
  private:
+  QPointer<SkinDocument> document_;
   void choose(const std::string& value);
   void showCommandMenu();
   void acceptNewValue(const std::string& value);

@@ -1,0 +1,52 @@
+#include "ui/sheet/property_page.h"
+
+#include <QApplication>
+#include <QMetaObject>
+
+#include "core/skin/skin_document.h"
+
+namespace tessera::ui {
+
+PropertyPage::PropertyPage(SectionEditorContext& editor, const QString& caption, QWidget* parent)
+    : QWidget(parent), editor_(editor), caption_(caption) {
+  followDocument();
+}
+
+void PropertyPage::followDocument() {
+  SkinDocument* document = editor_.document();
+  if (!document) return;
+  connect(document, &SkinDocument::keysChanged, this, &PropertyPage::changed);
+  // Pictures put back by an undo or changed by another window reach the page's previews.
+  connect(document, &SkinDocument::filesChanged, this, &PropertyPage::changed);
+}
+
+bool PropertyPage::ownChange() const {
+  const QWidget* focus = QApplication::focusWidget();
+  return focus && isAncestorOf(focus);
+}
+
+void PropertyPage::changed() {
+  if (reloadQueued_ || isLoading()) return;
+  SkinDocument* document = editor_.document();
+  if (!(document && document->isRestoring()) && ownChange()) return;
+  reloadQueued_ = true;
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        reloadQueued_ = false;
+        reloadFromSkin();
+      },
+      Qt::QueuedConnection);
+}
+
+void PropertyPage::reloadControls() {
+  const LoadingScope loading(this);
+  reload();
+}
+
+void PropertyPage::reloadFromSkin() {
+  reloadControls();
+  refreshAfterReload();
+}
+
+}  // namespace tessera::ui
