@@ -14,6 +14,7 @@
 #include "core/platform/files.h"
 #include "core/platform/paths.h"
 #include "core/platform/profile.h"
+#include "core/skin/skin_files.h"
 #include "core/skin/skin_path_safety.h"
 
 namespace tessera::cli {
@@ -86,8 +87,10 @@ int render(const RenderArguments& a) {
   QImage image;
   if (kind == 0) {
     const bool hasButtonCount = static_cast<int>(profile::GetInt("Personality", "ButtonCount", -1, uis)) != -1;
+    const ColorRef desktop = ReadDesktopColour(uis);
     image = ComposeSkinThumbnail(preview, kThumbnailPreviewArea, hasButtonCount,
-                                 profile::ReadString("TitlebarSkin", "SkinName", name, uis));
+                                 profile::ReadString("TitlebarSkin", "SkinName", name, uis),
+                                 QColor(RedOf(desktop), GreenOf(desktop), BlueOf(desktop)));
   } else {
     image = QImage(width, height, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);

@@ -178,7 +178,8 @@ bool WriteThumbnail(int previewLeft, int previewTop, int previewRight, int previ
   const ChangesUnobserved derived;
   const QImage thumbnail =
       ComposeSkinThumbnail(Preview(), VlRect{previewLeft, previewTop, previewRight, previewBottom}, s.hasButtonCount == 1,
-                           ReadSkinString("TitlebarSkin", "SkinName", s.skinName, s.mainFile));
+                           ReadSkinString("TitlebarSkin", "SkinName", s.skinName, s.mainFile),
+                           QColor(RedOf(s.desktopColour), GreenOf(s.desktopColour), BlueOf(s.desktopColour)));
   const auto image = FromQImage(thumbnail);
   if (!image) return false;
   const std::string target = paths::join(paths::join(GetSkinsFolder(), s.skinName), "TSRPreview.png");

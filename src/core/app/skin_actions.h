@@ -57,8 +57,9 @@ void ApplySkin();
 // file of a skin folder of the skins folder is refused with a message.
 std::string AppliedSkinPath();
 
-// Writes <skin folder>/TSRPreview.png: a sample window, the preview window and the task bar on
-// an 800 x 600 white canvas, scaled to 240 x 180, opaque. Returns false when it cannot be saved.
+// Writes <skin folder>/TSRPreview.png: a sample window, the preview window (its rectangle relative
+// to the preview area, kept inside the sample window) and the task bar on an 800 x 600 canvas of
+// the skin's desktop colour, scaled to 240 x 180, opaque. Returns false when it cannot be saved.
 bool WriteThumbnail(int previewLeft, int previewTop, int previewRight, int previewBottom);
 
 }  // namespace tessera

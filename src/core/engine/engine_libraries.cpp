@@ -187,15 +187,19 @@ void HandSkinToRenderer(const std::string& rendererPath, const std::string& uisP
 }
 
 QImage ComposeSkinThumbnail(const PreviewLibrary& preview, const VlRect& previewRect, bool hasButtonCount,
-                            const std::string& title) {
+                            const std::string& title, const QColor& desktop) {
   QImage canvas(800, 600, QImage::Format_ARGB32_Premultiplied);
-  canvas.fill(Qt::white);
+  canvas.fill(desktop);
   const int down = hasButtonCount ? 0 : 20;
-  preview.DrawWindowFrameOwn2(canvas, VlRect{300, 18 + down, 750, 500 + down}, 0, title);
-  preview.DrawPreview(canvas,
-                      VlRect{previewRect.left + 300, previewRect.top + 18 + down, previewRect.right + 300,
-                             previewRect.bottom + 18 + down},
-                      1, 1);
+  const QRect window(QPoint(300, 18 + down), QPoint(750, 500 + down));
+  preview.DrawWindowFrameOwn2(canvas, VlRect{window.left(), window.top(), window.right(), window.bottom()}, 0, title);
+  // The preview window is placed by its own rectangle but never outside the sample window: a
+  // large preview area would otherwise spill past the canvas and cover the window's frame.
+  QRect inside = QRect(QPoint(previewRect.left, previewRect.top), QPoint(previewRect.right, previewRect.bottom))
+                     .translated(300, 18 + down)
+                     .intersected(window);
+  if (inside.isEmpty()) inside = window;
+  preview.DrawPreview(canvas, VlRect{inside.left(), inside.top(), inside.right(), inside.bottom()}, 1, 1);
   preview.DrawTaskBar(canvas, 0, 0, 800, 600);
   QImage thumbnail =
       canvas.scaled(240, 180, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_ARGB32);

@@ -1,7 +1,9 @@
 #pragma once
 // The engine's libraries as the editor uses them: operations bound by name, one pointer each; a
 // missing operation stays null and every call of it is skipped.
+#include <QColor>
 #include <QImage>
+#include <QRect>
 #include <string>
 #include <vector>
 
@@ -93,12 +95,12 @@ class SkinDatabase {
 // The engine's renderer as Apply uses it: load, hand over the skin, drop its pictures, free.
 void HandSkinToRenderer(const std::string& rendererPath, const std::string& uisPath);
 
-// The thumbnail of the current skin of `preview`: on an 800 x 600 white canvas a sample window
-// (DrawWindowFrameOwn2 in (300, 18)-(750, 500), 20 pixels lower when the skin has no
+// The thumbnail of the current skin of `preview`: on an 800 x 600 canvas of the desktop colour a
+// sample window (DrawWindowFrameOwn2 in (300, 18)-(750, 500), 20 pixels lower when the skin has no
 // "ButtonCount"), the preview window (DrawPreview kind 1, state 1) at `previewRect` shifted right
-// by 300 and down by 18 (38 without "ButtonCount"), and the task bar over the whole canvas; then
-// scaled smoothly to 240 x 180 and made opaque.
+// by 300 and down by 18 (38 without "ButtonCount") and kept inside the sample window, and the task
+// bar over the whole canvas; then scaled smoothly to 240 x 180 and made opaque.
 QImage ComposeSkinThumbnail(const PreviewLibrary& preview, const VlRect& previewRect, bool hasButtonCount,
-                            const std::string& title);
+                            const std::string& title, const QColor& desktop = Qt::white);
 
 }  // namespace tessera

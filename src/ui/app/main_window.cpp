@@ -297,7 +297,7 @@ void MainWindow::selectCategory(int number) {
   heading2_->setText(FromSkinText(category.description2));
   heading3_->setText(FromSkinText(category.description3));
 
-  preview_->setAlternative(currentKind_ == 2);
+  preview_->setCategoryKind(currentKind_);
   animation_->setVisible(currentKind_ == 4);
   // Until an entry is chosen the copy animation plays.
   if (currentKind_ == 4) {

@@ -1,57 +1,80 @@
 #include "ui/app/preview_view.h"
 
-#include <QImage>
 #include <QPainter>
 
+#include "core/app/category_preview.h"
 #include "core/app/preview_engine.h"
 #include "core/skin/section_store.h"
 #include "core/skin/skin_session.h"
 #include "ui/app/interface_pictures.h"
-#include "ui/app/message_prompt.h"
 
 namespace tessera::ui {
+
+namespace {
+
+VlRect ScaledRect(const QRect& r, qreal ratio) {
+  const auto scaled = [ratio](int v) { return static_cast<int>(v * ratio); };
+  return VlRect{scaled(r.left()), scaled(r.top()), scaled(r.right() + 1), scaled(r.bottom() + 1)};
+}
+
+// The task bar drawn at half size and enlarged, so its parts can be made out.
+void DrawMagnifiedTaskBar(QImage& canvas, const VlRect& rect) {
+  const int width = (rect.right - rect.left) / 2;
+  const int height = (rect.bottom - rect.top) / 2;
+  if (width <= 0 || height <= 0) return;
+  QImage band(width, height, QImage::Format_ARGB32_Premultiplied);
+  band.fill(Qt::transparent);
+  Preview().DrawTaskBar(band, 0, 0, width, height);
+  QPainter painter(&canvas);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter.drawImage(QRect(rect.left, rect.top, 2 * width, 2 * height), band);
+}
+
+}  // namespace
 
 PreviewView::PreviewView(QWidget* parent) : QWidget(parent) {
   setMinimumSize(320, 240);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
-void PreviewView::setAlternative(bool alternative) {
-  alternative_ = alternative;
+void PreviewView::setCategoryKind(int kind) {
+  kind_ = kind;
   update();
 }
 
-QRect PreviewView::previewWindowRect() const {
-  const int margin = qMax(12, width() / 16);
-  const int taskbar = qMax(30, height() / 14);
-  return QRect(margin, margin, width() - 2 * margin, height() - 2 * margin - taskbar);
+QRect PreviewView::previewWindowRect() const { return rect(); }
+
+QImage PreviewView::render(QSize size, qreal ratio) const {
+  // Drawn at device resolution so that the skin's pictures are not scaled twice.
+  QImage canvas(size * ratio, QImage::Format_ARGB32_Premultiplied);
+  const SkinSession& session = Session();
+  if (!session.isOpen()) {
+    canvas.fill(InterfacePictures::interfaceColour());
+    canvas.setDevicePixelRatio(ratio);
+    return canvas;
+  }
+  const ColorRef desktop = session.desktopColour;
+  canvas.fill(QColor(RedOf(desktop), GreenOf(desktop), BlueOf(desktop)));
+  const std::string title = ReadSkinString("TitlebarSkin", "SkinName", session.skinName, session.mainFile);
+  for (const CategoryPreviewCall& call : CategoryPreviewCalls(kind_, size)) {
+    const VlRect rect = ScaledRect(call.rect, ratio);
+    switch (call.step) {
+      case CategoryPreviewStep::ActiveWindow: Preview().DrawWindowFrameOwn2(canvas, rect, 0, title); break;
+      case CategoryPreviewStep::InactiveWindow: Preview().DrawWindowFrameOwn2(canvas, rect, 1, title); break;
+      case CategoryPreviewStep::Kind: Preview().DrawPreview(canvas, rect, call.kind, call.state); break;
+      case CategoryPreviewStep::TaskBar:
+        Preview().DrawTaskBar(canvas, rect.left, rect.top, rect.right, rect.bottom);
+        break;
+      case CategoryPreviewStep::MagnifiedTaskBar: DrawMagnifiedTaskBar(canvas, rect); break;
+    }
+  }
+  canvas.setDevicePixelRatio(ratio);
+  return canvas;
 }
 
 void PreviewView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  const SkinSession& session = Session();
-  if (!session.isOpen()) {
-    painter.fillRect(rect(), InterfacePictures::interfaceColour());
-    return;
-  }
-  // Drawn at device resolution so that the skin's pictures are not scaled twice.
-  const qreal ratio = devicePixelRatioF();
-  QImage canvas(size() * ratio, QImage::Format_ARGB32_Premultiplied);
-  const ColorRef desktop = session.desktopColour;
-  canvas.fill(QColor(RedOf(desktop), GreenOf(desktop), BlueOf(desktop)));
-  const QRect window = previewWindowRect();
-  const auto scaled = [ratio](int v) { return static_cast<int>(v * ratio); };
-  const VlRect windowRect{scaled(window.left()), scaled(window.top()), scaled(window.right()), scaled(window.bottom())};
-  const std::string title = ReadSkinString("TitlebarSkin", "SkinName", session.skinName, session.mainFile);
-  if (alternative_) {
-    Preview().DrawWindowFrameOwn(canvas, windowRect, 1, title);
-  } else {
-    Preview().DrawWindowFrameOwn2(canvas, windowRect, 0, title);
-  }
-  const int taskbarTop = scaled(window.bottom() + qMax(12, width() / 16) / 2);
-  Preview().DrawTaskBar(canvas, 0, taskbarTop, canvas.width(), canvas.height());
-  canvas.setDevicePixelRatio(ratio);
-  painter.drawImage(0, 0, canvas);
+  painter.drawImage(0, 0, render(size(), devicePixelRatioF()));
 }
 
 }  // namespace tessera::ui

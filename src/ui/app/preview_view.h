@@ -1,6 +1,8 @@
 #pragma once
-// The large preview of the main window: a sample window of the open skin on its desktop colour
-// and the skin's task bar, drawn by the preview library into an off-screen buffer.
+// The large preview of the main window: the elements of the selected category (sample windows,
+// controls, bars, the start menu, the task bar) of the open skin on its desktop colour, drawn by
+// the preview library into an off-screen buffer.
+#include <QImage>
 #include <QRect>
 #include <QWidget>
 
@@ -9,16 +11,19 @@ namespace tessera::ui {
 class PreviewView : public QWidget {
  public:
   explicit PreviewView(QWidget* parent = nullptr);
-  // Kind 2 shows the alternative preview (a frame of an inactive window).
-  void setAlternative(bool alternative);
-  // Where the preview window lies inside the control (the thumbnail draws it at this place).
+  // The category kind chooses what is shown (see CategoryPreviewCalls).
+  void setCategoryKind(int kind);
+  int categoryKind() const { return kind_; }
+  // The preview window in its own coordinates (the thumbnail draws the preview at this place).
   QRect previewWindowRect() const;
+  // The preview as drawn for `size` logical pixels at `ratio` device pixels each.
+  QImage render(QSize size, qreal ratio) const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  bool alternative_ = false;
+  int kind_ = 1;
 };
 
 }  // namespace tessera::ui
