@@ -1,6 +1,6 @@
 // The section editor on a demo skin: opening it on an entry (construction until the first paint)
-// and "Next ==>" to the following section of the linear order. Each reports its median, the
-// figure a user feels on every click.
+// and "Next ==>" to the following section of the linear order, and undo and redo with a page
+// open. Each reports its median, the figure a user feels on every click.
 #include <benchmark/benchmark.h>
 
 #include "qt_bench_main.h"
@@ -19,6 +19,8 @@
 #include "core/engine/engine_startup.h"
 #include "core/platform/environment.h"
 #include "core/platform/settings.h"
+#include "core/skin/section_store.h"
+#include "core/skin/skin_document.h"
 #include "core/skin/skin_session.h"
 #include "ui/editor/section_editor_window.h"
 
@@ -111,6 +113,38 @@ void BM_NextSection(benchmark::State& state) {
   state.counters["slowest_ms"] = 1000 * *std::max_element(times.begin(), times.end());
 }
 BENCHMARK(BM_NextSection)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(40);
+
+// Undo and redo of one key step while the editor is open on the section: the journal puts the
+// file back, the open page reloads its keys in place and the window reloads the skin.
+void BM_UndoRedoWithOpenPage(benchmark::State& state) {
+  if (!demo().ready) {
+    state.SkipWithError("the demo skin did not open");
+    return;
+  }
+  SkinDocument* document = SkinDocument::current();
+  ui::SectionEditorWindow editor(document, kEntry);
+  showAndPaint(editor);
+  const std::string section = editor.currentSection();
+  const int before = ReadSkinInt(section, "TopHeight", 0, Session().mainFile);
+  WriteSkinString(section, "TopHeight", std::to_string(before + 3), Session().mainFile);
+  QApplication::processEvents();
+  std::vector<double> times;
+  for (auto _ : state) {
+    QElapsedTimer timer;
+    timer.start();
+    document->undoStack()->undo();
+    QApplication::processEvents();
+    document->undoStack()->redo();
+    QApplication::processEvents();
+    const double seconds = timer.nsecsElapsed() / 2e9;  // one undo or one redo
+    state.SetIterationTime(seconds);
+    times.push_back(seconds);
+  }
+  document->undoStack()->undo();
+  QApplication::processEvents();
+  state.counters["median_ms"] = 1000 * median(times);
+}
+BENCHMARK(BM_UndoRedoWithOpenPage)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(30);
 
 }  // namespace
 

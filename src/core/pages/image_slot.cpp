@@ -19,15 +19,18 @@ std::string ReadSlotValue(std::string_view section, const SlotKeys& keys) {
   return value;
 }
 
+bool IsSlotFileName(std::string_view name, bool animationOnly) {
+  const std::string ext = paths::upper(paths::extension(name));
+  return animationOnly ? ext == "ZOR" : (ext == "TGA" || ext == "BMP" || ext == "ZOR");
+}
+
 std::vector<std::string> ListSlotFiles(bool animationOnly) {
   std::vector<std::string> values;
   const std::string folder = OpenSkinFolder();
   if (folder.empty()) return values;
   const std::string prefix = paths::lower(Session().skinName) + "\\";
   for (const std::string& name : files::listFiles(folder)) {
-    const std::string ext = paths::upper(paths::extension(name));
-    const bool wanted = animationOnly ? ext == "ZOR" : (ext == "TGA" || ext == "BMP" || ext == "ZOR");
-    if (!wanted) continue;
+    if (!IsSlotFileName(name, animationOnly)) continue;
     std::string value = prefix + paths::lower(name);
     // Two files that differ only in letter case are one file to the engine.
     if (std::find(values.begin(), values.end(), value) == values.end()) values.push_back(std::move(value));

@@ -23,6 +23,8 @@ std::string ReadSlotValue(std::string_view section, const SlotKeys& keys);
 // ("myskin\button.tga"), each once, in name order: TGA, BMP and ZOR files, or only ZOR files
 // for animation sections.
 std::vector<std::string> ListSlotFiles(bool animationOnly);
+// True for a file a slot can name: a ZOR animation, or (unless `animationOnly`) a TGA or BMP.
+bool IsSlotFileName(std::string_view name, bool animationOnly);
 
 // Position of `value` in `files` (letter case ignored); -1 when it is not there.
 int FindSlotFile(const std::vector<std::string>& files, std::string_view value);

@@ -108,7 +108,7 @@ QSpinBox* BorderPage::marginBox(const char* key) {
 }
 
 void BorderPage::reload() {
-  panel_->load();
+  panel_->reload(picturesChanged());
   notes_->setText(FromSkinText(catalogue_.notes));
   notes_->setVisible(!catalogue_.notes.empty());
   const BorderValues values = ReadBorderValues(keys_, catalogue_.imageCount);

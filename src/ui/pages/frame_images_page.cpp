@@ -112,7 +112,7 @@ ImageSlotPanel* FrameImagePairPage::makeSlot(const FrameImageSlot& slot) {
 
 void FrameImagePairPage::reload() {
   // Both lists, then the count.
-  for (ImageSlotPanel* panel : panels_) panel->load();
+  for (ImageSlotPanel* panel : panels_) panel->reload(picturesChanged());
   frameCount_->setValue(ReadFrameImageCount(currentSection(), setup_.countKey));
 }
 

@@ -114,7 +114,7 @@ QSpinBox* GlyphPage::numberBox(const char* key) {
 }
 
 void GlyphPage::reload() {
-  panel_->load();
+  panel_->reload(picturesChanged());
   const std::pair<QComboBox*, const char*> options[] = {
       {transMode_, glyph_keys::TransMode}, {horzAlign_, glyph_keys::HorzAlign}, {vertAlign_, glyph_keys::VertAlign}};
   for (const auto& [box, key] : options) {

@@ -1,5 +1,7 @@
 #include "ui/pages/image_page.h"
 
+#include <utility>
+
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -105,7 +107,10 @@ ImagePage::ImagePage(SectionEditorContext& editor, QWidget* parent)
   finishLoading();
   reload_ = new QTimer(this);
   reload_->setSingleShot(true);
-  connect(reload_, &QTimer::timeout, this, [this] { reloadControls(); });
+  connect(reload_, &QTimer::timeout, this, [this] {
+    refillList_ = true;
+    reloadControls();
+  });
   reload_->start(kReloadDelayMs);
 }
 
@@ -114,7 +119,7 @@ bool ImagePage::reloadPending() const { return reload_->isActive(); }
 void ImagePage::reload() {
   layout_ = ReadImagePageLayout(currentSection(), topLevel_);
   applyVisibility();
-  panel_->load();
+  panel_->reload(std::exchange(refillList_, false) || picturesChanged());
   const ImagePageValues values = ReadImagePageValues(currentSection(), layout_.imageCount);
   transparency_->setChecked(values.transparent);
   vertical_->setChecked(values.vertical);

@@ -55,6 +55,7 @@ class ImagePage : public PropertyPage {
   NoteBox* notes_ = nullptr;
   ExampleBox* example_ = nullptr;
   RefreshTimer* refresh_ = nullptr;
+  bool refillList_ = true;  // the next load reads the picture list afresh
   QTimer* reload_ = nullptr;
 };
 

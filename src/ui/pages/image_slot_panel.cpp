@@ -105,6 +105,15 @@ void ImageSlotPanel::load() {
   repaintPreview();
 }
 
+void ImageSlotPanel::reload(bool picturesChanged) {
+  if (picturesChanged || fileList_->count() == 0) {
+    load();
+    return;
+  }
+  fileList_->selectValue(ReadSlotValue(slotSection(), options_.keys));
+  repaintPreview();
+}
+
 std::string ImageSlotPanel::selectedValue() const { return fileList_->selectedValue(); }
 
 void ImageSlotPanel::setImportControlsVisible(bool visible) {

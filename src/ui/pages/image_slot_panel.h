@@ -59,6 +59,9 @@ class ImageSlotPanel : public QWidget {
 
   // Reads the slot of the current section and selects it in a freshly read list.
   void load();
+  // Selects the slot's value again; the list is read afresh only when `picturesChanged` (or
+  // when it was never filled).
+  void reload(bool picturesChanged);
   // Points the slot at another section (the selected title-bar button's, say).
   void setSection(std::string section) { options_.section = std::move(section); }
   std::string selectedValue() const;

@@ -163,7 +163,7 @@ void SettingsPage::writeSelectedColour(const QColor& colour) {
 }
 
 void SettingsPage::reload() {
-  if (panel_->isVisibleTo(this)) panel_->load();
+  if (panel_->isVisibleTo(this)) panel_->reload(picturesChanged());
   alpha_->setChecked(ReadSkinInt(currentSection(), "PerPixel", 0, Session().mainFile) != 0);
   showSelectedColour();
 }

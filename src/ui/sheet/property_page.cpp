@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMetaObject>
 
+#include "core/pages/image_slot.h"
 #include "core/skin/skin_document.h"
 
 namespace tessera::ui {
@@ -16,8 +17,11 @@ void PropertyPage::followDocument() {
   SkinDocument* document = editor_.document();
   if (!document) return;
   connect(document, &SkinDocument::keysChanged, this, &PropertyPage::changed);
-  // Pictures put back by an undo or changed by another window reach the page's previews.
-  connect(document, &SkinDocument::filesChanged, this, &PropertyPage::changed);
+  // Pictures put back by an undo or changed by another window reach the page's lists and previews.
+  connect(document, &SkinDocument::filesChanged, this, [this](const std::vector<std::string>& paths) {
+    for (const std::string& path : paths) picturesChanged_ = picturesChanged_ || IsSlotFileName(path, false);
+    changed();
+  });
 }
 
 bool PropertyPage::ownChange() const {
@@ -42,6 +46,7 @@ void PropertyPage::changed() {
 void PropertyPage::reloadControls() {
   const LoadingScope loading(this);
   reload();
+  picturesChanged_ = false;
 }
 
 void PropertyPage::reloadFromSkin() {

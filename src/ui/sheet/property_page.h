@@ -35,6 +35,9 @@ class PropertyPage : public QWidget {
   }
   // Reads the keys into the controls again (reload() while loading), previews left as they are.
   void reloadControls();
+  // During reload(): pictures of the skin folder were created, changed or deleted since the last
+  // load, so picture lists are filled again (otherwise only their selection follows the keys).
+  bool picturesChanged() const { return picturesChanged_; }
   // Marks the page as loading while it lives (a page switching what its controls show).
   class LoadingScope {
    public:
@@ -70,6 +73,7 @@ class PropertyPage : public QWidget {
   int loading_ = 1;  // one for the construction, one for each LoadingScope alive
   bool constructed_ = false;
   bool reloadQueued_ = false;
+  bool picturesChanged_ = false;
 };
 
 }  // namespace tessera::ui
