@@ -14,6 +14,7 @@ class QListWidgetItem;
 class QMenu;
 class QMenuBar;
 class QStackedWidget;
+class QStatusBar;
 class QAction;
 
 namespace tessera::ui {
@@ -78,6 +79,8 @@ class MainWindow : public QDialog {
   AnimationArea* animationArea() const { return animation_; }
   QListWidget* recentSkinsList() const { return recentList_; }
   QListWidget* previewPicturesList() const { return previewPictures_; }
+  // The status line: what the last save, apply or test did, from whichever window it came.
+  QStatusBar* statusLine() const { return statusLine_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -127,6 +130,8 @@ class MainWindow : public QDialog {
   QAction* appliedSkinAction_ = nullptr;
   UndoActions* undo_ = nullptr;
   ModifiedMark* modifiedMark_ = nullptr;
+  QStatusBar* statusLine_ = nullptr;
+  std::function<void(const std::string&)> previousActivityListener_;
 };
 
 }  // namespace tessera::ui
