@@ -26,6 +26,7 @@ class ProgressWatch {
     QPointer<QWidget> over;  // the window the progress dialog belongs to
     QString caption;
     QString label;
+    bool offersCancel = false;
   };
 
   // Clicks Cancel at report number `cancelAt` (from 1); 0 never does.
@@ -43,16 +44,18 @@ class ProgressWatch {
   void see(ProgressWindow& window) {
     QProgressDialog* dialog = window.dialog();
     ASSERT_NE(dialog, nullptr);
-    reports.push_back({window.done(), window.total(), dialog->value(), dialog->maximum(), dialog->parentWidget(),
-                       dialog->windowTitle(), dialog->labelText()});
-    if (static_cast<int>(reports.size()) != cancelAt_) return;
+    QAbstractButton* cancel = nullptr;
     for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
-      if (button->text() == QStringLiteral("Cancel")) {
-        button->click();
-        return;
-      }
+      if (button->text() == QStringLiteral("Cancel")) cancel = button;
     }
-    ADD_FAILURE() << "the progress dialog offers no Cancel button";
+    reports.push_back({window.done(), window.total(), dialog->value(), dialog->maximum(), dialog->parentWidget(),
+                       dialog->windowTitle(), dialog->labelText(), cancel != nullptr});
+    if (static_cast<int>(reports.size()) != cancelAt_) return;
+    if (!cancel) {
+      ADD_FAILURE() << "the progress dialog offers no Cancel button";
+      return;
+    }
+    cancel->click();
   }
 
   int cancelAt_;

@@ -2,6 +2,7 @@
 // started it.
 #include <gtest/gtest.h>
 
+#include <QLayout>
 #include <QStatusBar>
 
 #include "core/app/test_skin.h"
@@ -61,6 +62,11 @@ TEST_F(StatusLineTest, SaveApplyAndTestEachSayWhatTheyDid) {
   window.finishStartup();
   ASSERT_TRUE(Session().isOpen());
   EXPECT_TRUE(window.statusLine()->currentMessage().isEmpty());
+  // One line at the foot of the window; the panes keep the height.
+  window.show();
+  window.layout()->activate();
+  EXPECT_EQ(window.statusLine()->geometry().bottom(), window.height() - 1);
+  EXPECT_LT(window.statusLine()->height(), window.height() / 10);
 
   window.saveSkin();
   EXPECT_EQ(said(window), "Skin Cool has no unsaved changes.");

@@ -54,6 +54,8 @@ TEST_F(OperationProgressTest, SaveAsShowsTheCopyOverItsDialogAndCancelMakesNoSki
   ProgressWatch watch;
   QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
   EXPECT_TRUE(watch.reachedEnd());
+  EXPECT_TRUE(watch.reports.front().offersCancel);
+  EXPECT_FALSE(watch.reports.back().offersCancel) << "nothing can stop the flush and the rename";
   EXPECT_EQ(dialog.newName(), "Cooler");
   EXPECT_TRUE(files::isFile(temp.file("skins/Cooler/Cooler.uis")));
 }

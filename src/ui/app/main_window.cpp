@@ -139,6 +139,7 @@ MainWindow::MainWindow(const std::string& commandLinePath, QWidget* parent)
   statusLine_->setObjectName(QStringLiteral("statusLine"));
   statusLine_->setSizeGripEnabled(false);  // the window has its own grip in that corner
   layout->addWidget(statusLine_);
+  layout->setStretchFactor(splitter, 1);  // the panes take the height, the status line its own
   // Saves, applies and tests start from this window and from the editors it opens; each says
   // here what it did, with the time, so that a repeated save shows as new.
   previousActivityListener_ = ListenToActivity([line = QPointer<QStatusBar>(statusLine_)](const std::string& text) {

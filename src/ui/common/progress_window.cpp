@@ -57,6 +57,8 @@ bool ProgressWindow::report(std::int64_t done, std::int64_t total) {
   // setValue shows the dialog when the operation lasts and, once shown, lets it repaint and take
   // the Cancel click.
   dialog_->setValue(total == 0 ? 0 : scaled(done, total));
+  // At the end only the finishing writes remain, which no Cancel stops: the button goes.
+  if (total > 0 && done == total && !dialog_->wasCanceled()) dialog_->setCancelButtonText(QString());
   if (const Watcher current = watcher()) current(*this);
   return !cancelled();
 }

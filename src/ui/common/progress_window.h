@@ -3,7 +3,8 @@
 // dialog that appears only when the operation lasts (a quick run shows nothing), with a Cancel
 // button. The operation runs on the interface thread and reports through callback(); each report
 // lets the dialog repaint and take the Cancel click, which the operation honours at its next
-// safe point (operations report only where stopping leaves nothing half-made).
+// safe point (operations report only where stopping leaves nothing half-made). Once the last
+// step is reported the Cancel button goes away: what follows (flushing, renaming) cannot stop.
 #include <QPointer>
 #include <QProgressDialog>
 #include <QString>
