@@ -87,11 +87,14 @@ BenchSkin& skin() {
   return instance;
 }
 
-double timeCopySkin(int round) {
+// With `withProgress` the copy reports every step to a callback, as the editor's dialogs do.
+double timeCopySkin(int round, bool withProgress = false) {
   const std::string name = "Copy" + std::to_string(round);
   const std::string& skins = skin().skins();  // the first call lays the skin out, which is not timed
+  std::int64_t reports = 0;
+  const ProgressCallback counting = [&reports](std::int64_t, std::int64_t) { return ++reports > 0; };
   const auto start = Clock::now();
-  CopySkin(skins, name, "Bench", false, nullptr);
+  CopySkin(skins, name, "Bench", false, nullptr, withProgress ? counting : ProgressCallback{});
   const double seconds = secondsSince(start);
   files::removeFolderRecursive(skin().skins() + "/" + name);
   return seconds;
@@ -121,6 +124,21 @@ void BM_CopySkin(benchmark::State& state) {
   state.counters["copyskin_over_plain"] = copySeconds / plainSeconds;
 }
 BENCHMARK(BM_CopySkin)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_CopySkinReportingProgress(benchmark::State& state) {
+  int round = 0;
+  double copySeconds = 0;
+  double plainSeconds = 0;
+  for (auto _ : state) {
+    copySeconds += timeCopySkin(round, true);
+    plainSeconds += timePlainCopy(round);
+    ++round;
+  }
+  state.counters["copyskin_ms"] = 1000 * copySeconds / round;
+  state.counters["plain_copy_ms"] = 1000 * plainSeconds / round;
+  state.counters["copyskin_over_plain"] = copySeconds / plainSeconds;
+}
+BENCHMARK(BM_CopySkinReportingProgress)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 void BM_CleanSkinScan(benchmark::State& state) {
   std::size_t found = 0;

@@ -247,9 +247,10 @@ TEST(ZorCompressor, CompressToZorWritesBesideTheSourceAndPublishesSafely) {
   std::atomic<bool> done{false};
   std::vector<int> reported;
   std::thread worker([&] {
-    EXPECT_EQ(CompressToZor(source, 30, animation, [&](int n, int total) {
-      reported.push_back(n);
+    EXPECT_EQ(CompressToZor(source, 30, animation, [&](std::int64_t n, std::int64_t total) {
+      reported.push_back(static_cast<int>(n));
       EXPECT_EQ(total, 30);
+      return true;
     }), ZorCompressResult::Written);
     done = true;
   });

@@ -36,8 +36,11 @@ class SkinPackageTest : public testing::EnvironmentTest {
 };
 
 TEST_F(SkinPackageTest, ArchiveHoldsEveryFileWithoutFolderNames) {
-  std::vector<double> steps;
-  const PackageResult r = MakeSkinPackage(skinsFolder(), "Pack", {}, [&](double done) { steps.push_back(done); });
+  std::vector<std::int64_t> steps;
+  const PackageResult r = MakeSkinPackage(skinsFolder(), "Pack", {}, [&](std::int64_t done, std::int64_t) {
+    steps.push_back(done);
+    return true;
+  });
   ASSERT_TRUE(r.ok) << r.message;
   EXPECT_EQ(r.packagePath, temp.file("skins/Tessera7/VLA/Pack.vla"));
   const auto entries = readArchive(r.packagePath);
@@ -57,7 +60,7 @@ TEST_F(SkinPackageTest, ArchiveHoldsEveryFileWithoutFolderNames) {
   EXPECT_FALSE(files::exists(temp.file("skins/Pack/Pack.VL4"))) << "cached renderings are removed first";
   EXPECT_FALSE(files::exists(temp.file("skins/Pack/Pack.preview7_150")));
   ASSERT_FALSE(steps.empty());
-  EXPECT_DOUBLE_EQ(steps.back(), 1.0);
+  EXPECT_EQ(steps.back(), kPackageProgressSteps);
   EXPECT_TRUE(std::is_sorted(steps.begin(), steps.end()));
 }
 

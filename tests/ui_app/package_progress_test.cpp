@@ -10,6 +10,7 @@
 #include "core/skin/skin_package.h"
 #include "core/skin/skin_session.h"
 #include "support/archive_reader.h"
+#include "support/progress_watch.h"
 #include "support/temp_dir.h"
 #include "ui/app/package_progress.h"
 
@@ -29,7 +30,7 @@ class SaveQuestionPrompt final : public Prompt {
   void inform(std::string_view text, std::string_view) override { messages.emplace_back(text); }
 };
 
-class PackageProgressTest : public testing::EnvironmentTest {
+class PackageProgressTest : public tessera::testing::EnvironmentTest {
  protected:
   void SetUp() override {
     EnvironmentTest::SetUp();
@@ -63,7 +64,7 @@ TEST_F(PackageProgressTest, UnsavedEditsAreAskedAboutAndCancelPacksNothing) {
 TEST_F(PackageProgressTest, ThePackageHoldsTheSavedEditsAndNoWorkingCopies) {
   prompt.answer = PromptAnswer::Yes;
   MakePackageWithProgress(nullptr);
-  const auto entries = testing::readArchive(package());
+  const auto entries = tessera::testing::readArchive(package());
   ASSERT_FALSE(entries.empty());
   const auto main = std::find_if(entries.begin(), entries.end(), [](const auto& e) { return e.name == "Cool.uis"; });
   ASSERT_NE(main, entries.end());
@@ -73,6 +74,27 @@ TEST_F(PackageProgressTest, ThePackageHoldsTheSavedEditsAndNoWorkingCopies) {
   EXPECT_EQ(prompt.messages[0].rfind("The package ", 0), 0u);
   ASSERT_EQ(shell.calls.size(), 1u);
   EXPECT_EQ(shell.calls[0].target, PackageOutputFolder(skinsFolder()));
+}
+
+TEST_F(PackageProgressTest, CancelInTheProgressDialogLeavesNoPackage) {
+  prompt.answer = PromptAnswer::Yes;
+  QWidget window;
+  {
+    testing::ProgressWatch watch(1);
+    MakePackageWithProgress(&window);
+    ASSERT_EQ(watch.reports.size(), 1u);
+    EXPECT_EQ(watch.reports[0].over, &window);
+    EXPECT_EQ(watch.reports[0].caption, "Make VLA package");
+  }
+  EXPECT_FALSE(files::exists(package()));
+  EXPECT_TRUE(files::listFiles(PackageOutputFolder(skinsFolder())).empty()) << "no temporary file is left";
+  EXPECT_TRUE(prompt.messages.empty());
+  EXPECT_TRUE(shell.calls.empty());
+
+  testing::ProgressWatch watch;
+  MakePackageWithProgress(&window);
+  EXPECT_TRUE(watch.reachedEnd());
+  EXPECT_TRUE(files::isFile(package()));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "core/platform/profile.h"
+#include "support/progress_watch.h"
 #include "support/temp_dir.h"
 #include "ui/app/skin_check_window.h"
 
@@ -72,6 +73,36 @@ TEST_F(SkinCheckWindowTest, RefreshShowsTheFilesAsSaved) {
   window.refresh();
   EXPECT_EQ(list->count(), 1) << "only the spare picture is left";
   EXPECT_TRUE(window.windowTitle().contains(QStringLiteral("0 errors, 0 warnings, 1 note")));
+}
+
+TEST_F(SkinCheckWindowTest, TheCheckShowsItsProgressAndCancelStopsItWithTheFindingsSoFar) {
+  temp.write("skins/Sk/Sk.SSD", "[SkinStyles]\r\nNumber=2\r\n[SkinStyle0]\r\nSkin=Sk.uis\r\n[SkinStyle1]\r\nSkin=Two.sss\r\n");
+  temp.write("skins/Sk/Two.sss", "[Buttons]\r\nImage=sk\\lost.tga\r\n");
+  QWidget owner;
+  {
+    ui::testing::ProgressWatch watch;
+    ui::SkinCheckWindow window(skinsFolder(), "Sk", &owner, [](QWidget*, const std::string&) {});
+    ASSERT_TRUE(watch.reachedEnd());
+    EXPECT_EQ(watch.reports.back().total, 3);  // main file, sub-style file, unreferenced pictures
+    // Before the window is on screen, the progress stands over the window that asked.
+    EXPECT_EQ(watch.reports.front().over, &owner);
+    EXPECT_FALSE(window.stopped());
+  }
+
+  ui::SkinCheckWindow window(skinsFolder(), "Sk", &owner, [](QWidget*, const std::string&) {});
+  window.show();
+  ui::testing::ProgressWatch watch(2);  // Cancel once the main file is checked
+  window.refresh();
+  ASSERT_EQ(watch.reports.size(), 2u);
+  EXPECT_EQ(watch.reports.front().over, &window);
+  EXPECT_TRUE(window.stopped());
+  EXPECT_TRUE(window.windowTitle().contains(QStringLiteral("stopped, 2 errors"))) << window.windowTitle().toStdString();
+  const auto mentions = [&](const char* text) {
+    return std::any_of(window.findings().begin(), window.findings().end(),
+                       [&](const CheckFinding& f) { return f.message.find(text) != std::string::npos; });
+  };
+  EXPECT_TRUE(mentions("gone.tga"));
+  EXPECT_FALSE(mentions("lost.tga")) << "the sub-style file was not reached";
 }
 
 }  // namespace

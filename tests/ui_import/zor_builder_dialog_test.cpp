@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QEventLoop>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSlider>
 #include <QTest>
+#include <future>
 
 #include "core/image/image_file.h"
 #include "core/image/zor_animation.h"
@@ -116,10 +119,59 @@ TEST(ZorBuilderDialogTest, RaisedStopFlagEndsCompressionWithoutAFile) {
   EXPECT_TRUE(files::exists(temp.file("tiny.ZOR")));
 }
 
+TEST(ZorBuilderDialogTest, TheProgressBarCountsFramesAndCancelWritesNoFile) {
+  tessera::testing::TempDir temp;
+  const std::string source = writeStrip(temp, "wave.tga", 16, 8);
+  ZorBuilderDialog dialog;
+  dialog.show();
+  EXPECT_FALSE(dialog.progressBar()->isVisible());
+  EXPECT_FALSE(dialog.cancelButton()->isVisible());
+
+  // The worker waits after its second frame until the test has pressed Cancel.
+  std::promise<void> reached;
+  std::promise<void> pressed;
+  std::shared_future<void> pressedFuture = pressed.get_future().share();
+  dialog.setFrameHook([&reached, pressedFuture](int done, int) {
+    if (done != 2) return;
+    reached.set_value();
+    pressedFuture.wait();
+  });
+  QEventLoop finished;
+  QObject::connect(&dialog, &ZorBuilderDialog::compressionFinished, &finished, &QEventLoop::quit, Qt::QueuedConnection);
+  ASSERT_TRUE(dialog.startCompression(source, 8));
+  EXPECT_TRUE(dialog.progressBar()->isVisible());
+  EXPECT_EQ(dialog.progressBar()->maximum(), 8);
+  reached.get_future().wait();
+  ASSERT_TRUE(dialog.cancelButton()->isVisible());
+  QTest::mouseClick(dialog.cancelButton(), Qt::LeftButton);
+  pressed.set_value();
+  finished.exec();
+
+  EXPECT_EQ(dialog.lastResult(), ZorCompressResult::Stopped);
+  EXPECT_FALSE(files::exists(temp.file("wave.ZOR")));
+  EXPECT_FALSE(dialog.progressBar()->isVisible());
+  EXPECT_FALSE(dialog.cancelButton()->isVisible());
+  EXPECT_EQ(ZorState().progress(), 2) << "no frame after the cancelled one";
+
+  // Run to the end, the bar reaches the frame count before it goes away.
+  dialog.setFrameHook({});
+  std::vector<int> bar;
+  QObject::connect(&dialog, &ZorBuilderDialog::progressed, &dialog,
+                   [&](int, int) { bar.push_back(dialog.progressBar()->value()); }, Qt::QueuedConnection);
+  ASSERT_TRUE(dialog.startCompression(source, 8));
+  finished.exec();
+  EXPECT_EQ(dialog.lastResult(), ZorCompressResult::Written);
+  ASSERT_FALSE(bar.empty());
+  EXPECT_EQ(bar.back(), 8);
+  EXPECT_TRUE(files::exists(temp.file("wave.ZOR")));
+}
+
 TEST(ZorBuilderDialogTest, TheBarsSayWhatTheyAre) {
   ZorBuilderDialog dialog;
   EXPECT_FALSE(dialog.qualitySlider()->toolTip().isEmpty());
   EXPECT_FALSE(dialog.frameBar()->toolTip().isEmpty());
+  EXPECT_FALSE(dialog.progressBar()->toolTip().isEmpty());
+  EXPECT_FALSE(dialog.cancelButton()->toolTip().isEmpty());
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "core/image/reimport_pass.h"
 #include "core/engine/engine_startup.h"
 #include "core/image/image_file.h"
+#include "core/platform/activity_report.h"
 #include "core/platform/change_observer.h"
 #include "core/platform/environment.h"
 #include "core/platform/files.h"
@@ -147,7 +148,12 @@ void ApplySkin() {
   WriteSetting(settings::SkinSet2, name);
   HandSkinToRenderer(RendererPath(), s.mainFile);
   std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  CurrentShell().start(LoaderProgramPath(), {});
+  if (CurrentShell().start(LoaderProgramPath(), {})) {
+    ReportActivity("Applied skin " + s.skinName + ".");
+  } else {
+    ReportActivity("Skin " + s.skinName + " was handed to the renderer, but the loader " + LoaderProgramPath() +
+                   " could not be started.");
+  }
 }
 
 std::string AppliedSkinPath() {

@@ -10,6 +10,7 @@
 #endif
 
 #include "core/engine/engine_startup.h"
+#include "core/platform/activity_report.h"
 #include "core/platform/environment.h"
 #include "core/platform/files.h"
 #include "core/platform/paths.h"
@@ -42,9 +43,18 @@ int SubStyleNumberOf(const SubStyleFile& styles, std::string_view editedFile) {
 bool StartTester(std::string_view skinName, std::string_view editedFile) {
   CloseRunningTester();
   const std::string settingsFile = paths::join(GetSkinsFolder(), "vlperapp.ini");
-  if (!profile::WriteString(kTesterSection, "Skin", TesterSkinValue(skinName, editedFile), settingsFile)) return false;
+  const std::string name(skinName);
+  if (!profile::WriteString(kTesterSection, "Skin", TesterSkinValue(skinName, editedFile), settingsFile)) {
+    ReportActivity("Skin " + name + " could not be tested: " + settingsFile + " cannot be written.");
+    return false;
+  }
   profile::WriteString(kTesterSection, "IgnoreApp", "0", settingsFile);
-  return CurrentShell().start(TesterProgramPath(), {});
+  if (!CurrentShell().start(TesterProgramPath(), {})) {
+    ReportActivity("Skin " + name + " could not be tested: the tester " + TesterProgramPath() + " did not start.");
+    return false;
+  }
+  ReportActivity("Testing skin " + name + " in the tester.");
+  return true;
 }
 
 }  // namespace

@@ -401,7 +401,8 @@ std::optional<ZorFile> CompressStrip(const ImageBuffer& strip, int frameCount, i
     previous = work;
     previousInfo = encoder.info();
     if (publishTo) publishTo->publishFrame(words.data(), words.size());
-    if (progress) progress(i + 1, frameCount);
+    // The last frame's report comes before the file is written: a stop then still writes nothing.
+    if (!ReportProgress(progress, i + 1, frameCount)) return std::nullopt;
   }
   return file;
 }
@@ -418,8 +419,13 @@ ZorCompressResult CompressToZor(const std::string& sourcePath, int frameCount, Z
   animation.clear();
   const auto strip = LoadImageFile(sourcePath);
   if (!strip) return ZorCompressResult::CannotOpenSource;
-  const auto file = CompressStrip(*strip, frameCount, animation.quality(), &animation, progress, stop);
-  if (stop && stop->load()) return ZorCompressResult::Stopped;
+  bool declined = false;
+  const ZorProgress watched = [&](std::int64_t done, std::int64_t total) {
+    declined = !ReportProgress(progress, done, total);
+    return !declined;
+  };
+  const auto file = CompressStrip(*strip, frameCount, animation.quality(), &animation, progress ? watched : ZorProgress{}, stop);
+  if (declined || (stop && stop->load())) return ZorCompressResult::Stopped;
   if (!file) return ZorCompressResult::BadFrameCount;
   const std::string target = outputPath.empty() ? ZorNameFor(sourcePath) : outputPath;
   return files::writeAllAtomic(target, EncodeZorFile(*file)) ? ZorCompressResult::Written

@@ -75,20 +75,30 @@ std::vector<std::string> ListCleanCandidates(std::string_view skinsFolder, std::
   return candidates;
 }
 
-std::vector<std::string> FindUnreferencedImages(std::string_view skinsFolder, std::string_view skinName) {
+std::vector<std::string> FindUnreferencedImages(std::string_view skinsFolder, std::string_view skinName,
+                                                const ProgressCallback& progress) {
   const std::vector<std::string> candidates = ListCleanCandidates(skinsFolder, skinName);
-  if (candidates.empty()) return candidates;
+  if (candidates.empty()) {
+    ReportProgress(progress, 1, 1);
+    return candidates;
+  }
   std::unordered_set<std::string> remaining(candidates.begin(), candidates.end());
 
   const profile::ReadBatch batch;
   const SubStyleFile subStyles(skinsFolder, skinName);
-  strikeSkinFile(skinsFolder, paths::join(subStyles.skinFolder(), std::string(skinName) + ".uis"), remaining);
   const int n = std::min(subStyles.number(), kMaxScannedSubStyles);
+  // One step for the main file and one for each sub-style entry.
+  const std::int64_t total = 1 + std::max(n, 0);
+  if (!ReportProgress(progress, 0, total)) return {};
+  strikeSkinFile(skinsFolder, paths::join(subStyles.skinFolder(), std::string(skinName) + ".uis"), remaining);
+  if (!ReportProgress(progress, 1, total)) return {};
   for (int i = 0; i < n && !remaining.empty(); ++i) {
     const std::string skin = subStyles.subStyle(i).skin;
-    if (skin.empty() || !IsSubStyleFileName(skin)) continue;
-    strikeSkinFile(skinsFolder, subStyles.fileInSkinFolder(skin), remaining);
+    if (!skin.empty() && IsSubStyleFileName(skin)) strikeSkinFile(skinsFolder, subStyles.fileInSkinFolder(skin), remaining);
+    if (!ReportProgress(progress, 2 + i, total)) return {};
   }
+  // Nothing left to look for ends the scan early; the count still reaches its end.
+  if (remaining.empty() && !ReportProgress(progress, total, total)) return {};
 
   std::vector<std::string> unreferenced;
   for (const auto& candidate : candidates) {
@@ -98,13 +108,19 @@ std::vector<std::string> FindUnreferencedImages(std::string_view skinsFolder, st
 }
 
 std::vector<std::string> MoveImagesToBackup(std::string_view skinsFolder, std::string_view skinName,
-                                            const std::vector<std::string>& values) {
+                                            const std::vector<std::string>& values, const ProgressCallback& progress) {
   std::vector<std::string> moved;
   if (!IsSafeSkinName(skinName)) return moved;
   const std::string skinFolder = paths::join(skinsFolder, skinName);
   const std::string backup = paths::join(skinFolder, kBackupFolderName);
+  const auto total = static_cast<std::int64_t>(values.size());
+  if (!ReportProgress(progress, 0, total)) return moved;
   files::createFolder(backup);
+  std::int64_t done = 0;
   for (const auto& value : values) {
+    // Checked before each move, so a stop never falls inside one.
+    if (done > 0 && !ReportProgress(progress, done, total)) return moved;
+    ++done;
     const std::string stored = paths::toStored(value);
     const auto slash = stored.find('\\');
     if (slash == std::string::npos || !paths::equalsIgnoreCase(std::string_view(stored).substr(0, slash), skinName)) {
@@ -116,6 +132,7 @@ std::vector<std::string> MoveImagesToBackup(std::string_view skinsFolder, std::s
     if (!files::isFile(source)) continue;
     if (files::moveFile(source, paths::join(backup, fileName))) moved.push_back(value);
   }
+  ReportProgress(progress, total, total);
   return moved;
 }
 

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/platform/progress.h"
+
 namespace tessera {
 
 std::span<const char* const> CleanSkinImageKeys();
@@ -22,13 +24,17 @@ inline constexpr const char* kImagesMovedCaption = "Images removed";
 // skins folder in lower case ("myskin\\button.tga"), in name order.
 std::vector<std::string> ListCleanCandidates(std::string_view skinsFolder, std::string_view skinName);
 
-// The candidates that no image key names.
-std::vector<std::string> FindUnreferencedImages(std::string_view skinsFolder, std::string_view skinName);
+// The candidates that no image key names. `progress` counts the skin files read (the main file
+// and each sub-style file); when it asks to stop, the scan ends and nothing is returned.
+std::vector<std::string> FindUnreferencedImages(std::string_view skinsFolder, std::string_view skinName,
+                                                const ProgressCallback& progress = {});
 
 // Moves each listed picture (a candidate value) into <skin folder>/backup. Values that do not
 // name a file directly in the skin folder are skipped, as are files the backup already holds.
-// Returns the values moved.
+// Returns the values moved. `progress` counts the values; a stop ends the work between two
+// moves, so every picture is either moved whole or left where it was.
 std::vector<std::string> MoveImagesToBackup(std::string_view skinsFolder, std::string_view skinName,
-                                            const std::vector<std::string>& values);
+                                            const std::vector<std::string>& values,
+                                            const ProgressCallback& progress = {});
 
 }  // namespace tessera

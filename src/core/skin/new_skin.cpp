@@ -16,8 +16,9 @@ NewSkinResult refusedName(std::string message, const char* caption) {
 }
 
 NewSkinResult copyAndList(std::string_view skinsFolder, std::string_view newName, std::string_view sourceName,
-                          bool fromTemplate, const SkinDatabase* database) {
-  const CopySkinResult copy = CopySkin(skinsFolder, newName, sourceName, fromTemplate, database);
+                          bool fromTemplate, const SkinDatabase* database, const ProgressCallback& progress) {
+  const CopySkinResult copy = CopySkin(skinsFolder, newName, sourceName, fromTemplate, database, progress);
+  if (copy.cancelled) return {};
   if (!copy.copied) return {NewSkinResult::Outcome::Failed, {}, copy.message, "The skin could not be created"};
   if (database) database->CreateSkinList();
   return {NewSkinResult::Outcome::Created, std::string(newName), {}, {}};
@@ -45,24 +46,24 @@ std::string TemplateName(SkinType type, bool vistaOrLater) {
 bool PlatformOffersWindowRegionCall() { return true; }
 
 NewSkinResult CreateNewSkin(std::string_view skinsFolder, std::string_view name, SkinType type, bool vistaOrLater,
-                            const SkinDatabase* database) {
+                            const SkinDatabase* database, const ProgressCallback& progress) {
   if (name.empty()) return {};
   if (name.size() > kMaxNewSkinNameLength) return refusedName(kNewSkinNameTooLongMessage, kInvalidNameCaption);
   if (const std::string problem = SkinNameProblem(name); !problem.empty()) {
     return refusedName(problem, kInvalidNameCaption);
   }
   if (SkinNameTaken(skinsFolder, name)) return refusedName(kNewSkinExistsMessage, kNameExistsCaption);
-  return copyAndList(skinsFolder, name, TemplateName(type, vistaOrLater), true, database);
+  return copyAndList(skinsFolder, name, TemplateName(type, vistaOrLater), true, database, progress);
 }
 
 NewSkinResult SaveSkinAs(std::string_view skinsFolder, std::string_view newName, std::string_view currentName,
-                         const SkinDatabase* database) {
+                         const SkinDatabase* database, const ProgressCallback& progress) {
   if (newName.empty()) return {};
   if (const std::string problem = SkinNameProblem(newName); !problem.empty()) {
     return refusedName(problem, kInvalidNameCaption);
   }
   if (SkinNameTaken(skinsFolder, newName)) return refusedName(kSaveAsExistsMessage, kNameExistsCaption);
-  return copyAndList(skinsFolder, newName, currentName, false, database);
+  return copyAndList(skinsFolder, newName, currentName, false, database, progress);
 }
 
 }  // namespace tessera

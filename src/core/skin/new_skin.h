@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/platform/progress.h"
+
 namespace tessera {
 
 class SkinDatabase;
@@ -38,12 +40,13 @@ inline constexpr const char* kNewSkinNameTooLongMessage = "The skin name may be 
 
 // "Create" of the new-skin dialog: an empty name does nothing; a name longer than
 // kMaxNewSkinNameLength is refused, and so is a taken name with the dialog's message; otherwise
-// the template is copied to the new name and the database list rebuilt.
+// the template is copied to the new name and the database list rebuilt. A copy stopped through
+// `progress` (see CopySkin) makes nothing and leaves the dialog open (StayOpen, no message).
 NewSkinResult CreateNewSkin(std::string_view skinsFolder, std::string_view name, SkinType type, bool vistaOrLater,
-                            const SkinDatabase* database);
+                            const SkinDatabase* database, const ProgressCallback& progress = {});
 
 // Save-as: copies the installed skin `currentName` to `newName` (refused when taken).
 NewSkinResult SaveSkinAs(std::string_view skinsFolder, std::string_view newName, std::string_view currentName,
-                         const SkinDatabase* database);
+                         const SkinDatabase* database, const ProgressCallback& progress = {});
 
 }  // namespace tessera

@@ -237,7 +237,7 @@ void RenameSkinFileReferences(std::string_view skinsFolder, const std::string& f
 }
 
 bool CopySkinFolder(const std::string& source, const std::string& destination, std::string_view sourceName,
-                    std::string_view newName) {
+                    std::string_view newName, const ProgressCallback& progress) {
   if (source.size() <= 9) return false;
   // Names are compared as the file system resolves them, so "Aqua" and "AQUA" are one folder.
   if (paths::equalsIgnoreCase(withoutTrailingSeparators(paths::resolve(source)),
@@ -249,9 +249,14 @@ bool CopySkinFolder(const std::string& source, const std::string& destination, s
   const std::string ssdName = std::string(sourceName) + ".SSD";
   const std::string sourceFolder = paths::resolve(source);
   FolderCopier copier(destination);
-  for (const auto& name : files::listFiles(sourceFolder)) {
-    if (name.ends_with('~')) continue;
+  std::vector<std::string> names = files::listFiles(sourceFolder);
+  std::erase_if(names, [](const std::string& name) { return name.ends_with('~'); });
+  const auto total = static_cast<std::int64_t>(names.size());
+  std::int64_t done = 0;
+  if (!ReportProgress(progress, done, total)) return false;
+  for (const auto& name : names) {
     if (!copier.copy(sourceFolder + "/" + name, name)) return false;
+    if (!ReportProgress(progress, ++done, total)) return false;
     if (paths::equalsIgnoreCase(name, mainName)) {
       const std::string target = paths::join(destination, std::string(newName) + ".uis");
       files::deleteFile(target);  // an older main file of that name must not win over the copy
@@ -267,7 +272,7 @@ bool CopySkinFolder(const std::string& source, const std::string& destination, s
 }
 
 CopySkinResult CopySkin(std::string_view skinsFolder, std::string_view newName, std::string_view sourceName,
-                        bool fromTemplate, const SkinDatabase* database) {
+                        bool fromTemplate, const SkinDatabase* database, const ProgressCallback& progress) {
   if (const std::string problem = SkinNameProblem(newName); !problem.empty()) return {false, problem};
   if (paths::equalsIgnoreCase(newName, kDataFolderName)) return {false, "That name is used by Tessera's own folder."};
   if (!IsSafeSkinName(sourceName)) return {false, "The skin to copy has no valid name."};
@@ -298,10 +303,25 @@ CopySkinResult CopySkin(std::string_view skinsFolder, std::string_view newName, 
                           error);
     copied = !error;
   }
+  // The files are the steps of the copy, and renaming the references one more; a stop is
+  // honoured until the copy is flushed, since until then nothing is visible outside the work folder.
+  bool stopped = false;
+  std::int64_t fileCount = 0;
+  const ProgressCallback fileProgress = [&](std::int64_t done, std::int64_t total) {
+    fileCount = total;
+    stopped = !ReportProgress(progress, done, total + 1);
+    return !stopped;
+  };
   {
     const files::UnsyncedWritesUnder unsynced(work);
-    copied = copied && files::createFolder(staged) && CopySkinFolder(source, staged, sourceName, newName);
+    copied = copied && files::createFolder(staged) &&
+             CopySkinFolder(source, staged, sourceName, newName, progress ? fileProgress : ProgressCallback{});
     if (copied) fillCopy(work, staged, sourceName, newName);
+  }
+  if (copied && !stopped) stopped = !ReportProgress(progress, fileCount + 1, fileCount + 1);
+  if (stopped) {
+    files::removeFolderRecursive(work);
+    return {false, {}, true};
   }
   if (!copied || !files::syncFileSystemOf(work) || !files::publishFolder(staged, destination)) {
     files::removeFolderRecursive(work);

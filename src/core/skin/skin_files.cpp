@@ -5,6 +5,7 @@
 #include <set>
 
 #include "core/colours/colour_value.h"
+#include "core/platform/activity_report.h"
 #include "core/platform/change_observer.h"
 #include "core/platform/environment.h"
 #include "core/platform/files.h"
@@ -214,10 +215,12 @@ bool SaveSkinFiles() {
                            "Save failed");
     // Whoever opens this skin next, in this run or a later one, is offered these copies back.
     WorkingCopiesOfThisRun().erase(s.mainFile);
+    ReportActivity("Saving skin " + s.skinName + " failed; the changes are kept in the working copies.");
     return false;
   }
   s.modified = 0;
   if (SkinDocument* document = SkinDocument::current()) document->markSaved();
+  ReportActivity("Saved skin " + s.skinName + ".");
   return true;
 }
 

@@ -69,14 +69,21 @@ std::vector<PackedFile> collectFiles(const std::string& skinFolder, const std::s
   return out;
 }
 
+// libzip reports the share written and, separately, asks whether to cancel: the answer of the
+// last report is kept for the question.
 struct ProgressState {
-  const PackageProgress* progress;
+  const ProgressCallback* progress;
+  bool stop = false;
 };
 
-void reportProgress(zip_t*, double done, void* state) {
-  const auto* s = static_cast<ProgressState*>(state);
-  if (s && s->progress && *s->progress) (*s->progress)(done);
+void reportProgress(zip_t*, double share, void* state) {
+  auto* s = static_cast<ProgressState*>(state);
+  const auto done = static_cast<std::int64_t>(share * kPackageProgressSteps);
+  // The end is reported once the archive is in place, when stopping is no longer possible.
+  if (!s->stop && done < kPackageProgressSteps) s->stop = !ReportProgress(*s->progress, done, kPackageProgressSteps);
 }
+
+int askCancel(zip_t*, void* state) { return static_cast<ProgressState*>(state)->stop ? 1 : 0; }
 
 PackageResult failed(std::string path, std::string message) { return {false, std::move(path), 0, std::move(message)}; }
 
@@ -91,7 +98,7 @@ std::string PackagePath(std::string_view skinsFolder, std::string_view skinName)
 }
 
 PackageResult MakeSkinPackage(std::string_view skinsFolder, std::string_view skinName, std::string_view packagePath,
-                              const PackageProgress& progress) {
+                              const ProgressCallback& progress) {
   if (!IsSafeSkinName(skinName)) return failed({}, "\"" + std::string(skinName) + "\" is not a skin name.");
   const std::string skinFolder = paths::resolve(paths::join(skinsFolder, skinName));
   if (!files::isFolder(skinFolder)) return failed({}, "There is no skin folder \"" + std::string(skinName) + "\".");
@@ -100,11 +107,14 @@ PackageResult MakeSkinPackage(std::string_view skinsFolder, std::string_view ski
   target = paths::resolve(target);
 
   DeleteCachedRenderings(skinFolder, CachedRenderingExtensions());
-  files::deleteFile(target);
 
   const std::vector<PackedFile> packed = collectFiles(skinFolder, target);
   if (packed.empty()) return failed(target, "The skin folder holds no files.");
 
+  ProgressState state{&progress};
+  if (!ReportProgress(progress, 0, kPackageProgressSteps)) return {false, target, 0, {}, true};
+  // Truncating starts an empty archive without reading an older file of that name, and libzip
+  // writes to a temporary file renamed over the target when the archive is closed.
   int error = 0;
   zip_t* archive = zip_open(target.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
   if (!archive) return failed(target, "The package \"" + target + "\" cannot be written.");
@@ -121,19 +131,22 @@ PackageResult MakeSkinPackage(std::string_view skinsFolder, std::string_view ski
     zip_file_extra_field_delete(archive, entry, ZIP_EXTRA_FIELD_ALL, ZIP_FL_CENTRAL | ZIP_FL_LOCAL);
   }
   const zip_int64_t count = zip_get_num_entries(archive, 0);
-  ProgressState state{&progress};
-  zip_register_progress_callback_with_state(archive, 0.01, reportProgress, nullptr, &state);
+  if (progress) {
+    zip_register_progress_callback_with_state(archive, 0.01, reportProgress, nullptr, &state);
+    zip_register_cancel_callback_with_state(archive, askCancel, nullptr, &state);
+  }
   if (zip_close(archive) != 0) {
     const std::string reason = zip_strerror(archive);
     zip_discard(archive);
+    if (state.stop) return {false, target, 0, {}, true};
     return failed(target, "The package could not be written: " + reason);
   }
-  if (progress) progress(1.0);
+  ReportProgress(progress, kPackageProgressSteps, kPackageProgressSteps);
   return {true, target, static_cast<int>(count), {}};
 }
 
 PackageResult MakePackageAndShowFolder(std::string_view skinsFolder, std::string_view skinName,
-                                       const PackageProgress& progress) {
+                                       const ProgressCallback& progress) {
   PackageResult result = MakeSkinPackage(skinsFolder, skinName, {}, progress);
   CurrentShell().open(PackageOutputFolder(skinsFolder));
   return result;

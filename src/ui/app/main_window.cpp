@@ -8,11 +8,14 @@
 #include <QMenuBar>
 #include <QSplitter>
 #include <QStackedWidget>
+#include <QStatusBar>
+#include <QTime>
 #include <QVBoxLayout>
 
 #include "core/app/preview_engine.h"
 #include "core/app/skin_actions.h"
 #include "core/engine/engine_startup.h"
+#include "core/platform/activity_report.h"
 #include "core/platform/environment.h"
 #include "core/platform/files.h"
 #include "core/platform/paths.h"
@@ -137,6 +140,17 @@ MainWindow::MainWindow(const std::string& commandLinePath, QWidget* parent)
   pages_->addWidget(skinPage);
   splitter->setStretchFactor(1, 1);
 
+  statusLine_ = new QStatusBar(this);
+  statusLine_->setObjectName(QStringLiteral("statusLine"));
+  statusLine_->setSizeGripEnabled(false);  // the window has its own grip in that corner
+  layout->addWidget(statusLine_);
+  layout->setStretchFactor(splitter, 1);  // the panes take the height, the status line its own
+  // Saves, applies and tests start from this window and from the editors it opens; each says
+  // here what it did, with the time, so that a repeated save shows as new.
+  previousActivityListener_ = ListenToActivity([line = QPointer<QStatusBar>(statusLine_)](const std::string& text) {
+    if (line) line->showMessage(QTime::currentTime().toString(QStringLiteral("HH:mm")) + QStringLiteral("  ") + FromSkinText(text));
+  });
+
   // In the animations category the chosen entry's animation plays.
   connect(entryList_, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
     if (currentKind_ == 4 && item) animation_->showEntry(item->data(kEntryNameRole).toByteArray().toStdString());
@@ -162,7 +176,10 @@ MainWindow::MainWindow(const std::string& commandLinePath, QWidget* parent)
   resetToStartPage();
 }
 
-MainWindow::~MainWindow() { storePlacement(); }
+MainWindow::~MainWindow() {
+  ListenToActivity(std::move(previousActivityListener_));
+  storePlacement();
+}
 
 void MainWindow::finishStartup() {
   if (ReadSettingInt(settings::FirstRun) == 1) {

@@ -15,6 +15,7 @@ class QListWidgetItem;
 class QMenu;
 class QMenuBar;
 class QStackedWidget;
+class QStatusBar;
 class QAction;
 
 namespace tessera::ui {
@@ -79,6 +80,8 @@ class MainWindow : public QDialog {
   AnimationArea* animationArea() const { return animation_; }
   QListWidget* recentSkinsList() const { return recentList_; }
   QListWidget* previewPicturesList() const { return previewPictures_; }
+  // The status line: what the last save, apply or test did, from whichever window it came.
+  QStatusBar* statusLine() const { return statusLine_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -130,6 +133,8 @@ class MainWindow : public QDialog {
   ModifiedMark* modifiedMark_ = nullptr;
   // The open skin, handed to the editors this window opens.
   QPointer<SkinDocument> document_;
+  QStatusBar* statusLine_ = nullptr;
+  std::function<void(const std::string&)> previousActivityListener_;
 };
 
 }  // namespace tessera::ui

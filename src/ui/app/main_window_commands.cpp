@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "core/app/skin_actions.h"
+#include "core/platform/activity_report.h"
 #include "core/platform/environment.h"
 #include "core/platform/launcher_failure.h"
 #include "core/platform/paths.h"
@@ -43,6 +44,7 @@ void MainWindow::openRecentSkin(int index) {
 }
 
 void MainWindow::saveSkin() {
+  if (Session().isOpen() && Session().modified == 0) ReportActivity("Skin " + Session().skinName + " has no unsaved changes.");
   if (Session().isOpen()) CommitSkinFiles();
   modifiedMark_->refresh();
   if (checkWindow_) checkWindow_->refresh();

@@ -1,23 +1,23 @@
 #include "ui/app/package_progress.h"
 
 #include <QEventLoop>
-#include <QProgressDialog>
 #include <QThread>
 #include <memory>
 
 #include "core/app/skin_actions.h"
+#include "core/platform/activity_report.h"
 #include "core/platform/environment.h"
 #include "core/platform/prompt.h"
 #include "core/platform/launcher_failure.h"
 #include "core/skin/skin_package.h"
 #include "core/skin/skin_session.h"
+#include "ui/common/progress_window.h"
 
 namespace tessera::ui {
 
 namespace {
 
 constexpr const char* kCaption = "Make VLA package";
-constexpr int kSteps = 1000;
 
 }  // namespace
 
@@ -28,28 +28,31 @@ void MakePackageWithProgress(QWidget* parent) {
   const std::string skinsFolder = GetSkinsFolder();
   const std::string skinName = Session().skinName;
 
-  QProgressDialog progress(QStringLiteral("Making the VLA package..."), QString(), 0, kSteps, parent);
-  progress.setWindowTitle(QString::fromLatin1(kCaption));
-  progress.setWindowModality(Qt::WindowModal);
-  progress.setMinimumDuration(0);
-  progress.setValue(0);
-
+  ProgressWindow progress(parent, QString::fromLatin1(kCaption), QStringLiteral("Making the VLA package..."));
   // The archive is written off the interface thread: nothing of the interface runs inside the
-  // packing, and the progress arrives as queued calls that die with the dialog.
+  // packing. Each report waits for the interface's answer, so a Cancel is seen at the next report
+  // and the archive is then discarded whole.
+  QObject answers;
   PackageResult result;
-  std::unique_ptr<QThread> worker(QThread::create([&result, &progress, skinsFolder, skinName] {
-    result = MakeSkinPackage(skinsFolder, skinName, {}, [&progress](double share) {
-      const int value = static_cast<int>(share * kSteps);
-      QMetaObject::invokeMethod(&progress, [&progress, value] { progress.setValue(value); }, Qt::QueuedConnection);
+  std::unique_ptr<QThread> worker(QThread::create([&result, &progress, &answers, skinsFolder, skinName] {
+    result = MakeSkinPackage(skinsFolder, skinName, {}, [&](std::int64_t done, std::int64_t total) {
+      bool goOn = true;
+      QMetaObject::invokeMethod(
+          &answers, [&] { goOn = progress.report(done, total); }, Qt::BlockingQueuedConnection);
+      return goOn;
     });
   }));
   QEventLoop loop;
   QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit, Qt::QueuedConnection);
   worker->start();
-  loop.exec(QEventLoop::ExcludeUserInputEvents);
+  loop.exec();
   worker->wait();
-  progress.setValue(kSteps);
+  progress.finish();
 
+  if (result.cancelled) {
+    ReportActivity("Making the package of " + skinName + " was cancelled; no package was written.");
+    return;
+  }
   OpenOrExplain(PackageOutputFolder(skinsFolder));
   if (result.ok) {
     CurrentPrompt().inform("The package " + result.packagePath + " was written with " +

@@ -10,6 +10,7 @@
 
 #include "core/platform/skin_text.h"
 #include "ui/app/editor_launcher.h"
+#include "ui/common/progress_window.h"
 
 namespace tessera::ui {
 
@@ -65,11 +66,20 @@ SkinCheckWindow::SkinCheckWindow(std::string skinsFolder, std::string skinName, 
 }
 
 void SkinCheckWindow::refresh() {
-  findings_ = CheckSkin(skinsFolder_, skinName_);
+  {
+    // The first check runs before this window is on screen: its progress goes over the window
+    // that asked for the check.
+    QWidget* owner = isVisible() || !parentWidget() ? this : parentWidget();
+    ProgressWindow progress(owner, QStringLiteral("Check skin"), QStringLiteral("Checking the skin..."));
+    findings_ = CheckSkin(skinsFolder_, skinName_, progress.callback());
+    // A stop leaves the findings made so far; a Cancel that came with the last step stopped nothing.
+    stopped_ = progress.cancelled() && progress.done() < progress.total();
+  }
   int counts[3] = {0, 0, 0};
   for (const CheckFinding& f : findings_) ++counts[static_cast<int>(f.level)];
-  setWindowTitle(QStringLiteral("Check skin %1 - %2, %3, %4")
-                     .arg(FromSkinText(skinName_), plural(counts[0], "error", "errors"),
+  setWindowTitle(QStringLiteral("Check skin %1 - %2%3, %4, %5")
+                     .arg(FromSkinText(skinName_), stopped_ ? QStringLiteral("stopped, ") : QString(),
+                          plural(counts[0], "error", "errors"),
                           plural(counts[1], "warning", "warnings"), plural(counts[2], "note", "notes")));
   fillList();
 }

@@ -26,6 +26,8 @@ class SkinCheckWindow : public QDialog {
   // Runs the check again on the files as they are on disk (the main window calls it after a save).
   void refresh();
   const std::vector<CheckFinding>& findings() const { return findings_; }
+  // The last check was cancelled before its end: findings() holds what it found until then.
+  bool stopped() const { return stopped_; }
 
  private:
   void fillList();
@@ -35,6 +37,7 @@ class SkinCheckWindow : public QDialog {
   std::string skinName_;
   SectionOpener opener_;
   std::vector<CheckFinding> findings_;
+  bool stopped_ = false;
   QComboBox* filter_ = nullptr;
   QListWidget* list_ = nullptr;
 };

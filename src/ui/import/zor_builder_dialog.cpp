@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSlider>
@@ -71,6 +72,16 @@ void ZorBuilderDialog::buildLayout() {
   layout->addWidget(blocksBox_);
 
   auto* closing = new QHBoxLayout;
+  // Shown while a compression runs: frames done of the strip's frames.
+  progressBar_ = new QProgressBar(this);
+  progressBar_->setFormat(QStringLiteral("Compressing frame %v of %m"));
+  progressBar_->setToolTip(QStringLiteral("Frames compressed"));
+  progressBar_->hide();
+  cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+  cancelButton_->setToolTip(QStringLiteral("Stop the compression; no ZOR file is written"));
+  cancelButton_->hide();
+  closing->addWidget(progressBar_, 1);
+  closing->addWidget(cancelButton_);
   closing->addStretch(1);
   auto* close = new QPushButton(QStringLiteral("Close"), this);
   closing->addWidget(close);
@@ -83,6 +94,7 @@ void ZorBuilderDialog::buildLayout() {
   connect(reencodeButton_, &QPushButton::clicked, this, &ZorBuilderDialog::reencode);
   connect(open, &QPushButton::clicked, this, &ZorBuilderDialog::openExisting);
   connect(test, &QPushButton::clicked, this, &ZorBuilderDialog::play);
+  connect(cancelButton_, &QPushButton::clicked, this, &ZorBuilderDialog::cancelCompression);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
   connect(qualitySlider_, &QSlider::valueChanged, qualityLabel_, [this](int value) {
     qualityLabel_->setText(QString::number(value));
@@ -140,16 +152,35 @@ bool ZorBuilderDialog::startCompression(const std::string& path, int frames) {
   finished_ = false;
   frameBar_->setRange(0, std::max(frames, 1) - 1);
   frameBar_->setValue(0);
+  progressBar_->setRange(0, std::max(frames, 1));
+  progressBar_->setValue(0);
+  progressBar_->show();
+  cancelButton_->setEnabled(true);
+  cancelButton_->show();
   worker_ = std::thread([this, path, frames] {
     const ZorCompressResult result = CompressToZor(
-        path, frames, ZorState(), [this](int done, int count) { emit progressed(done, count); }, {}, &stop_);
+        path, frames, ZorState(),
+        [this](std::int64_t done, std::int64_t count) {
+          emit progressed(static_cast<int>(done), static_cast<int>(count));
+          if (frameHook_) frameHook_(static_cast<int>(done), static_cast<int>(count));
+          return !stop_.load();
+        },
+        {}, &stop_);
     finished_ = true;
     emit compressionFinished(result);
   });
   return true;
 }
 
+void ZorBuilderDialog::cancelCompression() {
+  if (!isCompressing()) return;
+  stop_ = true;
+  cancelButton_->setEnabled(false);
+}
+
 void ZorBuilderDialog::showProgress(int framesDone, int frameCount) {
+  progressBar_->setRange(0, std::max(frameCount, 1));
+  progressBar_->setValue(framesDone);
   frameBar_->setRange(0, std::max(frameCount, 1) - 1);
   frameBar_->setValue(framesDone - 1);
   view_->update();
@@ -159,6 +190,8 @@ void ZorBuilderDialog::finishCompression(ZorCompressResult result) {
   if (worker_.joinable()) worker_.join();
   lastResult_ = result;
   ++finishedCompressions_;
+  progressBar_->hide();
+  cancelButton_->hide();
   if (result == ZorCompressResult::CannotOpenSource) {
     QMessageBox::information(this, QString::fromLatin1(kZorUnableToOpenCaption), QString::fromLatin1(kZorUnableToOpenText));
   }

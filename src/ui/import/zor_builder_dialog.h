@@ -1,8 +1,10 @@
 #pragma once
 // The "ZOR file builder" (ZorBuilderDialog): compresses a vertical frame strip into a ZOR file
-// on a worker thread while the view shows the frames as they finish, and plays the result.
+// on a worker thread while the view shows the frames as they finish and a bar counts them (with
+// a Cancel button that stops the compression without writing a file), and plays the result.
 #include <QDialog>
 #include <atomic>
+#include <functional>
 #include <string>
 #include <thread>
 
@@ -10,6 +12,7 @@
 
 class QCheckBox;
 class QLabel;
+class QProgressBar;
 class QPushButton;
 class QScrollBar;
 class QSlider;
@@ -32,7 +35,16 @@ class ZorBuilderDialog : public QDialog {
   void play();
   bool isPlaying() const;
 
+  // Asks the running compression to stop after the frame in hand; it then writes no file.
+  void cancelCompression();
+  // Runs on the worker after each frame is reported, before it goes on: tests hold the worker
+  // there to act at a known frame.
+  using FrameHook = std::function<void(int framesDone, int frameCount)>;
+  void setFrameHook(FrameHook hook) { frameHook_ = std::move(hook); }
+
   ZorView* view() const { return view_; }
+  QProgressBar* progressBar() const { return progressBar_; }
+  QPushButton* cancelButton() const { return cancelButton_; }
   QScrollBar* frameBar() const { return frameBar_; }
   QSlider* qualitySlider() const { return qualitySlider_; }
   QPushButton* reencodeButton() const { return reencodeButton_; }
@@ -67,6 +79,7 @@ class ZorBuilderDialog : public QDialog {
   std::thread worker_;
   std::atomic<bool> stop_{false};
   std::atomic<bool> finished_{true};
+  FrameHook frameHook_;
   ZorCompressResult lastResult_ = ZorCompressResult::Written;
   int finishedCompressions_ = 0;
 
@@ -75,6 +88,8 @@ class ZorBuilderDialog : public QDialog {
   QSlider* qualitySlider_ = nullptr;
   QLabel* qualityLabel_ = nullptr;
   QPushButton* reencodeButton_ = nullptr;
+  QProgressBar* progressBar_ = nullptr;
+  QPushButton* cancelButton_ = nullptr;
   QCheckBox* blocksBox_ = nullptr;
   QTimer* playTimer_ = nullptr;
 };

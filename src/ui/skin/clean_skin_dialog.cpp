@@ -11,6 +11,7 @@
 #include "ui/app/message_prompt.h"
 #include "ui/skin/display_scale.h"
 #include "ui/common/picture_view.h"
+#include "ui/common/progress_window.h"
 
 namespace tessera::ui {
 
@@ -92,7 +93,17 @@ void CleanSkinDialog::scanNow() {
 
 void CleanSkinDialog::scan() {
   scanned_ = true;
-  for (const auto& value : FindUnreferencedImages(skinsFolder_, skinName_)) {
+  std::vector<std::string> found;
+  {
+    ProgressWindow progress(this, windowTitle(), QStringLiteral("Looking for images nothing uses..."));
+    found = FindUnreferencedImages(skinsFolder_, skinName_, progress.callback());
+    // A stopped scan has changed nothing: the dialog closes as its Cancel button would.
+    if (progress.cancelled()) {
+      QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
+      return;
+    }
+  }
+  for (const auto& value : found) {
     auto* item = new QListWidgetItem(FromSkinText(value), list_);
     item->setData(kValueRole, QByteArray(value.data(), static_cast<qsizetype>(value.size())));
   }
@@ -133,11 +144,24 @@ std::vector<std::string> CleanSkinDialog::selectedValues() const {
 void CleanSkinDialog::deleteSelected() {
   const std::vector<std::string> values = selectedValues();
   if (values.empty()) return;
+  std::size_t moved = 0;
+  bool cancelled = false;
   {
+    // Every move is whole and joins this one undo step, so a stop between two moves leaves a
+    // skin that one undo puts back.
     const SkinDocument::Step step(document_, QStringLiteral("Clean skin"));
-    MoveImagesToBackup(skinsFolder_, skinName_, values);
+    ProgressWindow progress(this, windowTitle(), QStringLiteral("Moving the images to the backup folder..."));
+    moved = MoveImagesToBackup(skinsFolder_, skinName_, values, progress.callback()).size();
+    // A Cancel pressed as the last move ended came too late to stop anything.
+    cancelled = progress.cancelled() && progress.done() < progress.total();
   }
-  CurrentPrompt().inform(kImagesMovedMessage, kImagesMovedCaption);
+  if (cancelled) {
+    CurrentPrompt().inform("The clean was cancelled: " + std::to_string(moved) + " of " + std::to_string(values.size()) +
+                               " images had been moved to the backup folder, the others stay where they were.",
+                           kImagesMovedCaption);
+  } else {
+    CurrentPrompt().inform(kImagesMovedMessage, kImagesMovedCaption);
+  }
   accept();
 }
 

@@ -9,6 +9,7 @@
 #include "ui/skin/display_scale.h"
 #include "ui/skin/skin_messages.h"
 #include "core/platform/skin_text.h"
+#include "ui/common/progress_window.h"
 
 namespace tessera::ui {
 
@@ -99,8 +100,11 @@ QRadioButton* NewSkinDialog::typeButton(SkinType type) const {
 
 void NewSkinDialog::create() {
   const SkinDatabase database = OnDemandSkinDatabase();
-  const NewSkinResult result =
-      CreateNewSkin(skinsFolder_, ToSkinText(name_->text()), chosenType(), PlatformOffersWindowRegionCall(), &database);
+  // A stopped copy leaves no new skin, and the dialog stays open for another try.
+  ProgressWindow progress(this, QStringLiteral("Create new skin"), QStringLiteral("Creating the skin..."));
+  const NewSkinResult result = CreateNewSkin(skinsFolder_, ToSkinText(name_->text()), chosenType(),
+                                             PlatformOffersWindowRegionCall(), &database, progress.callback());
+  progress.finish();
   if (result.created()) {
     createdName_ = result.name;
     accept();

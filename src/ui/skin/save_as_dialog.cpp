@@ -9,6 +9,7 @@
 #include "ui/skin/display_scale.h"
 #include "ui/skin/skin_messages.h"
 #include "core/platform/skin_text.h"
+#include "ui/common/progress_window.h"
 
 namespace tessera::ui {
 
@@ -45,7 +46,11 @@ SaveAsDialog::SaveAsDialog(std::string skinsFolder, std::string currentSkin, QWi
 
 void SaveAsDialog::saveAs() {
   const SkinDatabase database = OnDemandSkinDatabase();
-  const NewSkinResult result = SaveSkinAs(skinsFolder_, ToSkinText(name_->text()), currentSkin_, &database);
+  // A stopped copy leaves no new skin, and the dialog stays open for another try.
+  ProgressWindow progress(this, QStringLiteral("Save As"), QStringLiteral("Copying the skin..."));
+  const NewSkinResult result =
+      SaveSkinAs(skinsFolder_, ToSkinText(name_->text()), currentSkin_, &database, progress.callback());
+  progress.finish();
   if (result.created()) {
     newName_ = result.name;
     accept();

@@ -206,7 +206,8 @@ void addSubStyles(CheckContext& context, SkinFiles& skinFiles) {
 
 }  // namespace check
 
-std::vector<CheckFinding> CheckSkin(std::string_view skinsFolder, std::string_view skinName) {
+std::vector<CheckFinding> CheckSkin(std::string_view skinsFolder, std::string_view skinName,
+                                    const ProgressCallback& progress) {
   using namespace check;
   CheckContext context(skinsFolder, skinName);
   if (!IsSafeSkinName(skinName)) {
@@ -228,6 +229,9 @@ std::vector<CheckFinding> CheckSkin(std::string_view skinsFolder, std::string_vi
   skinFiles.addMainFile(mainFile, FileRole::Main);
   addSubStyles(context, skinFiles);
 
+  const auto total = static_cast<std::int64_t>(skinFiles.files().size()) + 1;
+  std::int64_t done = 0;
+  if (!ReportProgress(progress, done, total)) return context.takeFindings();
   for (const SkinFile& file : skinFiles.files()) {
     CheckUnknownSections(context, file);
     CheckPictureSlots(context, file);
@@ -237,8 +241,10 @@ std::vector<CheckFinding> CheckSkin(std::string_view skinsFolder, std::string_vi
       CheckButtons(context, file);
       CheckPresets(context, file, skinFiles.companionsOf(file.path));
     }
+    if (!ReportProgress(progress, ++done, total)) return context.takeFindings();
   }
   CheckUnreferencedPictures(context);
+  ReportProgress(progress, total, total);
   return context.takeFindings();
 }
 

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/platform/progress.h"
+
 namespace tessera {
 
 enum class CheckLevel { Error, Warning, Note };
@@ -22,8 +24,10 @@ struct CheckFinding {
 
 // Checks <skinsFolder>/<skinName>. The catalogue is the data folder <skinsFolder>/Tessera7.
 // Findings come in file order: the main file's first, then its companions and sub-styles, then
-// the notes about pictures.
-std::vector<CheckFinding> CheckSkin(std::string_view skinsFolder, std::string_view skinName);
+// the notes about pictures. `progress` counts one step per skin file checked and one for the
+// unreferenced pictures; when it asks to stop, the check ends and returns the findings so far.
+std::vector<CheckFinding> CheckSkin(std::string_view skinsFolder, std::string_view skinName,
+                                    const ProgressCallback& progress = {});
 
 // "error", "warning" or "note".
 const char* CheckLevelName(CheckLevel level);
