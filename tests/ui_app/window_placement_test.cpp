@@ -40,5 +40,16 @@ TEST(WindowPlacement, AFirstPlacementShowsAllOfTheWindowCentredOnThePrimaryScree
   EXPECT_TRUE(kTwoScreens.first().contains(shown)) << "all of it on the primary screen";
 }
 
+TEST(WindowPlacement, AFirstSizeGrowsToItsContentWithinThePrimaryScreen) {
+  const QList<QRect> laptop = {QRect(0, 0, 1366, 768), QRect(1366, 0, 2560, 1440)};
+  // Content smaller than the preferred size: the preferred size.
+  EXPECT_EQ(FirstSize(QSize(760, 620), QSize(700, 480), laptop), QSize(760, 620));
+  // Wider content: as wide as the content asks, as tall as preferred.
+  EXPECT_EQ(FirstSize(QSize(760, 620), QSize(784, 478), laptop), QSize(784, 620));
+  // Content taller than the screen: the screen's height less the title bar, never the second screen's.
+  EXPECT_EQ(FirstSize(QSize(980, 720), QSize(1067, 900), laptop), QSize(1067, 744));
+  EXPECT_EQ(FirstSize(QSize(980, 720), QSize(3000, 2000), laptop), QSize(1366, 744));
+}
+
 }  // namespace
 }  // namespace tessera::ui

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QMessageBox>
 #include <QToolButton>
 #include <cstdio>
@@ -30,6 +31,7 @@
 #include "core/skin/category_catalogue.h"
 #include "core/skin/skin_session.h"
 #include "crawl_support.h"
+#include "window_size_watch.h"
 #include "support/temp_dir.h"
 #include "ui/app/category_kind.h"
 #include "ui/app/category_pane.h"
@@ -115,6 +117,8 @@ class InterfaceCrawl : public testing::EnvironmentTest {
     before_ = crawl::TopLevels();
   }
   void TearDown() override {
+    // Every window shown on the way opened at a size that fits its content and the screen.
+    for (const QString& misfit : sizes.misfits()) ADD_FAILURE() << misfit.toStdString();
     const QSet<QWidget*> after = crawl::TopLevels();
     for (QWidget* window : after) {
       EXPECT_TRUE(before_.contains(window)) << "top-level window left behind: " << window->metaObject()->className()
@@ -219,6 +223,7 @@ class InterfaceCrawl : public testing::EnvironmentTest {
       ++counts.pages;
       QWidget* page = sheet->page(p);
       ASSERT_NE(page, nullptr);
+      sizes.checkFields(*page);
       if (!crawl::EditFirstControl(*page).empty()) ++counts.edits;
       if (auto* painting = qobject_cast<PaintingPage*>(page)) crawlMarginsEditor(*painting);
       // Between pages the queued work runs, as between two clicks; after the last edit the
@@ -384,11 +389,18 @@ class InterfaceCrawl : public testing::EnvironmentTest {
   NoPrompt prompt;
   RecordingShell shell;
   CrawlCounts counts;
+  crawl::WindowSizeWatch sizes;
 
  private:
   ColourChooser previousChooser_;
   QSet<QWidget*> before_;
 };
+
+// The window sizes are checked on the screen a small laptop has.
+TEST_F(InterfaceCrawl, RunsOnALaptopSizeScreen) {
+  ASSERT_NE(QGuiApplication::primaryScreen(), nullptr);
+  EXPECT_EQ(QGuiApplication::primaryScreen()->geometry().size(), crawl::kLaptopScreen);
+}
 
 TEST_F(InterfaceCrawl, TheDemoSkinsAreTheOnesCrawled) {
   // A new demo skin needs its own crawl case below.
@@ -514,6 +526,8 @@ TEST_F(InterfaceCrawl, EveryMenuDialogOpensAndCloses) {
   }
   report("menus");
   EXPECT_EQ(counts.dialogs, static_cast<int>(dialogs.size()) + 2);  // and the picker at the start
+  // Each of those dialogs, the main window, "History" and "Check skin" had its size checked.
+  EXPECT_GE(sizes.windowsSeen(), counts.dialogs + 3);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -164,6 +165,22 @@ TEST_F(ShellAnimationDialogTest, TheMainWindowsEntryOpensThePicker) {
   });
   OpenEntryEditor(window.get(), SkinDocument::current(), 0, "Copy=2");
   EXPECT_TRUE(opened);
+}
+
+// Qt Multimedia and its sound libraries are the media module's: neither the editor's widgets nor
+// a main window with the picker open and closed bring them in.
+TEST_F(ShellAnimationDialogTest, MultimediaStaysOutOfTheProcessUntilAVideoPlays) {
+  {
+    ShellAnimationDialog dialog("Copy", window.get());
+    dialog.show();
+    dialog.list()->setCurrentRow(0);
+    EXPECT_FALSE(dialog.preview()->message().isEmpty());  // no video plays offscreen
+  }
+  QFile maps(QStringLiteral("/proc/self/maps"));
+  ASSERT_TRUE(maps.open(QIODevice::ReadOnly));
+  const QByteArray mapped = maps.readAll();
+  EXPECT_FALSE(mapped.contains("libQt6Multimedia")) << "Qt Multimedia is mapped into the process";
+  EXPECT_FALSE(mapped.contains("libtessera_media")) << "the media module loaded without a video playing";
 }
 
 }  // namespace

@@ -10,10 +10,6 @@
 namespace tessera::ui {
 
 namespace {
-const char* const kPictureNames[] = {"line2.png",     "vertline.png",  "help.png",     "bottombar.png", "tabbot3.png",
-                                     "vistalogo.png", "sevenlogo.png", "vistalogos.png", "sevenlogos.png", "xplogo.png",
-                                     "xplogos.png",   "tsrlogo.png",   "logo.png",     "prev.png",      "next.png",
-                                     "colourlogo.png"};
 constexpr int kCategoryIcons = 14;
 }  // namespace
 
@@ -35,14 +31,19 @@ QImage TintedByHue(const QImage& source, int hue) {
 
 void InterfacePictures::load() {
   pictures_.clear();
-  const int hue = ReadSettingInt(settings::UIHue);
-  const QString folder = QString::fromStdString(DataFolder());
-  auto add = [&](const QString& name) {
-    const QImage image(folder + QLatin1Char('/') + name);
-    if (!image.isNull()) pictures_.insert(name, QPixmap::fromImage(TintedByHue(image, hue)));
-  };
-  for (const char* name : kPictureNames) add(QString::fromLatin1(name));
-  for (int i = 1; i <= kCategoryIcons; ++i) add(QStringLiteral("icon%1.png").arg(i));
+  hue_ = ReadSettingInt(settings::UIHue);
+  folder_ = QString::fromStdString(DataFolder());
+}
+
+QPixmap InterfacePictures::picture(const QString& fileName) const {
+  if (const auto found = pictures_.constFind(fileName); found != pictures_.constEnd()) return *found;
+  QPixmap pixmap;
+  if (!folder_.isEmpty()) {
+    const QImage image(folder_ + QLatin1Char('/') + fileName);
+    if (!image.isNull()) pixmap = QPixmap::fromImage(TintedByHue(image, hue_));
+  }
+  pictures_.insert(fileName, pixmap);
+  return pixmap;
 }
 
 QPixmap InterfacePictures::categoryIcon(int number) const {

@@ -10,12 +10,14 @@
 #include "ui/app/message_prompt.h"
 #include "ui/app/main_window.h"
 #include "ui/common/appearance.h"
+#include "ui/common/startup_warm_up.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tessera"));
   QApplication::setOrganizationName(QStringLiteral("Quillmont"));
   QApplication::setDesktopFileName(QStringLiteral("tessera"));
+  const tessera::ui::StartupWarmUp warmUp;
 
   // An installed editor started for the first time sets up the user's engine and skins folders.
   tessera::SetUpFirstRunEnvironment();

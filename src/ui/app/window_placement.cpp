@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWidget>
 
 namespace tessera::ui {
 
@@ -41,6 +42,16 @@ QRect FirstPlacement(QSize size, const QList<QRect>& screens) {
   const QPoint topLeft(screen.left() + (screen.width() - size.width()) / 2,
                        screen.top() + (screen.height() - kTitleBarHeight - size.height()) / 2);
   return QRect(topLeft, size);
+}
+
+QSize FirstSize(QSize preferred, QSize contentHint, const QList<QRect>& screens) {
+  const QSize wanted = preferred.expandedTo(contentHint);
+  if (screens.isEmpty()) return wanted;
+  return wanted.boundedTo(screens.first().size() - QSize(0, kTitleBarHeight));
+}
+
+void ResizeToFirstSize(QWidget& window, QSize preferred) {
+  window.resize(FirstSize(preferred, window.sizeHint().expandedTo(window.minimumSizeHint()), AvailableScreenAreas()));
 }
 
 QList<QRect> AvailableScreenAreas() {

@@ -1,12 +1,13 @@
 #include "ui/common/video_preview.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QMediaPlayer>
+#include <QLibrary>
 #include <QStackedLayout>
-#include <QUrl>
-#include <QVideoWidget>
+
+#include "ui/common/video_backend.h"
 
 namespace tessera::ui {
 
@@ -15,6 +16,30 @@ namespace {
 bool displayCanPlay() {
   const QString platform = QGuiApplication::platformName();
   return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
+}
+
+// The media module's entry point, looked for once: installed in <prefix>/lib/tessera beside the
+// program's <prefix>/bin, else where the build tree made it. The module stays loaded.
+MakeVideoBackend mediaModule(QString* why) {
+  static MakeVideoBackend make = nullptr;
+  static QString failure;
+  static bool tried = false;
+  if (!tried) {
+    tried = true;
+    const QStringList candidates = {
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../lib/tessera/libtessera_media.so"),
+        QStringLiteral(TESSERA_MEDIA_MODULE_BUILT)};
+    for (const QString& path : candidates) {
+      if (!QFileInfo::exists(path)) continue;
+      QLibrary module(path);
+      make = reinterpret_cast<MakeVideoBackend>(module.resolve(kMakeVideoBackendSymbol));
+      if (make) break;
+      failure = QStringLiteral("Videos cannot play: %1").arg(module.errorString());
+    }
+    if (!make && failure.isEmpty()) failure = QStringLiteral("Videos cannot play: the media module is not installed.");
+  }
+  if (!make && why) *why = failure;
+  return make;
 }
 }  // namespace
 
@@ -30,9 +55,7 @@ VideoPreview::VideoPreview(QWidget* parent) : QWidget(parent) {
   setMinimumSize(272, 60);
 }
 
-VideoPreview::~VideoPreview() {
-  if (player_) player_->stop();
-}
+VideoPreview::~VideoPreview() = default;
 
 bool VideoPreview::ensurePlayer() {
   if (player_) return true;
@@ -41,20 +64,17 @@ bool VideoPreview::ensurePlayer() {
     why_ = QStringLiteral("Videos do not play on this display.");
     return false;
   }
-  auto* player = new QMediaPlayer(this);
-  if (!player->isAvailable()) {
-    delete player;
-    why_ = QStringLiteral("Videos cannot play: no media back end is installed.");
+  const MakeVideoBackend make = mediaModule(&why_);
+  if (!make) return false;
+  VideoBackend* player = make(this, [this](const QString& text) {
+    showText(QStringLiteral("This video cannot play: %1").arg(text.isEmpty() ? QStringLiteral("unknown error") : text));
+  }, &why_);
+  if (!player) {
+    if (why_.isEmpty()) why_ = QStringLiteral("Videos cannot play: no media back end is installed.");
     return false;
   }
-  player_ = player;
-  video_ = new QVideoWidget(this);
-  stack_->addWidget(video_);
-  player_->setVideoOutput(video_);
-  player_->setLoops(QMediaPlayer::Infinite);
-  connect(player_, &QMediaPlayer::errorOccurred, this, [this](QMediaPlayer::Error, const QString& text) {
-    showText(QStringLiteral("This video cannot play: %1").arg(text.isEmpty() ? QStringLiteral("unknown error") : text));
-  });
+  player_.reset(player);
+  stack_->addWidget(player_->widget());
   return true;
 }
 
@@ -69,22 +89,18 @@ void VideoPreview::playFile(const QString& path) {
     return;
   }
   message_->clear();
-  stack_->setCurrentWidget(video_);
-  player_->setSource(QUrl::fromLocalFile(file.absoluteFilePath()));
-  player_->play();
+  stack_->setCurrentWidget(player_->widget());
+  player_->play(file.absoluteFilePath());
 }
 
 void VideoPreview::showText(const QString& text) {
-  if (player_) {
-    player_->stop();
-    player_->setSource(QUrl());
-  }
+  if (player_) player_->stop();
   message_->setText(text);
   stack_->setCurrentWidget(message_);
 }
 
 QString VideoPreview::message() const { return stack_->currentWidget() == message_ ? message_->text() : QString(); }
 
-bool VideoPreview::isPlaying() const { return player_ && player_->playbackState() == QMediaPlayer::PlayingState; }
+bool VideoPreview::isPlaying() const { return player_ && player_->isPlaying(); }
 
 }  // namespace tessera::ui

@@ -2,13 +2,14 @@
 // A small preview that plays a video file over and over. Where nothing can play it (no display to
 // play on, no media back end, a missing or unreadable file) it says why in one line instead.
 #include <QWidget>
+#include <memory>
 
 class QLabel;
-class QMediaPlayer;
 class QStackedLayout;
-class QVideoWidget;
 
 namespace tessera::ui {
+
+class VideoBackend;
 
 class VideoPreview final : public QWidget {
   Q_OBJECT
@@ -27,8 +28,7 @@ class VideoPreview final : public QWidget {
   bool ensurePlayer();
   QStackedLayout* stack_ = nullptr;
   QLabel* message_ = nullptr;
-  QVideoWidget* video_ = nullptr;
-  QMediaPlayer* player_ = nullptr;
+  std::unique_ptr<VideoBackend> player_;
   QString why_;  // why no player could be made, once tried
 };
 

@@ -219,9 +219,13 @@ void ZoomWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void ZoomWindow::restorePlacement() {
-  const QRect wanted(ReadSettingInt(settings::ZoomX), ReadSettingInt(settings::ZoomY),
-                     std::max(minimumWidth(), ReadSettingInt(settings::ZoomWidth)),
-                     std::max(minimumHeight(), ReadSettingInt(settings::ZoomHeight)));
+  QSize size(std::max(minimumWidth(), ReadSettingInt(settings::ZoomWidth)),
+             std::max(minimumHeight(), ReadSettingInt(settings::ZoomHeight)));
+  // Before any size is stored the window opens wide enough for its magnification buttons; a
+  // stored size is kept as the user left it.
+  const SettingKey& width = settings::ZoomWidth;
+  if (ReadSetting(width.section, width.key, "", width.file).empty()) size = FirstSize(size, sizeHint(), AvailableScreenAreas());
+  const QRect wanted(QPoint(ReadSettingInt(settings::ZoomX), ReadSettingInt(settings::ZoomY)), size);
   const QRect placed = FitOntoScreens(wanted, AvailableScreenAreas());
   move(placed.topLeft());
   resize(placed.size());

@@ -19,6 +19,7 @@
 #include "ui/editor/large_preview_button.h"
 #include "ui/app/message_prompt.h"
 #include "ui/app/undo_actions.h"
+#include "ui/app/window_placement.h"
 #include "ui/common/modified_mark.h"
 #include "ui/common/window_teardown.h"
 #include "ui/sheet/property_sheet.h"
@@ -60,6 +61,8 @@ SectionEditorWindow::SectionEditorWindow(SkinDocument* document, const std::stri
     rebuildTaskPane();
   }
   RebuildPropertySheet();
+  // Large enough for the first section's pages and previews, as far as the screen allows.
+  ResizeToFirstSize(*this, QSize(980, 720));
   repaintTimer_.start();
 }
 

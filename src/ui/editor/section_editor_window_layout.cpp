@@ -29,7 +29,6 @@ constexpr int kTreeExtraWidth = 50;  // the tree is wider than the task pane
 void SectionEditorWindow::buildControls() {
   setWindowTitle(QStringLiteral("Edit section[*]"));
   setSizeGripEnabled(false);
-  resize(980, 720);
 
   auto* top = new QHBoxLayout;
   top->addWidget(buildLeftColumn());

@@ -9,6 +9,7 @@
 
 #include "core/pages/animation_keys.h"
 #include "core/pages/title_bar_button_actions.h"
+#include "ui/common/number_field.h"
 #include "ui/pages/button_slider.h"
 #include "ui/pages/image_slot_panel.h"
 #include "ui/pages/slot_file_list.h"
@@ -22,12 +23,12 @@ constexpr int kMaxFrameCount = 255;
 ButtonGlowPage::ButtonGlowPage(SectionEditorContext& editor, QWidget* parent)
     : TitleBarButtonPage(editor, QStringLiteral("Mouseover glow"), true, parent) {
   panel_ = makeButtonSlotPanel("OverlayImage", QStringLiteral(" No button glow overlay"));
-  frameCount_ = new QSpinBox(this);
+  frameCount_ = SizedToContent(new QSpinBox(this));
   frameCount_->setRange(1, kMaxFrameCount);
   default_ = new QPushButton(QStringLiteral("Default"), this);
-  x_ = new QSpinBox(this);
+  x_ = SizedToContent(new QSpinBox(this));
   x_->setRange(-100, 200);
-  y_ = new QSpinBox(this);
+  y_ = SizedToContent(new QSpinBox(this));
   y_->setRange(-100, 200);
   fade_ = new ButtonSlider(FadeInLabel, {}, {}, this);
   timer_ = new ButtonSlider(AnimationRateLabel, {}, {}, this);

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "core/pages/title_bar_button_actions.h"
+#include "ui/common/number_field.h"
 
 namespace tessera::ui {
 
@@ -107,7 +108,7 @@ ButtonPositionPage::ButtonPositionPage(SectionEditorContext& editor, QWidget* pa
 }
 
 QSpinBox* ButtonPositionPage::spin(int low, int high) {
-  auto* box = new QSpinBox(this);
+  auto* box = SizedToContent(new QSpinBox(this));
   box->setRange(low, high);
   return box;
 }

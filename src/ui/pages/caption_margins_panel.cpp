@@ -7,6 +7,8 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 
+#include "ui/common/number_field.h"
+
 namespace tessera::ui {
 
 CaptionMarginsPanel::CaptionMarginsPanel(const CaptionMarginKeys& keys, QWidget* parent)
@@ -40,7 +42,7 @@ CaptionMarginsPanel::CaptionMarginsPanel(const CaptionMarginKeys& keys, QWidget*
 }
 
 QSpinBox* CaptionMarginsPanel::marginBox(const char* key) {
-  auto* spin = new QSpinBox(this);
+  auto* spin = SizedToContent(new QSpinBox(this));
   spin->setRange(kCaptionMarginMin, kCaptionMarginMax);
   connect(spin, qOverload<int>(&QSpinBox::valueChanged), this, [this, key](int value) {
     if (loading_) return;

@@ -17,6 +17,7 @@
 #include "core/skin/skin_session.h"
 #include "ui/app/message_prompt.h"
 #include "ui/colours/colour_choosers.h"
+#include "ui/common/number_field.h"
 #include "ui/pages/caption_choosers.h"
 #include "ui/pages/caption_margins_panel.h"
 #include "ui/sheet/refresh_timer.h"
@@ -99,8 +100,8 @@ QWidget* TextSettingsPage::buildShadow() {
   });
   form->addRow(noInactiveShadow_);
 
-  shadowX_ = new QSpinBox(box);
-  shadowY_ = new QSpinBox(box);
+  shadowX_ = SizedToContent(new QSpinBox(box));
+  shadowY_ = SizedToContent(new QSpinBox(box));
   for (QSpinBox* spin : {shadowX_, shadowY_}) spin->setRange(kCaptionMarginMin, kCaptionMarginMax);
   shadowX_->setValue(ReadCaptionInt(caption_sections::kText, kShadowOffset, kDefaultShadowOffset));
   shadowY_->setValue(ReadIntOr(caption_sections::kText, kShadowOffsetY, kShadowOffset, kDefaultShadowOffset));

@@ -11,6 +11,7 @@
 
 #include "core/pages/title_bar_button_actions.h"
 #include "core/platform/skin_text.h"
+#include "ui/common/number_field.h"
 #include "ui/sheet/refresh_timer.h"
 
 namespace tessera::ui {
@@ -97,7 +98,7 @@ FrameButtonPositionPage::FrameButtonPositionPage(SectionEditorContext& editor, Q
 }
 
 QSpinBox* FrameButtonPositionPage::offsetBox() {
-  auto* box = new QSpinBox(this);
+  auto* box = SizedToContent(new QSpinBox(this));
   box->setRange(kMinOffset, kMaxOffset);
   return box;
 }

@@ -8,6 +8,7 @@
 
 #include "core/pages/glyph_values.h"
 #include "core/pages/slot_writes.h"
+#include "ui/common/number_field.h"
 #include "ui/pages/image_slot_panel.h"
 #include "ui/pages/note_box.h"
 #include "ui/sheet/refresh_timer.h"
@@ -40,7 +41,7 @@ GlyphPage::GlyphPage(SectionEditorContext& editor, QWidget* parent)
                          {QStringLiteral("No Transparency"), QStringLiteral("Use 'Magic Pink' Transparency"),
                           QStringLiteral("Use Constant Alpha blending"), QStringLiteral("Use Per Pixel Alpha blending")});
   // The constant alpha value is shown for its mode but kept nowhere in the skin.
-  constantAlpha_ = new QSpinBox(this);
+  constantAlpha_ = SizedToContent(new QSpinBox(this));
   constantAlpha_->setRange(0, kMaxGlyphNumber);
   horzAlign_ = optionBox(glyph_keys::HorzAlign,
                          {QStringLiteral("Centre"), QStringLiteral("Left align"), QStringLiteral("Right align"),
@@ -102,7 +103,7 @@ QComboBox* GlyphPage::optionBox(const char* key, const QStringList& options) {
 }
 
 QSpinBox* GlyphPage::numberBox(const char* key) {
-  auto* box = new QSpinBox(this);
+  auto* box = SizedToContent(new QSpinBox(this));
   box->setRange(0, kMaxGlyphNumber);
   box->setValue(ReadGlyphValue(currentSection(), key));
   connect(box, &QSpinBox::valueChanged, this, [this, key](int value) {

@@ -11,6 +11,7 @@
 
 #include "core/sheet/section_preview.h"
 #include "ui/app/message_prompt.h"
+#include "ui/common/number_field.h"
 #include "ui/sheet/skin_preset_list.h"
 #include "ui/pages/text_preview_box.h"
 #include "ui/sheet/refresh_timer.h"
@@ -92,7 +93,7 @@ QWidget* TextPage::buildContentMargins() {
   auto* grid = new QGridLayout(box);
   grid->addWidget(new QLabel(QStringLiteral("Content margins :"), box), 0, 0, 1, 2);
   for (std::size_t i = 0; i < content_.size(); ++i) {
-    auto* spin = new QSpinBox(box);
+    auto* spin = SizedToContent(new QSpinBox(box));
     spin->setRange(kContentMarginMin, kContentMarginMax);
     spin->setValue(ReadTextContentMargin(currentSection(), kContentKeys[i]));
     grid->addWidget(new QLabel(QString::fromLatin1(kContentLabels[i]), box), static_cast<int>(i) + 1, 0);

@@ -9,6 +9,7 @@
 #include "core/pages/texture_keys.h"
 #include "core/skin/skin_document.h"
 #include "ui/textures/hue_slider.h"
+#include "ui/app/window_placement.h"
 
 namespace tessera::ui {
 
@@ -89,7 +90,7 @@ FramelessFramesDialog::FramelessFramesDialog(SkinDocument* document, QWidget* pa
   connect(noFlip_, &QCheckBox::toggled, this, [this](bool on) {
     if (WriteNoFlip(on)) startRefresh();
   });
-  resize(760, 720);
+  ResizeToFirstSize(*this, QSize(760, 720));
 }
 
 void FramelessFramesDialog::connectHue(const char* key, HueSlider* slider, QCheckBox* box) {

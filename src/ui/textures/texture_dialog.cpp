@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "core/pages/texture_keys.h"
+#include "ui/app/window_placement.h"
 
 namespace tessera::ui {
 
@@ -18,7 +19,7 @@ TextureDialog::TextureDialog(SkinDocument* document, QWidget* parent)
   body()->addLayout(lists, 1);
   addPicker(QStringLiteral("Start Menu texture : "), kStartMenuTextureSection, left);
   addPicker(QStringLiteral("Taskbar texture : "), kTaskbarTextureSection, right);
-  resize(760, 620);
+  ResizeToFirstSize(*this, QSize(760, 620));
 }
 
 }  // namespace tessera::ui
