@@ -76,7 +76,7 @@ TEST_F(OperationProgressTest, NewSkinCancelledAtTheStartLeavesTheDialogOpen) {
 
 TEST_F(OperationProgressTest, CleanCancelledWhileScanningChangesNothingAndCloses) {
   writeCool(4);
-  CleanSkinDialog dialog(skinsFolder(), "Cool");
+  CleanSkinDialog dialog(SkinDocument::current(), skinsFolder(), "Cool");
   dialog.show();
   ProgressWatch watch(1);
   dialog.scanNow();
@@ -91,7 +91,7 @@ TEST_F(OperationProgressTest, CleanCancelledWhileScanningChangesNothingAndCloses
 
 TEST_F(OperationProgressTest, CleanCancelledWhileMovingKeepsTheWholeMovesAndSaysSo) {
   writeCool(4);  // pic1, pic2 and pic3 are left over
-  CleanSkinDialog dialog(skinsFolder(), "Cool");
+  CleanSkinDialog dialog(SkinDocument::current(), skinsFolder(), "Cool");
   dialog.show();
   dialog.scanNow();
   ASSERT_EQ(dialog.list()->count(), 3);

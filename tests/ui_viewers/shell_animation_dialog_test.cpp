@@ -171,7 +171,7 @@ TEST_F(ShellAnimationDialogTest, TheMainWindowsEntryOpensThePicker) {
 // a main window with the picker open and closed bring them in.
 TEST_F(ShellAnimationDialogTest, MultimediaStaysOutOfTheProcessUntilAVideoPlays) {
   {
-    ShellAnimationDialog dialog("Copy", window.get());
+    ShellAnimationDialog dialog(SkinDocument::current(), "Copy", window.get());
     dialog.show();
     dialog.list()->setCurrentRow(0);
     EXPECT_FALSE(dialog.preview()->message().isEmpty());  // no video plays offscreen
