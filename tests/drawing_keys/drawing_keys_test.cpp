@@ -79,6 +79,9 @@ struct CheckedSection {
   bool picture = false;
 };
 
+// Test names and failure messages name the section.
+void PrintTo(const CheckedSection& section, std::ostream* out) { *out << section.name; }
+
 std::vector<CheckedSection> CheckedSections() {
   std::vector<CheckedSection> out;
   std::set<std::string> named;
