@@ -15,7 +15,7 @@ class GlassButtonTest : public RenderTest {
     const std::string grey = writePicture("texture.png", SolidPicture(QSize(16, 16), kTextureGrey));
     const std::string red = writePicture("button.png", SolidPicture(QSize(10, 14), kRed));
     const std::string frame = texture ? "[Frames.Texture]\r\nImage=" + grey + "\r\n" : std::string();
-    writeSkin(frame + "[DWM]\r\nShineAlpha=" + std::to_string(shineAlpha) + "\r\n" + dwm + "[WindowFrame.CloseButton]\r\nImage=" + red +
+    writeSkin(frame + "[DWM]\r\nUseDWMFrames=1\r\nShineAlpha=" + std::to_string(shineAlpha) + "\r\n" + dwm + "[WindowFrame.CloseButton]\r\nImage=" + red +
               "\r\nFrameCount=1\r\n[WindowFrame.MaxButton]\r\nImage=" + red + "\r\nFrameCount=1\r\n" + extra);
     EXPECT_TRUE(renderer.loadSkin(temp.file("skins/test/test.uis")));
     QImage surface(kWidth, 120, QImage::Format_ARGB32_Premultiplied);
@@ -84,7 +84,7 @@ TEST_F(GlassButtonTest, ShinePictureTakesShineAlphaAndStaysUnderTheButtons) {
 TEST_F(GlassButtonTest, SkinsWithoutButtonPicturesGetGlassButtonsTurnedByTheHues) {
   const std::string grey = writePicture("texture.png", SolidPicture(QSize(16, 16), kTextureGrey));
   const auto closeColour = [&](const std::string& hues) {
-    writeSkin("[Frames.Texture]\r\nImage=" + grey + "\r\n[DWM]\r\nShineAlpha=0\r\n" + hues);
+    writeSkin("[Frames.Texture]\r\nImage=" + grey + "\r\n[DWM]\r\nUseDWMFrames=1\r\nShineAlpha=0\r\n" + hues);
     EXPECT_TRUE(renderer.loadSkin(temp.file("skins/test/test.uis")));
     QImage surface(kWidth, 120, QImage::Format_ARGB32_Premultiplied);
     surface.fill(Qt::white);

@@ -62,17 +62,6 @@ void DrawToolbarStrips(QImage& canvas, const QRect& area) {
   }
 }
 
-void DrawExplorerBackground(QImage& canvas, const QRect& area, int state) {
-  const char* section = state == 1 ? "Explorer.Backgrounds.ActiveBackground" : "Explorer.Backgrounds.InactiveBackground";
-  const QImage picture = SkinPicture(section);
-  if (picture.isNull()) return;
-  // Inside the sample window's client area, below its caption.
-  const QRect client = area.adjusted(area.width() / 16, area.height() / 6, -area.width() / 16, -area.height() / 16);
-  QPainter painter(&canvas);
-  painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  painter.drawImage(client, picture);
-}
-
 void DrawWindowFrames(QImage& canvas, const QRect& area, int state, bool withButtons) {
   const int dx = area.width() / 5;
   const int dy = area.height() / 5;
@@ -104,7 +93,6 @@ void ComposeLargePreview(QImage& canvas, const LargePreviewRequest& request) {
         break;
       case PreviewStep::WindowFrames: DrawWindowFrames(canvas, area, call.state, false); break;
       case PreviewStep::WindowFramesButtons: DrawWindowFrames(canvas, area, call.state, true); break;
-      case PreviewStep::ExplorerBackground: DrawExplorerBackground(canvas, area, call.state); break;
       case PreviewStep::ToolbarIcons: DrawToolbarStrips(canvas, area); break;
     }
   }

@@ -48,7 +48,8 @@ std::vector<PreviewCall> PreviewCallsFor(int group, const std::string& topLevelS
     case 29: return kinds({39, 38});
     case 30: return kinds({40, 41});
     case 31: return {{S::ToolbarIcons, 0, state}};
-    case 33: return {{S::Kind, 20, state}, {S::ExplorerBackground, 0, state}, {S::Kind, 13, state}};
+    // The sample window shows the explorer background of the state (active, inactive) itself.
+    case 33: return {{S::Kind, 20, state}, {S::Kind, 13, state}};
     case 34: return {{S::WindowFrames, 0, state}};
     // Title-bar buttons of either layout and the frame buttons show the preview state.
     case 35: case 36: case 37: return {{S::WindowFramesButtons, 0, state}};

@@ -10,7 +10,6 @@ enum class PreviewStep {
   Kind,                  // one DrawPreview call
   WindowFrames,          // two sample window frames, the second over the first
   WindowFramesButtons,   // the same with the title-bar buttons in the preview state
-  ExplorerBackground,    // the skin's explorer background picture inside the sample window
   ToolbarIcons,          // the toolbar strips, drawn by the editor itself
 };
 

@@ -2,6 +2,7 @@
 // menu bars and popup menus.
 #include <algorithm>
 
+#include "core/colours/colour_value.h"
 #include "standin/render/preview_scene.h"
 
 namespace tessera::render {
@@ -52,7 +53,7 @@ void statusBar(PreviewScene& s) {
   if (!s.section("StatusBar.Background", bar, 1)) s.fillSystem(bar, 15);
   const QRect pane(bar.left() + 2, bar.top() + 2, bar.width() * 2 / 3, std::max(0, bar.height() - 4));
   s.section("StatusBar.Pane", pane, 1);
-  s.label(pane.adjusted(4, 0, 0, 0), text("Ready"), 1, 18);
+  s.sectionLabel("StatusBar.Pane", pane.adjusted(4, 0, 0, 0), 1, text("Ready"), 1, 18);
   const QRect second(pane.right() + 4, pane.top(), std::max(0, bar.right() - pane.right() - 24), pane.height());
   s.section("StatusBar.Pane", second, 1);
   s.section("StatusBar.Gripper", QRect(bar.right() - 16, bar.top() + 4, 14, std::max(0, bar.height() - 6)), 1);
@@ -61,7 +62,8 @@ void statusBar(PreviewScene& s) {
 void listHeader(PreviewScene& s) {
   const QRect c = s.windowClient();
   const QRect area(c.left(), c.top() + kRebar + 2, c.width(), std::max(0, c.height() - kRebar - 2));
-  s.fillSystem(area, 5);
+  // In a folder window the list lies on the folder background.
+  if (s.request().group != 33) s.fillSystem(area, 5);
   const QRect header(area.left(), area.top(), area.width(), std::min(22, area.height()));
   if (!s.section("Header.Background", header, 1)) s.fillSystem(header, 15);
   const char* labels[] = {"Name", "Size", "Type"};
@@ -126,7 +128,15 @@ void popupMenu(PreviewScene& s) {
     const bool hot = i == 1;
     const bool disabled = i == 5;
     const int state = hot ? std::clamp(s.state(), 1, 2) : 1;
-    if (hot) s.section("Menu.Item", item, state);
+    // Without an item picture the highlight is "MenuHighlightRGB", else the menu highlight colour.
+    if (hot && !s.section("Menu.Item", item, state)) {
+      const auto colour = ParseRgbValue(s.skin().text("Personality", "MenuHighlightRGB"));
+      if (colour) {
+        s.painter().fillRect(item, QColor(RedOf(*colour), GreenOf(*colour), BlueOf(*colour)));
+      } else {
+        s.fillSystem(item, 29);
+      }
+    }
     if (disabled) s.section("Menu.DisabledItem", item, 1);
     s.controlText(disabled ? "Menu.DisabledItem" : "Menu.Item", item.adjusted(30, 0, 0, 0), state, text(labels[i]), 1);
   }
@@ -148,7 +158,8 @@ void menuMarks(PreviewScene& s) {
     s.painter().drawRect(popup.adjusted(0, 0, -1, -1));
   }
   if (s.skin().integer("Personality", "MenuShadow", 1) == 1) {
-    s.section("Menu.Shadow", QRect(popup.right() + 1, popup.top() + 4, 4, popup.height()), 1);
+    const QRect shadow(popup.right() + 1, popup.top() + 4, 4, popup.height());
+    if (!s.section("Menu.Shadow", shadow, 1)) s.painter().fillRect(shadow, QColor(0, 0, 0, 90));
   }
 }
 

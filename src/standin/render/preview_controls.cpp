@@ -2,7 +2,10 @@
 // spin buttons, sliders, tooltips, tree and list views, task dialogs and wizards.
 #include <algorithm>
 
+#include "core/colours/colour_value.h"
+#include "standin/render/nine_slice_painter.h"
 #include "standin/render/preview_scene.h"
+#include "standin/render/section_style.h"
 
 namespace tessera::render {
 
@@ -94,8 +97,11 @@ void scrollBars(PreviewScene& s) {
     s.control("Scrollbar.Arrows", QRect(horizontal.left(), horizontal.top(), t, t), 9);
     s.control("Scrollbar.Arrows", QRect(horizontal.right() + 1 - t, horizontal.top(), t, t), 13);
   }
-  const QRect vThumb(vertical.left(), vertical.top() + t + 10, t, std::max(8, vertical.height() / 3));
-  const QRect hThumb(horizontal.left() + t + 20, horizontal.top(), std::max(8, horizontal.width() / 3), t);
+  // Thumbs are never shorter than their "MinThumbSize".
+  const int minVertical = std::clamp(s.skin().integer("Scrollbar.VertThumb", "MinThumbSize", 8), 4, 100);
+  const int minHorizontal = std::clamp(s.skin().integer("Scrollbar.HorzThumb", "MinThumbSize", 8), 4, 100);
+  const QRect vThumb(vertical.left(), vertical.top() + t + 10, t, std::max(minVertical, vertical.height() / 6));
+  const QRect hThumb(horizontal.left() + t + 20, horizontal.top(), std::max(minHorizontal, horizontal.width() / 6), t);
   if (wants(3)) s.control("Scrollbar.VertThumb", vThumb, 1);
   if (wants(4)) s.control("Scrollbar.HorzThumb", hThumb, 1);
   if (wants(5)) {
@@ -114,7 +120,17 @@ void progressBars(PreviewScene& s) {
   const QRect track(area.left(), area.top() + 10, std::max(0, area.width() - 40), 20);
   s.control("Progress.Track", track, 1, true);
   const QRect bar = track.adjusted(2, 2, -2 - (track.width() - 4) * 2 / 5, -2);
-  if (!s.section("Progress.Bar", bar, 1)) s.fillSystem(bar, 13);
+  // "ChunkWidth" cuts the fill into blocks "ChunkGap" apart; 0 draws one continuous fill.
+  const int chunk = std::clamp(s.skin().integer("Progress.Bar", "ChunkWidth", 0), 0, 50);
+  const int gap = std::clamp(s.skin().integer("Progress.Bar", "ChunkGap", 0), 0, 20);
+  if (chunk > 0) {
+    for (int x = bar.left(); x <= bar.right(); x += chunk + gap) {
+      const QRect block(x, bar.top(), std::min(chunk, bar.right() + 1 - x), bar.height());
+      if (!s.section("Progress.Bar", block, 1)) s.fillSystem(block, 13);
+    }
+  } else if (!s.section("Progress.Bar", bar, 1)) {
+    s.fillSystem(bar, 13);
+  }
   const QRect marquee(area.left(), track.bottom() + 14, track.width(), 20);
   s.control("Progress.Track", marquee, 1, true);
   s.section("Progress.Marquee", marquee.adjusted(marquee.width() / 3, 2, -marquee.width() / 3, -2), 1);
@@ -130,20 +146,33 @@ void tabs(PreviewScene& s) {
   const QRect pane = tabPane(s);
   const int overlap = std::clamp(s.skin().integer("Tab.Item", "TabOverlap", 0), 0, 20);
   const int raise = std::clamp(s.skin().integer("Tab.Item", "SelectedTabRaise", 0), 0, 10);
-  const char* labels[] = {"General", "Advanced", "Options"};
+  const char* labels[] = {"General", "Advanced", "Sharing", "Options"};
   int x = pane.left();
-  for (int i = 0; i < 3; ++i) {
-    const int w = 80;
+  for (int i = 0; i < 4; ++i) {
+    const int w = std::min(80, std::max(20, pane.width() / 4));
     const bool selected = i == 1;
     const QRect tab(x, pane.top() - 22 - (selected ? raise : 0), w, 22 + (selected ? raise : 0) + 1);
-    const char* section = i == 0 ? "Tab.ItemLeft" : i == 2 ? "Tab.ItemRight" : "Tab.Item";
+    const char* section = i == 0 ? "Tab.ItemLeft" : i == 3 ? "Tab.ItemRight" : "Tab.Item";
     const int state = i == 0 ? s.state() : selected ? 4 : 1;
-    if (!s.section(section, tab, state)) s.control("Tab.Item", tab, state);
-    s.controlText("Tab.Item", tab, state, text(labels[i]));
+    const bool own = s.section(section, tab, state);
+    if (!own) s.control("Tab.Item", tab, state);
+    s.controlText(own ? section : "Tab.Item", tab, state, text(labels[i]));
     x += w - overlap;
   }
   const QRect bottom(pane.left(), pane.bottom() + 1, 80, 22);
   s.section("Tab.BottomItem", bottom.translated(0, -22), 1);
+}
+
+// An edit box: with "BorderOnly" (the default) the skin paints only its frame and the program
+// fills the inside, within the sizing margins, in the window colour.
+void editBox(PreviewScene& s, const char* section, const QRect& rect, int state) {
+  s.control(section, rect, state, true);
+  if (s.skin().integer("Edit", "BorderOnly", 1) == 0) return;
+  const QSize frame = SectionFrameSize(s.context(), section);
+  if (frame.isEmpty()) return;
+  const SectionStyle style = ReadSectionStyle(s.skin(), section);
+  const QRect inside = rect.marginsRemoved(TargetMargins(frame, rect.size(), style.painting));
+  s.fillSystem(inside, 5);
 }
 
 void comboAndEdit(PreviewScene& s) {
@@ -152,9 +181,9 @@ void comboAndEdit(PreviewScene& s) {
   const QRect combo(area.left(), area.top(), w, 22);
   s.control("ComboBox", combo, s.state(), true);
   s.control("ComboBox.Button", QRect(combo.right() - 17, combo.top() + 2, 16, combo.height() - 4), s.state());
-  s.label(combo.adjusted(5, 0, -20, 0), text("Choice"), 1, 8);
+  s.sectionLabel("ComboBox", combo.adjusted(2, 0, -18, 0), s.state(), text("Choice"), 1, 8);
   const QRect edit(area.left(), combo.bottom() + 10, w, 22);
-  s.control("Edit", edit, s.state(), true);
+  editBox(s, "Edit", edit, s.state());
   s.label(edit.adjusted(5, 0, 0, 0), text("Text"), 1, 8);
   const QRect readOnly(area.left(), edit.bottom() + 10, w, 22);
   if (!s.section("Edit.ReadOnly", readOnly, 1)) s.control("Edit", readOnly, 4, true);
@@ -169,7 +198,7 @@ void spinButtons(PreviewScene& s) {
   const QRect area = s.inset();
   const int state = std::clamp(s.state() + 1, 1, 4);
   const QRect edit(area.left(), area.top(), 60, 22);
-  s.control("Edit", edit, 1, true);
+  editBox(s, "Edit", edit, 1);
   s.label(edit.adjusted(5, 0, 0, 0), text("42"), 1, 8);
   s.control("Spin.Up", QRect(edit.right() + 1, edit.top(), 16, 11), state);
   s.control("Spin.Down", QRect(edit.right() + 1, edit.top() + 11, 16, 11), state);
@@ -198,7 +227,9 @@ void tooltips(PreviewScene& s) {
   const QRect tip(area.left(), area.top(), std::min(180, area.width()), 22);
   if (!s.section("Tooltip", tip, 1)) {
     s.fillSystem(tip, 24);
-    s.painter().setPen(QColor(0, 0, 0));
+    // Without a picture the tooltip has a one-pixel border in "BorderRGB".
+    const ColorRef border = ParseRgbValue(s.skin().text("Tooltip", "BorderRGB")).value_or(0);
+    s.painter().setPen(QColor(RedOf(border), GreenOf(border), BlueOf(border)));
     s.painter().drawRect(tip.adjusted(0, 0, -1, -1));
   }
   s.controlText("Tooltip", tip, 1, text("A tooltip"), 1);
@@ -208,8 +239,17 @@ void tooltips(PreviewScene& s) {
     s.painter().setPen(QColor(0, 0, 0));
     s.painter().drawRoundedRect(balloon.adjusted(0, 0, -1, -1), 6, 6);
   }
-  s.label(balloon.adjusted(10, 0, -24, 0), text("Balloon tip"), 1, 23);
+  s.sectionLabel("Tooltip.Balloon", balloon.adjusted(10, 0, -24, 0), 1, text("Balloon tip"), 1, 23);
   s.section("Tooltip.Close", QRect(balloon.right() - 20, balloon.top() + 4, 16, 16), s.state());
+}
+
+// An item's selection picture, as strongly as its "SelectionAlpha" says.
+void selection(PreviewScene& s, const char* section, const QRect& rect) {
+  const int alpha = std::clamp(s.skin().integer(section, "SelectionAlpha", 255), 0, 255);
+  s.painter().save();
+  s.painter().setOpacity(alpha / 255.0);
+  s.section(section, rect, s.state());
+  s.painter().restore();
 }
 
 void treeItems(PreviewScene& s) {
@@ -221,8 +261,12 @@ void treeItems(PreviewScene& s) {
     const QRect row(list.left() + 4 + (i > 0 ? 16 : 0), list.top() + 4 + i * 22, 140, 20);
     if (row.bottom() > list.bottom()) break;
     s.section("TreeView.Glyphs", QRect(row.left() - 14, row.top() + 5, 10, 10), i == 0 ? 2 : 1);
-    if (i == 1) s.section("TreeView.Item", row, s.state());
-    s.label(row.adjusted(4, 0, 0, 0), text(labels[i]), 1, 8);
+    if (i == 1) {
+      selection(s, "TreeView.Item", row);
+      s.sectionLabel("TreeView.Item", row.adjusted(4, 0, 0, 0), s.state(), text(labels[i]), 1, 8);
+    } else {
+      s.label(row.adjusted(4, 0, 0, 0), text(labels[i]), 1, 8);
+    }
   }
 }
 
@@ -232,13 +276,17 @@ void listView(PreviewScene& s) {
   if (!s.section("ListView.Background", list, 1)) s.fillSystem(list, 5);
   const QRect header(list.left() + 4, list.top() + 4, list.width() - 8, 20);
   s.section("ListView.GroupHeader", header, 1);
-  s.label(header.adjusted(4, 0, 0, 0), text("Files"), 1, 8, true);
+  s.sectionLabel("ListView.GroupHeader", header.adjusted(4, 0, 0, 0), 1, text("Files"), 1, 8, true);
   const char* labels[] = {"report.txt", "photo.jpg", "notes.txt"};
   for (int i = 0; i < 3; ++i) {
     const QRect row(list.left() + 8, header.bottom() + 4 + i * 22, list.width() - 16, 20);
     if (row.bottom() > list.bottom()) break;
-    if (i == 1) s.section("ListView.Item", row, s.state());
-    s.label(row.adjusted(4, 0, 0, 0), text(labels[i]), 1, 8);
+    if (i == 1) {
+      selection(s, "ListView.Item", row);
+      s.sectionLabel("ListView.Item", row.adjusted(4, 0, 0, 0), s.state(), text(labels[i]), 1, 8);
+    } else {
+      s.label(row.adjusted(4, 0, 0, 0), text(labels[i]), 1, 8);
+    }
   }
 }
 
@@ -246,12 +294,14 @@ void taskDialog(PreviewScene& s) {
   const QRect area = s.inset();
   const QRect content(area.left(), area.top(), area.width(), std::max(0, area.height() * 2 / 3));
   if (!s.section("TaskDialog.Content", content, 1)) s.fillSystem(content, 5);
-  s.label(content.adjusted(12, 8, -12, 0).adjusted(0, 0, 0, -content.height() / 2), text("Do you want to continue?"), 1, 8, true);
+  s.sectionLabel("TaskDialog.Content", content.adjusted(12, 8, -12, 0).adjusted(0, 0, 0, -content.height() / 2), 1,
+                 text("Do you want to continue?"), 1, 8, true);
   const QRect footer(area.left(), content.bottom() + 1, area.width(), std::max(0, area.bottom() - content.bottom()));
   if (!s.section("TaskDialog.Footer", footer, 1)) s.fillSystem(footer, 15);
   const QRect expand(footer.left() + 10, footer.top() + 8, 19, 19);
   s.control("TaskDialog.ExpandButton", expand, s.state());
-  s.label(QRect(expand.right() + 6, expand.top(), 160, expand.height()), text("See details"), 1, 8);
+  s.sectionLabel("TaskDialog.ExpandButton", QRect(expand.right() + 6, expand.top(), 160, expand.height()), s.state(),
+                 text("See details"), 1, 8);
 }
 
 void wizard(PreviewScene& s) {
@@ -260,7 +310,8 @@ void wizard(PreviewScene& s) {
   if (!s.section("AeroWizard.Header", header, 1)) s.fillSystem(header, 5);
   const QRect back(header.left() + 6, header.top() + 8, 24, 24);
   s.control("AeroWizard.BackButton", back, s.state());
-  s.label(QRect(back.right() + 8, header.top(), header.width() - 40, header.height()), text("Wizard"), 1, 8);
+  s.sectionLabel("AeroWizard.Header", QRect(back.right() + 8, header.top(), header.width() - 40, header.height()), 1,
+                 text("Wizard"), 1, 8);
 }
 
 }  // namespace

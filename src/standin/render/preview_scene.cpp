@@ -6,6 +6,7 @@
 
 #include "standin/render/classic_look.h"
 #include "standin/render/section_style.h"
+#include "standin/render/section_text.h"
 #include "standin/render/skin_colours.h"
 #include "standin/render/skin_text.h"
 #include "standin/render/window_frame.h"
@@ -63,14 +64,20 @@ void PreviewScene::control(std::string_view name, const QRect& rect, int state, 
 
 void PreviewScene::controlText(std::string_view name, const QRect& rect, int state, const QString& text,
                                int defaultAlign) {
-  if (!CanDrawText()) return;
-  const SectionStyle style = ReadSectionStyle(skin(), name);
   const bool disabled = state == 4;
-  TextStyle textStyle = SectionTextStyle(skin(), name, state, SkinSystemQColor(skin(), disabled ? 17 : 18));
-  if (skin().integer(name, std::string("TextHorzAlign") + "Normal", 0) == 0) textStyle.horzAlign = defaultAlign;
-  const QRect content = rect.marginsRemoved(style.content);
-  DrawSkinText(painter_, content.isValid() ? content : rect, text, textStyle);
+  sectionLabel(name, rect, state, text, TextDefaults{defaultAlign, SkinSystemQColor(skin(), disabled ? 17 : 18)});
+}
+
+void PreviewScene::sectionLabel(std::string_view name, const QRect& rect, int state, const QString& text,
+                                const TextDefaults& defaults) {
+  if (!CanDrawText()) return;
+  DrawSectionText(painter_, skin(), name, rect, stateFor(name, state), text, defaults);
   layOverTextLayers();
+}
+
+void PreviewScene::sectionLabel(std::string_view name, const QRect& rect, int state, const QString& text, int align,
+                                int colourIndex, bool bold) {
+  sectionLabel(name, rect, state, text, TextDefaults{align, SkinSystemQColor(skin(), colourIndex), bold});
 }
 
 void PreviewScene::labelledControl(std::string_view name, const QRect& rect, int state, const QString& text) {

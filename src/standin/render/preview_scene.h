@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "standin/render/section_painter.h"
+#include "standin/render/section_text.h"
 
 namespace tessera::render {
 
@@ -44,6 +45,11 @@ class PreviewScene {
   void control(std::string_view name, const QRect& rect, int state, bool sunkenFallback = false);
   // Text of a control section in its state, inside its content area.
   void controlText(std::string_view name, const QRect& rect, int state, const QString& text, int defaultAlign = 2);
+  // Text on the element of a section, as the section sets it, in the given look where it sets none.
+  void sectionLabel(std::string_view name, const QRect& rect, int state, const QString& text,
+                    const TextDefaults& defaults);
+  void sectionLabel(std::string_view name, const QRect& rect, int state, const QString& text, int align,
+                    int colourIndex, bool bold = false);
   // A control with its text.
   void labelledControl(std::string_view name, const QRect& rect, int state, const QString& text);
   // A plain label in the skin's message font and a system colour.

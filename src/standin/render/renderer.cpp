@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <filesystem>
 
 #include "core/platform/files.h"
 #include "core/platform/paths.h"
@@ -34,6 +35,14 @@ int groupOf(const SkinModel& skin, const std::string& section) {
   const std::string catalogue = paths::join(paths::join(skin.skinsFolder(), "Tessera7"), "subsections.ini");
   const auto value = profile::FindValue(topLevel, "Section", catalogue);
   return value ? ParseLeadingInt(*value) : 0;
+}
+
+// True when `file` is one of the current skin's files (its main file or a companion).
+bool belongsTo(const SkinModel& skin, const std::string& file) {
+  if (!skin.isLoaded()) return false;
+  std::error_code error;
+  return std::any_of(skin.files().begin(), skin.files().end(),
+                     [&](const std::string& own) { return std::filesystem::equivalent(own, file, error); });
 }
 
 WindowLook windowLookOf(const VlFrameLook& in) {
@@ -124,7 +133,10 @@ ColorRef Renderer::colourValue(int index) {
 bool Renderer::loadSection(const std::string& file, const std::string& section, int imageCount) {
   section_.reset();
   if (file.empty() || section.empty() || !files::isFile(file)) return false;
-  section_ = LoadedSection{SkinModel(file), section, std::clamp(imageCount, 1, 255)};
+  // A section of the current skin reads the presets and companions of the whole skin, wherever
+  // its own file is.
+  section_ = LoadedSection{SkinModel(belongsTo(skin_, file) ? skin_.mainFile() : file), section,
+                           std::clamp(imageCount, 1, 255)};
   return true;
 }
 

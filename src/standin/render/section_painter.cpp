@@ -147,9 +147,10 @@ std::vector<std::string> LayerChain(const SkinModel& skin, std::string_view sect
 }
 
 bool PaintSection(QPainter& painter, RenderContext& context, std::string_view section, const QRect& rect, int state,
-                  TextLayers textLayers) {
+                  TextLayers textLayers, const PaintingKeys* painting) {
   if (rect.isEmpty() || section.empty()) return false;
-  const SectionStyle style = ReadSectionStyle(context.skin, section);
+  SectionStyle style = ReadSectionStyle(context.skin, section);
+  if (painting) style.painting = *painting;
   const std::vector<std::string> layers = LayerChain(context.skin, section);
   if (layers.empty()) return paintOwn(painter, context, style, rect, state);
 

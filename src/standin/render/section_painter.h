@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "standin/render/picture_cache.h"
+#include "standin/render/section_style.h"
 #include "standin/render/skin_model.h"
 
 namespace tessera::render {
@@ -32,8 +33,10 @@ inline constexpr int kOverTextOrder = 2;
 enum class TextLayers { Included, Deferred };
 
 // Draws the section into `rect`; returns false when it has no picture to draw.
+// `painting`, when given, replaces the section's own painting keys (for elements whose keys of
+// their own say how the picture fills them).
 bool PaintSection(QPainter& painter, RenderContext& context, std::string_view section, const QRect& rect, int state,
-                  TextLayers textLayers = TextLayers::Included);
+                  TextLayers textLayers = TextLayers::Included, const PaintingKeys* painting = nullptr);
 // The over-text layers of a section drawn with TextLayers::Deferred, blended by their modes over
 // what `rect` holds now.
 void PaintLayersOverText(QPainter& painter, RenderContext& context, std::string_view section, const QRect& rect,

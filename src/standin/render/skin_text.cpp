@@ -97,11 +97,31 @@ TextStyle SystemTextStyle(const SkinModel& skin, std::string_view roleKey) {
 
 TextStyle SectionTextStyle(const SkinModel& skin, std::string_view section, int state, const QColor& fallbackColour) {
   const StateKeys keys = keysForStateIndex(state - 1);
-  TextStyle style = PresetTextStyle(skin, skin.integer(section, keys.fontKey, 255));
-  style.colour = PresetColour(skin, skin.integer(section, keys.colourKey, 255)).value_or(fallbackColour);
+  // Sections of bars and menus keep one text colour and font, and another under the mouse
+  // (state 2), where the state's own key is missing.
+  const bool over = state == 2;
+  auto preset = [&](const char* stateKey, const char* plainKey, const char* overKey) {
+    int number = skin.integer(section, stateKey, -1);
+    if (number < 0 && over) number = skin.integer(section, overKey, -1);
+    if (number < 0) number = skin.integer(section, plainKey, -1);
+    return number < 0 ? 255 : number;
+  };
+  TextStyle style = PresetTextStyle(skin, preset(keys.fontKey, "TextFont", "TextFontOver"));
+  style.colour = PresetColour(skin, preset(keys.colourKey, "TextColour", "TextColourOver")).value_or(fallbackColour);
+  // Push buttons draw a shadow with "TextShadow", in "ShadowColour" when that names a preset;
+  // other sections with a shadow colour (the clock) always have their shadow.
+  const std::optional<QColor> shadow = PresetColour(skin, skin.integer(section, "ShadowColour", 255));
+  const bool switched = section.size() == 7 && QString::fromLatin1(section.data(), 7).compare(
+                                                   QStringLiteral("Buttons"), Qt::CaseInsensitive) == 0;
+  if (switched ? skin.integer(section, "TextShadow", 0) == 1 : shadow.has_value()) {
+    style.effect = 1;
+    style.shadow = shadow.value_or(QColor(0, 0, 0));
+    style.shadowOffset = QPoint(1, 1);
+  }
   const int horz = skin.integer(section, std::string("TextHorzAlign") + keys.alignSuffix, 0);
   const int vert = skin.integer(section, std::string("TextVertAlign") + keys.alignSuffix, 0);
   style.horzAlign = horz >= 1 && horz <= 3 ? horz : 2;
+  style.horzAlignSet = horz >= 1 && horz <= 3;
   style.vertAlign = vert >= 1 && vert <= 3 ? vert : 2;
   return style;
 }

@@ -18,6 +18,7 @@ struct TextStyle {
   QFont font;
   QColor colour = Qt::black;
   int horzAlign = 2;  // 1 left, 2 centre, 3 right ("OS Default" 0 counts as centre)
+  bool horzAlignSet = false;  // the section set the alignment (not "OS Default")
   int vertAlign = 2;  // 1 top, 2 centre, 3 bottom
   int effect = 0;     // "DrawingStyle": 0 none, 1 shadow, 2 and 3 outline, 4 blurred shadow
   QColor shadow = Qt::black;

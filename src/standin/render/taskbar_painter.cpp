@@ -4,6 +4,7 @@
 
 #include "standin/render/classic_look.h"
 #include "standin/render/nine_slice_painter.h"
+#include "standin/render/section_text.h"
 #include "standin/render/skin_colours.h"
 #include "standin/render/skin_text.h"
 #include "standin/render/texture_tile.h"
@@ -56,23 +57,41 @@ QRect PaintTaskBar(QPainter& painter, RenderContext& context, const QRect& area,
                     : QRect(band.left() + from, band.top() + inset, size, across - 2 * inset);
   };
   const QRect start = part(2, std::min(vertical ? across : 80, length / 4), 2);
-  if (!PaintFirstSection(painter, context, {"StartButton", "StartButton.Orb"}, start, look.startState)) {
+  if (!PaintSection(painter, context, "StartButton", start, look.startState)) {
     PaintClassicButton(painter, skin, start, look.startState == 3);
   }
-  if (!vertical || start.height() >= 14) {
-    DrawLabel(painter, skin, start, QStringLiteral("start"), 2, SkinSystemQColor(skin, 18), true);
+  if ((!vertical || start.height() >= 14) && skin.integer("StartButton", "ShowStartText", 1) != 0) {
+    DrawSectionText(painter, skin, "StartButton", start, look.startState, QStringLiteral("start"),
+                    TextDefaults{2, SkinSystemQColor(skin, 18), true});
   }
+  // The orb of newer systems lies over the start of the button, as a square of the band's height.
+  const int orbSize = std::min(across, vertical ? across : start.width());
+  PaintSection(painter, context, "StartButton.Orb", QRect(band.topLeft() + QPoint(2, 0), QSize(orbSize, orbSize)),
+               look.startState);
   const int trayLength = std::min(vertical ? 40 : 80, length / 4);
-  const QRect tray = part(length - trayLength - 2, trayLength, 3);
+  // Room is left for the show-desktop strip after the notification area and the show-hidden
+  // button before it.
+  const int small = std::max(0, across - 8);
+  const QRect tray = part(length - trayLength - 8, trayLength, 3);
   int at = (vertical ? start.bottom() - band.top() : start.right() - band.left()) + 8;
+  // A separator between the start button and the task buttons.
+  PaintSection(painter, context, "Taskbar.Separator", vertical ? part(at - 6, 4, 3) : part(at - 6, 4, 3), 1);
+  const int buttonWidth = std::clamp(skin.integer("Taskbar.Button", "ButtonWidth", 0), 0, 400);
   const char* titles[] = {"My Documents", "Notepad"};
   for (int i = 0; i < 2; ++i) {
-    const int size = std::min(vertical ? 28 : 150, (vertical ? tray.top() - band.top() : tray.left() - band.left()) - at - 6);
+    const int widest = vertical ? 28 : buttonWidth > 0 ? buttonWidth : 150;
+    const int size = std::min(widest, (vertical ? tray.top() - band.top() : tray.left() - band.left()) - small - at - 8);
     if (size < 16) break;
     const QRect task = part(at, size, 3);
     const int state = i == 0 ? look.buttonState : 1;
-    if (!PaintSection(painter, context, "Taskbar.Button", task, state)) PaintClassicButton(painter, skin, task, state == 3);
-    DrawLabel(painter, skin, task.adjusted(6, 0, -4, 0), QString::fromLatin1(titles[i]), 1, SkinSystemQColor(skin, 18));
+    // The second button stands for a group of windows of one program.
+    const bool grouped = i == 1 && PaintSection(painter, context, "Taskbar.ButtonGroup", task, state);
+    if (!grouped && !PaintSection(painter, context, "Taskbar.Button", task, state)) {
+      PaintClassicButton(painter, skin, task, state == 3);
+    }
+    const char* section = grouped ? "Taskbar.ButtonGroup" : "Taskbar.Button";
+    DrawSectionText(painter, skin, section, task.adjusted(6, 0, -4, 0), state, QString::fromLatin1(titles[i]),
+                    TextDefaults{1, SkinSystemQColor(skin, 18)});
     at += size + 4;
   }
   if (!PaintSection(painter, context, "Tray.Background", tray, look.trayState)) {
@@ -80,7 +99,16 @@ QRect PaintTaskBar(QPainter& painter, RenderContext& context, const QRect& area,
     painter.drawRect(tray.adjusted(0, 0, -1, -1));
   }
   PaintSection(painter, context, "Tray.Clock", tray, 1);
-  DrawLabel(painter, skin, tray, QStringLiteral("12:00"), 2, SkinSystemQColor(skin, 18));
+  DrawSectionText(painter, skin, "Tray.Clock", tray, 1, QStringLiteral("12:00"), TextDefaults{2, SkinSystemQColor(skin, 18)});
+  // The buttons at the ends of the notification area: show hidden icons, show the desktop.
+  PaintSection(painter, context, "Tray.ShowHidden",
+               vertical ? QRect(tray.left() + (tray.width() - small) / 2, tray.top() - small - 2, small, small)
+                        : QRect(tray.left() - small - 2, tray.top() + (tray.height() - small) / 2, small, small),
+               look.trayState);
+  PaintSection(painter, context, "Tray.ShowDesktop",
+               vertical ? QRect(band.left(), band.bottom() - 4, band.width(), 4)
+                        : QRect(band.right() - 4, band.top(), 4, band.height()),
+               look.trayState);
   return band;
 }
 
@@ -106,7 +134,8 @@ void PaintStartMenu(QPainter& painter, RenderContext& context, const QRect& area
   }
   const QRect picture(user.left() + 6, user.top() + 6, std::max(0, header - 12), std::max(0, header - 12));
   PaintSection(painter, context, "StartMenu.UserPicture", picture, 1);
-  DrawLabel(painter, skin, user.adjusted(header + 4, 0, 0, 0), QStringLiteral("User"), 1, SkinSystemQColor(skin, 9), true);
+  DrawSectionText(painter, skin, "StartMenu.UserPane", user.adjusted(header + 4, 0, 0, 0), 1, QStringLiteral("User"),
+                  TextDefaults{1, SkinSystemQColor(skin, 9), true});
 
   const QRect body(area.left(), area.top() + header, area.width(), std::max(0, area.height() - header - footer));
   const QRect programs(body.left(), body.top(), body.width() / 2, body.height());
@@ -121,19 +150,23 @@ void PaintStartMenu(QPainter& painter, RenderContext& context, const QRect& area
     if (r.bottom() > body.bottom() - 30) break;
     const bool hot = row == 1;
     if (hot && !PaintSection(painter, context, "StartMenu.Item", r, itemState)) painter.fillRect(r, SkinSystemQColor(skin, 13));
-    DrawLabel(painter, skin, r.adjusted(6, 0, 0, 0), QString::fromLatin1(item), 1, SkinSystemQColor(skin, hot ? 14 : 8));
+    DrawSectionText(painter, skin, "StartMenu.Item", r.adjusted(6, 0, 0, 0), hot ? itemState : 1, QString::fromLatin1(item),
+                    TextDefaults{1, SkinSystemQColor(skin, hot ? 14 : 8)});
     y += 26;
     ++row;
   }
   const QRect all(programs.left() + 4, body.bottom() - 26, std::max(0, programs.width() - 8), 22);
+  PaintSection(painter, context, "StartMenu.Separator", QRect(all.left(), all.top() - 6, all.width(), 3), 1);
   PaintSection(painter, context, "StartMenu.AllPrograms", all, 1);
-  DrawLabel(painter, skin, all, QStringLiteral("All Programs"), 2, SkinSystemQColor(skin, 8), true);
+  DrawSectionText(painter, skin, "StartMenu.AllPrograms", all, 1, QStringLiteral("All Programs"),
+                  TextDefaults{2, SkinSystemQColor(skin, 8), true});
   y = body.top() + 6;
   for (const char* item : {"My Documents", "My Pictures", "My Computer", "Control Panel"}) {
     const QRect r(places.left() + 4, y, std::max(0, places.width() - 8), 22);
     if (r.bottom() > body.bottom()) break;
     PaintSection(painter, context, "StartMenu.PlacesItem", r, 1);
-    DrawLabel(painter, skin, r.adjusted(6, 0, 0, 0), QString::fromLatin1(item), 1, SkinSystemQColor(skin, 8));
+    DrawSectionText(painter, skin, "StartMenu.PlacesItem", r.adjusted(6, 0, 0, 0), 1, QString::fromLatin1(item),
+                    TextDefaults{1, SkinSystemQColor(skin, 8)});
     y += 24;
   }
   const QRect logoff(area.left(), body.bottom() + 1, area.width(), std::max(0, area.bottom() - body.bottom()));
@@ -142,7 +175,8 @@ void PaintStartMenu(QPainter& painter, RenderContext& context, const QRect& area
   }
   const QRect buttons(logoff.right() - 150, logoff.top() + 4, 140, std::max(0, logoff.height() - 8));
   PaintSection(painter, context, "StartMenu.LogoffButtons", buttons, 1);
-  DrawLabel(painter, skin, buttons, QStringLiteral("Log Off   Turn Off"), 3, SkinSystemQColor(skin, 9));
+  DrawSectionText(painter, skin, "StartMenu.LogoffButtons", buttons, 1, QStringLiteral("Log Off   Turn Off"),
+                  TextDefaults{3, SkinSystemQColor(skin, 9)});
 }
 
 }  // namespace tessera::render

@@ -36,7 +36,10 @@ Transparency FramePictureTransparency(const std::string& path) {
 FrameLayout layoutOf(const SkinModel& skin) {
   if (!skin.text("Personality", "Top").empty()) return FrameLayout::BorderPictures;
   if (!skin.text("Borders", "HorzFrame").empty()) return FrameLayout::FramePictures;
-  if (!skin.text("Frames.Texture", "Image").empty()) return FrameLayout::Texture;
+  // Glass frames, coloured by the texture, only where the skin asks for them.
+  if (skin.integer("DWM", "UseDWMFrames", 0) == 1 && !skin.text("Frames.Texture", "Image").empty()) {
+    return FrameLayout::Texture;
+  }
   return FrameLayout::SystemColours;
 }
 
@@ -134,8 +137,12 @@ constexpr int kClassicBorder = 4;
 QRect captionTextRect(const SkinModel& skin, const QRect& window, const QMargins& thickness, bool hasIcon) {
   const int shift = skin.integer("Personality", "TextShift", skin.integer("Caption", "TextLeftShift", 0));
   const int clip = skin.integer("Personality", "TextRightClip", skin.integer("Caption", "TextRightShift", 0));
-  const int left = hasIcon ? shift : skin.integer("Personality", "TextShiftNoIcon", shift);
-  const int right = hasIcon ? clip : skin.integer("Personality", "TextRightClipNoIcon", clip);
+  // The no-icon margins of either layout ("Personality" for basic frames, "Caption" for advanced).
+  const int left = hasIcon ? shift
+                           : skin.integer("Personality", "TextShiftNoIcon", skin.integer("Caption", "TextLeftShiftNoIcon", shift));
+  const int right = hasIcon ? clip
+                            : skin.integer("Personality", "TextRightClipNoIcon",
+                                           skin.integer("Caption", "TextRightShiftNoIcon", clip));
   const int vertical = skin.integer("Personality", "TextShiftVert", skin.integer("Caption", "TextTopShift", 0));
   const int band = std::max(thickness.top(), 1);
   const bool onBottom = skin.integer("Personality", "TextOnBottom", 0) == 1;
@@ -362,16 +369,39 @@ void applyShape(QImage& layer, const CornerShape& shape, QPoint at) {
   p.drawImage(at, *shape.picture, shape.source);
 }
 
+// "RoundedCorners": the window's top corners cut to this radius.
+void roundCorners(QImage& layer, int radius) {
+  const int r = std::min({radius, layer.width() / 2, layer.height()});
+  for (int y = 0; y < r; ++y) {
+    auto* row = reinterpret_cast<QRgb*>(layer.scanLine(y));
+    for (int x = 0; x < r; ++x) {
+      const int dx = r - x, dy = r - y;
+      if (dx * dx + dy * dy <= r * r) continue;
+      row[x] = 0;
+      row[layer.width() - 1 - x] = 0;
+    }
+  }
+}
+
+// A window without its caption icon ("ShowCaptionIcon" 0) is laid out as one without an icon.
+WindowLook shownLook(const SkinModel& skin, WindowLook look) {
+  if (skin.integer("Personality", "ShowCaptionIcon", 1) == 0) look.hasIcon = false;
+  return look;
+}
+
 }  // namespace
 
-QRect PaintWindowFrame(QPainter& painter, RenderContext& context, const QRect& window, const WindowLook& look) {
+QRect PaintWindowFrame(QPainter& painter, RenderContext& context, const QRect& window, const WindowLook& windowLook) {
   if (window.isEmpty()) return {};
+  const WindowLook look = shownLook(context.skin, windowLook);
   CornerShape left, right;
   if (layoutOf(context.skin) == FrameLayout::FramePictures) {
     left = cornerShape(context, "ShapeLeftImage", look.active);
     right = cornerShape(context, "ShapeRightImage", look.active);
   }
-  if (!left.picture && !right.picture) return paintFrame(painter, context, window, look);
+  // Without shape pictures the corners may be rounded.
+  const int radius = left.picture || right.picture ? 0 : std::clamp(context.skin.integer("Personality", "RoundedCorners", 0), 0, 30);
+  if (!left.picture && !right.picture && radius == 0) return paintFrame(painter, context, window, look);
   // Shaped: the frame is composed off-screen so the cut corners show what lies beneath.
   QImage layer(window.size(), QImage::Format_ARGB32_Premultiplied);
   layer.fill(Qt::transparent);
@@ -381,6 +411,7 @@ QRect PaintWindowFrame(QPainter& painter, RenderContext& context, const QRect& w
     p.translate(-window.topLeft());
     client = paintFrame(p, context, window, look);
   }
+  if (radius > 0) roundCorners(layer, radius);
   if (left.picture) applyShape(layer, left, QPoint(0, 0));
   if (right.picture) applyShape(layer, right, QPoint(layer.width() - right.source.width(), 0));
   painter.drawImage(window.topLeft(), layer);
@@ -391,8 +422,9 @@ int TitleBarButtonAtPoint(RenderContext& context, const QRect& window, const Win
   if (window.isEmpty() || TitleBarButtonCount(context.skin) == 0) return -1;
   QMargins t = FrameThickness(context);
   t.setTop(std::min(t.top(), window.height()));
-  const QRect textRect = captionTextRect(context.skin, window, t, look.hasIcon);
-  return TitleBarButtonAt(context, window, textRect, titleBarLook(look, ButtonTint{}), point);
+  const WindowLook shown = shownLook(context.skin, look);
+  const QRect textRect = captionTextRect(context.skin, window, t, shown.hasIcon);
+  return TitleBarButtonAt(context, window, textRect, titleBarLook(shown, ButtonTint{}), point);
 }
 
 void PaintClientArea(QPainter& painter, RenderContext& context, const QRect& client, bool active) {
