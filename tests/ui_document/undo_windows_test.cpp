@@ -112,6 +112,22 @@ TEST_F(UndoWindowsTest, APageShowsAChangeMadeElsewhereInPlace) {
   EXPECT_EQ(SkinDocument::current()->undoStack()->count(), 1);
 }
 
+TEST_F(UndoWindowsTest, StepsAreNamedInThePageWords) {
+  SectionEditorWindow editor(SkinDocument::current(), "Button", window.get());
+  editor.show();
+  editor.activateWindow();
+  QSpinBox* box = margin(editor);
+  box->setFocus();
+  settle();
+  ASSERT_TRUE(box->hasFocus());
+  box->setValue(5);
+  settle();
+  box->setValue(6);  // typing on merges into the same step, under the same name
+  settle();
+  EXPECT_EQ(SkinDocument::current()->undoStack()->count(), 1);
+  EXPECT_EQ(SkinDocument::current()->undoStack()->undoText(), QStringLiteral("Change Top of Push button"));
+}
+
 TEST_F(UndoWindowsTest, CancelTakesBackWhatTheEditorChangedAndOkKeepsIt) {
   {
     SectionEditorWindow editor(SkinDocument::current(), "Button", window.get());

@@ -53,7 +53,9 @@ void JournalStep::finish() {
   // The new bytes are read when the step is first undone: until then they are on disk.
   recount();
   if (named_) return;
-  if (const JournaledKeys* one = singleKey()) {
+  if (!description_.isEmpty() && !keys_.empty()) {
+    setText(description_);
+  } else if (const JournaledKeys* one = singleKey()) {
     setText(QStringLiteral("Change %1 of %2").arg(FromSkinText(one->keys.front()), FromSkinText(one->section)));
   } else if (keys_.size() == 1) {
     setText(QStringLiteral("Change %1").arg(FromSkinText(keys_.front().section)));

@@ -37,6 +37,9 @@ class JournalStep final : public QUndoCommand {
     setText(text);
     named_ = true;
   }
+  // Words for the change, shown instead of the key names; unlike a name, it keeps the step
+  // mergeable with the next change of the same key.
+  void describe(const QString& text) { description_ = text; }
   // Names the step once its changes are made.
   void finish();
   bool changesNothing() const { return files_.empty(); }
@@ -61,6 +64,7 @@ class JournalStep final : public QUndoCommand {
   std::vector<JournaledFile> files_;
   std::vector<JournaledKeys> keys_;
   bool named_;
+  QString description_;
   bool pushed_ = false;
   bool forgotten_ = false;
   std::size_t bytes_ = 0;

@@ -96,6 +96,10 @@ void SkinDocument::nameAction(const QString& text) {
   openStep(text)->name(text);
 }
 
+void SkinDocument::describeChange(const QString& text) {
+  if (explicitDepth_ == 0 && open_) open_->describe(text);
+}
+
 void SkinDocument::commitPendingStep() {
   if (explicitDepth_ == 0) closeStep();
 }

@@ -64,6 +64,9 @@ class SkinDocument final : public QObject, private ChangeObserver {
   // loop (the picture an import writes, then the slot key the page writes) are one step called
   // `text`. Inside an explicit step, the explicit name stays.
   void nameAction(const QString& text);
+  // Describes, in the words of the window that made it, the change just made (the one control
+  // change under way, "Change Top margin of Push buttons"); the step stays mergeable.
+  void describeChange(const QString& text);
   // Closes the step that changes made outside an explicit step have opened.
   void commitPendingStep();
   // The skin was saved: the current state is the clean one.

@@ -4,7 +4,10 @@
 #include <QMetaObject>
 
 #include "core/pages/image_slot.h"
+#include "core/platform/skin_text.h"
+#include "core/skin/catalogue.h"
 #include "core/skin/skin_document.h"
+#include "ui/common/control_caption.h"
 
 namespace tessera::ui {
 
@@ -32,7 +35,10 @@ bool PropertyPage::ownChange() const {
 void PropertyPage::changed() {
   if (reloadQueued_ || isLoading()) return;
   SkinDocument* document = editor_.document();
-  if (!(document && document->isRestoring()) && ownChange()) return;
+  if (!(document && document->isRestoring()) && ownChange()) {
+    describeOwnChange();
+    return;
+  }
   reloadQueued_ = true;
   QMetaObject::invokeMethod(
       this,
@@ -41,6 +47,15 @@ void PropertyPage::changed() {
         reloadFromSkin();
       },
       Qt::QueuedConnection);
+}
+
+void PropertyPage::describeOwnChange() {
+  SkinDocument* document = editor_.document();
+  const QString what = ControlCaption(QApplication::focusWidget(), this);
+  if (!document || what.isEmpty()) return;
+  const std::string topLevel = currentTopLevelSection();
+  const std::string title = CatalogueFile(catalogue_files::kSubsections).readText(topLevel, subsection_keys::Description);
+  document->describeChange(QStringLiteral("Change %1 of %2").arg(what, FromSkinText(title)));
 }
 
 void PropertyPage::reloadControls() {

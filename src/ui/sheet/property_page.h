@@ -67,6 +67,8 @@ class PropertyPage : public QWidget {
   // write keys of other sections too (the borders, the click actions), so every change counts.
   void changed();
   bool ownChange() const;
+  // Names the journal's step for the control being changed, in the page's words.
+  void describeOwnChange();
 
   SectionEditorContext& editor_;
   QString caption_;
