@@ -37,6 +37,34 @@ TEST(PreviewCompositionTest, GroupsChooseTheirKindsAndStates) {
   EXPECT_TRUE(PreviewCallsFor(99, "", 1).empty());
 }
 
+TEST(PreviewCompositionTest, WindowStatesChooseTheFrontWindowsLook) {
+  // "Active", "Inactive", "Maximized"; the buttons show the mouse's look in every state.
+  for (int group : {34, 35, 36}) {
+    SCOPED_TRACE(group);
+    const PreviewCall active = PreviewCallsFor(group, "", 1, 2).front();
+    EXPECT_FALSE(active.frontInactive);
+    EXPECT_FALSE(active.frontMaximised);
+    EXPECT_EQ(active.state, 2);
+    const PreviewCall inactive = PreviewCallsFor(group, "", 2).front();
+    EXPECT_TRUE(inactive.frontInactive);
+    EXPECT_EQ(inactive.state, 1);
+    EXPECT_TRUE(PreviewStatesAreWindowStates(group, ""));
+  }
+  const PreviewCall maximised = PreviewCallsFor(36, "", 3, 3).front();
+  EXPECT_TRUE(maximised.frontMaximised);
+  EXPECT_FALSE(maximised.frontInactive);
+  EXPECT_EQ(maximised.state, 3);
+  EXPECT_TRUE(PreviewStatesAreWindowStates(40, "Frames.Texture"));
+  // The frame buttons' states are button looks, then "Disabled" and "Inactive".
+  EXPECT_FALSE(PreviewStatesAreWindowStates(37, ""));
+  EXPECT_EQ(PreviewCallsFor(37, "", 3).front().state, 3);
+  EXPECT_FALSE(PreviewCallsFor(37, "", 3).front().frontInactive);
+  EXPECT_EQ(PreviewCallsFor(37, "", 4).front().state, 4);
+  const PreviewCall frameInactive = PreviewCallsFor(37, "", 5).front();
+  EXPECT_TRUE(frameInactive.frontInactive);
+  EXPECT_EQ(frameInactive.state, 1);
+}
+
 TEST(PreviewCompositionTest, TexturesDrawAsTheGroupTheyStandFor) {
   EXPECT_EQ(CompositionGroup(40, "StartMenu.Texture"), 18);
   EXPECT_EQ(CompositionGroup(40, "TASKBAR.TEXTURE"), 16);

@@ -10,7 +10,7 @@ namespace tessera::testing {
 namespace {
 
 const QColor kRed(255, 0, 0), kGreen(0, 255, 0), kBlue(0, 0, 255), kYellow(255, 255, 0), kCyan(0, 255, 255),
-    kMagenta(255, 0, 255), kWhite(255, 255, 255), kBlack(0, 0, 0);
+    kMagenta(255, 0, 255), kWhite(255, 255, 255), kBlack(0, 0, 0), kPurple(128, 0, 128);
 constexpr int kW = 300, kH = 200;
 
 // A strip of frames of `frame` size, each filled with one of `colours`.
@@ -114,10 +114,38 @@ TEST_F(TitleBarButtonTest, StatesShowTheirFramesAndOnlyTheHotButtonFollowsTheMou
   EXPECT_TRUE(PixelIs(draw(uis, look(0, 1)), 12, 7, kRed));
   EXPECT_TRUE(PixelIs(draw(uis, look(0, 2)), 12, 7, kGreen));
   EXPECT_TRUE(PixelIs(draw(uis, look(0, 3)), 12, 7, kBlue));
+  // The skin's own buttons have no disabled frames: a disabled button shows its normal one.
+  EXPECT_TRUE(PixelIs(draw(uis, look(0, 4)), 12, 7, kRed));
   // The mouse over button 1: button 0 stays normal.
   const QImage hot = draw(uis, look(0, 2, 1));
   EXPECT_TRUE(PixelIs(hot, 12, 7, kRed));
   EXPECT_TRUE(PixelIs(hot, 32, 7, kGreen));
+}
+
+// Without buttons of its own the skin's frame buttons show: normal, mouse over, pressed, disabled
+// and inactive frames; only the close button follows the mouse, every button can be disabled.
+TEST_F(TitleBarButtonTest, FrameButtonsShowTheirDisabledAndInactiveFrames) {
+  const std::string close = writePicture("close.png", Strip(QSize(10, 8), {kRed, kGreen, kBlue, kYellow, kCyan}));
+  const std::string max = writePicture("max.png", Strip(QSize(10, 8), {kPurple, kGreen, kBlue, kMagenta, kCyan}));
+  const std::string uis = "[WindowFrame.CloseButton]\r\nImage=" + close + "\r\nFrameCount=5\r\n" +
+                          "[WindowFrame.MaxButton]\r\nImage=" + max + "\r\nFrameCount=5\r\n";
+  // How many pixels of the caption's right end have the colour.
+  const auto shown = [](const QImage& out, const QColor& colour) {
+    int count = 0;
+    for (int y = 0; y < 40; ++y)
+      for (int x = kW - 40; x < kW; ++x) count += out.pixelColor(x, y) == colour;
+    return count;
+  };
+  const QImage normal = draw(uis, look(0, 1));
+  EXPECT_EQ(shown(normal, kRed), 80);
+  EXPECT_EQ(shown(normal, kPurple), 80);
+  const QImage over = draw(uis, look(0, 2));
+  EXPECT_EQ(shown(over, kGreen), 80);
+  EXPECT_EQ(shown(over, kPurple), 80);
+  const QImage disabled = draw(uis, look(0, 4));
+  EXPECT_EQ(shown(disabled, kYellow), 80);
+  EXPECT_EQ(shown(disabled, kMagenta), 80);
+  EXPECT_EQ(shown(draw(uis, look(VL_STYLE_INACTIVE, 1)), kCyan), 160);
 }
 
 TEST_F(TitleBarButtonTest, InactiveWindowsShowTheSecondThreeFramesWithTripleImages) {

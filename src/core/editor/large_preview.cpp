@@ -1,11 +1,13 @@
 #include "core/editor/large_preview.h"
 
 #include <QPainter>
+#include <algorithm>
 
 #include "core/app/preview_engine.h"
 #include "core/app/qimage_bridge.h"
 #include "core/editor/preview_background.h"
 #include "core/editor/preview_composition.h"
+#include "core/engine/vl_abi.h"
 #include "core/image/image_file.h"
 #include "core/platform/environment.h"
 #include "core/platform/paths.h"
@@ -62,19 +64,23 @@ void DrawToolbarStrips(QImage& canvas, const QRect& area) {
   }
 }
 
-void DrawWindowFrames(QImage& canvas, const QRect& area, int state, bool withButtons) {
+// Two sample windows: an inactive one behind, and in front the window in the call's look. Only
+// the front window's title-bar buttons show the button state; the one behind is not under the mouse.
+void DrawWindowFrames(QImage& canvas, const QRect& area, const PreviewCall& call, bool withButtons) {
   const int dx = area.width() / 5;
   const int dy = area.height() / 5;
   const QRect back = area.adjusted(0, 0, -dx, -dy);
   const QRect front = back.translated(dx, dy);
   const auto vl = [](const QRect& r) { return VlRect{r.left(), r.top(), r.right(), r.bottom()}; };
   const std::string title = SkinTitle();
+  int frontStyle = (call.frontInactive ? VL_STYLE_INACTIVE : 0) | (call.frontMaximised ? VL_STYLE_MAXIMISED : 0);
   if (withButtons) {
-    Preview().DrawWindowFrameOwn2(canvas, vl(back), 1 | (state << 8), title);
-    Preview().DrawWindowFrameOwn2(canvas, vl(front), 0 | (state << 8), title);
+    frontStyle |= std::clamp(call.state, 1, 255) << 8;
+    Preview().DrawWindowFrameOwn2(canvas, vl(back), VL_STYLE_INACTIVE, title);
+    Preview().DrawWindowFrameOwn2(canvas, vl(front), frontStyle, title);
   } else {
-    Preview().DrawWindowFrameOwn(canvas, vl(back), 1, title);
-    Preview().DrawWindowFrameOwn(canvas, vl(front), 0, title);
+    Preview().DrawWindowFrameOwn(canvas, vl(back), VL_STYLE_INACTIVE, title);
+    Preview().DrawWindowFrameOwn(canvas, vl(front), frontStyle, title);
   }
 }
 
@@ -86,13 +92,13 @@ void ComposeLargePreview(QImage& canvas, const LargePreviewRequest& request) {
   const int margin = std::max(4, std::min(canvas.width(), canvas.height()) / 24);
   const QRect area = canvas.rect().adjusted(margin, margin, -margin, -margin);
   const VlRect rect{area.left(), area.top(), area.right(), area.bottom()};
-  for (const PreviewCall& call : PreviewCallsFor(request.group, request.topLevelSection, request.state)) {
+  for (const PreviewCall& call : PreviewCallsFor(request.group, request.topLevelSection, request.state, request.buttonState)) {
     switch (call.step) {
       case PreviewStep::Kind:
         Preview().DrawPreview(canvas, rect, call.kind, call.state, request.currentSection);
         break;
-      case PreviewStep::WindowFrames: DrawWindowFrames(canvas, area, call.state, false); break;
-      case PreviewStep::WindowFramesButtons: DrawWindowFrames(canvas, area, call.state, true); break;
+      case PreviewStep::WindowFrames: DrawWindowFrames(canvas, area, call, false); break;
+      case PreviewStep::WindowFramesButtons: DrawWindowFrames(canvas, area, call, true); break;
       case PreviewStep::ToolbarIcons: DrawToolbarStrips(canvas, area); break;
     }
   }

@@ -11,6 +11,7 @@ struct LargePreviewRequest {
   std::string topLevelSection;
   std::string currentSection;
   int state = 1;       // preview state (state list index + 1, or the hover and pressed states)
+  int buttonState = 1; // the title-bar buttons' look under the mouse where states are window states
   int background = 0;  // index into kPreviewBackgrounds
   int grey = 255;      // interface grey
 };

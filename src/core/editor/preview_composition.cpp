@@ -13,7 +13,36 @@ int CompositionGroup(int group, const std::string& topLevelSection) {
   return group;
 }
 
-std::vector<PreviewCall> PreviewCallsFor(int group, const std::string& topLevelSection, int state) {
+namespace {
+
+// Window-state groups: 1 active, 2 inactive, 3 maximised (as their state lists name them).
+PreviewCall WindowStateCall(PreviewStep step, int state, int buttonState) {
+  PreviewCall call{step, 0, buttonState};
+  call.frontInactive = state == 2;
+  call.frontMaximised = state == 3;
+  return call;
+}
+
+// The frame-button group's states are button looks, then "Disabled" (4) and "Inactive" (5),
+// which is the front window inactive with its buttons normal.
+PreviewCall ButtonStateCall(int state) {
+  PreviewCall call{PreviewStep::WindowFramesButtons, 0, state};
+  if (state == 5) {
+    call.frontInactive = true;
+    call.state = 1;
+  }
+  return call;
+}
+
+}  // namespace
+
+bool PreviewStatesAreWindowStates(int group, const std::string& topLevelSection) {
+  const int drawn = CompositionGroup(group, topLevelSection);
+  return drawn == 34 || drawn == 35 || drawn == 36;
+}
+
+std::vector<PreviewCall> PreviewCallsFor(int group, const std::string& topLevelSection, int state,
+                                         int buttonState) {
   using S = PreviewStep;
   const auto kinds = [state](std::initializer_list<int> list) {
     std::vector<PreviewCall> calls;
@@ -50,9 +79,9 @@ std::vector<PreviewCall> PreviewCallsFor(int group, const std::string& topLevelS
     case 31: return {{S::ToolbarIcons, 0, state}};
     // The sample window shows the explorer background of the state (active, inactive) itself.
     case 33: return {{S::Kind, 20, state}, {S::Kind, 13, state}};
-    case 34: return {{S::WindowFrames, 0, state}};
-    // Title-bar buttons of either layout and the frame buttons show the preview state.
-    case 35: case 36: case 37: return {{S::WindowFramesButtons, 0, state}};
+    case 34: return {WindowStateCall(S::WindowFrames, state, buttonState)};
+    case 35: case 36: return {WindowStateCall(S::WindowFramesButtons, state, buttonState)};
+    case 37: return {ButtonStateCall(state)};
     default: return {};
   }
 }

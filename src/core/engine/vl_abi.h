@@ -55,8 +55,8 @@ typedef int (*VlLoadUISFileFn)(const char* uisPath, int forSkinList);
 typedef void (*VlDestroyBitmapsFn)(int unused);
 /* A sample window of the current skin in `rect`: Own draws the frame and caption, Own2 a whole
  * window with its client area. `style` 0 is an active window, 1 an inactive one (more bits below); bits 8 to 15 may
- * carry the preview state the title-bar buttons show (1 normal, 2 mouse over, 3 pressed; 0 counts
- * as normal). */
+ * carry the preview state the title-bar buttons show (1 normal, 2 mouse over, 3 pressed, 4 disabled;
+ * 0 counts as normal). */
 typedef void (*VlDrawWindowFrameFn)(VlSurface* surface, const VlRect* rect, int style, const char* title);
 /* Style bits of a sample window beyond active/inactive: what the title-bar buttons' visibility
  * conditions see. */

@@ -50,7 +50,7 @@ WindowLook windowLookOf(const VlFrameLook& in) {
   look.active = (in.style & VL_STYLE_INACTIVE) == 0;
   look.maximised = (in.style & VL_STYLE_MAXIMISED) != 0;
   look.hasIcon = (in.style & VL_STYLE_NO_ICON) == 0;
-  look.buttonState = std::clamp((in.style >> 8) & 0xff, 1, 3);
+  look.buttonState = std::clamp((in.style >> 8) & 0xff, 1, 4);
   look.hotButton = in.hotButton < 0 ? -1 : in.hotButton;
   look.clockMs = std::max(0, in.clockMs);
   look.hoverMs = in.hoverMs < 0 ? -1 : in.hoverMs;

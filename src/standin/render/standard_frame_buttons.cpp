@@ -21,7 +21,7 @@ void PaintStandardFrameButtons(QPainter& painter, RenderContext& context, const 
     const int frames = UsableFrameCount(picture.size(), style.frameCount, style.vertical);
     // Frames: normal, mouse over, pressed, disabled, inactive.
     const bool isClose = std::string_view(section) == "WindowFrame.CloseButton";
-    int frame = !active ? 4 : isClose ? std::clamp(hoverState, 1, 3) - 1 : 0;
+    int frame = !active ? 4 : hoverState == 4 ? 3 : isClose ? std::clamp(hoverState, 1, 3) - 1 : 0;
     if (frame >= frames) frame = 0;
     const QRect source = FrameRect(picture.size(), frames, style.vertical, frame);
     const QSize size = source.size().boundedTo(QSize(200, std::max(1, captionBand.height())));

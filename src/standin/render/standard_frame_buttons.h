@@ -11,8 +11,8 @@
 
 namespace tessera::render {
 
-// The close button shows `hoverState` (1 normal, 2 mouse over, 3 pressed) along `captionBand`;
-// a maximised window places the picture buttons by their "...Maximized" offsets.
+// The close button shows `hoverState` (1 normal, 2 mouse over, 3 pressed; 4 shows every button
+// disabled) along `captionBand`; a maximised window places the picture buttons by their "...Maximized" offsets.
 void PaintStandardFrameButtons(QPainter& painter, RenderContext& context, const QRect& window,
                                const QRect& captionBand, bool active, int hoverState, const ButtonTint& tint = {},
                                bool maximised = false);

@@ -267,8 +267,9 @@ TitleBarLook titleBarLook(const WindowLook& look, const ButtonTint& tint) {
   out.facts.active = look.active;
   out.facts.maximised = look.maximised;
   out.facts.hasIcon = look.hasIcon;
-  out.facts.mouseOverCaption = look.buttonState >= 2;
-  out.state = look.buttonState;
+  out.facts.mouseOverCaption = look.buttonState == 2 || look.buttonState == 3;
+  // The skin's own buttons have no disabled frames: disabled ones show their normal look.
+  out.state = look.buttonState == 4 ? 1 : look.buttonState;
   out.hotButton = look.hotButton;
   out.clockMs = look.clockMs;
   out.hoverMs = look.hoverMs;

@@ -14,7 +14,7 @@ namespace tessera::render {
 struct WindowLook {
   bool active = true;
   QString title;
-  int buttonState = 1;  // 1 normal, 2 mouse over, 3 pressed: shown by the title-bar buttons
+  int buttonState = 1;  // 1 normal, 2 mouse over, 3 pressed, 4 disabled: shown by the title-bar buttons
   bool maximised = false;
   bool hasIcon = true;
   int hotButton = -1;   // the title-bar button that shows buttonState; -1: every button

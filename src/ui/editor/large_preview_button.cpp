@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "core/app/preview_engine.h"
+#include "core/editor/preview_composition.h"
 #include "core/platform/environment.h"
 #include "core/platform/paths.h"
 #include "core/skin/section_catalogue.h"
@@ -36,12 +37,17 @@ void LargePreviewButton::followAnimation(const LargePreviewRequest& request) con
 
 LargePreviewRequest LargePreviewButton::effectiveRequest() const {
   LargePreviewRequest request = request_();
-  if (request.state == 1 && hovered_) {
-    // preview2.ini names, per group, which states show the mouse-over and pressed looks.
-    const CatalogueFile looks(catalogue_files::kPreview2);
-    const int section = SectionCatalogue().readInt(request.topLevelSection, subsection_keys::SectionAtPreview);
-    const std::string group = std::to_string(section);
-    request.state = looks.readInt(group, pressed_ ? preview_keys::PressedState : preview_keys::MouseState);
+  if (!hovered_) return request;
+  // preview2.ini names, per group, which states show the mouse-over and pressed looks.
+  const CatalogueFile looks(catalogue_files::kPreview2);
+  const int section = SectionCatalogue().readInt(request.topLevelSection, subsection_keys::SectionAtPreview);
+  const int look = looks.readInt(std::to_string(section), pressed_ ? preview_keys::PressedState : preview_keys::MouseState);
+  if (PreviewStatesAreWindowStates(request.group, request.topLevelSection)) {
+    // Those states are "Active", "Inactive", "Maximized": the mouse changes the front window's
+    // title-bar buttons, whatever the state shown.
+    request.buttonState = look;
+  } else if (request.state == 1) {
+    request.state = look;
   }
   return request;
 }
