@@ -464,13 +464,23 @@ TEST(DocKeyTables, ReadsTheTablesOfTheReference) {
   EXPECT_TRUE(has("TextHorzAlignActivatedAndHighlighted", KeyScope::PictureSections));
   EXPECT_TRUE(has("AlignLayerMode", KeyScope::LayerSections));
   EXPECT_TRUE(has("TabOverlap", KeyScope::Named));
+  EXPECT_TRUE(has("TopMask", KeyScope::Frame));
+  EXPECT_TRUE(has("LeftCoord", KeyScope::FrameButtons));
+  EXPECT_TRUE(has("OverlayImage", KeyScope::TitleBarButtons));
+  EXPECT_TRUE(has("FontAngle", KeyScope::FontPresets));
+  // The lead-in line of a table names its section: the advanced caption's table is Caption's.
+  const auto align = std::find_if(tables.keys.begin(), tables.keys.end(),
+                                  [](const DocKey& k) { return k.name == "TextAlignMode"; });
+  ASSERT_NE(align, tables.keys.end());
+  EXPECT_EQ(align->sections, std::vector<std::string>{"Caption"});
   const auto index = std::find_if(tables.sections.begin(), tables.sections.end(),
                                   [](const IndexedSection& s) { return s.name == "Edit"; });
   ASSERT_NE(index, tables.sections.end());
   EXPECT_EQ(index->group, 24);
   EXPECT_EQ(index->kind, "picture");
   // Every listed non-drawing key is one the reference documents.
-  for (const char* name : {"AnimTimerRate", "FocusRect", "WallpaperStyle", "ButtonFadeTime"}) {
+  for (const char* name : {"AnimTimerRate", "FocusRect", "WallpaperStyle", "ButtonFadeTime", "LinkedTo",
+                           "NonSizableActiveFrame", "OverlayTimer", "TopCoordMaximized"}) {
     EXPECT_TRUE(std::any_of(tables.keys.begin(), tables.keys.end(), [&](const DocKey& k) { return k.name == name; }))
         << name;
   }
