@@ -41,6 +41,9 @@ KeyScope scopeOf(const std::string& chapter) {
     return KeyScope::PictureSections;
   }
   if (chapter.rfind("3.7 ", 0) == 0) return KeyScope::LayerSections;
+  if (chapter.rfind("4.4 ", 0) == 0) return KeyScope::FrameButtons;
+  if (chapter.rfind("5. ", 0) == 0) return KeyScope::TitleBarButtons;
+  if (chapter.rfind("10. ", 0) == 0) return KeyScope::FontPresets;
   return KeyScope::Other;
 }
 
@@ -69,10 +72,16 @@ DocTables ReadDocTables(const std::string& path) {
   int group = 0;
   std::vector<std::string> header;
   bool inTable = false;
+  // "(section `Caption`)" in a heading or in the line leading into a table names the section of
+  // the tables below it that have no section column.
+  static const std::regex namedSection(R"(\(section `([^`]+)`\))");
+  std::string leadSection;
   while (std::getline(in, line)) {
     line = trim(line);
+    std::smatch lead;
     if (line.rfind("## ", 0) == 0 || line.rfind("### ", 0) == 0) {
       chapter = trim(line.substr(line.find(' ') + 1));
+      leadSection = std::regex_search(chapter, lead, namedSection) ? std::string(lead[1]) : std::string();
       static const std::regex groupHeading(R"(^Group (\d+):)");
       std::smatch m;
       group = std::regex_search(chapter, m, groupHeading) ? std::stoi(m[1]) : 0;
@@ -80,6 +89,7 @@ DocTables ReadDocTables(const std::string& path) {
       continue;
     }
     if (line.empty() || line[0] != '|') {
+      if (std::regex_search(line, lead, namedSection)) leadSection = lead[1];
       inTable = false;
       continue;
     }
@@ -120,6 +130,9 @@ DocTables ReadDocTables(const std::string& path) {
         key.scope = KeyScope::Named;
         key.sections = CellNames(where);
       }
+    } else if (!leadSection.empty() && key.scope == KeyScope::Other) {
+      key.scope = KeyScope::Frame;
+      key.sections = {leadSection};
     }
     for (const std::string& name : CellNames(at(keyColumn))) {
       key.name = name;

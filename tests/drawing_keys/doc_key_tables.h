@@ -10,7 +10,11 @@ enum class KeyScope {
   PictureSections,  // the keys every picture section has (chapter 3.1 to 3.4)
   LayerSections,    // the keys of a layer section (chapter 3.7)
   Named,            // the sections the table names in its "In section" or "Section" column
-  Other,            // any other table (frames, buttons, fonts...), not yet mapped onto sections
+  Frame,            // a window-frame table whose heading or lead-in names its section (chapter 4)
+  FrameButtons,     // the standard frame buttons (chapter 4.4)
+  TitleBarButtons,  // the `Button<i>` sections (chapter 5)
+  FontPresets,      // the `Font<n>` presets (chapter 10)
+  Other,            // any other table
 };
 
 struct DocKey {
@@ -18,7 +22,7 @@ struct DocKey {
   std::string value;  // the "Value" cell: "flag", "0..1000", "path", "colour preset"...
   std::string chapter;  // the heading above the table, e.g. "3.2 Painting and sizing margins"
   KeyScope scope = KeyScope::Other;
-  std::vector<std::string> sections;  // for KeyScope::Named
+  std::vector<std::string> sections;  // for KeyScope::Named and KeyScope::Frame
 };
 
 struct IndexedSection {

@@ -36,7 +36,10 @@
 namespace tessera::testing {
 namespace {
 
-constexpr const char* kDemoSkin = "Aurora";
+// Aurora has an advanced frame and title-bar buttons in the Personality layout; Copperline a
+// basic frame and buttons in the caption layout.
+constexpr const char* kAdvancedFrameSkin = "Aurora";
+constexpr const char* kBasicFrameSkin = "Copperline";
 
 const DocTables& Tables() {
   static const DocTables tables = ReadDocTables(TESSERA_TEST_SKIN_FORMAT_DOC);
@@ -73,22 +76,30 @@ bool SavePicture(const std::string& path, const QImage& image) {
 
 // The sections of the index the demo skin is checked on: its picture sections with a picture,
 // and every section an extra-settings table names.
+enum class SectionRole { Indexed, TitleBarButton, FontPreset };
 struct CheckedSection {
+  std::string skin;
   std::string name;
   int group = 0;
   bool picture = false;
+  SectionRole role = SectionRole::Indexed;
 };
 
 // Test names and failure messages name the section.
-void PrintTo(const CheckedSection& section, std::ostream* out) { *out << section.name; }
+void PrintTo(const CheckedSection& section, std::ostream* out) { *out << section.skin << " " << section.name; }
 
-std::vector<CheckedSection> CheckedSections() {
+// The window groups: frames, title-bar buttons and frame buttons.
+bool IsWindowGroup(int group) { return group >= 34 && group <= 37; }
+
+// The sections of `skin` the check runs on; `windowOnly` keeps those of the window frame, its
+// buttons and its fonts.
+std::vector<CheckedSection> CheckedSections(const char* skin, bool windowOnly) {
   std::vector<CheckedSection> out;
   std::set<std::string> named;
   for (const DocKey& key : Tables().keys) {
-    if (key.scope == KeyScope::Named) named.insert(key.sections.begin(), key.sections.end());
+    if (key.scope == KeyScope::Named || key.scope == KeyScope::Frame) named.insert(key.sections.begin(), key.sections.end());
   }
-  const std::string skinFolder = paths::join(TESSERA_TEST_GENERATED_SKINS_DIR, kDemoSkin);
+  const std::string skinFolder = paths::join(TESSERA_TEST_GENERATED_SKINS_DIR, skin);
   std::vector<std::string> skinFiles;
   for (const std::string& file : files::listFiles(skinFolder)) {
     const std::string ext = lower(std::string(paths::extension(file)));
@@ -101,15 +112,35 @@ std::vector<CheckedSection> CheckedSections() {
     }
     return false;
   };
+  const std::string mainFile = paths::join(skinFolder, std::string(skin) + ".uis");
   for (const IndexedSection& section : Tables().sections) {
+    if (windowOnly && !IsWindowGroup(section.group)) continue;
     const bool picture = section.kind == "picture" && hasPicture(section.name);
-    if (picture || named.count(section.name) != 0) out.push_back({section.name, section.group, picture});
+    // The standard frame buttons are checked whether the skin draws them or not.
+    const bool frameButton = section.group == 37 && section.kind == "picture" && !SectionNotShown(section.name);
+    if (picture || frameButton || named.count(section.name) != 0) {
+      out.push_back({skin, section.name, section.group, picture});
+    }
+  }
+  // The first title-bar button, in the layout the skin uses, and the first font preset.
+  if (!profile::ReadString("Button0", "ButtonImage", "", mainFile).empty()) {
+    const bool personalityLayout = !profile::ReadString("Personality", "ButtonCount", "", mainFile).empty();
+    out.push_back({skin, "Button0", personalityLayout ? 35 : 37, false, SectionRole::TitleBarButton});
+  }
+  if (!profile::ReadString("Font1", "FontName", "", mainFile).empty()) {
+    out.push_back({skin, "Font1", 1, false, SectionRole::FontPreset});
   }
   return out;
 }
 
+std::vector<CheckedSection> AllCheckedSections() {
+  std::vector<CheckedSection> out = CheckedSections(kAdvancedFrameSkin, false);
+  for (CheckedSection& section : CheckedSections(kBasicFrameSkin, true)) out.push_back(std::move(section));
+  return out;
+}
+
 std::string TestName(const ::testing::TestParamInfo<CheckedSection>& info) {
-  std::string name = info.param.name;
+  std::string name = info.param.skin + "_" + info.param.name;
   std::replace_if(name.begin(), name.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
   return name;
 }
@@ -138,9 +169,10 @@ class DrawingKeysTest : public EnvironmentTest, public ::testing::WithParamInter
     for (const auto& entry : fs::directory_iterator(generated / "Tessera7")) {
       if (entry.is_regular_file()) fs::copy_file(entry.path(), skins / "Tessera7" / entry.path().filename(), fs::copy_options::overwrite_existing);
     }
-    fs::copy(generated / kDemoSkin, skins / kDemoSkin, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    skin_ = GetParam().skin;
+    fs::copy(generated / skin_, skins / skin_, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
     quint32 seed = 1;
-    for (const auto& entry : fs::directory_iterator(skins / kDemoSkin)) {
+    for (const auto& entry : fs::directory_iterator(skins / skin_)) {
       const std::string ext = lower(entry.path().extension().string());
       if (ext != ".tga" && ext != ".bmp") continue;
       const auto picture = LoadImageFile(entry.path().string());
@@ -149,7 +181,7 @@ class DrawingKeysTest : public EnvironmentTest, public ::testing::WithParamInter
       ASSERT_TRUE(SavePicture(entry.path().string(), Noise(original.size(), seed++, false)));
     }
     unsynced_.emplace(skinsFolder());
-    OpenSkinFiles((skins / kDemoSkin / (std::string(kDemoSkin) + ".uis")).string(), "");
+    OpenSkinFiles((skins / skin_ / (skin_ + ".uis")).string(), "");
     ASSERT_TRUE(Session().isOpen());
     static DynamicLibrary module(ModulePath(StandinFolder(), "vuzudiv"));
     BindPreviewLibrary(module);
@@ -195,9 +227,9 @@ class DrawingKeysTest : public EnvironmentTest, public ::testing::WithParamInter
 
   std::string newPicture(int width, int height, bool mask) {
     const std::string name = "keytest" + std::to_string(++pictures_) + ".tga";
-    const std::string path = paths::join(paths::join(skinsFolder(), kDemoSkin), name);
+    const std::string path = paths::join(paths::join(skinsFolder(), skin_), name);
     EXPECT_TRUE(SavePicture(path, Noise(QSize(std::max(1, width), std::max(1, height)), 1000 + pictures_, mask)));
-    return lower(std::string(kDemoSkin)) + "\\" + name;
+    return lower(skin_) + "\\" + name;
   }
 
   ChangeTools tools(const CheckedSection& section) {
@@ -244,8 +276,10 @@ class DrawingKeysTest : public EnvironmentTest, public ::testing::WithParamInter
         }
         break;
       case Preview::Page:
-      case Preview::Text:
-        ReloadSectionPreview(section.name, section.name);
+      case Preview::Text: {
+        // A font preset shows in the text of a section that uses it.
+        const std::string shown = section.role == SectionRole::FontPreset ? std::string(FontPresetUser()) : section.name;
+        ReloadSectionPreview(shown, shown);
         for (int state = 0; state < states; ++state) {
           if (preview == Preview::Page) {
             PaintingPreviewOptions options;
@@ -261,6 +295,7 @@ class DrawingKeysTest : public EnvironmentTest, public ::testing::WithParamInter
           }
         }
         break;
+      }
       case Preview::Window: {
         QImage canvas(420, 320, QImage::Format_ARGB32_Premultiplied);
         canvas.fill(Qt::darkCyan);
@@ -273,6 +308,15 @@ class DrawingKeysTest : public EnvironmentTest, public ::testing::WithParamInter
     return images;
   }
 
+  // Whether the skin draws the frame a chapter-4 key belongs to: the basic frame's keys show
+  // only on a skin with a basic frame, the advanced frame's on one with an advanced frame.
+  bool frameInUse(const DocKey& key) const {
+    if (key.chapter.rfind("4.1 ", 0) == 0) return !read("Personality", "Top").empty();
+    if (key.chapter.rfind("4.2 ", 0) == 0) return !read("Borders", "HorzFrame").empty();
+    return true;
+  }
+
+  std::string skin_;
   int pictures_ = 0;
   int groupOverride_ = 0;  // the group whose large preview shows the key under test, when not the section's
   // The test's files need no flush to disk: they are thrown away.
@@ -326,7 +370,7 @@ TEST_P(DrawingKeysTest, EveryKeyChangesEveryPreviewThatShowsTheSection) {
 
   std::vector<KeyCase> cases;
   for (const DocKey& key : Tables().keys) {
-    if (NotDrawnReason(key.name)) continue;
+    if (NotDrawnReason(key)) continue;
     // A key that a table names sections for applies to those alone.
     const bool namedElsewhere = key.scope == KeyScope::PictureSections &&
                                 std::any_of(Tables().keys.begin(), Tables().keys.end(), [&](const DocKey& other) {
@@ -338,9 +382,12 @@ TEST_P(DrawingKeysTest, EveryKeyChangesEveryPreviewThatShowsTheSection) {
     const bool applies =
         (key.scope == KeyScope::PictureSections && section.picture && (!IsTextKey(key) || hasText)) ||
         (key.scope == KeyScope::LayerSections && layers) ||
-        (key.scope == KeyScope::Named &&
+        ((key.scope == KeyScope::Named || (key.scope == KeyScope::Frame && frameInUse(key))) &&
          std::any_of(key.sections.begin(), key.sections.end(),
-                     [&](const std::string& s) { return paths::equalsIgnoreCase(s, section.name); }));
+                     [&](const std::string& s) { return paths::equalsIgnoreCase(s, section.name); })) ||
+        (key.scope == KeyScope::FrameButtons && section.group == 37 && section.name.rfind("WindowFrame.", 0) == 0) ||
+        (key.scope == KeyScope::TitleBarButtons && section.role == SectionRole::TitleBarButton) ||
+        (key.scope == KeyScope::FontPresets && section.role == SectionRole::FontPreset);
     if (!applies) continue;
     cases.push_back({key, key.scope == KeyScope::LayerSections ? section.name + ":L" : section.name});
   }
@@ -352,13 +399,18 @@ TEST_P(DrawingKeysTest, EveryKeyChangesEveryPreviewThatShowsTheSection) {
     const bool stateKey = IsStateKey(key.name);
     std::vector<Preview> previews;
     const bool ownText = !text || (!stateKey && !OwnTextNotInLargePreview(section.name));
-    if (large && ownText) previews.push_back(Preview::Large);
-    if (text) {
+    // Frames, their buttons and the caption are what the sample window draws.
+    const bool windowKey = key.scope == KeyScope::Frame || key.scope == KeyScope::FrameButtons ||
+                           key.scope == KeyScope::TitleBarButtons;
+    const bool fontKey = key.scope == KeyScope::FontPresets;
+    if (large && ownText && !fontKey) previews.push_back(Preview::Large);
+    if (text || fontKey) {
       previews.push_back(Preview::Text);
-    } else if (key.scope != KeyScope::Named && section.picture && !NotShownByPaintingPage(key.name)) {
+    } else if ((key.scope == KeyScope::PictureSections || key.scope == KeyScope::LayerSections) && section.picture &&
+               !NotShownByPaintingPage(key.name)) {
       previews.push_back(Preview::Page);
     }
-    if (windowShows && !text && !stateKey) previews.push_back(Preview::Window);
+    if ((windowShows || windowKey) && !text && !stateKey) previews.push_back(Preview::Window);
     if (NotShownBySizedElements(key.name)) {
       previews.erase(std::remove_if(previews.begin(), previews.end(),
                                     [](Preview p) { return p == Preview::Large || p == Preview::Window; }),
@@ -399,7 +451,7 @@ TEST_P(DrawingKeysTest, EveryKeyChangesEveryPreviewThatShowsTheSection) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(DemoSkin, DrawingKeysTest, ::testing::ValuesIn(CheckedSections()), TestName);
+INSTANTIATE_TEST_SUITE_P(DemoSkin, DrawingKeysTest, ::testing::ValuesIn(AllCheckedSections()), TestName);
 
 // The reference is read as the test expects, so keys cannot drop out of the check unseen.
 TEST(DocKeyTables, ReadsTheTablesOfTheReference) {
@@ -412,13 +464,23 @@ TEST(DocKeyTables, ReadsTheTablesOfTheReference) {
   EXPECT_TRUE(has("TextHorzAlignActivatedAndHighlighted", KeyScope::PictureSections));
   EXPECT_TRUE(has("AlignLayerMode", KeyScope::LayerSections));
   EXPECT_TRUE(has("TabOverlap", KeyScope::Named));
+  EXPECT_TRUE(has("TopMask", KeyScope::Frame));
+  EXPECT_TRUE(has("LeftCoord", KeyScope::FrameButtons));
+  EXPECT_TRUE(has("OverlayImage", KeyScope::TitleBarButtons));
+  EXPECT_TRUE(has("FontAngle", KeyScope::FontPresets));
+  // The lead-in line of a table names its section: the advanced caption's table is Caption's.
+  const auto align = std::find_if(tables.keys.begin(), tables.keys.end(),
+                                  [](const DocKey& k) { return k.name == "TextAlignMode"; });
+  ASSERT_NE(align, tables.keys.end());
+  EXPECT_EQ(align->sections, std::vector<std::string>{"Caption"});
   const auto index = std::find_if(tables.sections.begin(), tables.sections.end(),
                                   [](const IndexedSection& s) { return s.name == "Edit"; });
   ASSERT_NE(index, tables.sections.end());
   EXPECT_EQ(index->group, 24);
   EXPECT_EQ(index->kind, "picture");
   // Every listed non-drawing key is one the reference documents.
-  for (const char* name : {"AnimTimerRate", "FocusRect", "WallpaperStyle", "ButtonFadeTime"}) {
+  for (const char* name : {"AnimTimerRate", "FocusRect", "WallpaperStyle", "ButtonFadeTime", "LinkedTo",
+                           "NonSizableActiveFrame", "OverlayTimer", "TopCoordMaximized"}) {
     EXPECT_TRUE(std::any_of(tables.keys.begin(), tables.keys.end(), [&](const DocKey& k) { return k.name == name; }))
         << name;
   }

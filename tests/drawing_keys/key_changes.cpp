@@ -36,10 +36,49 @@ std::optional<std::string_view> NotDrawnReason(std::string_view key) {
       {"DesktopTextColour", "desktop icon text: the previews draw no desktop icons"},
       {"DesktopTextFont", "desktop icon text: the previews draw no desktop icons"},
       {"WallpaperStyle", "the wallpaper is laid by the wallpaper manager, not by the previews"},
+      {"DoubleClickAction", "what a double click on the caption does"},
+      {"RightClickAction", "what a right click on the caption does"},
+      {"ShiftAction", "what a click with Shift held does"},
+      {"CtrlAction", "what a click with Ctrl held does"},
+      {"Command", "the command a button runs"},
+      {"DllName", "the plug-in of a button's DLL actions"},
+      {"LinkedTo", "the button a link action toggles"},
+      {"InSound", "a sound on press"},
+      {"OutSound", "a sound on release"},
+      {"ScriptMouseEnter", "a script run by a DLL action"},
+      {"ScriptMouseLeave", "a script run by a DLL action"},
+      {"ScriptMousePress", "a script run by a DLL action"},
+      {"ScriptMouseRelease", "a script run by a DLL action"},
+      {"OverlayFadeInTime", "a timing: still previews show the glow at full strength"},
+      {"OverlayTimer", "a timing: still previews show the glow's first frame"},
+      {"LeftCoordMaximized", "maximized windows: the previews draw windows that are not maximized"},
+      {"TopCoordMaximized", "maximized windows: the previews draw windows that are not maximized"},
+      {"Name", "the preset's name in the editor's lists"},
+      {"NormalDisabledFrame", "disabled windows: the previews draw enabled ones"},
+      {"NonSizableActiveFrame", "fixed-size windows: the previews draw sizable ones"},
+      {"NonSizableInactiveFrame", "fixed-size windows: the previews draw sizable ones"},
+      {"NonSizableDisabledFrame", "fixed-size windows: the previews draw sizable ones"},
+      {"MDIActiveFrame", "MDI child windows: the previews draw top-level ones"},
+      {"MDIInactiveFrame", "MDI child windows: the previews draw top-level ones"},
+      {"MDIDisabledFrame", "MDI child windows: the previews draw top-level ones"},
+      {"ShapeMDIDisabledFrame", "MDI child windows: the previews draw top-level ones"},
   };
   const auto found = kNotDrawn.find(key);
   if (found == kNotDrawn.end()) return std::nullopt;
   return found->second;
+}
+
+std::optional<std::string_view> NotDrawnReason(const DocKey& key) {
+  // The standard frame buttons' Action is what a click does; a title-bar button's Action also
+  // picks its hue on glass frames.
+  if (key.scope == KeyScope::FrameButtons && key.name == "Action") return "what a click on an extra frame button does";
+  return NotDrawnReason(key.name);
+}
+
+std::optional<std::string_view> SectionNotShown(std::string_view section) {
+  if (section == "WindowFrame.RestoreButton") return "the previews' windows are not maximized";
+  if (section == "WindowFrame.HelpButton") return "the previews' windows have no help button";
+  return std::nullopt;
 }
 
 std::optional<std::string_view> NotShownByPaintingPage(std::string_view key) {
@@ -85,10 +124,13 @@ int GroupShowingKey(std::string_view key) {
   return 0;
 }
 
+std::string_view FontPresetUser() { return "Button"; }
+
 bool IsTextKey(const DocKey& key) { return key.scope == KeyScope::PictureSections && startsWith(key.chapter, "3.4 "); }
 
 bool IsStateKey(std::string_view key) {
-  for (std::string_view word : {"Pressed", "MouseOver", "Disabled", "Default", "Activated", "Over", "Group", "Focus"}) {
+  for (std::string_view word :
+       {"Pressed", "MouseOver", "Disabled", "Default", "Activated", "Over", "Group", "Focus", "Inactive", "InActive"}) {
     if (key.find(word) != std::string_view::npos) return true;
   }
   return false;
@@ -120,6 +162,51 @@ std::vector<Setting> Preconditions(const DocKey& key, const ChangeTools& tools, 
   set("Font" + std::string(kVividPreset), "FontWeight", "900");
   set("Font" + std::string(kVividPreset), "Italics", "1");
 
+  if (key.scope == KeyScope::Frame) {
+    // The no-icon margins apply to windows without their icon.
+    if (k.find("NoIcon") != std::string::npos) set("Personality", "ShowCaptionIcon", "0");
+    // A right margin moves text set against it.
+    if (startsWith(k, "TextRightClip")) set("Personality", "TextAlignment", "2");
+    if (startsWith(k, "TextRightShift")) set("Caption", "TextAlignMode", "2");
+  }
+  if (key.scope == KeyScope::TitleBarButtons && k == "UseTrans") set("", "PerPixel", "0");
+  if (key.scope == KeyScope::FrameButtons) {
+    // The standard buttons show when the skin has no title-bar buttons of its own.
+    set("Personality", "ButtonCount", "0");
+    set("Caption", "ButtonCount", "0");
+    set("", "Image", tools.strip(16, 14));
+    set("", "FrameCount", std::to_string(tools.frameCount));
+  }
+  if (key.scope == KeyScope::TitleBarButtons) {
+    // Visibility6 and up belong to the Personality layout.
+    if (startsWith(k, "Visibility") && k.size() > 10 && k[10] >= '6') set("Personality", "ButtonCount", "1");
+    // A button's Action picks the close hue or the other buttons' hue on a glass frame.
+    if (k == "Action") {
+      set("Borders", "HorzFrame", "");
+      set("Personality", "Top", "");
+      set("TitlebarSkin", "ActiveTitle", "");
+      set("DWM", "UseDWMFrames", "1");
+      set("Frames.Texture", "Image", tools.newPicture(40, 40, false));
+      set("WindowFrame.Activetexture", "CloseButtonHue", "120");
+      set("WindowFrame.Activetexture", "ButtonHue", "240");
+    }
+  }
+  if (key.scope == KeyScope::FontPresets) {
+    // A push button's text and the caption use the preset.
+    const std::string number(section.substr(section.find_first_of("0123456789")));
+    set(std::string(FontPresetUser()), "NormalFont", number);
+    set("Caption", "TitlebarFontObject", std::to_string(std::atoi(number.c_str()) + 1));
+    if (startsWith(k, "Shadow")) set("", "DrawingStyle", "1");
+  }
+  if (key.scope == KeyScope::Frame && section == "Caption") {
+    // Caption/ButtonCount counts when Personality has none; the font keys when no preset is set.
+    if (k == "ButtonCount") set("Personality", "ButtonCount", "");
+    if (startsWith(k, "Font")) {
+      set("Caption", "TitlebarFontObject", "");
+      set("Caption", "TitlebarFontObjectInActive", "");
+      if (k != "FontName") set("Caption", "FontName", "DejaVu Sans");
+    }
+  }
   if (key.scope == KeyScope::LayerSections) {
     // A layer of noise over the section; the layer keys are changed in it.
     set("", "NextLayerName", "L");
@@ -216,7 +303,28 @@ std::vector<std::string> OtherValues(const DocKey& key, const std::string& curre
   };
   static const std::regex range(R"(^(-?\d+)\.\.(-?\d+)$)");
   std::smatch m;
-  if (v == "flag") {
+  static const std::regex either(R"(^(-?\d+)(?: or |/)(-?\d+)$)");
+  if (v == "face name" || key.name == "FontName") {
+    add("DejaVu Serif");
+    add("DejaVu Sans Mono");
+  } else if (v == "font" && key.name == "FontHeight") {
+    add("16");
+    add("6");
+  } else if (v == "font" && key.name == "FontWeight") {
+    add("900");
+    add("100");
+  } else if (v == "font") {
+    add(current == "1" ? "0" : "1");
+  } else if (v == "condition number") {
+    // 2: only while inactive (the previews' main window is active); 26: only without an icon.
+    add("2");
+    add("26");
+  } else if (v == "frame index") {
+    for (const char* frame : {"1", "0", "2"}) add(frame);
+  } else if (std::regex_match(v, m, either)) {
+    add(m[1]);
+    add(m[2]);
+  } else if (v == "flag") {
     add(current == "1" ? "0" : "1");
   } else if (v == "path") {
     const bool mask = key.name.find("Mask") != std::string::npos;

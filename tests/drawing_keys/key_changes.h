@@ -14,6 +14,11 @@ namespace tessera::testing {
 
 // The reason a key cannot show in a still picture, or none for a drawing key.
 std::optional<std::string_view> NotDrawnReason(std::string_view key);
+// The same for a key of a given table, where one name means different things in different tables.
+std::optional<std::string_view> NotDrawnReason(const DocKey& key);
+
+// The reason no preview's window shows a section at all, or none.
+std::optional<std::string_view> SectionNotShown(std::string_view section);
 
 // The reason the painting page's preview cannot show a key that other previews show, or none.
 std::optional<std::string_view> NotShownByPaintingPage(std::string_view key);
@@ -30,6 +35,9 @@ bool IsSizingKey(const DocKey& key);
 
 // Why the large preview shows no text of the section's own, or none when it does.
 std::optional<std::string_view> OwnTextNotInLargePreview(std::string_view section);
+
+// The section whose text the test draws with a font preset.
+std::string_view FontPresetUser();
 
 // The keys of chapter 3.4: they place and colour a section's text.
 bool IsTextKey(const DocKey& key);

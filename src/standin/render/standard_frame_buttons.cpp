@@ -8,6 +8,25 @@
 
 namespace tessera::render {
 
+namespace {
+
+// Where "Align", "LeftCoord" and "TopCoord" (or their maximized forms) put a button of `size`.
+QPoint placedAt(const SkinModel& skin, const char* section, const QRect& window, QSize size, int defaultAlign,
+                bool maximised) {
+  const int align = skin.integer(section, "Align", defaultAlign);
+  int x = skin.integer(section, "LeftCoord", 0);
+  int y = skin.integer(section, "TopCoord", 0);
+  if (maximised) {
+    x = skin.integer(section, "LeftCoordMaximized", x);
+    y = skin.integer(section, "TopCoordMaximized", y);
+  }
+  x = std::clamp(x, -40, 500);
+  y = std::clamp(y, -40, 500);
+  return QPoint(align == 1 ? window.right() + 1 - x - size.width() : window.left() + x, window.top() + y);
+}
+
+}  // namespace
+
 void PaintStandardFrameButtons(QPainter& painter, RenderContext& context, const QRect& window,
                                const QRect& captionBand, bool active, int hoverState, const ButtonTint& tint,
                                bool maximised) {
@@ -25,8 +44,12 @@ void PaintStandardFrameButtons(QPainter& painter, RenderContext& context, const 
     if (frame >= frames) frame = 0;
     const QRect source = FrameRect(picture.size(), frames, style.vertical, frame);
     const QSize size = source.size().boundedTo(QSize(200, std::max(1, captionBand.height())));
-    const QRect target(right + 1 - size.width(), captionBand.top() + (captionBand.height() - size.height()) / 2,
-                       size.width(), size.height());
+    QRect target(right + 1 - size.width(), captionBand.top() + (captionBand.height() - size.height()) / 2,
+                 size.width(), size.height());
+    // A button the skin places itself stands where its keys say; the others line up from the right.
+    if (skin.value(section, "Align") || skin.value(section, "LeftCoord") || skin.value(section, "TopCoord")) {
+      target.moveTopLeft(placedAt(skin, section, window, size, 1, maximised));
+    }
     DrawTintedButton(painter, target, picture, source, tint, isClose);
     right = target.left() - spacing;
   }
@@ -38,16 +61,7 @@ void PaintStandardFrameButtons(QPainter& painter, RenderContext& context, const 
     const int frames = UsableFrameCount(picture.size(), style.frameCount, style.vertical);
     const QRect source = FrameRect(picture.size(), frames, style.vertical, 0);
     const bool isIcon = std::string_view(section) == "WindowFrame.SystemIconPerPixel";
-    const int align = skin.integer(section, "Align", isIcon ? 0 : 1);
-    int x = skin.integer(section, "LeftCoord", 0);
-    int y = skin.integer(section, "TopCoord", 0);
-    if (maximised) {
-      x = skin.integer(section, "LeftCoordMaximized", x);
-      y = skin.integer(section, "TopCoordMaximized", y);
-    }
-    x = std::clamp(x, -40, 500);
-    y = std::clamp(y, -40, 500);
-    const QPoint at(align == 1 ? window.right() + 1 - x - source.width() : window.left() + x, window.top() + y);
+    const QPoint at = placedAt(skin, section, window, source.size(), isIcon ? 0 : 1, maximised);
     if (isIcon) {
       painter.drawImage(at, picture, source);
     } else {

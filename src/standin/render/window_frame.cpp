@@ -46,10 +46,12 @@ FrameLayout layoutOf(const SkinModel& skin) {
 Border borderOf(RenderContext& context, const char* name, bool active) {
   const SkinModel& skin = context.skin;
   Border border;
-  const std::string path = skin.resolveSlot(skin.text("Personality", name));
-  const QImage& picture = context.pictures.picture(path, FramePictureTransparency(path));
-  if (picture.isNull()) return border;
   const std::string key(name);
+  const std::string path = skin.resolveSlot(skin.text("Personality", key));
+  // Older skins cut the border's shape with a black-and-white mask ("TopMask"...).
+  const std::string mask = skin.resolveSlot(skin.text("Personality", key + "Mask"));
+  const QImage& picture = context.pictures.picture(path, FramePictureTransparency(path), 0, mask);
+  if (picture.isNull()) return border;
   const int frames = UsableFrameCount(picture.size(),
                                       skin.integer("Personality", key + "Frame", CatalogueImageCount(skin, "Personality")),
                                       key == "Top" || key == "Bottom");
@@ -97,7 +99,8 @@ FramePictures framePicturesOf(RenderContext& context, bool active) {
   const int count = skin.integer("Borders", "FrameCount", 2);
   int thickness = 0;
   const std::string vertPath = skin.resolveSlot(skin.text("Borders", "VertFrame"));
-  const QImage& v = context.pictures.picture(vertPath, FramePictureTransparency(vertPath));
+  const QImage& v = context.pictures.picture(vertPath, FramePictureTransparency(vertPath), 0,
+                                            skin.resolveSlot(skin.text("Borders", "VertFrameMask")));
   if (!v.isNull()) {
     const QRect frame = FrameRect(v.size(), UsableFrameCount(v.size(), count, false), false, index);
     f.vertical = &v;
@@ -106,7 +109,8 @@ FramePictures framePicturesOf(RenderContext& context, bool active) {
     f.right = QRect(frame.left() + thickness, frame.top(), frame.width() - thickness, frame.height());
   }
   const std::string horzPath = skin.resolveSlot(skin.text("Borders", "HorzFrame"));
-  const QImage& h = context.pictures.picture(horzPath, FramePictureTransparency(horzPath));
+  const QImage& h = context.pictures.picture(horzPath, FramePictureTransparency(horzPath), 0,
+                                            skin.resolveSlot(skin.text("Borders", "HorzFrameMask")));
   if (!h.isNull()) {
     const QRect frame = FrameRect(h.size(), UsableFrameCount(h.size(), count, true), true, index);
     const int bottom = std::min(thickness, frame.height());
@@ -166,7 +170,11 @@ void paintCaptionText(QPainter& painter, RenderContext& context, const QRect& te
                     : !skin.text("Fonts", "FontName").empty()   ? FontSectionStyle(skin, "Fonts")
                     : !skin.text("Caption", "FontName").empty() ? FontSectionStyle(skin, "Caption")
                                                                 : SystemTextStyle(skin, "SystemCaption");
-  style.font.setBold(style.font.weight() >= QFont::DemiBold || skin.text("Fonts", "FontWeight").empty());
+  // The basic frame's caption font is bold unless "Fonts" gives a weight; a preset's or the
+  // advanced caption's own weight stands as it is.
+  const bool ownWeight = (preset >= 1 && preset <= 50) || !skin.text("Fonts", "FontWeight").empty() ||
+                         (skin.text("Fonts", "FontName").empty() && !skin.text("Caption", "FontName").empty());
+  if (!ownWeight) style.font.setBold(true);
   const char* prefix = look.active ? "ActiveText" : "InactiveText";
   const QColor fallback = SkinSystemQColor(skin, look.active ? 9 : 19);
   style.colour = ColourFromKeys(skin, "Personality", std::string(prefix) + "R", std::string(prefix) + "G",
