@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "core/skin/skin_document.h"
 #include "core/app/demo_environment.h"
 #include "core/app/preview_engine.h"
 #include "core/app/qimage_bridge.h"
@@ -81,7 +82,7 @@ void openDialog(benchmark::State& state) {
   for (auto _ : state) {
     QElapsedTimer timer;
     timer.start();
-    auto* dialog = new Dialog;
+    auto* dialog = new Dialog(SkinDocument::current());
     dialog->show();
     QApplication::processEvents();
     dialog->repaint();

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/skin/skin_document.h"
 #include "core/app/demo_environment.h"
 #include "core/app/preview_engine.h"
 #include "core/app/skin_actions.h"
@@ -76,6 +77,7 @@ class BenchEditor final : public ui::SectionEditorContext {
   void requestSheetRebuild() override {}
   void repaintLargePreview() override {}
   QWidget* editorWindow() override { return nullptr; }
+  SkinDocument* document() const override { return SkinDocument::current(); }
 };
 
 double median(std::vector<double> values) {

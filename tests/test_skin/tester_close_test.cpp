@@ -6,14 +6,21 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QThread>
+#include <cstring>
 #include <future>
 #include <thread>
 
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 #include "core/app/test_skin.h"
 #include "core/platform/environment.h"
+#include "core/platform/local_socket.h"
 #include "core/platform/paths.h"
 #include "core/platform/profile.h"
 #include "core/platform/shell.h"
@@ -62,6 +69,77 @@ TEST_F(TesterCloseTest, NoTesterAnswersAtOnce) {
   timer.start();
   EXPECT_FALSE(CloseRunningTester());
   EXPECT_LT(timer.elapsed(), 1000);
+}
+
+// A one-connection server on the tester's name that reads one request and sends `reply` in
+// the given pieces, then closes the connection. Runs on its own thread; join() returns the request.
+class ScriptedTester {
+ public:
+  explicit ScriptedTester(QList<QByteArray> pieces) {
+    std::promise<void> listening;
+    auto ready = listening.get_future();
+    thread_ = std::thread([this, pieces, &listening] {
+      QLocalServer server;
+      server.listen(QString::fromStdString(ProgramServerName(kTesterProgramKey, GetSkinsFolderFresh())));
+      listening.set_value();
+      if (!server.waitForNewConnection(5000)) return;
+      QLocalSocket* socket = server.nextPendingConnection();
+      while (!socket->canReadLine() && socket->waitForReadyRead(5000)) {
+      }
+      request_ = socket->readLine();
+      for (const QByteArray& piece : pieces) {
+        socket->write(piece);
+        socket->flush();
+        socket->waitForBytesWritten(5000);
+      }
+      socket->disconnectFromServer();
+      if (socket->state() != QLocalSocket::UnconnectedState) socket->waitForDisconnected(5000);
+    });
+    ready.wait();
+  }
+  QByteArray join() {
+    thread_.join();
+    return request_;
+  }
+
+ private:
+  std::thread thread_;
+  QByteArray request_;
+};
+
+TEST_F(TesterCloseTest, CloseRequestReadsTheAnswerWhateverItsPieces) {
+  ScriptedTester tester({"busy\r\nclo", "sed\r\n"});
+  EXPECT_TRUE(CloseRunningTester());
+  EXPECT_EQ(tester.join(), "close\n");
+}
+
+TEST_F(TesterCloseTest, AnswerOtherThanClosedIsNoClose) {
+  ScriptedTester tester({"closed later\n"});
+  EXPECT_FALSE(CloseRunningTester());
+  EXPECT_EQ(tester.join(), "close\n");
+}
+
+TEST_F(TesterCloseTest, SocketLeftByACrashedTesterIsNoTester) {
+  // A socket file that nothing listens on any more, as a killed tester leaves it.
+  const std::string path = LocalServerPath(ProgramServerName(kTesterProgramKey, GetSkinsFolderFresh()));
+  const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  ASSERT_LT(path.size(), sizeof(address.sun_path));
+  std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+  ::unlink(path.c_str());
+  ASSERT_EQ(::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)), 0);
+  ::close(fd);
+  EXPECT_TRUE(QFile::exists(QString::fromStdString(path)));
+  EXPECT_FALSE(CloseRunningTester());
+  ::unlink(path.c_str());
+}
+
+TEST_F(TesterCloseTest, SocketPathFollowsTheServersOwnRule) {
+  EXPECT_EQ(LocalServerPath("/run/x/sock"), "/run/x/sock");
+  QLocalServer server;
+  ASSERT_TRUE(server.listen(QStringLiteral("tessera-path-check-%1").arg(::getpid())));
+  EXPECT_EQ(LocalServerPath(server.serverName().toStdString()), server.fullServerName().toStdString());
 }
 
 TEST_F(TesterCloseTest, RunningTesterClosesAndQuits) {

@@ -2,8 +2,9 @@
 
 #include <QByteArray>
 #include <QCryptographicHash>
-#include <QLocalSocket>
 #include <QString>
+#include <optional>
+#include <string>
 
 #ifndef _WIN32
 #include <unistd.h>
@@ -13,6 +14,7 @@
 #include "core/platform/activity_report.h"
 #include "core/platform/environment.h"
 #include "core/platform/files.h"
+#include "core/platform/local_socket.h"
 #include "core/platform/paths.h"
 #include "core/platform/profile.h"
 #include "core/platform/shell.h"
@@ -38,6 +40,14 @@ int SubStyleNumberOf(const SubStyleFile& styles, std::string_view editedFile) {
     if (style.index > 0 && paths::equalsIgnoreCase(style.skin, name)) return style.index;
   }
   return 0;
+}
+
+// The reply without the white space around it (a server may end its lines with "\r\n").
+std::string_view Trimmed(std::string_view text) {
+  const auto space = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+  while (!text.empty() && space(text.front())) text.remove_prefix(1);
+  while (!text.empty() && space(text.back())) text.remove_suffix(1);
+  return text;
 }
 
 bool StartTester(std::string_view skinName, std::string_view editedFile) {
@@ -98,21 +108,17 @@ std::string ProgramServerName(std::string_view program, std::string_view skinsFo
 }
 
 bool CloseRunningTester() {
-  QLocalSocket socket;
-  socket.connectToServer(QString::fromStdString(ProgramServerName(kTesterProgramKey, GetSkinsFolderFresh())));
-  if (!socket.waitForConnected(kConnectTimeoutMs)) return false;
-  socket.write(QByteArray(kCloseRequest.data(), static_cast<qsizetype>(kCloseRequest.size())) + '\n');
-  socket.waitForBytesWritten(kReplyTimeoutMs);
+  LocalSocketClient socket;
+  if (!socket.connectTo(ProgramServerName(kTesterProgramKey, GetSkinsFolderFresh()), kConnectTimeoutMs)) return false;
+  if (!socket.writeLine(kCloseRequest, kReplyTimeoutMs)) return false;
   bool closed = false;
-  while (!closed && (socket.canReadLine() || socket.waitForReadyRead(kReplyTimeoutMs))) {
-    while (socket.canReadLine()) {
-      if (socket.readLine().trimmed() == QByteArray(kClosedReply.data(), static_cast<qsizetype>(kClosedReply.size()))) {
-        closed = true;
-      }
-    }
+  while (!closed) {
+    const std::optional<std::string> line = socket.readLine(kReplyTimeoutMs);
+    if (!line) break;
+    closed = Trimmed(*line) == kClosedReply;
   }
   // The tester quits after answering; give it a moment so that the next start does not find it.
-  if (closed && socket.state() != QLocalSocket::UnconnectedState) socket.waitForDisconnected(kExitTimeoutMs);
+  if (closed) socket.waitForClosed(kExitTimeoutMs);
   return closed;
 }
 

@@ -93,9 +93,11 @@ MainWindow::MainWindow(const std::string& commandLinePath, QWidget* parent)
   auto* start = new QWidget(pages_);
   auto* startLayout = new QVBoxLayout(start);
   auto* logo = new QLabel(start);
+  logo->setObjectName(QStringLiteral("startLogo"));
   logo->setPixmap(pictures_.picture(QStringLiteral("logo.png")));
   startLayout->addWidget(logo);
   auto* hint = new QLabel(QString::fromLatin1(kStartHint), start);
+  hint->setObjectName(QStringLiteral("startHint"));
   hint->setWordWrap(true);
   startLayout->addWidget(hint);
   recentList_ = new QListWidget(start);

@@ -16,7 +16,8 @@ FrameCountDialog::FrameCountDialog(QWidget* parent) : QDialog(parent) {
   numberBox_ = new QSpinBox(this);
   numberBox_->setRange(0, zor::kMaxFrames);
   numberBox_->setValue(1);
-  layout->addWidget(numberBox_);
+  // The field keeps its own width; the label sets the dialog's.
+  layout->addWidget(numberBox_, 0, Qt::AlignLeft);
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
   ok->setDefault(true);
   layout->addWidget(ok);
