@@ -143,5 +143,33 @@ TEST_F(DemoPreviewTest, WindowFramesShowTheActiveAndTheInactiveFrame) {
   EXPECT_GT(Differing(sameFrames, render(2), frontCorner), corner.width() * corner.height() / 4);
 }
 
+// Pixels of `a` and `b` (same size) whose colours are further apart than a little smoothing.
+int Unlike(const QImage& a, const QImage& b) {
+  int count = 0;
+  for (int y = 0; y < a.height(); ++y) {
+    for (int x = 0; x < a.width(); ++x) {
+      const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+      count += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q)) > 96;
+    }
+  }
+  return count;
+}
+
+TEST_F(DemoPreviewTest, AtScaleFactorTwoThePreviewIsTheSamePictureWithTwiceThePixels) {
+  open("Aurora");
+  for (const int kind : {1, 2, 3, 5}) {
+    SCOPED_TRACE(kind);
+    PreviewView view;
+    view.setCategoryKind(kind);
+    const QImage single = view.render(kArea, 1).convertToFormat(QImage::Format_RGB32);
+    const QImage twice = view.render(kArea, 2);
+    ASSERT_EQ(twice.size(), kArea * 2) << "drawn at the screen's own resolution";
+    const QImage reduced =
+        twice.scaled(kArea, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32);
+    // Title bars, menus and text keep their size: only edges and letters differ by smoothing.
+    EXPECT_LT(Unlike(single, reduced), kArea.width() * kArea.height() / 50);
+  }
+}
+
 }  // namespace
 }  // namespace tessera::ui

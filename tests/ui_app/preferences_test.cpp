@@ -100,6 +100,14 @@ TEST(InterfacePaletteTest, TheGreyIsTheSettingOnLightColoursAndDimsTheDarkPalett
   EXPECT_EQ(onLight.color(QPalette::Base), QColor(200, 200, 200));
   EXPECT_EQ(onLight.color(QPalette::Text), QColor(Qt::black));
   EXPECT_EQ(InterfacePalette(light, 900, false).color(QPalette::Window), QColor(255, 255, 255)) << "clamped";
+  light.setColor(QPalette::Disabled, QPalette::WindowText, QColor(150, 150, 150));
+  light.setColor(QPalette::Disabled, QPalette::Text, QColor(150, 150, 150));
+  light.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(150, 150, 150));
+  const QPalette withDisabled = InterfacePalette(light, 200, true);
+  for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+    EXPECT_EQ(withDisabled.color(QPalette::Inactive, role), QColor(Qt::black)) << role;
+    EXPECT_EQ(withDisabled.color(QPalette::Disabled, role), QColor(150, 150, 150)) << "disabled controls look off";
+  }
 
   const QPalette dark = DarkPalette();
   const QPalette full = InterfacePalette(dark, 255, true);

@@ -225,5 +225,36 @@ TEST(SwatchOutlineTest, MovesLightnessTowardsTheMiddleAndHalvesSaturation) {
   EXPECT_NEAR(red.lightnessF(), 0.6, 0.01);
 }
 
+// A swatch whose colour is the list's own (black on a dark list, white on a light one) gets a ring
+// in the text colour around it; a swatch that shows by itself does not.
+TEST(ColourRowDelegateTest, ASwatchLikeItsBackgroundIsRingedSoItShows) {
+  const auto ringPixel = [](const QColor& colour, const QPalette& palette) {
+    QStandardItemModel model;
+    auto* item = new QStandardItem(QStringLiteral("Skin colour : Text"));
+    item->setData(static_cast<uint>(MakeColorRef(colour.red(), colour.green(), colour.blue())), kColourValueRole);
+    model.appendRow(item);
+    QImage row(200, kColourRowHeight, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&row);
+    QStyleOptionViewItem option;
+    option.rect = row.rect();
+    option.palette = palette;
+    ColourRowDelegate().paint(&painter, option, model.index(0, 0));
+    painter.end();
+    // Two pixels left of the 50-pixel swatch, half-way down it.
+    return row.pixelColor((200 - 50) / 2 - 2, 3 + 27 / 2);
+  };
+  QPalette dark;
+  dark.setColor(QPalette::Base, QColor(30, 30, 32));
+  dark.setColor(QPalette::Text, QColor(225, 225, 225));
+  EXPECT_GT(ringPixel(Qt::black, dark).lightness(), 90) << "a black swatch shows on a dark list";
+  QPalette light;
+  light.setColor(QPalette::Base, Qt::white);
+  light.setColor(QPalette::Text, Qt::black);
+  EXPECT_LT(ringPixel(Qt::white, light).lightness(), 180) << "a white swatch shows on a white list";
+  EXPECT_EQ(ringPixel(QColor(23, 114, 100), dark), QColor(30, 30, 32)) << "a coloured swatch needs no ring";
+  EXPECT_TRUE(SwatchBlendsIn(SwatchOutline(Qt::black), QColor(30, 30, 32)));
+  EXPECT_FALSE(SwatchBlendsIn(SwatchOutline(Qt::black), Qt::white));
+}
+
 }  // namespace
 }  // namespace tessera::ui

@@ -9,15 +9,16 @@
 namespace tessera::ui {
 namespace {
 
-TEST(DeviceCanvasTest, PreviewsDrawInDevicePixelsAndCoverTheWidgetOnce) {
+TEST(DeviceCanvasTest, PreviewsDrawInDevicePixelsLaidOutInTheWidgetsUnits) {
   QWidget widget;
   widget.resize(100, 40);
   ASSERT_EQ(widget.devicePixelRatioF(), 2.0) << "the test runs at scale factor 2";
-  QImage canvas = DeviceCanvas(widget, Qt::red);
+  const QImage canvas = DeviceCanvas(widget, Qt::red);
   EXPECT_EQ(canvas.size(), QSize(200, 80)) << "one canvas pixel per screen pixel";
-  EXPECT_EQ(canvas.devicePixelRatio(), 1.0) << "the library draws in device pixels";
-  ForWidget(canvas, widget);
   EXPECT_EQ(canvas.deviceIndependentSize(), QSizeF(100, 40)) << "painted over exactly the widget";
+  const VlRect whole = WholeCanvas(canvas);
+  EXPECT_EQ(QRect(whole.left, whole.top, whole.right - whole.left, whole.bottom - whole.top), widget.rect())
+      << "the library is handed the widget's own area, and enlarges to the canvas's ratio";
 }
 
 TEST(DeviceCanvasTest, TheFontPreviewIsSharpAtScaleFactorTwo) {

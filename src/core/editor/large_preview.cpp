@@ -89,8 +89,10 @@ void DrawWindowFrames(QImage& canvas, const QRect& area, const PreviewCall& call
 void ComposeLargePreview(QImage& canvas, const LargePreviewRequest& request) {
   FillPreviewBackground(canvas, request.background, request.grey);
   if (!Session().isOpen()) return;
-  const int margin = std::max(4, std::min(canvas.width(), canvas.height()) / 24);
-  const QRect area = canvas.rect().adjusted(margin, margin, -margin, -margin);
+  // Laid out in the canvas's own units; a canvas for a high-resolution screen has more pixels.
+  const QRect whole(QPoint(0, 0), canvas.deviceIndependentSize().toSize());
+  const int margin = std::max(4, std::min(whole.width(), whole.height()) / 24);
+  const QRect area = whole.adjusted(margin, margin, -margin, -margin);
   const VlRect rect{area.left(), area.top(), area.right(), area.bottom()};
   for (const PreviewCall& call : PreviewCallsFor(request.group, request.topLevelSection, request.state, request.buttonState)) {
     switch (call.step) {

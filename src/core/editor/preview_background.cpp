@@ -21,8 +21,9 @@ QColor FromColourRef(VlColour colour) {
 void FillGrid(QImage& canvas) {
   QPainter painter(&canvas);
   const QColor light(230, 230, 230);
-  for (int y = 0; y < canvas.height(); y += kGridSquare) {
-    for (int x = 0; x < canvas.width(); x += kGridSquare) {
+  const QSize size = canvas.deviceIndependentSize().toSize();
+  for (int y = 0; y < size.height(); y += kGridSquare) {
+    for (int x = 0; x < size.width(); x += kGridSquare) {
       const bool odd = ((x / kGridSquare) + (y / kGridSquare)) % 2 != 0;
       painter.fillRect(x, y, kGridSquare, kGridSquare, odd ? light : QColor(Qt::white));
     }

@@ -1,5 +1,8 @@
 #include "core/engine/engine_libraries.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace tessera {
 
 VlSurface SurfaceFor(QImage& image) {
@@ -34,10 +37,16 @@ void PreviewLibrary::bind(const DynamicLibrary& library) {
   loadUpSection2_ = library.bind<VlLoadUpSection2Fn>("LoadUpSection2");
   setPointer_ = library.bind<VlSetPointerFn>("SetPointer");
   setAnimationFrame_ = library.bind<VlSetAnimationFrameFn>("SetAnimationFrame");
+  setDrawScale_ = library.bind<VlSetDrawScaleFn>("SetDrawScale");
   bound_ = true;
 }
 
 void PreviewLibrary::unbind() { *this = PreviewLibrary{}; }
+
+VlSurface PreviewLibrary::surfaceFor(QImage& target) const {
+  if (setDrawScale_) setDrawScale_(std::max(1, static_cast<int>(std::lround(target.devicePixelRatio() * 100))));
+  return SurfaceFor(target);
+}
 
 void PreviewLibrary::SetSkinDir(const std::string& folder) const {
   if (setSkinDir_) setSkinDir_(folder.c_str());
@@ -53,20 +62,20 @@ void PreviewLibrary::DestroyBitmaps_and_Masks() const {
 
 void PreviewLibrary::DrawWindowFrameOwn(QImage& target, const VlRect& rect, int style, const std::string& title) const {
   if (!drawWindowFrameOwn_) return;
-  VlSurface s = SurfaceFor(target);
+  VlSurface s = surfaceFor(target);
   drawWindowFrameOwn_(&s, &rect, style, title.c_str());
 }
 
 void PreviewLibrary::DrawWindowFrameOwn2(QImage& target, const VlRect& rect, int style, const std::string& title) const {
   if (!drawWindowFrameOwn2_) return;
-  VlSurface s = SurfaceFor(target);
+  VlSurface s = surfaceFor(target);
   drawWindowFrameOwn2_(&s, &rect, style, title.c_str());
 }
 
 void PreviewLibrary::DrawWindowFrameLook(QImage& target, const VlRect& rect, const VlFrameLook& look,
                                          const std::string& title) const {
   if (!drawWindowFrameLook_) return;
-  VlSurface s = SurfaceFor(target);
+  VlSurface s = surfaceFor(target);
   drawWindowFrameLook_(&s, &rect, &look, title.c_str());
 }
 
@@ -80,20 +89,20 @@ void PreviewLibrary::SetAnimationFrame(int frame) const {
 
 void PreviewLibrary::DrawTaskBar(QImage& target, int left, int top, int right, int bottom) const {
   if (!drawTaskBar_) return;
-  VlSurface s = SurfaceFor(target);
+  VlSurface s = surfaceFor(target);
   drawTaskBar_(&s, left, top, right, bottom);
 }
 
 void PreviewLibrary::DrawPreview(QImage& target, const VlRect& rect, int kind, int state,
                                  const std::string& section) const {
   if (!drawPreview_) return;
-  VlSurface s = SurfaceFor(target);
+  VlSurface s = surfaceFor(target);
   drawPreview_(&s, &rect, kind, state, section.empty() ? nullptr : section.c_str());
 }
 
 void PreviewLibrary::DrawSkinnedItem(QImage& target, const VlRect& rect, int element, int state) const {
   if (!drawSkinnedItem_) return;
-  VlSurface s = SurfaceFor(target);
+  VlSurface s = surfaceFor(target);
   drawSkinnedItem_(&s, &rect, element, state);
 }
 
@@ -111,38 +120,38 @@ void PreviewLibrary::CloseSection() const {
 
 void PreviewLibrary::RenderSection(QImage& target, const VlRect& rect, int state, int flags) const {
   if (!renderSection_) return;
-  VlSurface s = SurfaceFor(target);
+  VlSurface s = surfaceFor(target);
   renderSection_(&s, &rect, state, flags);
 }
 
 void PreviewLibrary::RenderSectionHwnd(QImage& target, int state) const {
   if (!renderSectionHwnd_) return;
-  VlSurface s = SurfaceFor(target);
+  VlSurface s = surfaceFor(target);
   renderSectionHwnd_(&s, state);
 }
 
 void PreviewLibrary::RenderSectionText(QImage& target, const VlRect& rect, int state, const std::string& text) const {
   if (!renderSectionText_) return;
-  VlSurface s = SurfaceFor(target);
+  VlSurface s = surfaceFor(target);
   renderSectionText_(&s, &rect, state, text.c_str());
 }
 
 void PreviewLibrary::RenderTextObject(QImage& target, const VlRect& rect, int preset, const std::string& fontKey,
                                       const std::string& text, VlColour colour) const {
   if (!renderTextObject_) return;
-  VlSurface s = SurfaceFor(target);
+  VlSurface s = surfaceFor(target);
   renderTextObject_(&s, &rect, preset, fontKey.c_str(), text.c_str(), colour);
 }
 
 void PreviewLibrary::RenderSection2(QImage& target, const VlRect& rect, int state) const {
   if (!renderSection2_) return;
-  VlSurface s = SurfaceFor(target);
+  VlSurface s = surfaceFor(target);
   renderSection2_(&s, &rect, state);
 }
 
 void PreviewLibrary::ApplyColour3a(QImage& target, const VlRect& rect, VlColour colour, int amount) const {
   if (!applyColour3a_) return;
-  VlSurface s = SurfaceFor(target);
+  VlSurface s = surfaceFor(target);
   applyColour3a_(&s, &rect, colour, amount);
 }
 

@@ -52,6 +52,10 @@ class PreviewLibrary {
   void SetAnimationFrame(int frame) const;
 
  private:
+  // The target as a surface, with the library told the target's device pixel ratio: callers lay
+  // out in the image's logical units and a canvas for a high-resolution screen is drawn sharp.
+  VlSurface surfaceFor(QImage& target) const;
+
   bool bound_ = false;
   VlSetSkinDirFn setSkinDir_ = nullptr;
   VlLoadUISFileFn loadUISFile_ = nullptr;
@@ -75,6 +79,7 @@ class PreviewLibrary {
   VlLoadUpSection2Fn loadUpSection2_ = nullptr;
   VlSetPointerFn setPointer_ = nullptr;
   VlSetAnimationFrameFn setAnimationFrame_ = nullptr;
+  VlSetDrawScaleFn setDrawScale_ = nullptr;
 };
 
 // The skin database library. Operations are looked up at each use, as the library may be

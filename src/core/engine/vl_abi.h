@@ -103,6 +103,11 @@ typedef void (*VlSetPointerFn)(VlImageLoader loader);
 /* The frame ZOR animations show in their normal state from now on (-1: their first frame, as
  * still pictures); the editor's players step it to play an animation in a preview. */
 typedef void (*VlSetAnimationFrameFn)(int frame);
+/* Drawing calls from now on treat a surface as `percent` / 100 surface pixels per unit: rects are
+ * given in units, pictures are enlarged to them and text is drawn at the surface's own resolution,
+ * so a preview for a high-resolution screen is sharp at its intended size. 100 (the default) is
+ * one surface pixel per unit. */
+typedef void (*VlSetDrawScaleFn)(int percent);
 
 /* ---- skin database ---- */
 typedef void (*VlCreateSkinListFn)(void);

@@ -150,7 +150,10 @@ void Renderer::renderSection(QImage& target, const QRect& rect, int state, int f
   if ((flags & kMarginsFlags) != 0) PaintMarginMarks(painter, context, section_->section, rect);
 }
 
-void Renderer::renderSectionWhole(QImage& target, int state) { renderSection(target, target.rect(), state, 0); }
+void Renderer::renderSectionWhole(QImage& target, int state) {
+  // The whole image in its own units: a surface drawn at a scale is larger in pixels.
+  renderSection(target, QRect(QPoint(0, 0), target.deviceIndependentSize().toSize()), state, 0);
+}
 
 void Renderer::renderSectionText(QImage& target, const QRect& rect, int state, const std::string& text) {
   if (!section_ || !prepare(target, rect)) return;

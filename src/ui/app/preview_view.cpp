@@ -12,18 +12,17 @@ namespace tessera::ui {
 
 namespace {
 
-VlRect ScaledRect(const QRect& r, qreal ratio) {
-  const auto scaled = [ratio](int v) { return static_cast<int>(v * ratio); };
-  return VlRect{scaled(r.left()), scaled(r.top()), scaled(r.right() + 1), scaled(r.bottom() + 1)};
-}
+VlRect ToVlRect(const QRect& r) { return VlRect{r.left(), r.top(), r.right() + 1, r.bottom() + 1}; }
 
 // The task bar drawn at half size and enlarged, so its parts can be made out.
 void DrawMagnifiedTaskBar(QImage& canvas, const VlRect& rect) {
   const int width = (rect.right - rect.left) / 2;
   const int height = (rect.bottom - rect.top) / 2;
   if (width <= 0 || height <= 0) return;
-  QImage band(width, height, QImage::Format_ARGB32_Premultiplied);
+  const qreal ratio = canvas.devicePixelRatio();
+  QImage band(QSize(width, height) * ratio, QImage::Format_ARGB32_Premultiplied);
   band.fill(Qt::transparent);
+  band.setDevicePixelRatio(ratio);
   Preview().DrawTaskBar(band, 0, 0, width, height);
   QPainter painter(&canvas);
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -45,19 +44,20 @@ void PreviewView::setCategoryKind(int kind) {
 QRect PreviewView::previewWindowRect() const { return rect(); }
 
 QImage PreviewView::render(QSize size, qreal ratio) const {
-  // Drawn at device resolution so that the skin's pictures are not scaled twice.
+  // Drawn at device resolution, laid out in logical units: the library enlarges the skin's
+  // pictures once and draws text sharp.
   QImage canvas(size * ratio, QImage::Format_ARGB32_Premultiplied);
+  canvas.setDevicePixelRatio(ratio);
   const SkinSession& session = Session();
   if (!session.isOpen()) {
     canvas.fill(InterfacePictures::interfaceColour());
-    canvas.setDevicePixelRatio(ratio);
     return canvas;
   }
   const ColorRef desktop = session.desktopColour;
   canvas.fill(QColor(RedOf(desktop), GreenOf(desktop), BlueOf(desktop)));
   const std::string title = ReadSkinString("TitlebarSkin", "SkinName", session.skinName, session.mainFile);
   for (const CategoryPreviewCall& call : CategoryPreviewCalls(kind_, size)) {
-    const VlRect rect = ScaledRect(call.rect, ratio);
+    const VlRect rect = ToVlRect(call.rect);
     switch (call.step) {
       case CategoryPreviewStep::ActiveWindow: Preview().DrawWindowFrameOwn2(canvas, rect, 0, title); break;
       case CategoryPreviewStep::InactiveWindow: Preview().DrawWindowFrameOwn2(canvas, rect, 1, title); break;
@@ -68,7 +68,6 @@ QImage PreviewView::render(QSize size, qreal ratio) const {
       case CategoryPreviewStep::MagnifiedTaskBar: DrawMagnifiedTaskBar(canvas, rect); break;
     }
   }
-  canvas.setDevicePixelRatio(ratio);
   return canvas;
 }
 

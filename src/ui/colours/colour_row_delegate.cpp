@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <algorithm>
+#include <cstdlib>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -49,6 +50,12 @@ QColor SwatchOutline(const QColor& colour) {
       .toRgb();
 }
 
+bool SwatchBlendsIn(const QColor& outline, const QColor& background) {
+  const int apart = std::max({std::abs(outline.red() - background.red()), std::abs(outline.green() - background.green()),
+                              std::abs(outline.blue() - background.blue())});
+  return apart < 40;
+}
+
 QSize ColourRowDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
   return {QStyledItemDelegate::sizeHint(option, index).width(), kColourRowHeight};
 }
@@ -69,8 +76,20 @@ void ColourRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
   path.addRoundedRect(QRectF(swatch), 5, 5);
   painter->setRenderHint(QPainter::Antialiasing);
   painter->fillPath(path, colour);
-  painter->setPen(QPen(SwatchOutline(colour), 1));
+  const QColor outline = SwatchOutline(colour);
+  painter->setPen(QPen(outline, 1));
   painter->drawPath(path);
+  const QColor background = option.palette.color(selected ? QPalette::Highlight : QPalette::Base);
+  if (SwatchBlendsIn(outline, background)) {
+    // A black swatch on a dark list (or a white one on a light list) would vanish: ring it in the
+    // text colour, outside the outline, so its shape shows.
+    QColor ring = option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text);
+    ring.setAlpha(140);
+    QPainterPath outer;
+    outer.addRoundedRect(QRectF(swatch).adjusted(-1.5, -1.5, 1.5, 1.5), 6, 6);
+    painter->setPen(QPen(ring, 1));
+    painter->drawPath(outer);
+  }
 
   painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
   const QRect textArea = r.adjusted(4, 31, -4, -2);

@@ -24,4 +24,7 @@ class ColourRowDelegate final : public QStyledItemDelegate {
 // The swatch outline: lightness moved 0.1 towards the middle, saturation halved.
 QColor SwatchOutline(const QColor& colour);
 
+// Whether a swatch's outline is too close to the row's background to be seen.
+bool SwatchBlendsIn(const QColor& outline, const QColor& background);
+
 }  // namespace tessera::ui

@@ -26,10 +26,9 @@ void FontPreview::setColours(ColorRef fore, ColorRef back) {
 QImage FontPreview::render() const {
   QImage canvas = DeviceCanvas(*this, ColourToQt(back_));
   if (itemData_ >= 0) {
-    const VlRect rect{0, 0, canvas.width(), canvas.height()};
-    Preview().RenderTextObject(canvas, rect, itemData_, "", "Font Preview", fore_);
+    Preview().RenderTextObject(canvas, WholeCanvas(canvas), itemData_, "", "Font Preview", fore_);
   }
-  return ForWidget(canvas, *this);
+  return canvas;
 }
 
 void FontPreview::paintEvent(QPaintEvent*) {

@@ -80,10 +80,13 @@ QPalette InterfacePalette(const QPalette& application, int grey, bool withContro
     palette.setColor(QPalette::Button, greyFor(QPalette::Button));
   }
   if (!dark) {
-    palette.setColor(QPalette::WindowText, Qt::black);
-    if (withControls) {
-      palette.setColor(QPalette::Text, Qt::black);
-      palette.setColor(QPalette::ButtonText, Qt::black);
+    // Enabled text only: disabled controls keep the palette's greyed text, so they still look off.
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+      palette.setColor(group, QPalette::WindowText, Qt::black);
+      if (withControls) {
+        palette.setColor(group, QPalette::Text, Qt::black);
+        palette.setColor(group, QPalette::ButtonText, Qt::black);
+      }
     }
   }
   return palette;

@@ -8,12 +8,13 @@ QImage DeviceCanvas(const QWidget& widget, const QColor& fill) {
   const qreal ratio = widget.devicePixelRatioF();
   QImage canvas((widget.size() * ratio).expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
   canvas.fill(fill);
+  canvas.setDevicePixelRatio(ratio);
   return canvas;
 }
 
-QImage& ForWidget(QImage& canvas, const QWidget& widget) {
-  canvas.setDevicePixelRatio(widget.devicePixelRatioF());
-  return canvas;
+VlRect WholeCanvas(const QImage& canvas) {
+  const QSize size = canvas.deviceIndependentSize().toSize();
+  return VlRect{0, 0, size.width(), size.height()};
 }
 
 }  // namespace tessera::ui

@@ -55,13 +55,13 @@ LargePreviewRequest LargePreviewButton::effectiveRequest() const {
 QImage LargePreviewButton::render() const {
   const qreal ratio = devicePixelRatioF();
   QImage canvas(size() * ratio, QImage::Format_ARGB32_Premultiplied);
+  canvas.setDevicePixelRatio(ratio);
   const LargePreviewRequest request = effectiveRequest();
   followAnimation(request);
   // The library shows the player's frame for this drawing only.
   if (animation_.isLoaded()) Preview().SetAnimationFrame(animation_.frame());
   ComposeLargePreview(canvas, request);
   if (animation_.isLoaded()) Preview().SetAnimationFrame(-1);
-  canvas.setDevicePixelRatio(ratio);
   return canvas;
 }
 

@@ -40,8 +40,8 @@ int AnimatedSectionView::state() const {
 
 QImage AnimatedSectionView::render() const {
   QImage image = DeviceCanvas(*this, palette().color(QPalette::Window));
-  Preview().RenderSection(image, VlRect{0, 0, image.width(), image.height()}, state(), 0);
-  return ForWidget(image, *this);
+  Preview().RenderSection(image, WholeCanvas(image), state(), 0);
+  return image;
 }
 
 void AnimatedSectionView::paintEvent(QPaintEvent*) {

@@ -34,13 +34,13 @@ void SlotPreviewBox::showSlotFile(const std::string& slotValue) {
 
 QImage SlotPreviewBox::renderFrameSample() const {
   QImage canvas = DeviceCanvas(*this, palette().color(QPalette::Base));
-  if (!Session().isOpen()) return ForWidget(canvas, *this);
-  const int inset = static_cast<int>(4 * devicePixelRatioF());
-  const VlRect window{inset, inset, canvas.width() - inset, canvas.height() - inset};
+  if (!Session().isOpen()) return canvas;
+  constexpr int inset = 4;
+  const VlRect window{inset, inset, width() - inset, height() - inset};
   const SkinSession& session = Session();
   const std::string title = ReadSkinString("TitlebarSkin", "SkinName", session.skinName, session.mainFile);
   Preview().DrawWindowFrameOwn2(canvas, window, 0, title);
-  return ForWidget(canvas, *this);
+  return canvas;
 }
 
 void SlotPreviewBox::paintEvent(QPaintEvent*) {

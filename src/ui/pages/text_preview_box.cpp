@@ -22,10 +22,9 @@ void TextPreviewBox::setStateIndex(int stateIndex) {
 
 QImage TextPreviewBox::render() const {
   QImage image = DeviceCanvas(*this, palette().color(QPalette::Window));
-  const VlRect area{0, 0, image.width(), image.height()};
   // The library counts states from 1 (state 1 is the first entry of the state list).
-  Preview().RenderSectionText(image, area, PreviewStateForEntry(stateIndex_), kSampleText);
-  return ForWidget(image, *this);
+  Preview().RenderSectionText(image, WholeCanvas(image), PreviewStateForEntry(stateIndex_), kSampleText);
+  return image;
 }
 
 void TextPreviewBox::paintEvent(QPaintEvent*) {
