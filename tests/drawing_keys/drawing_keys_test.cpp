@@ -265,14 +265,21 @@ class DrawingKeysTest : public EnvironmentTest, public ::testing::WithParamInter
     switch (preview) {
       case Preview::Large:
         for (int state : previewStates(section)) {
-          QImage canvas(480, 360, QImage::Format_ARGB32_Premultiplied);
-          LargePreviewRequest request;
-          request.group = groupOverride_ > 0 ? groupOverride_ : section.group;
-          request.topLevelSection = section.name;
-          request.currentSection = section.name;
-          request.state = state;
-          ComposeLargePreview(canvas, request);
-          images.push_back(canvas);
+          const int group = groupOverride_ > 0 ? groupOverride_ : section.group;
+          // Where the states are window states, the mouse over the preview gives the title-bar
+          // buttons their hover and pressed looks (and the glow).
+          const bool windowStates = group == 34 || group == 35 || group == 36;
+          for (int buttonState = 1; buttonState <= (windowStates ? 3 : 1); ++buttonState) {
+            QImage canvas(480, 360, QImage::Format_ARGB32_Premultiplied);
+            LargePreviewRequest request;
+            request.group = group;
+            request.topLevelSection = section.name;
+            request.currentSection = section.name;
+            request.state = state;
+            request.buttonState = buttonState;
+            ComposeLargePreview(canvas, request);
+            images.push_back(canvas);
+          }
         }
         break;
       case Preview::Page:
