@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include "core/app/demo_environment.h"
+#include "core/engine/engine_startup.h"
 #include "core/platform/environment.h"
 #include "core/platform/files.h"
 #include "core/platform/paths.h"
@@ -37,6 +39,17 @@ std::string TempDir::write(std::string_view relative, std::string_view bytes) co
 }
 
 std::string TempDir::read(std::string_view relative) const { return files::readAll(file(relative)).value_or(""); }
+
+::testing::AssertionResult EnvironmentTest::layOutDemo(const std::string& generatedSkins) const {
+  const DemoLayout layout = LayOutDemoEnvironment(temp.path(), {StandinFolder(), generatedSkins});
+  if (!layout.ok) return ::testing::AssertionFailure() << layout.error;
+  if (layout.skinsFolder != skinsFolder()) return ::testing::AssertionFailure() << "skins folder " << layout.skinsFolder;
+  WriteSetting(settings::FirstRun, "0");
+  ResetSkinsFolderCache();
+  profile::ClearCache();
+  if (LoadEngineModules() != EngineStartup::Ready) return ::testing::AssertionFailure() << "the engine stand-ins did not load";
+  return ::testing::AssertionSuccess();
+}
 
 void EnvironmentTest::SetUp() {
   ::setenv("TESSERA_REGISTRY", temp.file("registry").c_str(), 1);

@@ -102,14 +102,7 @@ class InterfaceCrawl : public testing::EnvironmentTest {
  protected:
   void SetUp() override {
     EnvironmentTest::SetUp();
-    const DemoLayout layout =
-        LayOutDemoEnvironment(temp.path(), {testing::StandinFolder(), TESSERA_TEST_GENERATED_SKINS_DIR});
-    ASSERT_TRUE(layout.ok) << layout.error;
-    ASSERT_EQ(layout.skinsFolder, skinsFolder());
-    WriteSetting(settings::FirstRun, "0");
-    ResetSkinsFolderCache();
-    profile::ClearCache();
-    ASSERT_EQ(LoadEngineModules(), EngineStartup::Ready);
+    ASSERT_TRUE(layOutDemo(TESSERA_TEST_GENERATED_SKINS_DIR));
     InstallPrompt(&prompt);
     InstallShell(&shell);
     previousChooser_ = CurrentColourChooser();

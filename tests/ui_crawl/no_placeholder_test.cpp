@@ -61,13 +61,7 @@ class NoPlaceholderTest : public testing::EnvironmentTest {
  protected:
   void SetUp() override {
     EnvironmentTest::SetUp();
-    const DemoLayout layout =
-        LayOutDemoEnvironment(temp.path(), {testing::StandinFolder(), TESSERA_TEST_GENERATED_SKINS_DIR});
-    ASSERT_TRUE(layout.ok) << layout.error;
-    WriteSetting(settings::FirstRun, "0");
-    ResetSkinsFolderCache();
-    profile::ClearCache();
-    ASSERT_EQ(LoadEngineModules(), EngineStartup::Ready);
+    ASSERT_TRUE(layOutDemo(TESSERA_TEST_GENERATED_SKINS_DIR));
     InstallPrompt(&prompt_);
     InstallShell(&shell_);
   }

@@ -23,13 +23,7 @@ class StartPageLayout : public testing::EnvironmentTest {
  protected:
   void SetUp() override {
     EnvironmentTest::SetUp();
-    const DemoLayout layout =
-        LayOutDemoEnvironment(temp.path(), {testing::StandinFolder(), TESSERA_TEST_GENERATED_SKINS_DIR});
-    ASSERT_TRUE(layout.ok) << layout.error;
-    WriteSetting(settings::FirstRun, "0");
-    ResetSkinsFolderCache();
-    profile::ClearCache();
-    ASSERT_EQ(LoadEngineModules(), EngineStartup::Ready);
+    ASSERT_TRUE(layOutDemo(TESSERA_TEST_GENERATED_SKINS_DIR));
   }
 
   // Lays the window out at `size` and checks the logo and the hint there.
