@@ -13,7 +13,7 @@
 #include "core/platform/profile.h"
 #include "core/platform/settings.h"
 #include "core/skin/skin_session.h"
-#include "support/temp_dir.h"
+#include "support/demo_skin_test.h"
 #include "ui/app/preview_view.h"
 
 namespace tessera::ui {
@@ -21,21 +21,8 @@ namespace {
 
 const QSize kArea(640, 480);
 
-class DemoPreviewTest : public testing::EnvironmentTest {
+class DemoPreviewTest : public testing::DemoSkinTest {
  protected:
-  void SetUp() override {
-    EnvironmentTest::SetUp();
-    ASSERT_TRUE(layOutDemo(TESSERA_TEST_GENERATED_SKINS_DIR));
-    BindPreviewLibrary(Engine().previewLibrary);
-  }
-  void TearDown() override {
-    ResetSkin();
-    EnvironmentTest::TearDown();
-  }
-  void open(const std::string& skin) {
-    OpenSkin(SkinMainFilePath(skin), BeforeOpen::Reset, nullptr);
-    ASSERT_TRUE(Session().isOpen()) << skin;
-  }
   static QImage render(int kind) {
     PreviewView view;
     view.setCategoryKind(kind);

@@ -17,28 +17,15 @@
 #include "core/platform/profile.h"
 #include "core/platform/settings.h"
 #include "core/skin/skin_session.h"
-#include "support/temp_dir.h"
+#include "support/demo_skin_test.h"
 
 namespace tessera {
 namespace {
 
 const QSize kCanvas(480, 360);
 
-class LargePreviewStatesTest : public testing::EnvironmentTest {
+class LargePreviewStatesTest : public testing::DemoSkinTest {
  protected:
-  void SetUp() override {
-    EnvironmentTest::SetUp();
-    ASSERT_TRUE(layOutDemo(TESSERA_TEST_GENERATED_SKINS_DIR));
-    BindPreviewLibrary(Engine().previewLibrary);
-  }
-  void TearDown() override {
-    ResetSkin();
-    EnvironmentTest::TearDown();
-  }
-  void open(const std::string& skin) {
-    OpenSkin(SkinMainFilePath(skin), BeforeOpen::Reset, nullptr);
-    ASSERT_TRUE(Session().isOpen()) << skin;
-  }
   static QImage render(int group, const std::string& section, int state, int buttonState = 1) {
     QImage canvas(kCanvas, QImage::Format_ARGB32_Premultiplied);
     LargePreviewRequest request;
