@@ -2,6 +2,8 @@
 // with its lists filled (construction until the first paint; row pictures load as rows are drawn).
 #include <benchmark/benchmark.h>
 
+#include "median.h"
+
 #include "qt_bench_main.h"
 
 #include <QApplication>
@@ -65,11 +67,7 @@ SkinWithManyPictures& skin() {
   return instance;
 }
 
-double median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  const std::size_t n = values.size();
-  return n == 0 ? 0 : (n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2);
-}
+using bench::median;
 
 template <typename Dialog>
 void openDialog(benchmark::State& state) {

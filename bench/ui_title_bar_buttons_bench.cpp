@@ -4,6 +4,8 @@
 // Each reports its median, the figure a user feels on every click.
 #include <benchmark/benchmark.h>
 
+#include "median.h"
+
 #include "qt_bench_main.h"
 
 #include <QApplication>
@@ -80,11 +82,7 @@ class BenchEditor final : public ui::SectionEditorContext {
   SkinDocument* document() const override { return SkinDocument::current(); }
 };
 
-double median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  const std::size_t n = values.size();
-  return n == 0 ? 0 : (n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2);
-}
+using bench::median;
 
 template <typename Page>
 void switchButtons(benchmark::State& state) {

@@ -2,6 +2,8 @@
 // the screen part and drawing it enlarged with its read-out), and a tick over a resting mouse,
 // which must cost next to nothing because the window stays open while the user works.
 #include <benchmark/benchmark.h>
+
+#include "median.h"
 #include <stdlib.h>
 
 #include <QApplication>
@@ -19,11 +21,7 @@ namespace {
 
 using namespace tessera;
 
-double median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  const std::size_t n = values.size();
-  return n == 0 ? 0 : (n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2);
-}
+using bench::median;
 
 // A 1600 x 1000 desktop of varied pixels and a mouse the benchmark moves.
 struct FedZoomWindow {

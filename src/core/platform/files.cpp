@@ -19,15 +19,17 @@ namespace {
 
 using posix::statPath;
 
-template <typename Pred>
-std::vector<std::string> listEntries(std::string_view folder, Pred keep) {
+// Names are filtered before the entry is stat'ed: a folder of pictures is listed often and
+// most callers want a few of its names.
+template <typename NamePred, typename Pred>
+std::vector<std::string> listEntries(std::string_view folder, NamePred wantName, Pred keep) {
   std::vector<std::string> names;
   const std::string dirPath = paths::resolve(folder);
   DIR* dir = ::opendir(dirPath.c_str());
   if (!dir) return names;
   while (const dirent* entry = ::readdir(dir)) {
     const std::string name = entry->d_name;
-    if (name == "." || name == "..") continue;
+    if (name == "." || name == ".." || !wantName(name)) continue;
     struct stat st{};
     if (!statPath(dirPath + "/" + name, st, false)) continue;
     if (keep(name, st)) names.push_back(name);
@@ -36,6 +38,9 @@ std::vector<std::string> listEntries(std::string_view folder, Pred keep) {
   std::sort(names.begin(), names.end());
   return names;
 }
+
+bool anyName(const std::string&) { return true; }
+bool isRegular(const std::string&, const struct stat& st) { return S_ISREG(st.st_mode); }
 
 }  // namespace
 
@@ -168,21 +173,27 @@ bool removeFolderRecursive(std::string_view path) {
   return removeTree(resolved);
 }
 
-std::vector<std::string> listFiles(std::string_view folder) {
-  return listEntries(folder, [](const std::string&, const struct stat& st) { return S_ISREG(st.st_mode); });
-}
+std::vector<std::string> listFiles(std::string_view folder) { return listEntries(folder, anyName, isRegular); }
 
 std::vector<std::string> listFilesWithExtension(std::string_view folder, std::string_view upperExtension) {
-  const std::string wanted = paths::upper(upperExtension);
-  return listEntries(folder, [&](const std::string& name, const struct stat& st) {
-    if (!S_ISREG(st.st_mode)) return false;
+  const std::vector<std::string_view> wanted{upperExtension};
+  return listFilesWithExtensions(folder, wanted);
+}
+
+std::vector<std::string> listFilesWithExtensions(std::string_view folder, std::span<const std::string_view> extensions) {
+  std::vector<std::string> wanted;
+  for (const auto extension : extensions) wanted.push_back(paths::upper(extension));
+  const auto hasWantedExtension = [&](const std::string& name) {
     const auto dot = name.rfind('.');
-    return dot != std::string::npos && paths::upper(std::string_view(name).substr(dot + 1)) == wanted;
-  });
+    if (dot == std::string::npos) return false;
+    const std::string extension = paths::upper(std::string_view(name).substr(dot + 1));
+    return std::find(wanted.begin(), wanted.end(), extension) != wanted.end();
+  };
+  return listEntries(folder, hasWantedExtension, isRegular);
 }
 
 std::vector<std::string> listFolders(std::string_view folder) {
-  return listEntries(folder, [](const std::string&, const struct stat& st) { return S_ISDIR(st.st_mode); });
+  return listEntries(folder, anyName, [](const std::string&, const struct stat& st) { return S_ISDIR(st.st_mode); });
 }
 
 std::optional<FileTime> lastWriteTime(std::string_view path) {

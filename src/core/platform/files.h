@@ -3,6 +3,7 @@
 // touched, so a write to a name that exists in another letter case updates that file.
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -73,6 +74,9 @@ bool copyTree(std::string_view from, std::string_view to);
 std::vector<std::string> listFiles(std::string_view folder);
 // Names of the plain files whose upper-cased extension equals `upperExtension` ("TGA").
 std::vector<std::string> listFilesWithExtension(std::string_view folder, std::string_view upperExtension);
+// Names of the plain files whose extension is one of `extensions` (compared upper-cased), read in
+// one pass over the folder.
+std::vector<std::string> listFilesWithExtensions(std::string_view folder, std::span<const std::string_view> extensions);
 // Names of the sub-folders of `folder`, in name order (links are not followed).
 std::vector<std::string> listFolders(std::string_view folder);
 

@@ -69,6 +69,11 @@ class DocumentCache {
     entries_.clear();
   }
 
+  void forget(const std::string& path) {
+    std::lock_guard lock(mutex_);
+    entries_.erase(path);
+  }
+
   // Writers serialise on this so two read-modify-write cycles never interleave.
   std::mutex& writeMutex() { return writeMutex_; }
 
@@ -313,6 +318,13 @@ bool WriteSection(std::string_view section, const char* list, const std::string&
 void ClearCache() {
   cache().clear();
   batch.seen.clear();
+}
+
+void ForgetCachedFile(const std::string& file) {
+  const std::string path = paths::resolve(file);
+  cache().forget(path);
+  batch.seen.erase(file);
+  batch.seen.erase(path);
 }
 
 ReadBatch::ReadBatch() { ++batch.depth; }

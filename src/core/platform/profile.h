@@ -68,6 +68,8 @@ class ReadBatch {
 
 // Drops the parsed-file cache (tests and benchmarks use it to measure a fresh parse).
 void ClearCache();
+// Drops one file from that cache, for a file replaced behind the profile's back.
+void ForgetCachedFile(const std::string& file);
 
 // Splits a NUL-separated list ending in an empty string into its items.
 std::vector<std::string> SplitList(const char* list, std::size_t length);

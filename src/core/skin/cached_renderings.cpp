@@ -23,8 +23,13 @@ std::span<const char* const> CachedRenderingExtensionsForCopy() { return kCopyOr
 
 void DeleteCachedRenderings(std::string_view folder, std::span<const char* const> extensions) {
   if (folder.size() <= 9) return;
-  for (const char* extension : extensions) {
-    for (const auto& name : files::listFilesWithExtension(folder, extension)) files::deleteFile(paths::join(folder, name));
+  // One pass over the folder (it is refreshed after every edit), then deletion in the given order.
+  const std::vector<std::string_view> wanted(extensions.begin(), extensions.end());
+  const std::vector<std::string> found = files::listFilesWithExtensions(folder, wanted);
+  for (const std::string_view extension : wanted) {
+    for (const auto& name : found) {
+      if (paths::upper(paths::extension(name)) == extension) files::deleteFile(paths::join(folder, name));
+    }
   }
 }
 

@@ -162,7 +162,8 @@ bool SkinDocument::restoreFile(const std::string& path, const std::optional<std:
   if (files::exists(target) && realPathOf(target) != target) return false;  // a link in the file's place
   const ChangesUnobserved quiet;
   const bool done = bytes ? files::writeAllAtomic(target, *bytes) : (!files::exists(target) || files::deleteFile(target));
-  profile::ClearCache();
+  profile::ForgetCachedFile(path);
+  profile::ForgetCachedFile(target);
   return done;
 }
 

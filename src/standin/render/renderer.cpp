@@ -64,8 +64,8 @@ bool Renderer::loadSkin(const std::string& uisPath) {
     skin_ = SkinModel();
     return false;
   }
-  skin_ = SkinModel(uisPath);
-  return !profile::SectionNames(skin_.mainFile()).empty();
+  skin_ = SkinModel(uisPath, &skin_);
+  return skin_.mainFileHasSections();
 }
 
 void Renderer::drawWindow(QImage& target, const QRect& rect, int style, const std::string& title, bool withClient) {
@@ -135,7 +135,7 @@ bool Renderer::loadSection(const std::string& file, const std::string& section, 
   if (file.empty() || section.empty() || !files::isFile(file)) return false;
   // A section of the current skin reads the presets and companions of the whole skin, wherever
   // its own file is.
-  section_ = LoadedSection{SkinModel(belongsTo(skin_, file) ? skin_.mainFile() : file), section,
+  section_ = LoadedSection{SkinModel(belongsTo(skin_, file) ? skin_.mainFile() : file, &skin_), section,
                            std::clamp(imageCount, 1, 255)};
   return true;
 }

@@ -25,22 +25,39 @@ std::string_view withoutQuotes(std::string_view value) {
 
 }  // namespace
 
-SkinModel::SkinModel(std::string mainFile) : mainFile_(paths::resolve(mainFile)) {
+SkinModel::SkinModel(std::string mainFile, const SkinModel* unchanged) : mainFile_(paths::resolve(mainFile)) {
   skinFolder_ = std::string(paths::parentFolder(mainFile_));
   skinsFolder_ = std::string(paths::parentFolder(skinFolder_));
+  // The main file is read once, into its snapshot; the companions it names are read from there.
   files_.push_back(mainFile_);
+  snapshots_.resize(1);
+  snapshots_[0].path = mainFile_;
+  takeOverSnapshots(unchanged);
+  refresh();
+  const IniDocument* main = documentOf(0);
   for (const char* section : kCompanionSections) {
-    const auto relative = profile::FindValue(section, "File", mainFile_);
+    const auto relative = main ? main->value(section, "File") : std::nullopt;
     if (!relative || relative->empty()) continue;
-    const std::string path = resolveSlot(*relative);
+    const std::string path = resolveSlot(std::string(withoutQuotes(*relative)));
     if (path.empty() || !files::isFile(path)) continue;
     bool known = false;
     for (const auto& f : files_) known = known || f == path;
     if (!known) files_.push_back(path);
   }
   snapshots_.resize(files_.size());
-  for (std::size_t i = 0; i < files_.size(); ++i) snapshots_[i].path = files_[i];
+  for (std::size_t i = 1; i < files_.size(); ++i) snapshots_[i].path = files_[i];
+  takeOverSnapshots(unchanged);
   refresh();
+}
+
+void SkinModel::takeOverSnapshots(const SkinModel* other) {
+  if (!other || other == this) return;
+  for (auto& snapshot : snapshots_) {
+    if (snapshot.document) continue;
+    for (const auto& theirs : other->snapshots_) {
+      if (theirs.path == snapshot.path) snapshot = theirs;
+    }
+  }
 }
 
 void SkinModel::refresh() {
@@ -107,6 +124,11 @@ std::string SkinModel::resolveSlot(std::string_view slotValue) const {
   while (!slotValue.empty() && (slotValue.front() == ' ' || slotValue.front() == '\t')) slotValue.remove_prefix(1);
   if (slotValue.empty() || !IsSafeRelativePath(slotValue) || skinsFolder_.empty()) return {};
   return paths::resolve(paths::join(skinsFolder_, slotValue));
+}
+
+bool SkinModel::mainFileHasSections() const {
+  const IniDocument* main = documentOf(0);
+  return main && !main->sectionNames().empty();
 }
 
 std::vector<std::string> SkinModel::sectionNames() const {

@@ -18,7 +18,9 @@ class SkinModel {
   SkinModel() = default;
   // `mainFile` is a full path to a .uis file (a working copy ending in "~" is fine); the skins
   // folder is the parent of the skin's own folder.
-  explicit SkinModel(std::string mainFile);
+  // Files that `unchanged` has already read and that did not change on disk since are taken
+  // over from it instead of being read again.
+  explicit SkinModel(std::string mainFile, const SkinModel* unchanged = nullptr);
 
   bool isLoaded() const { return !mainFile_.empty(); }
   const std::string& mainFile() const { return mainFile_; }
@@ -43,6 +45,8 @@ class SkinModel {
 
   // Names of the sections of every file, main file first.
   std::vector<std::string> sectionNames() const;
+  // Whether the main file was read and has at least one section.
+  bool mainFileHasSections() const;
 
   // Reads again every file that changed on disk since it was read.
   void refresh();
@@ -56,6 +60,8 @@ class SkinModel {
     std::shared_ptr<const IniDocument> document;
   };
   const IniDocument* documentOf(std::size_t index) const;
+  // Takes over the snapshots of `other` for the same paths; refresh() then drops what changed.
+  void takeOverSnapshots(const SkinModel* other);
 
   std::string mainFile_;
   std::string skinsFolder_;
