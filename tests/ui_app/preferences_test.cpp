@@ -10,6 +10,7 @@
 
 #include "core/platform/prompt.h"
 #include "core/platform/settings.h"
+#include "ui/common/application_style.h"
 #include "support/scripted_file_picker.h"
 #include "support/temp_dir.h"
 #include "ui/app/preferences_sheet.h"
@@ -64,7 +65,7 @@ TEST_F(PreferencesTest, ImmediateControlsWriteAtOnceTheRestOnClose) {
 
 TEST_F(PreferencesTest, ColoursChoiceAppliesAtOnceAndFollowingTheDesktopRestoresItsLook) {
   const QPalette desktop = QApplication::palette();
-  const QString desktopStyle = QApplication::style()->name();
+  const QString desktopStyle = StyleName();
   PreferencesSheet sheet;
   sheet.show();
   sheet.pages()->setCurrentIndex(2);
@@ -88,7 +89,7 @@ TEST_F(PreferencesTest, ColoursChoiceAppliesAtOnceAndFollowingTheDesktopRestores
   emit colours->activated(0);
   EXPECT_EQ(ReadSettingInt(settings::Appearance), 0);
   EXPECT_EQ(QApplication::palette().color(QPalette::Window), desktop.color(QPalette::Window));
-  EXPECT_EQ(QApplication::style()->name(), desktopStyle);
+  EXPECT_EQ(StyleName(), desktopStyle);
 }
 
 TEST(InterfacePaletteTest, TheGreyIsTheSettingOnLightColoursAndDimsTheDarkPalette) {

@@ -1,7 +1,5 @@
 #include "core/skin/skin_package.h"
 
-#include <zip.h>
-
 #include <unordered_set>
 #include <vector>
 
@@ -11,6 +9,7 @@
 #include "core/platform/files.h"
 #include "core/platform/paths.h"
 #include "core/platform/shell.h"
+#include "core/platform/zip_library.h"
 #include "core/skin/cached_renderings.h"
 #include "core/skin/clean_skin.h"
 #include "core/skin/skin_copy.h"
@@ -115,29 +114,34 @@ PackageResult MakeSkinPackage(std::string_view skinsFolder, std::string_view ski
   if (!ReportProgress(progress, 0, kPackageProgressSteps)) return {false, target, 0, {}, true};
   // Truncating starts an empty archive without reading an older file of that name, and libzip
   // writes to a temporary file renamed over the target when the archive is closed.
+  const ZipLibrary* zip = Libzip();
+  if (!zip) {
+    return failed(target, "The package cannot be written: the archive library " + std::string(LibzipName()) +
+                              " could not be loaded.");
+  }
   int error = 0;
-  zip_t* archive = zip_open(target.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+  zip_t* archive = zip->open(target.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
   if (!archive) return failed(target, "The package \"" + target + "\" cannot be written.");
   for (const auto& file : packed) {
-    zip_source_t* source = zip_source_file(archive, file.path.c_str(), 0, -1);
+    zip_source_t* source = zip->sourceFile(archive, file.path.c_str(), 0, -1);
     if (!source) continue;
-    const zip_int64_t index = zip_file_add(archive, file.name.c_str(), source, ZIP_FL_ENC_GUESS);
+    const zip_int64_t index = zip->fileAdd(archive, file.name.c_str(), source, ZIP_FL_ENC_GUESS);
     if (index < 0) {
-      zip_source_free(source);
+      zip->sourceFree(source);
       continue;
     }
     const auto entry = static_cast<zip_uint64_t>(index);
-    zip_set_file_compression(archive, entry, ZIP_CM_DEFLATE, 9);
-    zip_file_extra_field_delete(archive, entry, ZIP_EXTRA_FIELD_ALL, ZIP_FL_CENTRAL | ZIP_FL_LOCAL);
+    zip->setFileCompression(archive, entry, ZIP_CM_DEFLATE, 9);
+    zip->fileExtraFieldDelete(archive, entry, ZIP_EXTRA_FIELD_ALL, ZIP_FL_CENTRAL | ZIP_FL_LOCAL);
   }
-  const zip_int64_t count = zip_get_num_entries(archive, 0);
+  const zip_int64_t count = zip->numEntries(archive, 0);
   if (progress) {
-    zip_register_progress_callback_with_state(archive, 0.01, reportProgress, nullptr, &state);
-    zip_register_cancel_callback_with_state(archive, askCancel, nullptr, &state);
+    zip->registerProgress(archive, 0.01, reportProgress, nullptr, &state);
+    zip->registerCancel(archive, askCancel, nullptr, &state);
   }
-  if (zip_close(archive) != 0) {
-    const std::string reason = zip_strerror(archive);
-    zip_discard(archive);
+  if (zip->close(archive) != 0) {
+    const std::string reason = zip->strerror(archive);
+    zip->discard(archive);
     if (state.stop) return {false, target, 0, {}, true};
     return failed(target, "The package could not be written: " + reason);
   }

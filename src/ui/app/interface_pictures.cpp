@@ -1,7 +1,9 @@
 #include "ui/app/interface_pictures.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QImage>
+#include <QImageReader>
 
 #include "core/platform/environment.h"
 #include "core/platform/settings.h"
@@ -39,7 +41,11 @@ QPixmap InterfacePictures::picture(const QString& fileName) const {
   if (const auto found = pictures_.constFind(fileName); found != pictures_.constEnd()) return *found;
   QPixmap pixmap;
   if (!folder_.isEmpty()) {
-    const QImage image(folder_ + QLatin1Char('/') + fileName);
+    // The codec is named by the suffix and never guessed: a guess asks every image plugin about
+    // the file, loading them all, and the window's first picture would wait for that.
+    QImageReader reader(folder_ + QLatin1Char('/') + fileName, QFileInfo(fileName).suffix().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    const QImage image = reader.read();
     if (!image.isNull()) pixmap = QPixmap::fromImage(TintedByHue(image, hue_));
   }
   pictures_.insert(fileName, pixmap);

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "core/platform/settings.h"
+#include "ui/common/application_style.h"
 
 namespace tessera::ui {
 
@@ -18,14 +19,15 @@ struct StartingLook {
 
 // What the application looked like before the first change, so "follow the desktop" can return.
 const StartingLook& startingLook() {
-  static const StartingLook look{QApplication::style() ? QApplication::style()->name() : QString(),
+  static const StartingLook look{StyleName(),
                                  QApplication::palette()};
   return look;
 }
 
 void useStyle(const QString& name) {
-  if (QApplication::style() && QApplication::style()->name().compare(name, Qt::CaseInsensitive) == 0) return;
-  if (QStyle* style = QStyleFactory::create(name)) QApplication::setStyle(style);
+  const bool wrapped = dynamic_cast<const ApplicationStyle*>(QApplication::style()) != nullptr;
+  if (wrapped && StyleName().compare(name, Qt::CaseInsensitive) == 0) return;
+  if (QStyle* style = QStyleFactory::create(name)) QApplication::setStyle(new ApplicationStyle(style));
 }
 
 }  // namespace
