@@ -51,6 +51,18 @@ TEST_F(SkinActionsTest, OpenRecordsHistoryAndSetsTheTitle) {
   EXPECT_EQ(ReadSetting("SkinHistory", "Skin1", "", "TSR6.ini"), path);
 }
 
+TEST_F(SkinActionsTest, APathInCapitalsOpensTheSkinUnderItsOwnNames) {
+  // The command line hands the path over upper-cased.
+  const std::string path = writeSkin("Cool", "[TitlebarSkin]\r\nSkinName=Cool skin\r\n");
+  const std::string shouted = temp.path() + "/SKINS/COOL/COOL.UIS";
+  const OpenResult result = OpenSkin(shouted, BeforeOpen::Reset, nullptr);
+  ASSERT_TRUE(result.opened);
+  EXPECT_EQ(result.title, "[Cool] - Quillmont Tessera");
+  EXPECT_EQ(Session().mainFile, path + "~");
+  EXPECT_TRUE(files::isFile(path + "~"));
+  EXPECT_EQ(ReadSetting("SkinHistory", "Name1", "", "TSR6.ini"), "Cool");
+}
+
 TEST_F(SkinActionsTest, ChosenSubStyleNamesTheTitle) {
   const std::string path = writeSkin("Multi", "[TitlebarSkin]\r\nSkinName=Multi\r\n");
   temp.write("skins/Multi/Night.sss", "[TitlebarSkin]\r\nSkinName=Night\r\n");

@@ -94,7 +94,9 @@ TEST_F(MainWindowTest, CommandLineOpensTheFoldersMainFileAndFiltersCategories) {
   MainWindow dlg(paths::upper(skinsFolder() + "/Cool/anything.tga"));
   dlg.finishStartup();
   ASSERT_TRUE(Session().isOpen());
-  EXPECT_EQ(dlg.currentTitle(), "[COOL] - Quillmont Tessera");
+  // The command line upper-cases the path; the skin still opens under its own names.
+  EXPECT_EQ(dlg.currentTitle(), "[Cool] - Quillmont Tessera");
+  EXPECT_EQ(Session().mainFile, path + "~");
   // Category 1 is not for XP; the pane ends with the open-skin item.
   EXPECT_EQ(paneNumbers(dlg), (std::vector<int>{0, 2, kOpenSkinItem}));
   EXPECT_TRUE(files::isFile(skinsFolder() + "/Cool/TSRPreview.png"));
@@ -242,8 +244,8 @@ TEST_F(MainWindowFlowTest, ApplyRecordsTheSkinAndStartsTheLoader) {
   MainWindow dlg(path);
   dlg.finishStartup();
   dlg.applySkin();
-  // The command-line rule names the main file "<folder>.UIS".
-  EXPECT_EQ(ReadSetting(settings::SkinSet), skinsFolder() + "/Cool/Cool.UIS");
+  // The command-line rule names the main file "<folder>.UIS", found under its own spelling.
+  EXPECT_EQ(ReadSetting(settings::SkinSet), skinsFolder() + "/Cool/Cool.uis");
   EXPECT_EQ(ReadSetting(settings::SkinSet2), "Cool skin");
   ASSERT_FALSE(shell.calls.empty());
   EXPECT_EQ(shell.calls.back().program, temp.file("engine") + "/vlload");

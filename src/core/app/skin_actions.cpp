@@ -95,7 +95,9 @@ bool SettleUnsavedChanges() {
 
 OpenResult OpenSkin(const std::string& pathToOpen, BeforeOpen before, const SubStyleChooser& chooseSubStyle) {
   // The path may be the open skin's own (a switch of sub-style): it is kept before that skin closes.
-  const std::string path = pathToOpen;
+  // A path spelt in another letter case (the command line upper-cases it) opens the files under
+  // their own names, so the skin is not named, and its working copies not made, in capitals.
+  const std::string path = paths::resolve(pathToOpen);
   if (before == BeforeOpen::CommitThenReset) CommitSkinFiles();
   if (before != BeforeOpen::Nothing) ResetSkin();
   // The skin opened before closes: the new skin's session is set up for its own document.

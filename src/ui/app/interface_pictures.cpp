@@ -40,10 +40,11 @@ void InterfacePictures::load() {
 QPixmap InterfacePictures::picture(const QString& fileName) const {
   if (const auto found = pictures_.constFind(fileName); found != pictures_.constEnd()) return *found;
   QPixmap pixmap;
-  if (!folder_.isEmpty()) {
+  const QString path = folder_ + QLatin1Char('/') + fileName;
+  if (!folder_.isEmpty() && QFileInfo::exists(path)) {
     // The codec is named by the suffix and never guessed: a guess asks every image plugin about
     // the file, loading them all, and the window's first picture would wait for that.
-    QImageReader reader(folder_ + QLatin1Char('/') + fileName, QFileInfo(fileName).suffix().toLatin1());
+    QImageReader reader(path, QFileInfo(fileName).suffix().toLatin1());
     reader.setAutoDetectImageFormat(false);
     const QImage image = reader.read();
     if (!image.isNull()) pixmap = QPixmap::fromImage(TintedByHue(image, hue_));
