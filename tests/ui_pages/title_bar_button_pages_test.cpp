@@ -14,6 +14,7 @@
 
 #include "core/platform/files.h"
 #include "core/platform/profile.h"
+#include "core/skin/section_store.h"
 #include "core/skin/skin_document.h"
 #include "skinops/scripted_prompt.h"
 #include "support/scripted_file_picker.h"
@@ -240,6 +241,14 @@ TEST_F(TitleBarButtonPagesTest, GlowPageStoresItsKeysAndShowsSliderValues) {
   glow.defaultButton()->click();
   EXPECT_EQ(skinValue("Button0", "OverlayFrameCount"), "1");
   choose(glow.slotPanel()->fileList(), " No button glow overlay");
+  EXPECT_FALSE(skinValue("Button0", "OverlayImage"));
+
+  // After an import the empty entry reads " None", and choosing it still removes the key.
+  WriteSkinString("Button0", "OverlayImage", "s\\close.tga", Session().mainFile);
+  emit glow.slotPanel()->slotWrittenByCommand("s\\close.tga");
+  EXPECT_EQ(glow.slotPanel()->fileList()->itemText(0), " None");
+  EXPECT_EQ(glow.slotPanel()->selectedValue(), "s\\close.tga");
+  choose(glow.slotPanel()->fileList(), " None");
   EXPECT_FALSE(skinValue("Button0", "OverlayImage"));
 }
 

@@ -57,6 +57,8 @@ ButtonGlowPage::ButtonGlowPage(SectionEditorContext& editor, QWidget* parent)
     stored();
   });
   connect(panel_, &ImageSlotPanel::slotWrittenByCommand, this, [this] {
+    // After an import the empty entry reads " None"; it still removes the key.
+    panel_->fileList()->setEmptyText(QStringLiteral(" None"));
     loadSelectedButton();
     stored();
   });

@@ -63,6 +63,11 @@ void SlotFileList::selectValue(const std::string& value) {
   shownIndex_ = value.empty() || found >= 0 ? found + 1 : -1;
 }
 
+void SlotFileList::setEmptyText(const QString& text) {
+  emptyText_ = text;
+  if (count() > 0 && itemData(0).toInt() == -1) setItemText(0, text);
+}
+
 std::string SlotFileList::selectedValue() const {
   const int index = currentIndex();
   return index <= 0 ? std::string() : values_[static_cast<std::size_t>(index - 1)];

@@ -18,6 +18,8 @@ class SlotFileList : public QComboBox {
   // Reads the folder again and selects `value` (the empty entry when it is not listed).
   void refill(const std::string& value);
   void selectValue(const std::string& value);
+  // Renames the empty entry at once (and for later refills).
+  void setEmptyText(const QString& text);
   // The selected slot value; empty for the empty entry.
   std::string selectedValue() const;
   // The listed slot values, without the empty entry.
