@@ -63,6 +63,23 @@ TEST_F(SkinCheckWindowTest, ListFilterTitleAndDoubleClick) {
   EXPECT_EQ(opened, (std::vector<std::string>{"Buttons", "Buttons"})) << "a layer opens the section it belongs to";
 }
 
+TEST_F(SkinCheckWindowTest, LongFindingsWrapInsteadOfScrollingSideways) {
+  std::string longName = "gone";
+  for (int i = 0; i < 40; ++i) longName += " part" + std::to_string(i);
+  profile::WriteString("Buttons", "Image", "sk\\" + longName + ".tga", main);
+  ui::SkinCheckWindow window(skinsFolder(), "Sk", nullptr, [](QWidget*, const std::string&) {});
+  window.resize(500, 400);
+  window.show();
+  QCoreApplication::processEvents();
+  auto* list = window.findChild<QListWidget*>(QStringLiteral("findings"));
+  ASSERT_TRUE(list);
+  QListWidgetItem* item = itemHolding(list, QString::fromStdString(longName.substr(0, 20)));
+  ASSERT_TRUE(item);
+  const QRect row = list->visualItemRect(item);
+  EXPECT_LE(row.right(), list->viewport()->width()) << "the row fits the list's width";
+  EXPECT_GT(row.height(), 2 * list->fontMetrics().height()) << "the long finding takes several lines";
+}
+
 TEST_F(SkinCheckWindowTest, RefreshShowsTheFilesAsSaved) {
   ui::SkinCheckWindow window(skinsFolder(), "Sk", nullptr, [](QWidget*, const std::string&) {});
   auto* list = window.findChild<QListWidget*>(QStringLiteral("findings"));

@@ -43,6 +43,12 @@ SkinCheckWindow::SkinCheckWindow(std::string skinsFolder, std::string skinName, 
   filter_->addItem(QStringLiteral("Notes"), static_cast<int>(CheckLevel::Note));
   list_ = new QListWidget(this);
   list_->setObjectName(QStringLiteral("findings"));
+  // Findings are sentences with paths in them: they wrap to the window's width rather than run
+  // off to the side, and rows alternate so that each finding reads as one.
+  list_->setWordWrap(true);
+  list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  list_->setResizeMode(QListView::Adjust);
+  list_->setAlternatingRowColors(true);
   auto* again = new QPushButton(QStringLiteral("Check again"), this);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
 
