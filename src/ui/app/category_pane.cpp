@@ -55,7 +55,19 @@ class CategoryDelegate : public QStyledItemDelegate {
     const QRect iconRect(option.rect.left() + line / 2, option.rect.top() + (option.rect.height() - iconSize) / 2,
                          iconSize, iconSize);
     const QPixmap icon = index.data(Qt::DecorationRole).value<QPixmap>();
-    if (!icon.isNull()) painter->drawPixmap(iconRect, icon);
+    if (!icon.isNull()) {
+      // The category pictures are drawn for light backgrounds, some in dark blues and greys: on a
+      // dark palette each stands on a pale tile so that none fades into the pane.
+      if (option.palette.color(QPalette::Base).lightness() < 128) {
+        QColor tile = option.palette.color(QPalette::Text);
+        tile.setAlpha(215);
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(tile);
+        painter->drawRoundedRect(QRectF(iconRect).adjusted(-2, -2, 2, 2), line / 4.0, line / 4.0);
+      }
+      painter->drawPixmap(iconRect, icon);
+    }
 
     const auto badge = static_cast<OsBadge>(index.data(kBadgeRole).toInt());
     QRect textRect = option.rect.adjusted(iconRect.right() + line / 2 - option.rect.left(), 0, -line / 2, 0);
