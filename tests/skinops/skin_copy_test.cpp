@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <csignal>
-#include <filesystem>
 
 #include "core/engine/engine_libraries.h"
 #include "core/platform/environment.h"
@@ -36,14 +35,6 @@ class SkinCopyTest : public testing::EnvironmentTest {
     std::string bytes(8192, '\0');
     for (std::size_t b = 0; b < bytes.size(); ++b) bytes[b] = static_cast<char>((b * 7 + seed) % 256);
     return bytes;
-  }
-  std::vector<std::string> skinsFolderEntries() const {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(skinsFolder())) {
-      names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
   }
   // Template TemplateUIS2 with a taskbar and an animations companion, two sub-styles besides the
   // main file, a working copy and a cached rendering.

@@ -48,14 +48,6 @@ class StoppableOperationsTest : public testing::EnvironmentTest {
     writeSkin("Src", "[TitlebarSkin]\r\nSkinName=Src\r\n[Button]\r\nImage=Src\\pic0.tga\r\n");
     for (int i = 0; i < pictures; ++i) temp.write("skins/Src/pic" + std::to_string(i) + ".tga", std::string(4096, 'p'));
   }
-  std::vector<std::string> skinsFolderEntries() const {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(skinsFolder())) {
-      names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-  }
 };
 
 TEST_F(StoppableOperationsTest, ACopyStoppedAtAnyStepLeavesNoNewSkinAndNoWorkFolder) {

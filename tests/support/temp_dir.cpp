@@ -2,6 +2,9 @@
 
 #include <stdlib.h>
 
+#include <algorithm>
+#include <filesystem>
+
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -74,6 +77,13 @@ void EnvironmentTest::TearDown() {
 
 std::string EnvironmentTest::skinsFolder() const { return temp.file("skins"); }
 std::string EnvironmentTest::dataFolder() const { return temp.file("skins/Tessera7"); }
+
+std::vector<std::string> EnvironmentTest::skinsFolderEntries() const {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(skinsFolder())) names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
 
 std::string EnvironmentTest::writeSkin(std::string_view name, std::string_view uisText) const {
   std::string relative = "skins/" + std::string(name) + "/" + std::string(name) + ".uis";

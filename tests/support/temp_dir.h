@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tessera::testing {
 
@@ -41,6 +42,8 @@ class EnvironmentTest : public ::testing::Test {
   std::string dataFolder() const;
   // Writes a skin folder <skins>/<name> with its main file and returns the main file's path.
   std::string writeSkin(std::string_view name, std::string_view uisText) const;
+  // Names of the entries of the skins folder, sorted: what a half-made copy would leave behind.
+  std::vector<std::string> skinsFolderEntries() const;
   // Lays out the demo environment in the temporary folder (stand-ins, data folder and the demo
   // skins generated in `generatedSkins`), past its first run, and loads the engine's stand-ins.
   ::testing::AssertionResult layOutDemo(const std::string& generatedSkins) const;
